@@ -1,0 +1,28 @@
+#pragma once
+// The open calculation together with what the sheets show and the messages
+// the program's message window has been asked to show.
+#include "core/calculo.h"
+#include "engine/pantalla.h"
+
+#include <QString>
+#include <vector>
+
+namespace tarvia {
+
+struct Mensaje {
+    QString titulo;
+    QString texto; // lines broken with CR LF
+};
+
+struct Documento {
+    Calculo calculo;
+    Pantalla pantalla;
+    std::vector<Mensaje> mensajes; // the message window's sink, in order
+
+    void MostrarMensaje(const QString& texto, const QString& titulo)
+    {
+        mensajes.push_back({titulo, texto});
+    }
+};
+
+} // namespace tarvia
