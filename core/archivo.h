@@ -1,0 +1,34 @@
+#pragma once
+// Calculation and reference data files: 256 values, one per line.
+#include "core/calculo.h"
+
+#include <QDate>
+#include <QString>
+
+namespace tarvia {
+
+enum class FalloArchivo : std::uint8_t {
+    Ninguno,
+    NoEncontrado,
+    DirectorioNoExiste,
+    NombreNoValido,
+    AccesoDenegado,
+    MalEstado, // any other failure
+};
+
+// Reads the input fields and dates of both columns into `calculo`
+// (Personal and Grabado, then Referencia). Read into a scratch copy first:
+// on failure `calculo` is left exactly as it was.
+FalloArchivo LeerValores(const QString& ruta, Calculo& calculo);
+
+// Writes both columns with `hoy` as the personal date. On success
+// Personal.Fecha = hoy and Grabado takes the personal input fields and date.
+// Written atomically: on failure an existing file and `calculo` are untouched.
+FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy);
+
+// What the file dialog says for each kind of failure.
+QString MensajeArchivo(FalloArchivo fallo);
+// What the vehicle-type dialog says when a reference data file fails.
+QString MensajeBaremario(FalloArchivo fallo);
+
+} // namespace tarvia
