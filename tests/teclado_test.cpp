@@ -1,0 +1,96 @@
+// Key filter, parsing of typed or pasted text, and the page keys.
+#include "engine/edicion.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvia;
+
+namespace {
+
+struct CasoTecla {
+    const char* nombre;
+    const char* texto;
+    int cursor, inicioSel, largoSel;
+    char16_t tecla;
+    int decimales, maxLength;
+    bool pasa;
+    const char* despues;
+};
+
+const CasoTecla kCasos[] = {
+    {"sexta cifra con MaxLength 7", "12345", 5, 5, 0, u'6', 0, 7, true, "123456"},
+    {"septima cifra con MaxLength 7", "123456", 6, 6, 0, u'7', 0, 7, false, "123456"},
+    {"tercera cifra entera, 1 decimal, MaxLength 5", "10", 2, 2, 0, u'0', 1, 5, true, "100"},
+    {"cuarta cifra entera sin separador", "100", 3, 3, 0, u'1', 1, 5, false, "100"},
+    {"separador al final", "100", 3, 3, 0, u',', 1, 5, true, "100,"},
+    {"decimal tras 100,5", "100,5", 5, 5, 0, u'1', 1, 5, false, "100,5"},
+    {"separador demasiado a la izquierda", "12345", 2, 2, 0, u',', 2, 10, false, "12345"},
+    {"separador a dos del final", "12345", 3, 3, 0, u',', 2, 10, true, "123,45"},
+    {"segundo separador", "1,5", 3, 3, 0, u',', 2, 10, false, "1,5"},
+    {"separador en campo sin decimales", "12", 2, 2, 0, u',', 0, 7, false, "12"},
+    {"signo menos", "12", 0, 0, 0, u'-', 2, 10, false, "12"},
+    {"separador de miles", "1234", 4, 4, 0, u'.', 2, 10, false, "1234"},
+    {"letra sobre una seleccion la borra", "12345", 3, 1, 2, u'a', 0, 7, false, "145"},
+    {"cifra sobre una seleccion la sustituye", "12345", 3, 1, 2, u'9', 0, 7, true, "1945"},
+    {"cifra entera con parte entera llena", "123456,5", 0, 0, 0, u'1', 2, 10, false, "123456,5"},
+    {"cifra entera con hueco", "12345,5", 0, 0, 0, u'1', 2, 10, true, "112345,5"},
+    {"decimales completos", "1,25", 4, 4, 0, u'1', 2, 10, false, "1,25"},
+    {"texto libre", "Camion", 6, 6, 0, u'-', -1, 55, true, "Camion-"},
+    {"texto en su longitud maxima", "ab", 2, 2, 0, u'c', -1, 2, false, "ab"},
+};
+
+} // namespace
+
+TEST(FiltroTeclas, Casos)
+{
+    for (const auto& c : kCasos) {
+        SCOPED_TRACE(c.nombre);
+        const EstadoEdicion e{QString::fromUtf8(c.texto), c.cursor, c.inicioSel, c.largoSel};
+        const ResultadoTecla r = FiltrarCaracter(e, QChar(c.tecla), c.decimales, c.maxLength, u',');
+        EXPECT_EQ(r.aceptada, c.pasa);
+        EXPECT_EQ(r.pitido, !c.pasa);
+        EXPECT_EQ(r.estado.texto, QString::fromUtf8(c.despues));
+    }
+}
+
+TEST(FiltroTeclas, CursorTrasLaTecla)
+{
+    const ResultadoTecla r = FiltrarCaracter({"15", 1, 1, 0}, u'2', 0, 7, u',');
+    EXPECT_EQ(r.estado.texto, u"125");
+    EXPECT_EQ(r.estado.cursor, 2);
+    const ResultadoTecla s = FiltrarCaracter({"12345", 3, 1, 2, }, u'x', 0, 7, u',');
+    EXPECT_EQ(s.estado.cursor, 1);
+}
+
+TEST(Interpretar, Numeros)
+{
+    struct {
+        const char* texto;
+        QChar separador;
+        double valor;
+    } casos[] = {
+        {"12,5,3", u',', 12.53}, {"1.234,5", u',', 1234.5}, {"-5", u',', 5}, {"", u',', 0},
+        {"abc", u',', 0},        {"1,234.5", u'.', 1234.5}, {" 7 000 ", u',', 7000}, {",5", u',', 0.5},
+        {",", u',', 0},
+    };
+    for (const auto& c : casos) {
+        const Valor v = Interpretar(QString::fromUtf8(c.texto), false, c.separador);
+        ASSERT_TRUE(v.esNumero()) << c.texto;
+        EXPECT_DOUBLE_EQ(v.numero(), c.valor) << c.texto;
+    }
+    EXPECT_TRUE(std::isinf(Interpretar(QString(400, u'9'), false, u',').numero()));
+}
+
+TEST(Interpretar, TextosSinBlancosALosLados)
+{
+    EXPECT_EQ(Interpretar(u"  Tráiler 1,5  "_qs, true, u','), Valor(u"Tráiler 1,5"_qs));
+}
+
+TEST(TeclasPagina, PosicionYLimites)
+{
+    EXPECT_EQ(PosicionTrasTeclaPagina(1000, 5930, 34), 6930);
+    EXPECT_EQ(PosicionTrasTeclaPagina(1000, 5930, 33), -4930);
+    EXPECT_EQ(PosicionTrasTeclaPagina(30000, 5930, 34), std::nullopt);
+    EXPECT_EQ(PosicionTrasTeclaPagina(-30000, 5930, 33), std::nullopt);
+    EXPECT_EQ(PosicionTrasTeclaPagina(0, 100, 40), std::nullopt);
+}
