@@ -1,0 +1,33 @@
+#include "engine/indirectos.h"
+
+#include "core/formato.h"
+#include "engine/redondear.h"
+#include "engine/resultados.h"
+
+#include <cmath>
+
+namespace tarvia {
+
+void Comentario(Documento& doc, Columna c)
+{
+    // Written only while the indirect costs are entered as one total.
+    if (doc.calculo.Columna(c).I(1).comoLogico() != false)
+        return;
+
+    Actualizar(doc); // the direct costs must be current
+    const ValoresColumna& col = doc.calculo.Columna(c);
+    const auto indirectos = col.I(5).comoNumero();
+    const double directos = col.R(17).numeroOCero();
+    if (!indirectos || directos == 0)
+        return; // nothing to relate them to: the caption stays
+    const double p = Redondear(*indirectos / directos * 100, 1);
+    if (std::isnan(p))
+        return;
+
+    doc.pantalla.comentario(c) = QStringLiteral("Los  Costes  Indirectos  anuales  representan  el")
+                                 + QStringLiteral("\r\n") + FormatearNumero(p, 1, doc.calculo.Local)
+                                 + QStringLiteral("  %") + QStringLiteral("\r\n")
+                                 + QStringLiteral("de  los  Costes  Directos.");
+}
+
+} // namespace tarvia
