@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+class QSaveFile;
+
 namespace tarvia {
 
 enum class FalloArchivo : std::uint8_t {
@@ -25,6 +27,11 @@ FalloArchivo LeerValores(const QString& ruta, Calculo& calculo);
 // Personal.Fecha = hoy and Grabado takes the personal input fields and date.
 // Written atomically: on failure an existing file and `calculo` are untouched.
 FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy);
+
+// EscribirValores on a save file already bound to its path: opens it, writes,
+// and commits only when every byte went out. Lets a test hand in a file that
+// fails part-way.
+FalloArchivo EscribirValoresEn(QSaveFile& archivo, Calculo& calculo, QDate hoy);
 
 // What the file dialog says for each kind of failure.
 QString MensajeArchivo(FalloArchivo fallo);

@@ -1,0 +1,277 @@
+#include "core/archivo.h"
+
+#include "core/archivo_bytes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvia {
+
+namespace {
+
+using archivo::FechaArchivo;
+using archivo::ValorArchivo;
+
+// --- Values -----------------------------------------------------------------
+
+QDate AQDate(const FechaArchivo& f)
+{
+    return f.esVacia() ? QDate() : QDate(f.anio, f.mes, f.dia);
+}
+
+FechaArchivo DeQDate(QDate d)
+{
+    return d.isValid() ? FechaArchivo{d.year(), d.month(), d.day()} : FechaArchivo{};
+}
+
+Valor AValor(const ValorArchivo& v)
+{
+    switch (v.clase) {
+    case ValorArchivo::Clase::Vacio: break;
+    case ValorArchivo::Clase::Numero: return Valor(v.numero);
+    case ValorArchivo::Clase::Texto: return Valor(QString::fromStdString(v.texto));
+    case ValorArchivo::Clase::Logico: return Valor(v.logico);
+    case ValorArchivo::Clase::Fecha: return Valor(AQDate(v.fecha));
+    }
+    return {};
+}
+
+ValorArchivo DeValor(const Valor& v)
+{
+    if (v.esNumero())
+        return ValorArchivo::Numero(v.numero());
+    if (v.esTexto())
+        return ValorArchivo::Texto(v.texto().toStdString());
+    if (v.esLogico())
+        return ValorArchivo::Logico(v.logico());
+    if (v.esFecha())
+        return ValorArchivo::Fecha(DeQDate(v.fecha()));
+    return {};
+}
+
+// Both columns in file order: input fields, date, input fields, date.
+std::vector<ValorArchivo> ValoresDelArchivo(const Calculo& c, QDate hoy)
+{
+    std::vector<ValorArchivo> valores;
+    valores.reserve(archivo::kLineasArchivo);
+    for (const ValoresColumna* col : {&c.Personal, &c.Referencia}) {
+        for (Hoja h : HojasDeEntrada)
+            for (int k : c.Entradas(h))
+                valores.push_back(DeValor((*col)[h](k)));
+        valores.push_back(ValorArchivo::Fecha(DeQDate(col == &c.Personal ? hoy : col->Fecha)));
+    }
+    return valores;
+}
+
+void CopiarEntradas(const Calculo& c, const ValoresColumna& de, ValoresColumna& a)
+{
+    for (Hoja h : HojasDeEntrada)
+        for (int k : c.Entradas(h))
+            a[h](k) = de[h](k);
+    a.Fecha = de.Fecha;
+}
+
+// --- Operating-system failures --------------------------------------------
+
+bool ExisteDirectorioDe(const QString& ruta)
+{
+    return QFileInfo(QFileInfo(ruta).absolutePath()).isDir();
+}
+
+FalloArchivo FalloDeErrno(int error, const QString& ruta)
+{
+    switch (error) {
+    case ENOENT:
+        return ExisteDirectorioDe(ruta) ? FalloArchivo::NoEncontrado
+                                        : FalloArchivo::DirectorioNoExiste;
+    case ENOTDIR:
+        return FalloArchivo::DirectorioNoExiste;
+    case ENAMETOOLONG:
+    case EILSEQ:
+        return FalloArchivo::NombreNoValido;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+    case ETXTBSY:
+        return FalloArchivo::AccesoDenegado;
+    default:
+        return FalloArchivo::MalEstado;
+    }
+}
+
+// A name the system could never open: empty, with a NUL, or too long.
+bool NombreNoValido(const QString& ruta)
+{
+    if (ruta.isEmpty() || ruta.contains(QChar(u'\0')))
+        return true;
+    const QByteArray nativa = QFile::encodeName(ruta);
+    if (nativa.size() >= PATH_MAX)
+        return true;
+    for (const QByteArray& parte : nativa.split('/'))
+        if (parte.size() > NAME_MAX)
+            return true;
+    return false;
+}
+
+// Why a file could not be written at `ruta`, as far as can be told before
+// (or after) trying; Ninguno when nothing stands in the way.
+FalloArchivo FalloDelDestino(const QString& ruta)
+{
+    const QFileInfo info(ruta);
+    if (info.isDir() || (info.exists() && !info.isWritable()))
+        return FalloArchivo::AccesoDenegado;
+    const QByteArray directorio = QFile::encodeName(info.absolutePath());
+    struct stat st {};
+    if (::stat(directorio.constData(), &st) != 0)
+        return FalloDeErrno(errno == ENOENT ? ENOTDIR : errno, ruta);
+    if (!S_ISDIR(st.st_mode))
+        return FalloArchivo::DirectorioNoExiste;
+    if (::access(directorio.constData(), W_OK | X_OK) != 0)
+        return FalloDeErrno(errno, ruta);
+    return FalloArchivo::Ninguno;
+}
+
+// At most kBytesMaximos + 1 bytes: enough to tell a good file from one too big.
+FalloArchivo LeerBytes(const QString& ruta, std::string& bytes)
+{
+    const QByteArray nativa = QFile::encodeName(ruta);
+    // Non-blocking so that a pipe without a writer cannot hang the program.
+    const int fd = ::open(nativa.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return FalloDeErrno(errno, ruta);
+
+    FalloArchivo fallo = FalloArchivo::Ninguno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        fallo = FalloDeErrno(errno, ruta);
+    else if (S_ISDIR(st.st_mode))
+        fallo = FalloArchivo::AccesoDenegado;
+
+    bytes.assign(archivo::kBytesMaximos + 1, '\0');
+    std::size_t leidos = 0;
+    while (fallo == FalloArchivo::Ninguno && leidos < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + leidos, bytes.size() - leidos);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fallo = errno == EISDIR ? FalloArchivo::AccesoDenegado : FalloArchivo::MalEstado;
+        else if (n == 0)
+            break;
+        else
+            leidos += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(leidos);
+    return fallo;
+}
+
+} // namespace
+
+FalloArchivo LeerValores(const QString& ruta, Calculo& calculo)
+{
+    if (NombreNoValido(ruta))
+        return FalloArchivo::NombreNoValido;
+    if (TotalCamposEntrada(calculo) != archivo::kCamposPorColumna)
+        return FalloArchivo::MalEstado; // the lists are not set: the layout is unknown
+
+    std::string bytes;
+    if (const FalloArchivo f = LeerBytes(ruta, bytes); f != FalloArchivo::Ninguno)
+        return f;
+    const auto valores = archivo::LeerArchivo(bytes);
+    if (!valores)
+        return FalloArchivo::MalEstado;
+
+    // Into copies first, so that a refused file leaves the calculation as it was.
+    ValoresColumna personal = calculo.Personal;
+    ValoresColumna referencia = calculo.Referencia;
+    ValoresColumna grabado = calculo.Grabado;
+    auto v = valores->begin();
+    for (ValoresColumna* col : {&personal, &referencia}) {
+        for (Hoja h : HojasDeEntrada)
+            for (int k : calculo.Entradas(h))
+                (*col)[h](k) = AValor(*v++);
+        col->Fecha = AQDate(v->fecha);
+        ++v;
+    }
+    CopiarEntradas(calculo, personal, grabado);
+
+    calculo.Personal = std::move(personal);
+    calculo.Referencia = std::move(referencia);
+    calculo.Grabado = std::move(grabado);
+    return FalloArchivo::Ninguno;
+}
+
+FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy)
+{
+    QSaveFile archivo(ruta);
+    return EscribirValoresEn(archivo, calculo, hoy);
+}
+
+FalloArchivo EscribirValoresEn(QSaveFile& archivo, Calculo& calculo, QDate hoy)
+{
+    const QString ruta = archivo.fileName();
+    if (NombreNoValido(ruta))
+        return FalloArchivo::NombreNoValido;
+    if (TotalCamposEntrada(calculo) != archivo::kCamposPorColumna)
+        return FalloArchivo::MalEstado;
+    if (const FalloArchivo f = FalloDelDestino(ruta); f != FalloArchivo::Ninguno)
+        return f;
+
+    const std::string bytes = archivo::EscribirArchivo(ValoresDelArchivo(calculo, hoy));
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        const FalloArchivo f = FalloDelDestino(ruta);
+        return f != FalloArchivo::Ninguno ? f : FalloArchivo::MalEstado;
+    }
+    const auto n = static_cast<qint64>(bytes.size());
+    if (archivo.write(bytes.data(), n) != n) {
+        archivo.cancelWriting();
+        archivo.commit(); // discards the temporary file; the old one stays
+        return FalloArchivo::MalEstado;
+    }
+    if (!archivo.commit())
+        return FalloArchivo::MalEstado;
+
+    calculo.Personal.Fecha = hoy;
+    CopiarEntradas(calculo, calculo.Personal, calculo.Grabado);
+    return FalloArchivo::Ninguno;
+}
+
+QString MensajeArchivo(FalloArchivo fallo)
+{
+    switch (fallo) {
+    case FalloArchivo::Ninguno: return {};
+    case FalloArchivo::NoEncontrado: return QStringLiteral("Archivo no encontrado.");
+    case FalloArchivo::DirectorioNoExiste: return QStringLiteral("El subdirectorio no existe.");
+    case FalloArchivo::NombreNoValido:
+        return QStringLiteral("El nombre de archivo no es válido.");
+    case FalloArchivo::AccesoDenegado:
+        return QStringLiteral("Error de acceso a la ruta o al archivo.");
+    case FalloArchivo::MalEstado: break;
+    }
+    return QStringLiteral("Archivo en mal estado.");
+}
+
+QString MensajeBaremario(FalloArchivo fallo)
+{
+    const QString cola =
+        QStringLiteral("\r\n\r\nLos datos del Baremaro deben estar en este subdirectorio.");
+    switch (fallo) {
+    case FalloArchivo::Ninguno: return {};
+    case FalloArchivo::NoEncontrado:
+        return QStringLiteral("Archivo no encontrado en el subdirectorio ...\\Baremario.") + cola;
+    case FalloArchivo::DirectorioNoExiste:
+        return QStringLiteral("No existe el subdirectorio ...\\Baremario.") + cola;
+    default: break;
+    }
+    return QStringLiteral("Archivo en mal estado.");
+}
+
+} // namespace tarvia

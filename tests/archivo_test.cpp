@@ -1,0 +1,453 @@
+#include "core/archivo.h"
+#include "core/archivo_bytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <clocale>
+#include <random>
+#include <unistd.h>
+
+using namespace tarvia;
+namespace ar = tarvia::archivo;
+using Clase = ar::ValorArchivo::Clase;
+
+namespace {
+
+QString Dato(const char* nombre) { return QStringLiteral(TARVIA_TEST_DATA "/") + nombre; }
+
+QByteArray Contenido(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Guardar(const QString& ruta, const QByteArray& bytes)
+{
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QList<QByteArray> Lineas(const QByteArray& bytes)
+{
+    QList<QByteArray> l = bytes.split('\n');
+    if (!l.isEmpty() && l.back().isEmpty())
+        l.pop_back();
+    for (QByteArray& x : l)
+        if (x.endsWith('\r'))
+            x.chop(1);
+    return l;
+}
+
+QByteArray Unir(const QList<QByteArray>& lineas) { return lineas.join("\r\n") + "\r\n"; }
+
+// The reference fixture with line n (one-based) replaced.
+QByteArray ConLinea(int n, const QByteArray& nueva)
+{
+    QList<QByteArray> l = Lineas(Contenido(Dato("articulado_cp1252.trv")));
+    l[n - 1] = nueva;
+    return Unir(l);
+}
+
+Calculo Nuevo()
+{
+    Calculo c;
+    InicializarCalculo(c);
+    return c;
+}
+
+bool MismasEntradas(const Calculo& c, const ValoresColumna& a, const ValoresColumna& b)
+{
+    for (Hoja h : HojasDeEntrada)
+        for (int k : c.Entradas(h))
+            if (!(a[h](k) == b[h](k)))
+                return false;
+    return true;
+}
+
+void EsperarIntacto(const Calculo& antes, const Calculo& ahora)
+{
+    EXPECT_TRUE(antes.Personal == ahora.Personal);
+    EXPECT_TRUE(antes.Referencia == ahora.Referencia);
+    EXPECT_TRUE(antes.Grabado == ahora.Grabado);
+}
+
+class Archivo : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString Ruta(const QString& nombre) const { return dir.filePath(nombre); }
+    // A calculation loaded from the fixture, with a personal edit on top.
+    Calculo Cargado()
+    {
+        Calculo c = Nuevo();
+        EXPECT_EQ(LeerValores(Dato("articulado_cp1252.trv"), c), FalloArchivo::Ninguno);
+        c.Personal.C(7) = Valor(99000.0);
+        return c;
+    }
+};
+
+} // namespace
+
+// --- Reading ------------------------------------------------------------
+
+TEST_F(Archivo, CargaAmbasColumnasYCopiaLaPersonalEnGrabado)
+{
+    Calculo c = Nuevo();
+    ASSERT_EQ(LeerValores(Dato("articulado_cp1252.trv"), c), FalloArchivo::Ninguno);
+    EXPECT_EQ(c.Personal.C(1), Valor(QStringLiteral("Vehículo articulado de carga general")));
+    EXPECT_EQ(c.Personal.C(6), Valor(QStringLiteral("Explotación nacional, 1,5 € por km")));
+    EXPECT_EQ(c.Personal.C(19), Valor(19.5));
+    EXPECT_EQ(c.Personal.F1(1), Valor(false));
+    EXPECT_EQ(c.Referencia.F1(1), Valor(true));
+    EXPECT_EQ(c.Referencia.C(1), Valor(QStringLiteral("Articulado carga general (año base)")));
+    EXPECT_EQ(c.Personal.Fecha, QDate(2025, 11, 3));
+    EXPECT_EQ(c.Referencia.Fecha, QDate(2024, 1, 15));
+    EXPECT_TRUE(c.Personal.C(9).esVacio()); // derived fields are not in the file
+    EXPECT_TRUE(MismasEntradas(c, c.Personal, c.Grabado));
+    EXPECT_EQ(c.Grabado.Fecha, c.Personal.Fecha);
+    EXPECT_FALSE(HayCambios(c));
+}
+
+TEST_F(Archivo, Utf8ConSaltosLfLeeLoMismoQueWindows1252ConCrLf)
+{
+    Calculo a = Nuevo(), b = Nuevo();
+    ASSERT_EQ(LeerValores(Dato("articulado_cp1252.trv"), a), FalloArchivo::Ninguno);
+    ASSERT_EQ(LeerValores(Dato("articulado_utf8_lf.trv"), b), FalloArchivo::Ninguno);
+    EsperarIntacto(a, b);
+}
+
+// Files that are odd but readable; each row changes one line of the fixture.
+TEST_F(Archivo, RarezasQueSeAceptan)
+{
+    const QByteArray millon = '"' + QByteArray(1'000'000, 'x') + '"';
+    const struct {
+        const char* caso;
+        int linea; // C(3) is line 3, C(1) line 1
+        QByteArray texto;
+        Valor esperado;
+    } casos[] = {
+        {"blancos delante", 3, "   \t40000", Valor(40000.0)},
+        {"sin cero delante", 3, ".5", Valor(0.5)},
+        {"exponente", 3, "1e3", Valor(1000.0)},
+        {"negativo", 3, "-12.75", Valor(-12.75)},
+        {"demasiado grande: texto", 3, "1e999", Valor("1e999")},
+        {"texto donde va un numero", 3, "cuarenta mil", Valor("cuarenta mil")},
+        {"hasta la coma", 3, "12,5", Valor(12.0)},
+        {"vacio", 3, "", Valor()},
+        {"una fecha", 3, "#2020-02-29#", Valor(QDate(2020, 2, 29))},
+        {"linea de un millon", 1, millon, Valor(QString(1'000'000, u'x'))},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.caso);
+        Guardar(Ruta("raro.trv"), ConLinea(k.linea, k.texto));
+        Calculo c = Nuevo();
+        ASSERT_EQ(LeerValores(Ruta("raro.trv"), c), FalloArchivo::Ninguno);
+        EXPECT_EQ(k.linea == 1 ? c.Personal.C(1) : c.Personal.C(3), k.esperado);
+    }
+}
+
+TEST_F(Archivo, LoQueSigueALaLinea256NoSeLee)
+{
+    QByteArray bytes = Contenido(Dato("articulado_cp1252.trv"));
+    bytes.chop(2); // no line end after the last line
+    Guardar(Ruta("sin_fin.trv"), bytes);
+    Calculo c = Nuevo();
+    EXPECT_EQ(LeerValores(Ruta("sin_fin.trv"), c), FalloArchivo::Ninguno);
+
+    // 100 MB (sparse) behind the 256 lines: read stops early.
+    Guardar(Ruta("enorme.trv"), bytes + "\r\nbasura");
+    QFile f(Ruta("enorme.trv"));
+    ASSERT_TRUE(f.resize(100 << 20));
+    EXPECT_EQ(LeerValores(Ruta("enorme.trv"), c), FalloArchivo::Ninguno);
+    EXPECT_EQ(c.Referencia.Fecha, QDate(2024, 1, 15));
+}
+
+// Refused files: MalEstado, and the calculation stays exactly as it was.
+TEST_F(Archivo, ArchivosRechazadosNoTocanElCalculo)
+{
+    const QList<QByteArray> todas = Lineas(Contenido(Dato("articulado_cp1252.trv")));
+    std::mt19937 azar(7);
+    QByteArray basura(1 << 16, '\0');
+    for (char& b : basura)
+        b = static_cast<char>(azar());
+    const struct {
+        const char* caso;
+        QByteArray bytes;
+    } casos[] = {
+        {"200 lineas", Unir(todas.mid(0, 200))},
+        {"255 lineas", Unir(todas.mid(0, 255))},
+        {"vacio", {}},
+        {"fecha personal sin #", ConLinea(128, "2025-11-03")},
+        {"fecha de referencia logica", ConLinea(256, "#TRUE#")},
+        {"fecha de referencia vacia", ConLinea(256, "")},
+        {"fecha imposible", ConLinea(128, "#2025-02-30#")},
+        {"# sin fecha en un valor", ConLinea(10, "#hola#")},
+        {"basura binaria", basura},
+        {"linea de dos millones", ConLinea(1, QByteArray(2'000'000, 'x'))},
+    };
+    const Calculo antes = Cargado();
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.caso);
+        Guardar(Ruta("malo.trv"), k.bytes);
+        Calculo c = antes;
+        EXPECT_EQ(LeerValores(Ruta("malo.trv"), c), FalloArchivo::MalEstado);
+        EsperarIntacto(antes, c);
+    }
+    // 100 MB of zeros (sparse): no line end within what is read.
+    QFile cero(Ruta("cero.trv"));
+    ASSERT_TRUE(cero.open(QIODevice::WriteOnly) && cero.resize(100 << 20));
+    cero.close();
+    Calculo c = antes;
+    EXPECT_EQ(LeerValores(Ruta("cero.trv"), c), FalloArchivo::MalEstado);
+    EsperarIntacto(antes, c);
+}
+
+TEST_F(Archivo, CadaFalloDeLecturaDesdeUnaRutaReal)
+{
+    Guardar(Ruta("fichero"), "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta"));
+    const struct {
+        QString ruta;
+        FalloArchivo fallo;
+    } casos[] = {
+        {Ruta("no_existe.trv"), FalloArchivo::NoEncontrado},
+        {Ruta("no_existe/a.trv"), FalloArchivo::DirectorioNoExiste},
+        {Ruta("fichero/a.trv"), FalloArchivo::DirectorioNoExiste},
+        {QString(), FalloArchivo::NombreNoValido},
+        {Ruta(QString("a") + QChar(u'\0') + "b.trv"), FalloArchivo::NombreNoValido},
+        {Ruta(QString(300, u'n') + ".trv"), FalloArchivo::NombreNoValido},
+        {Ruta("carpeta"), FalloArchivo::AccesoDenegado},
+        {Ruta("fichero"), FalloArchivo::MalEstado},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.ruta.toStdString());
+        Calculo c = Nuevo();
+        EXPECT_EQ(LeerValores(k.ruta, c), k.fallo);
+    }
+}
+
+// --- Writing ------------------------------------------------------------
+
+TEST_F(Archivo, GrabarYVolverALeerDaLosMismosValores)
+{
+    Calculo c = Nuevo();
+    ASSERT_EQ(LeerValores(Dato("articulado_cp1252.trv"), c), FalloArchivo::Ninguno);
+    const QDate hoy(2026, 12, 5);
+    ASSERT_EQ(EscribirValores(Ruta("copia.trv"), c, hoy), FalloArchivo::Ninguno);
+    EXPECT_EQ(c.Personal.Fecha, hoy);
+    EXPECT_EQ(c.Grabado.Fecha, hoy);
+
+    // The fixture is written as the program writes: only line 128 differs.
+    const QByteArray escrito = Contenido(Ruta("copia.trv"));
+    EXPECT_EQ(escrito, ConLinea(128, "#2026-12-05#"));
+    EXPECT_EQ(escrito.count("\r\n"), 256);
+    EXPECT_EQ(escrito.count('\n'), 256);
+    const QList<QByteArray> l = Lineas(escrito);
+    EXPECT_EQ(l[11], "19.5");                                       // C(19)
+    EXPECT_EQ(l[128], "\"Articulado carga general (a\xF1o base)\""); // reference C(1)
+
+    Calculo d = Nuevo();
+    ASSERT_EQ(LeerValores(Ruta("copia.trv"), d), FalloArchivo::Ninguno);
+    EsperarIntacto(c, d);
+}
+
+TEST_F(Archivo, ValoresRarosDelCalculoSobrevivenAlViaje)
+{
+    Calculo c = Nuevo();
+    c.Personal.C(1) = Valor(QStringLiteral("El \"Pegaso\" 中\nnuevo"));
+    c.Personal.C(6) = Valor(QString());
+    c.Personal.C(2) = Valor(QStringLiteral("12")); // a text stays a text
+    c.Personal.C(3) = Valor(1.0 / 3);
+    c.Personal.C(4) = Valor();
+    c.Personal.C(5) = Valor(1e300);
+    c.Personal.F2(13) = Valor(false);
+    c.Referencia.Fecha = QDate(); // the empty date
+    ASSERT_EQ(EscribirValores(Ruta("raro.trv"), c, QDate(2026, 1, 2)), FalloArchivo::Ninguno);
+    EXPECT_EQ(Lineas(Contenido(Ruta("raro.trv")))[255], "#1899-12-30#");
+
+    Calculo d = Nuevo();
+    ASSERT_EQ(LeerValores(Ruta("raro.trv"), d), FalloArchivo::Ninguno);
+    EXPECT_EQ(d.Personal.C(1), Valor("El 'Pegaso' ? nuevo"));
+    c.Personal.C(1) = c.Grabado.C(1) = d.Personal.C(1);
+    EsperarIntacto(c, d);
+    EXPECT_FALSE(d.Referencia.Fecha.isValid());
+}
+
+TEST_F(Archivo, ElPuntoDecimalNoDependeDelLocale)
+{
+    const QLocale previo;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    std::setlocale(LC_ALL, "es_ES.UTF-8"); // may be missing; Qt's default still changes
+    Calculo c = Nuevo();
+    c.Personal.F1(2) = Valor(1234.5);
+    const FalloArchivo fallo = EscribirValores(Ruta("locale.trv"), c, QDate(2026, 1, 2));
+    Calculo d = Nuevo();
+    const FalloArchivo lectura = LeerValores(Ruta("locale.trv"), d);
+    QLocale::setDefault(previo);
+    std::setlocale(LC_ALL, "C");
+    ASSERT_EQ(fallo, FalloArchivo::Ninguno);
+    ASSERT_EQ(lectura, FalloArchivo::Ninguno);
+    EXPECT_EQ(Lineas(Contenido(Ruta("locale.trv")))[13], "1234.5"); // F1(2)
+    EXPECT_EQ(d.Personal.F1(2), Valor(1234.5));
+}
+
+namespace {
+// A save file whose disk fills up after `limite` bytes.
+class ArchivoQueFalla : public QSaveFile {
+public:
+    ArchivoQueFalla(const QString& ruta, qint64 limite) : QSaveFile(ruta), limite_(limite) {}
+
+protected:
+    qint64 writeData(const char* datos, qint64 n) override
+    {
+        const qint64 cabe = std::min(n, limite_ - escritos_);
+        if (cabe <= 0)
+            return -1;
+        const qint64 r = QSaveFile::writeData(datos, cabe);
+        escritos_ += r;
+        return r;
+    }
+
+private:
+    qint64 limite_;
+    qint64 escritos_ = 0;
+};
+} // namespace
+
+TEST_F(Archivo, UnaGrabacionFallidaDejaElArchivoYElCalculoIntactos)
+{
+    const QByteArray viejo = Contenido(Dato("articulado_utf8_lf.trv"));
+    for (qint64 limite : {0, 1, 100, 1700}) {
+        SCOPED_TRACE(limite);
+        Guardar(Ruta("viejo.trv"), viejo);
+        Calculo c = Cargado();
+        const Calculo antes = c;
+        ArchivoQueFalla f(Ruta("viejo.trv"), limite);
+        EXPECT_EQ(EscribirValoresEn(f, c, QDate(2026, 1, 2)), FalloArchivo::MalEstado);
+        EXPECT_EQ(Contenido(Ruta("viejo.trv")), viejo);
+        EsperarIntacto(antes, c);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
+    }
+}
+
+TEST_F(Archivo, CadaFalloDeEscrituraDesdeUnaRutaReal)
+{
+    Guardar(Ruta("fichero"), "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta"));
+    const struct {
+        QString ruta;
+        FalloArchivo fallo;
+    } casos[] = {
+        {Ruta("no_existe/a.trv"), FalloArchivo::DirectorioNoExiste},
+        {Ruta("fichero/a.trv"), FalloArchivo::DirectorioNoExiste},
+        {QString(), FalloArchivo::NombreNoValido},
+        {Ruta(QString(300, u'n') + ".trv"), FalloArchivo::NombreNoValido},
+        {Ruta("carpeta"), FalloArchivo::AccesoDenegado},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.ruta.toStdString());
+        Calculo c = Cargado();
+        const Calculo antes = c;
+        EXPECT_EQ(EscribirValores(k.ruta, c, QDate(2026, 1, 2)), k.fallo);
+        EsperarIntacto(antes, c);
+    }
+    EXPECT_EQ(Contenido(Ruta("fichero")), "x");
+}
+
+TEST_F(Archivo, UnDirectorioDeSoloLecturaRechazaLaGrabacion)
+{
+    const QString sub = Ruta("solo_lectura");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("solo_lectura"));
+    const QString ruta = sub + "/viejo.trv";
+    Guardar(ruta, "viejo\r\n");
+    ASSERT_TRUE(QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner));
+    if (::access(QFile::encodeName(sub).constData(), W_OK) == 0) {
+        QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "running with privileges that ignore the read-only bit "
+                        "(root); the other unwritable destinations are tested above";
+    }
+    Calculo c = Cargado();
+    const Calculo antes = c;
+    EXPECT_EQ(EscribirValores(ruta, c, QDate(2026, 1, 2)), FalloArchivo::AccesoDenegado);
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(Contenido(ruta), "viejo\r\n");
+    EsperarIntacto(antes, c);
+}
+
+TEST(ArchivoMensajes, TextosDeCadaDialogo)
+{
+    const QString cola = "\r\n\r\nLos datos del Baremaro deben estar en este subdirectorio.";
+    EXPECT_EQ(MensajeArchivo(FalloArchivo::NombreNoValido), "El nombre de archivo no es válido.");
+    EXPECT_EQ(MensajeArchivo(FalloArchivo::AccesoDenegado), "Error de acceso a la ruta o al archivo.");
+    EXPECT_EQ(MensajeArchivo(FalloArchivo::DirectorioNoExiste), "El subdirectorio no existe.");
+    EXPECT_EQ(MensajeBaremario(FalloArchivo::NoEncontrado),
+              "Archivo no encontrado en el subdirectorio ...\\Baremario." + cola);
+    EXPECT_EQ(MensajeBaremario(FalloArchivo::DirectorioNoExiste),
+              "No existe el subdirectorio ...\\Baremario." + cola);
+    EXPECT_EQ(MensajeBaremario(FalloArchivo::AccesoDenegado), "Archivo en mal estado.");
+}
+
+// --- Byte level ---------------------------------------------------------
+
+TEST(ArchivoBytes, LeerValorDeUnaLinea)
+{
+    const struct {
+        const char* linea;
+        std::optional<ar::ValorArchivo> esperado;
+    } casos[] = {
+        {"", ar::ValorArchivo{}},
+        {"  \t ", ar::ValorArchivo{}},
+        {"1500", ar::ValorArchivo::Numero(1500)},
+        {"  -.5", ar::ValorArchivo::Numero(-0.5)},
+        {"+5", ar::ValorArchivo::Numero(5)},
+        {"1E-2", ar::ValorArchivo::Numero(0.01)},
+        {"12 ,5", ar::ValorArchivo::Numero(12)},
+        {"inf", ar::ValorArchivo::Texto("inf")},
+        {"nan", ar::ValorArchivo::Texto("nan")},
+        {"0x10", ar::ValorArchivo::Texto("0x10")},
+        {"+-5", ar::ValorArchivo::Texto("+-5")},
+        {"abc def  ", ar::ValorArchivo::Texto("abc def")},
+        {"\"a, b\" y mas", ar::ValorArchivo::Texto("a, b")},
+        {"\"sin cierre", ar::ValorArchivo::Texto("sin cierre")},
+        {"#TRUE#", ar::ValorArchivo::Logico(true)},
+        {"#false#", ar::ValorArchivo::Logico(false)},
+        {"#2024-2-9#", ar::ValorArchivo::Fecha({2024, 2, 9})},
+        {"#2023-02-29#", std::nullopt},
+        {"#2024-13-01#", std::nullopt},
+        {"#hola#", std::nullopt},
+        {"#2024-01-01", std::nullopt},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.linea);
+        EXPECT_EQ(ar::LeerValor(k.linea), k.esperado);
+    }
+}
+
+TEST(ArchivoBytes, LosNumerosSeLeenComoSeEscribieron)
+{
+    for (double x : {0.0, 1500.0, 1234.5, 0.5, 12.75, -0.1, 1.0 / 3, 123456789012.34, 1e-7, 1e20,
+                     5e-324, DBL_MAX, -DBL_MIN}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(ar::LeerNumero(ar::EscribirNumero(x)), x);
+    }
+    EXPECT_EQ(ar::EscribirNumero(1234.5), "1234.5");
+    EXPECT_EQ(ar::EscribirNumero(0.0001), "0.0001");
+    EXPECT_EQ(ar::EscribirNumero(1500), "1500");
+}
+
+TEST(ArchivoBytes, Windows1252)
+{
+    EXPECT_EQ(ar::Cp1252AUtf8("\x80\x93\x9F\xE1\x81"), "€“Ÿá\xC2\x81");
+    EXPECT_EQ(ar::Utf8ACp1252("€“Ÿá\xC2\x81 中\xFF"), "\x80\x93\x9F\xE1\x81 ??");
+    EXPECT_EQ(ar::EscribirValor(ar::ValorArchivo::Texto("año \"€\"")), "\"a\xF1o '\x80'\"");
+    EXPECT_FALSE(ar::EsUtf8Valido("\xC0\xAF"));     // overlong "/"
+    EXPECT_FALSE(ar::EsUtf8Valido("\xED\xA0\x80")); // surrogate
+    EXPECT_TRUE(ar::EsUtf8Valido("año €"));
+}
