@@ -128,8 +128,8 @@ def revisar(nombre, v):
         fallos.append("devolución por gasóleo profesional mayor que el precio")
     if g("C", 17) > 0 and g("C", 12) / g("C", 17) > 24:
         fallos.append("más de 24 horas por jornada")
-    if len(g("C", 1)) < 1:
-        fallos.append("descripción vacía")
+    if not 1 <= len(g("C", 1)) <= 55 or len(g("C", 6)) > 45:
+        fallos.append("descripción vacía o más larga que su casilla (55 y 45 caracteres)")
     if g("F3", 2) and abs(g("F3", 8) - (g("F3", 3) * g("F3", 4) + g("F3", 6) * g("C", 7))) > 0.005:
         fallos.append("F3(8) no es la suma de dietas y plus")
     for total, partes, opcion in ((18, SEGUROS, 9), (28, FISCALES, 19)):
@@ -216,12 +216,7 @@ def coste_km_programa(calc, ruta):
     """R(43) of the reference column as the program computes it."""
     salida = subprocess.run([calc, "--formato", "json", str(ruta)], check=True,
                             capture_output=True, text=True).stdout
-    datos = json.loads(salida)
-    columna = datos.get("referencia", datos)
-    resultados = columna.get("R", columna.get("resultados"))
-    if isinstance(resultados, dict):
-        return float(resultados.get("43", resultados.get("R(43)")))
-    return float(resultados[42])
+    return float(json.loads(salida)["referencia"]["R"]["43"])
 
 
 def tabla(tipos, datos, calc):
