@@ -1,8 +1,82 @@
+// tarvia-calc: opens a calculation as the program does, runs the actions of
+// the command line in order and prints the document.
+#include "cli/acciones.h"
+#include "cli/argumentos.h"
+#include "cli/salida.h"
+#include "engine/abrir.h"
+#include "engine/resultados.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <clocale>
 #include <cstdio>
+#include <unistd.h>
+
+using namespace tarvia;
+using namespace tarvia::calc;
+
+namespace {
+
+void Linea(std::FILE* f, const QString& s)
+{
+    const QByteArray b = (s + u'\n').toUtf8();
+    std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), f);
+}
+
+int ErrorDeUso(const QString& motivo)
+{
+    Linea(stderr, QStringLiteral("tarvia-calc: ") + motivo);
+    Linea(stderr, QString::fromUtf8(kUso));
+    return kUsoIncorrecto;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    std::fputs("uso: tarvia-calc ARCHIVO\n", stderr);
-    return 64;
+    std::setlocale(LC_NUMERIC, "C"); // after Qt, which sets the environment's
+
+    QStringList lista = QCoreApplication::arguments();
+    lista.removeFirst();
+    const auto leidos = LeerArgumentos(lista);
+    if (const auto* error = std::get_if<QString>(&leidos))
+        return ErrorDeUso(*error);
+    const Argumentos& args = std::get<Argumentos>(leidos);
+    if (args.ayuda) {
+        Linea(stdout, QString::fromUtf8(kUso));
+        return kBien;
+    }
+
+    Documento doc;
+    InicializarCalculo(doc.calculo);
+    doc.calculo.Local = Localizacion::Desde(args.locale.value_or(QLocale::system()));
+
+    const FalloArchivo fallo = LeerArchivo(doc, args.archivo);
+    if (fallo != FalloArchivo::Ninguno) {
+        Linea(stderr, MensajeArchivo(fallo));
+        return kNoCargado;
+    }
+    // Only a calculation file becomes the file the calculation is saved to.
+    if (QFileInfo(args.archivo).suffix().compare(u"trv", Qt::CaseInsensitive) == 0)
+        doc.calculo.RutaArchivo = QFileInfo(args.archivo).absoluteFilePath();
+
+    const QDate hoy = args.hoy.value_or(QDate::currentDate());
+    for (const Accion& accion : args.acciones) {
+        const Resultado r = Ejecutar(doc, accion, hoy);
+        if (r.codigo != kBien) {
+            Linea(stderr, QStringLiteral("tarvia-calc: ") + r.mensaje);
+            return r.codigo;
+        }
+    }
+
+    const Formato formato = args.formato.value_or(isatty(STDOUT_FILENO) ? Formato::Texto : Formato::Json);
+    if (formato == Formato::Json) {
+        const std::string json = DocumentoJson(doc, args.pantalla);
+        std::fwrite(json.data(), 1, json.size(), stdout);
+    } else {
+        Actualizar(doc); // the summary is what the results sheet shows when opened
+        Linea(stdout, ResumenTexto(doc));
+    }
+    return std::fflush(stdout) == 0 ? kBien : 1;
 }

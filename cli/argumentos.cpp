@@ -1,0 +1,118 @@
+#include "cli/argumentos.h"
+
+#include "core/catalogo.h"
+
+namespace tarvia::calc {
+
+const char* const kUso =
+    "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--formato json|texto] "
+    "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA] ...";
+
+namespace {
+
+struct Campo {
+    Hoja hoja;
+    int indice;
+    QString valor; // what follows "="
+};
+
+// "HOJA.i=VALOR" with a known sheet and an index of that sheet.
+std::variant<Campo, QString> LeerCampo(const QString& arg, const QString& opcion)
+{
+    const qsizetype igual = arg.indexOf(u'=');
+    const qsizetype punto = arg.indexOf(u'.');
+    if (igual < 0 || punto < 0 || punto > igual)
+        return QStringLiteral("%1 espera HOJA.i=VALOR: «%2»").arg(opcion, arg);
+    const auto hoja = HojaPorCodigo(arg.left(punto).toUpper().toStdString());
+    if (!hoja)
+        return QStringLiteral("hoja desconocida: «%1»").arg(arg.left(punto));
+    bool ok = false;
+    const int i = arg.mid(punto + 1, igual - punto - 1).toInt(&ok);
+    if (!ok || i < 1 || i > NumeroDeCampos(*hoja))
+        return QStringLiteral("la hoja %1 no tiene el campo «%2»")
+            .arg(QString::fromUtf8(Codigo(*hoja)), arg.mid(punto + 1, igual - punto - 1));
+    return Campo{*hoja, i, arg.mid(igual + 1)};
+}
+
+std::optional<QLocale> LeerLocale(const QString& nombre)
+{
+    const QLocale loc(nombre);
+    // An unknown name falls back to C; only "C" and "POSIX" ask for it.
+    if (loc.language() == QLocale::C && nombre != u"C" && nombre != u"POSIX")
+        return std::nullopt;
+    return loc;
+}
+
+} // namespace
+
+std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
+{
+    Argumentos a;
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        const QString& arg = args[k];
+        const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" ||
+                              arg == u"--set" || arg == u"--opcion" || arg == u"--ver" ||
+                              arg == u"--guardar";
+        if (conValor && k + 1 >= args.size())
+            return QStringLiteral("falta el valor de %1").arg(arg);
+        const QString valor = conValor ? args[++k] : QString();
+
+        if (arg == u"--ayuda" || arg == u"--help" || arg == u"-h") {
+            a.ayuda = true;
+        } else if (arg == u"--pantalla") {
+            a.pantalla = true;
+        } else if (arg == u"--locale") {
+            a.locale = LeerLocale(valor);
+            if (!a.locale)
+                return QStringLiteral("configuración regional desconocida: «%1»").arg(valor);
+        } else if (arg == u"--hoy") {
+            const QDate d = QDate::fromString(valor, Qt::ISODate);
+            if (!d.isValid() || valor.size() != 10)
+                return QStringLiteral("fecha no válida (AAAA-MM-DD): «%1»").arg(valor);
+            a.hoy = d;
+        } else if (arg == u"--formato") {
+            if (valor == u"json")
+                a.formato = Formato::Json;
+            else if (valor == u"texto")
+                a.formato = Formato::Texto;
+            else
+                return QStringLiteral("formato desconocido: «%1» (json o texto)").arg(valor);
+        } else if (arg == u"--set" || arg == u"--opcion") {
+            auto campo = LeerCampo(valor, arg);
+            if (auto* error = std::get_if<QString>(&campo))
+                return *error;
+            const Campo& c = std::get<Campo>(campo);
+            Accion acc{arg == u"--set" ? Accion::Tipo::Fijar : Accion::Tipo::Opcion, c.hoja,
+                       c.indice, 0, c.valor};
+            if (acc.tipo == Accion::Tipo::Opcion) {
+                if (!EsCampoOpcion(c.hoja, c.indice))
+                    return QStringLiteral("%1.%2 no es un campo de opción")
+                        .arg(QString::fromUtf8(Codigo(c.hoja)))
+                        .arg(c.indice);
+                if (c.valor != u"1" && c.valor != u"2")
+                    return QStringLiteral("el botón de opción debe ser 1 o 2: «%1»").arg(c.valor);
+                acc.boton = c.valor.toInt();
+                acc.texto.clear();
+            }
+            a.acciones.push_back(acc);
+        } else if (arg == u"--ver") {
+            const auto hoja = HojaPorCodigo(valor.toUpper().toStdString());
+            if (!hoja)
+                return QStringLiteral("hoja desconocida: «%1»").arg(valor);
+            a.acciones.push_back({Accion::Tipo::Ver, *hoja, 0, 0, {}});
+        } else if (arg == u"--guardar") {
+            a.acciones.push_back({Accion::Tipo::Guardar, Hoja::C, 0, 0, valor});
+        } else if (arg.startsWith(u"--")) {
+            return QStringLiteral("opción desconocida: %1").arg(arg);
+        } else if (a.archivo.isEmpty()) {
+            a.archivo = arg;
+        } else {
+            return QStringLiteral("sobra el argumento «%1»").arg(arg);
+        }
+    }
+    if (a.archivo.isEmpty() && !a.ayuda)
+        return QStringLiteral("falta el ARCHIVO");
+    return a;
+}
+
+} // namespace tarvia::calc

@@ -1,0 +1,42 @@
+#pragma once
+// The command line of tarvia-calc, parsed before anything is loaded.
+#include "core/hojas.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace tarvia::calc {
+
+enum class Formato { Json, Texto };
+
+struct Accion {
+    enum class Tipo { Fijar, Opcion, Ver, Guardar } tipo;
+    Hoja hoja = Hoja::C;
+    int campo = 0;
+    int boton = 0;  // --opcion: 1 or 2
+    QString texto;  // --set: the typed text; --guardar: the path
+};
+
+struct Argumentos {
+    std::optional<QLocale> locale; // none: the environment's
+    std::optional<QDate> hoy;      // none: the real date
+    bool pantalla = false;
+    std::optional<Formato> formato; // none: by whether stdout is a terminal
+    bool ayuda = false;
+    QString archivo;
+    std::vector<Accion> acciones;
+};
+
+// The line printed with every usage error.
+extern const char* const kUso;
+
+// Parses the arguments after the program name: the arguments, or the
+// one-line Spanish explanation of what is wrong.
+std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args);
+
+} // namespace tarvia::calc

@@ -1,0 +1,94 @@
+#include "cli/json.h"
+#include "cli/salida.h"
+
+#include <string>
+
+namespace tarvia::calc {
+
+namespace {
+
+void Valor(Json& j, const tarvia::Valor& v)
+{
+    if (v.esNumero())
+        j.numero(v.numero());
+    else if (v.esTexto())
+        j.texto(v.texto());
+    else if (v.esLogico())
+        j.logico(v.logico());
+    else if (v.esFecha() && v.fecha().isValid())
+        j.texto(v.fecha().toString(Qt::ISODate));
+    else
+        j.nulo();
+}
+
+void Columna(Json& j, const ValoresColumna& col)
+{
+    j.abrirObjeto().clave("Fecha");
+    if (col.Fecha.isValid())
+        j.texto(col.Fecha.toString(Qt::ISODate));
+    else
+        j.nulo();
+    for (Hoja h : TodasLasHojas) {
+        j.clave(Codigo(h)).abrirObjeto();
+        const Arreglo& a = col[h];
+        for (int i = 1; i <= a.size(); ++i) {
+            j.clave(std::to_string(i));
+            Valor(j, a(i));
+        }
+        j.cerrarObjeto();
+    }
+    j.cerrarObjeto();
+}
+
+void Cajas(Json& j, const Pantalla& p, tarvia::Columna c)
+{
+    j.abrirObjeto();
+    for (Hoja h : TodasLasHojas) {
+        if (h == Hoja::S && c == tarvia::Columna::O)
+            continue; // the service sheet has only the personal column
+        j.clave(Codigo(h)).abrirObjeto();
+        for (int i = 1; i <= NumeroDeCampos(h); ++i) {
+            const Caja& caja = p.caja(h, c, i);
+            j.clave(std::to_string(i)).abrirObjeto();
+            j.clave("texto").texto(caja.texto);
+            j.clave("habilitado").logico(caja.habilitado);
+            j.clave("visible").logico(caja.visible);
+            j.cerrarObjeto();
+        }
+        j.cerrarObjeto();
+    }
+    j.cerrarObjeto();
+}
+
+} // namespace
+
+std::string DocumentoJson(const Documento& doc, bool pantalla)
+{
+    Json j;
+    j.abrirObjeto();
+    j.clave("personal");
+    Columna(j, doc.calculo.Personal);
+    j.clave("referencia");
+    Columna(j, doc.calculo.Referencia);
+    j.clave("hayCambios").logico(HayCambios(doc.calculo));
+    j.clave("mensajes").abrirLista();
+    for (const Mensaje& m : doc.mensajes) {
+        j.abrirObjeto();
+        j.clave("titulo").texto(m.titulo);
+        j.clave("texto").texto(m.texto);
+        j.cerrarObjeto();
+    }
+    j.cerrarLista();
+    if (pantalla) {
+        j.clave("pantalla").abrirObjeto();
+        j.clave("personal");
+        Cajas(j, doc.pantalla, tarvia::Columna::S);
+        j.clave("referencia");
+        Cajas(j, doc.pantalla, tarvia::Columna::O);
+        j.cerrarObjeto();
+    }
+    j.cerrarObjeto();
+    return j.resultado() + '\n';
+}
+
+} // namespace tarvia::calc
