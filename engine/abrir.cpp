@@ -1,0 +1,29 @@
+#include "engine/abrir.h"
+
+#include "core/formato.h"
+#include "engine/servicio.h"
+
+namespace tarvia {
+
+FalloArchivo LeerArchivo(Documento& doc, const QString& ruta)
+{
+    const FalloArchivo fallo = LeerValores(ruta, doc.calculo);
+    if (fallo == FalloArchivo::Ninguno)
+        RepartirValores(doc);
+    return fallo;
+}
+
+FalloArchivo EscribirArchivo(Documento& doc, const QString& ruta, QDate hoy)
+{
+    Revisar(doc);
+    const FalloArchivo fallo = EscribirValores(ruta, doc.calculo, hoy);
+    if (fallo != FalloArchivo::Ninguno)
+        return fallo;
+    const QString rotulo = QStringLiteral("Cálculo Personalizado (") +
+                           FormatearFecha(doc.calculo.Personal.Fecha, doc.calculo.Local) + u')';
+    for (Hoja h : TodasLasHojas)
+        doc.pantalla.marcoPersonal(h) = rotulo;
+    return fallo;
+}
+
+} // namespace tarvia
