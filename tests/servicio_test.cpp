@@ -13,15 +13,12 @@ protected:
 
     void SetUp() override
     {
-        p.R(44) = 1.2;
-        p.R(48) = 40.0;
-        p.R(50) = 0.8;
-        p.R(52) = 20.0;
+        p.R(44) = 1.2; p.R(48) = 40.0; p.R(50) = 0.8; p.R(52) = 20.0;
     }
     double S(int i) { return p.S(i).numeroOCero(); }
     QString Caja(int i) { return doc.pantalla.caja(Hoja::S, Columna::S, i).texto; }
-    // Direct costs of 80 000 (the driver alone) and indirect costs of `indirectos` as a total.
-    void Directos(double directos, double indirectos)
+    // Direct costs (the driver alone) and indirect costs entered as a total, both columns.
+    void Costes(double directos, double indirectos)
     {
         for (Columna c : {Columna::S, Columna::O}) {
             doc.calculo.Columna(c).F3(1) = directos;
@@ -33,56 +30,35 @@ protected:
 
 TEST_F(Servicio, PreciosPorKilometrosHorasYAmbos)
 {
-    struct {
-        double costes, km, horas, porKm, porHoras, ambos;
-    } casos[] = {
+    const struct { double costes, km, horas, porKm, porHoras, ambos; } casos[] = {
         {100, 250, 5, 400, 300, 400},
-        {100, 250, 0, 400, 0, 0},   // kilometres but no hours
-        {100, 0, 5, 0, 300, 0},
-        {100, 0, 0, 0, 0, 0},       // charged costs alone are not priced
-        {0, 1.25, 0.015, 1.5, 0.6, 1.3}, // 1,3 (1,0 + 0,3) rounded to cents
+        {100, 250, 0, 400, 0, 0}, // kilometres but no hours
+        {100, 0, 0, 0, 0, 0},     // charged costs alone are not priced
+        {0, 1.25, 0.015, 1.5, 0.6, 1.3},
     };
     for (const auto& c : casos) {
-        p.S(8) = c.costes;
-        p.S(9) = c.km;
-        p.S(10) = c.horas;
+        p.S(8) = c.costes; p.S(9) = c.km; p.S(10) = c.horas;
         CosteServicio(doc, 8, 9, 10, 11, 12, 13);
         EXPECT_DOUBLE_EQ(S(11), c.porKm) << c.km << " km, " << c.horas << " h";
         EXPECT_DOUBLE_EQ(S(12), c.porHoras) << c.km << " km, " << c.horas << " h";
         EXPECT_DOUBLE_EQ(S(13), c.ambos) << c.km << " km, " << c.horas << " h";
-        if (c.ambos == 0)
-            EXPECT_EQ(Caja(13), QString()); // a zero shows empty on this sheet
+        EXPECT_EQ(Caja(13).isEmpty(), c.ambos == 0); // a zero shows empty on this sheet
     }
-    EXPECT_EQ(Caja(13), QStringLiteral("1,30"));
 }
 
-TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotales)
+TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotalesYPoneC5)
 {
-    p.C(9) = 1000.0;
-    p.C(14) = 50.0;
-    p.S(3) = 1500.0; // above the loaded kilometres
-    p.S(4) = 10.0;
-    p.S(9) = 800.0;
-    p.S(10) = 60.0; // above the loaded hours
-    p.S(2) = 100.0;
-    p.S(8) = 100.0;
-    Revisar(doc);
-    EXPECT_DOUBLE_EQ(S(3), 0);
-    EXPECT_DOUBLE_EQ(S(4), 10);
-    EXPECT_DOUBLE_EQ(S(9), 800);
-    EXPECT_DOUBLE_EQ(S(10), 0);
-    // Their prices follow: service 1 has only hours, service 2 only kilometres.
-    EXPECT_DOUBLE_EQ(S(5), 0);
-    EXPECT_DOUBLE_EQ(S(6), 500);
-    EXPECT_DOUBLE_EQ(S(11), 1060);
-    EXPECT_DOUBLE_EQ(S(13), 0);
-}
-
-TEST_F(Servicio, CosteToneladaKilometro)
-{
+    p.C(9) = 1000.0; p.C(14) = 50.0;
+    p.S(2) = 100.0; p.S(3) = 1500.0; p.S(4) = 10.0; // kilometres above the year's
+    p.S(8) = 100.0; p.S(9) = 800.0; p.S(10) = 60.0; // hours above the year's
     p.R(54) = 0.0668754;
     Revisar(doc);
-    EXPECT_DOUBLE_EQ(S(1), 0.06688);
+    EXPECT_DOUBLE_EQ(S(3), 0);
+    EXPECT_DOUBLE_EQ(S(9), 800);
+    EXPECT_DOUBLE_EQ(S(10), 0);
+    EXPECT_DOUBLE_EQ(S(5), 0); // prices follow
+    EXPECT_DOUBLE_EQ(S(6), 500);
+    EXPECT_DOUBLE_EQ(S(11), 1060);
     EXPECT_EQ(Caja(1), QStringLiteral("0,06688"));
 
     for (Valor sinResultado : {Valor(), Valor(0.0)}) {
@@ -95,61 +71,42 @@ TEST_F(Servicio, CosteToneladaKilometro)
 
 TEST_F(Servicio, CambioDeUnCampoRecalculaResultadosYSoloSuServicio)
 {
-    // Results from scratch: 100 000 € a year over 50 000 loaded km and 1 000 loaded hours.
-    p.F3(1) = 100000.0;
-    p.C(7) = 100000.0;
-    p.C(9) = 50000.0;
-    p.C(12) = 2000.0;
-    p.C(14) = 1000.0;
-    p.S(21) = 100.0; // service 4
-    p.S(5) = 7.0;    // a stale price of service 1 that must stay
+    // 100 000 € a year over 50 000 loaded km and 1 000 loaded hours.
+    p.F3(1) = 100000.0; p.C(7) = 100000.0; p.C(9) = 50000.0; p.C(12) = 2000.0; p.C(14) = 1000.0;
+    p.S(21) = 100.0;
+    p.S(5) = 7.0; // a price of service 1 that must stay
     RecalcularServicio(doc, 21);
-    EXPECT_DOUBLE_EQ(p.R(44).numero(), 2);
     EXPECT_DOUBLE_EQ(S(23), 200);
     EXPECT_DOUBLE_EQ(S(5), 7);
-
-    // Each kind of field of service 4 reprices it; a price field triggers nothing.
-    p.S(20) = 50.0;
-    RecalcularServicio(doc, 20);
-    EXPECT_DOUBLE_EQ(S(23), 250);
     p.S(22) = 2.0;
     RecalcularServicio(doc, 22);
-    EXPECT_DOUBLE_EQ(S(24), 250); // 50 + 2 × 100
-    p.S(20) = 0.0;
-    RecalcularServicio(doc, 23);
+    EXPECT_DOUBLE_EQ(S(24), 200);
+    p.S(20) = 50.0;
+    RecalcularServicio(doc, 23); // a price field triggers nothing
+    EXPECT_DOUBLE_EQ(S(23), 200);
+    RecalcularServicio(doc, 20);
     EXPECT_DOUBLE_EQ(S(23), 250);
 }
 
-TEST_F(Servicio, ComentarioDeIndirectosEnTotal)
+TEST_F(Servicio, ComentarioDeIndirectos)
 {
-    Directos(80000, 5000);
+    Costes(80000, 5000);
     Comentario(doc, Columna::S);
-    EXPECT_EQ(doc.pantalla.comentario(Columna::S),
-              QStringLiteral("Los  Costes  Indirectos  anuales  representan  el\r\n6,3  %\r\n"
-                             "de  los  Costes  Directos."));
+    const QString texto = QStringLiteral(
+        "Los  Costes  Indirectos  anuales  representan  el\r\n6,3  %\r\nde  los  Costes  Directos.");
+    EXPECT_EQ(doc.pantalla.comentario(Columna::S), texto);
     EXPECT_EQ(doc.pantalla.comentario(Columna::O), QStringLiteral("Comentario"));
 
-    doc.calculo.Local.decimal = u'.';
-    doc.calculo.Local.grupo = u',';
-    Directos(1000, 15000);
-    Comentario(doc, Columna::O);
-    EXPECT_TRUE(doc.pantalla.comentario(Columna::O).contains(QStringLiteral("\r\n1,500.0  %\r\n")));
-}
+    Costes(1000, 15000);
+    Comentario(doc, Columna::O); // grouping and the column's own figures
+    EXPECT_TRUE(doc.pantalla.comentario(Columna::O).contains(QStringLiteral("\r\n1.500,0  %\r\n")));
 
-TEST_F(Servicio, ComentarioConservaElTextoSinDirectosODesglosado)
-{
-    Directos(80000, 5000);
+    Costes(0, 5000); // no direct costs: the caption stays
     Comentario(doc, Columna::S);
-    const QString antes = doc.pantalla.comentario(Columna::S);
-
-    Directos(0, 5000); // no direct costs: nothing to divide by
+    Costes(40000, 5000);
+    p.I(1) = true; // broken down: not rewritten
     Comentario(doc, Columna::S);
-    EXPECT_EQ(doc.pantalla.comentario(Columna::S), antes);
-
-    Directos(40000, 5000);
-    p.I(1) = true; // broken down: the comment is not rewritten
-    Comentario(doc, Columna::S);
-    EXPECT_EQ(doc.pantalla.comentario(Columna::S), antes);
+    EXPECT_EQ(doc.pantalla.comentario(Columna::S), texto);
 }
 
 } // namespace
