@@ -1,5 +1,6 @@
 #include "engine/opciones.h"
 
+#include "core/catalogo.h"
 #include "engine/indirectos.h"
 #include "engine/mostrar.h"
 #include "engine/recalcular.h"
@@ -166,13 +167,7 @@ void Indirectos(Documento& doc, Columna col, bool desglosado)
 
 bool EsOpcion(Hoja hoja, int campo)
 {
-    switch (hoja) {
-    case Hoja::F1: return campo == 1;
-    case Hoja::F2: return campo == 1 || campo == 13;
-    case Hoja::F3: return campo == 2 || campo == 9 || campo == 19;
-    case Hoja::I: return campo == 1;
-    default: return false;
-    }
+    return hoja != Hoja::R && campo >= 1 && campo <= NumeroDeCampos(hoja) && EsCampoOpcion(hoja, campo);
 }
 
 void PulsarOpcion(Documento& doc, Hoja hoja, Columna col, int campo, int boton)
