@@ -40,59 +40,6 @@ TEST_F(OpcionesTest, FormaDeAdquisicionDelTractorEnAmbasColumnas)
     }
 }
 
-TEST_F(OpcionesTest, SemirremolqueYEquiposSonIndependientes)
-{
-    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 2);
-    PulsarOpcion(doc, Hoja::F2, Columna::S, 13, 1);
-    EXPECT_TRUE(Visible(Marco::F2SemiCosteAnual, Columna::S));
-    EXPECT_FALSE(Visible(Marco::F2SemiAmortizacion, Columna::S));
-    EXPECT_FALSE(Visible(Marco::F2EquipoCosteAnual, Columna::S));
-    EXPECT_TRUE(Visible(Marco::F2EquipoAmortizacion, Columna::S));
-    EXPECT_TRUE(Visible(Marco::F2EquipoFinanciacion, Columna::S));
-    EXPECT_EQ(P(Hoja::F2, 1), Valor(false));
-    EXPECT_EQ(P(Hoja::F2, 13), Valor(true));
-    // The reference column is untouched by personal clicks.
-    EXPECT_FALSE(Visible(Marco::F2SemiCosteAnual, Columna::O));
-}
-
-TEST_F(OpcionesTest, CompraDeUnSemirremolqueSinPrecioApagaSusNeumaticos)
-{
-    for (Columna c : {Columna::S, Columna::O}) {
-        En(c, Hoja::F2, 2) = 0;
-        En(c, Hoja::V, 25) = 6;
-        En(c, Hoja::V, 26) = 380;
-        En(c, Hoja::V, 27) = 160000;
-        PulsarOpcion(doc, Hoja::F2, c, 1, 2);
-        EXPECT_EQ(Box(c, Hoja::V, 25).texto, "6");
-        EXPECT_EQ(Box(c, Hoja::V, 26).texto, "380,00");
-
-        PulsarOpcion(doc, Hoja::F2, c, 1, 1);
-        for (int i : {25, 26, 27}) {
-            EXPECT_TRUE(Box(c, Hoja::V, i).texto.isEmpty()) << i;
-            EXPECT_FALSE(Box(c, Hoja::V, i).habilitado) << i;
-            EXPECT_EQ(Box(c, Hoja::V, i).fondo, Box(c, Hoja::V, 29).fondo) << i;
-        }
-        EXPECT_EQ(En(c, Hoja::V, 26).numero(), 380);
-    }
-}
-
-TEST_F(OpcionesTest, OtraFormaActivaElNumeroYSoloConNeumaticosPrecioYDuracion)
-{
-    P(Hoja::F2, 2) = 0;
-    P(Hoja::V, 25) = 0;
-    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 1); // everything off first
-    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 2);
-    EXPECT_TRUE(Box(Columna::S, Hoja::V, 25).habilitado);
-    EXPECT_EQ(Box(Columna::S, Hoja::V, 25).fondo, Box(Columna::S, Hoja::V, 1).fondo);
-    EXPECT_FALSE(Box(Columna::S, Hoja::V, 26).habilitado);
-    EXPECT_FALSE(Box(Columna::S, Hoja::V, 27).habilitado);
-
-    P(Hoja::V, 25) = 4;
-    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 2);
-    EXPECT_TRUE(Box(Columna::S, Hoja::V, 26).habilitado);
-    EXPECT_TRUE(Box(Columna::S, Hoja::V, 27).habilitado);
-}
-
 TEST_F(OpcionesTest, DietasATotalYDeVueltaRestauranLasPartesYRecalculan)
 {
     P(Hoja::C, 7) = 100000;
@@ -132,24 +79,6 @@ TEST_F(OpcionesTest, SinDietaDiariaLosDiasSiguenApagados)
     EXPECT_TRUE(Box(Columna::S, Hoja::F3, 3).habilitado);
     EXPECT_FALSE(Box(Columna::S, Hoja::F3, 4).habilitado);
     EXPECT_TRUE(Box(Columna::S, Hoja::F3, 4).texto.isEmpty());
-}
-
-TEST_F(OpcionesTest, SegurosYFiscalesDesglosadosSumanSusPartes)
-{
-    for (int i : {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31})
-        P(Hoja::F3, i) = 100;
-    for (int i = 20; i <= 27; ++i)
-        P(Hoja::F3, i) = 10;
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 9, 2);
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 19, 2);
-    EXPECT_TRUE(Box(Columna::S, Hoja::F3, 31).texto.isEmpty());
-    EXPECT_TRUE(Box(Columna::S, Hoja::F3, 18).habilitado);
-    P(Hoja::F3, 18) = 1;
-    P(Hoja::F3, 28) = 1;
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 9, 1);
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 19, 1);
-    EXPECT_EQ(P(Hoja::F3, 18).numero(), 1100);
-    EXPECT_EQ(P(Hoja::F3, 28).numero(), 80);
 }
 
 TEST_F(OpcionesTest, TotalEnLaReferenciaVaciaLasPartesSinTocarValores)
@@ -199,30 +128,6 @@ TEST_F(OpcionesTest, IndirectosEnTotalOcultanElDesgloseEnAmbasColumnas)
     PulsarOpcion(doc, Hoja::I, Columna::O, 1, 1);
     for (int i : {2, 3, 4})
         EXPECT_TRUE(Box(Columna::O, Hoja::I, i).visible) << i;
-}
-
-TEST_F(OpcionesTest, NingunaOpcionHabilitaLaReferencia)
-{
-    for (int boton : {2, 1}) {
-        PulsarOpcion(doc, Hoja::F1, Columna::O, 1, boton);
-        PulsarOpcion(doc, Hoja::F2, Columna::O, 1, boton);
-        PulsarOpcion(doc, Hoja::F2, Columna::O, 13, boton);
-        for (int g : {2, 9, 19})
-            PulsarOpcion(doc, Hoja::F3, Columna::O, g, boton);
-        PulsarOpcion(doc, Hoja::I, Columna::O, 1, boton);
-    }
-    for (Hoja h : TodasLasHojas)
-        for (int i = 1; i <= NumeroDeCampos(h); ++i)
-            EXPECT_FALSE(Box(Columna::O, h, i).habilitado) << Codigo(h).data() << i;
-}
-
-TEST_F(OpcionesTest, LoQueNoEsUnaOpcionSeIgnora)
-{
-    const Calculo antes = doc.calculo;
-    PulsarOpcion(doc, Hoja::F1, Columna::S, 2, 1);
-    PulsarOpcion(doc, Hoja::F1, Columna::S, 1, 3);
-    EXPECT_TRUE(doc.calculo.Personal == antes.Personal);
-    EXPECT_EQ(doc.pantalla.opcion(Hoja::F1, Columna::S, 1), 0);
 }
 
 } // namespace
