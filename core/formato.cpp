@@ -57,20 +57,21 @@ QString FormatearNumero(double x, int decimales, const Localizacion& loc)
     if (!std::isfinite(x))
         return {};
     const Decimal15 d = RedondearDecimal(x, decimales < 0 ? 0 : decimales);
+    const std::string_view e = d.entero();
     QString texto;
-    const auto& e = d.entero;
+    texto.reserve(static_cast<qsizetype>(e.size() + e.size() / 3 + d.decimales + 2));
+    if (d.negativo && !d.esCero())
+        texto += u'-';
     for (size_t i = 0; i < e.size(); ++i) {
         if (i > 0 && (e.size() - i) % 3 == 0 && !loc.grupo.isNull())
             texto += loc.grupo;
-        texto += QChar(e[i]);
+        texto += QLatin1Char(e[i]);
     }
-    if (!d.fraccion.empty()) {
+    if (d.decimales > 0) {
         texto += loc.decimal;
-        texto += QString::fromLatin1(d.fraccion.data(), static_cast<qsizetype>(d.fraccion.size()));
+        const std::string_view f = d.fraccion();
+        texto += QLatin1StringView(f.data(), static_cast<qsizetype>(f.size()));
     }
-    const bool cero = d.entero == "0" && d.fraccion.find_first_not_of('0') == std::string::npos;
-    if (d.negativo && !cero)
-        texto.prepend(u'-');
     return texto;
 }
 
