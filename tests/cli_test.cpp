@@ -96,12 +96,10 @@ TEST(Calc, CodigosDeSalida)
         {{f, "--set", "C.22=3"}, 64},
         {{f, "--opcion", "C.2=1"}, 64},
         {{f, "--opcion", "F1.1=3"}, 64},
-        {{f, "--set", "C.7=100000"}, 64},                     // editable, but not available yet
         {{f, "--set", "C.9=5"}, 65},                          // derived
         {{f, "--set", "R.19=5"}, 65},                         // a result
         {{f, "--set", "F1.1=2"}, 65},                         // an option
         {{f, "--set", "F1.12=500"}, 65},                      // its frame is hidden while bought
-        {{f, "--opcion", "F1.1=2", "--set", "F1.12=500"}, 64}, // rented: now editable
         {{f, "--opcion", "F1.1=2", "--set", "F1.2=500"}, 65},
     };
     for (const auto& c : casos) {
@@ -116,6 +114,35 @@ TEST(Calc, CodigosDeSalida)
     }
     EXPECT_TRUE(EsMensajeDeArchivo(Calc({QStringLiteral("/no/existe/nada.trv")}).errores.trimmed()));
     EXPECT_TRUE(Calc({f, QStringLiteral("--set"), QStringLiteral("C.9=5")}).errores.contains(QStringLiteral("C.9")));
+}
+
+TEST(Calc, FijarCampoComoElUsuario)
+{
+    // Accepted: stored with the locale's separator, recalculated, a change to save.
+    const Ejecucion e = Calc({"--locale", "es_ES", "--pantalla", kReferencia, "--set", "C.7=120.000",
+                              "--set", "C.19=17,25", "--opcion", "F1.1=2", "--set", "F1.12=9000"});
+    ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
+    const QJsonObject p = e.json("personal");
+    const auto n = [&p](const char* h, int i) { return p[QString::fromUtf8(h)].toObject()[QString::number(i)].toDouble(); };
+    EXPECT_EQ(n("C", 7), 120000);
+    EXPECT_EQ(n("C", 9), 120000 * n("C", 8) / 100);
+    EXPECT_EQ(n("C", 19), 17.2); // MaxLength 4 cuts the pasted text to "17,2"
+    EXPECT_EQ(n("F1", 12), 9000);
+    EXPECT_TRUE(QJsonDocument::fromJson(e.salida).object()[QStringLiteral("hayCambios")].toBool());
+    const QJsonObject caja = e.json("pantalla")[QStringLiteral("personal")].toObject()[QStringLiteral("C")]
+                                 .toObject()[QStringLiteral("7")].toObject();
+    EXPECT_EQ(caja[QStringLiteral("texto")].toString(), QStringLiteral("120.000"));
+
+    // Refused: the old value stays and the message window says why.
+    const Ejecucion r = Calc({"--locale", "es_ES", kReferencia, "--set", "C.7=100"});
+    ASSERT_EQ(r.codigo, 0);
+    EXPECT_EQ(r.json("personal")[QStringLiteral("C")].toObject()[QStringLiteral("7")].toDouble(),
+              r.json("referencia")[QStringLiteral("C")].toObject()[QStringLiteral("7")].toDouble());
+    const QJsonArray mensajes = QJsonDocument::fromJson(r.salida).object()[QStringLiteral("mensajes")].toArray();
+    ASSERT_EQ(mensajes.size(), 1);
+    EXPECT_EQ(mensajes[0].toObject()[QStringLiteral("texto")].toString(),
+              QStringLiteral("Valor mínimo = 5.000\r\n\r\nValor máximo = 400.000\r\n\r\n"));
+    EXPECT_FALSE(QJsonDocument::fromJson(r.salida).object()[QStringLiteral("hayCambios")].toBool(true));
 }
 
 TEST(Calc, GuardarVolverAAbrirYFalloAlGuardar)
