@@ -120,3 +120,54 @@ TEST_F(Edicion, TextoPegadoSeInterpretaAlSalir)
     EXPECT_EQ(doc.calculo.Personal.C(19), Valor(12.53));
     EXPECT_EQ(Caja(Hoja::C, 19), u"12,5");
 }
+
+#include "core/catalogo.h"
+#include "engine/abrir.h"
+#include "engine/marcos.h"
+#include "engine/opciones.h"
+
+#include <QDir>
+#include <set>
+
+// Every personal input of every reference vehicle, in both positions of every
+// option group, goes through the one editing path: typing back what the box
+// shows for editing is accepted silently and changes nothing.
+TEST(EdicionDeTodosLosCampos, ReescribirElValorNoCambiaNada)
+{
+    const QDir dir(QStringLiteral(TARVIA_BIN_DIR "/Baremario"));
+    const QStringList archivos = dir.entryList({QStringLiteral("*.brm")}, QDir::Files);
+    ASSERT_EQ(archivos.size(), 20);
+    std::set<std::pair<Hoja, int>> alcanzados;
+    for (const QString& archivo : archivos) {
+        for (bool invertirOpciones : {false, true}) {
+            SCOPED_TRACE(archivo.toStdString() + (invertirOpciones ? " (opciones invertidas)" : ""));
+            Documento doc;
+            InicializarCalculo(doc.calculo);
+            doc.calculo.Local = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
+            ASSERT_EQ(LeerArchivo(doc, dir.filePath(archivo)), FalloArchivo::Ninguno);
+            if (invertirOpciones)
+                for (auto [h, i] : {std::pair{Hoja::F1, 1}, {Hoja::F2, 1}, {Hoja::F2, 13}, {Hoja::F3, 2},
+                                    {Hoja::F3, 9}, {Hoja::F3, 19}, {Hoja::I, 1}})
+                    PulsarOpcion(doc, h, Columna::S, i, doc.calculo.Personal[h](i).logico() ? 2 : 1);
+            const ValoresColumna antes = doc.calculo.Personal;
+            for (Hoja h : HojasDeEntrada)
+                for (int i : doc.calculo.Entradas(h)) {
+                    if (!CampoEditable(doc.pantalla, h, i))
+                        continue;
+                    alcanzados.insert({h, i});
+                    const EstadoEdicion e = MostrarParaEditar(doc, h, i);
+                    EXPECT_TRUE(ConfirmarCampo(doc, h, i, e.texto, -1)) << Codigo(h) << i;
+                }
+            EXPECT_TRUE(doc.mensajes.empty());
+            for (Hoja h : HojasDeEntrada)
+                for (int i : doc.calculo.Entradas(h))
+                    EXPECT_EQ(doc.calculo.Personal[h](i), antes[h](i)) << Codigo(h) << i;
+            if (!invertirOpciones)
+                EXPECT_FALSE(HayCambios(doc.calculo));
+        }
+    }
+    // Every input but the option fields was reachable somewhere.
+    for (const Campo& c : Catalogo())
+        if (c.esEntrada() && c.tipo != TipoCampo::Opcion)
+            EXPECT_TRUE(alcanzados.count({c.hoja, c.indice})) << Codigo(c.hoja) << c.indice;
+}
