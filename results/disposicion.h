@@ -1,0 +1,147 @@
+#pragma once
+// The results sheet as designed: positions in twips, captions and colours.
+// Positions inside a frame are relative to that frame.
+#include "engine/grafico.h"
+
+#include <QColor>
+#include <QRect>
+
+#include <array>
+
+namespace tarvia::resultados {
+
+inline constexpr int kAnchoHoja = 11235;
+inline constexpr int kAltoHoja = 16560;
+
+// The title frame holds the three column frames side by side.
+inline constexpr QRect kMarcoTitulo{0, 0, kAnchoHoja, kAltoHoja};
+inline constexpr QRect kMarcoCostes{120, 300, 4200, 16140};
+inline constexpr QRect kMarcoPersonal{4380, 300, 3390, 16140};
+inline constexpr QRect kMarcoReferencia{7785, 300, 3390, 16140};
+
+// Inside a column frame: headings and the two value columns.
+inline constexpr int kTopCabecera = 330;
+inline constexpr int kLeftEuros = 150, kAnchoEuros = 1875;
+inline constexpr int kLeftPorcentaje = 2130, kAnchoPorcentaje = 1110;
+inline constexpr int kAltoFila = 240;
+
+// Rows of the table, top to bottom, with the R index of their euros
+// (the percentage is R(k + 20)). Group rows are bold.
+struct Fila {
+    int r;
+    int top;
+    bool grupo;
+};
+inline constexpr std::array<Fila, 20> kFilas = {{
+    {19, 600, true},
+    {17, 1230, true},
+    {15, 1590, true}, {1, 1860, false}, {2, 2130, false}, {3, 2400, false}, {4, 2670, false}, {5, 2940, false},
+    {16, 3300, true}, {7, 3570, false}, {20, 3840, false}, {8, 4110, false}, {9, 4380, false},
+    {10, 4650, false}, {6, 4920, false}, {11, 5190, false},
+    {18, 5550, true}, {12, 5820, false}, {13, 6090, false}, {14, 6360, false},
+}};
+// The second line of the total's caption.
+inline constexpr int kTopRepercutidos = 840;
+inline constexpr int kLeftGrupo = 120, kLeftDetalle = 360;
+
+// Legend and pictures: thirteen rows as tall as the picture.
+inline constexpr int kTopLeyenda = 6720;
+inline constexpr int kPasoLeyenda = 255;
+inline constexpr int kLadoMuestra = 195;
+inline constexpr int kLeftMuestra = 240, kLeftLeyenda = 540, kAnchoLeyenda = 3500;
+inline constexpr QSize kTamanoPicture{3315, 3315};
+inline constexpr int kLeftPicture = 37;
+
+inline constexpr std::array<QColor, kPorciones> kColoresMuestras = {{
+    {0, 0, 255}, {192, 64, 0}, {128, 128, 255}, {128, 128, 0}, {64, 64, 64},
+    {192, 0, 192}, {0, 192, 0}, {0, 0, 0}, {255, 0, 0}, {128, 0, 0},
+    {0, 192, 192}, {0, 128, 0}, {255, 255, 192},
+}};
+inline constexpr std::array<const char*, kPorciones> kLeyendas = {
+    "Amortización del vehículo", "Financiación del vehículo", "Personal de conducción",
+    "Seguros del vehículo", "Costes Fiscales", "Combustible", "Consumo de disolución de urea",
+    "Neumáticos", "Mantenimiento", "Reparaciones", "Dietas del conductor", "Peajes",
+    "Costes Indirectos",
+};
+
+// Backgrounds of the frames and pictures, and of the value labels.
+inline constexpr QColor kFondoCostes{212, 208, 200};
+inline constexpr QColor kFondoPersonal{192, 192, 255};
+inline constexpr QColor kFondoReferencia{192, 192, 192};
+inline constexpr QColor kFondoValor{255, 255, 255};
+inline constexpr QColor kFondoValorGrupo{255, 255, 192};
+
+// The four unit-cost families: an explanation frame on the left and a small
+// frame per column beside it, same top and height.
+struct Familia {
+    int top;
+    int alto;
+    QColor texto;
+    QColor fondo;
+};
+inline constexpr std::array<Familia, 4> kFamilias = {{
+    {10140, 1230, {0, 0, 192}, {232, 232, 255}},   // per kilometre
+    {11460, 1230, {0, 128, 0}, {232, 255, 232}},   // per hour
+    {12780, 1890, {128, 128, 0}, {255, 255, 224}}, // per kilometre and hour
+    {14760, 1230, {128, 64, 0}, {255, 240, 224}},  // per tonne-kilometre
+}};
+inline constexpr int kLeftFamilia = 60, kAnchoFamiliaColumna = 3270;
+inline constexpr int kPasoExplicacion = 225;
+
+// One line of an explanation frame: a caption at a column of the frame.
+struct LineaExplicacion {
+    int familia;
+    int linea;  // 0-based, kPasoExplicacion apart from the first at 270
+    int left;
+    int ancho;
+    int lineas; // how many lines it may wrap over
+    const char* texto;
+};
+inline constexpr std::array<LineaExplicacion, 19> kExplicaciones = {{
+    {0, 0, 120, 3900, 1, "Costes = C1 * Km"},
+    {0, 1, 120, 3900, 1, "C1 = coste unitario por kilómetro"},
+    {0, 2, 120, 3900, 1, "(costes totales por kilómetro)"},
+    {0, 3, 120, 3900, 1, "Km = kilómetros"},
+    {1, 0, 120, 3900, 1, "Costes = C2 * H"},
+    {1, 1, 120, 3900, 1, "C2 = coste unitario por hora"},
+    {1, 2, 120, 3900, 1, "(costes totales por hora)"},
+    {1, 3, 120, 3900, 1, "H = horas"},
+    {2, 0, 120, 3900, 1, "Costes = C3 * Km + C4 * H"},
+    {2, 1, 120, 450, 1, "C3 ="},
+    {2, 1, 570, 3450, 2, "coste unitario por kilómetro (costes kilómetricos por kilómetro)"},
+    {2, 3, 120, 450, 1, "C4 ="},
+    {2, 3, 570, 3450, 2, "coste unitario por hora (costes temporales e indirectos por hora)"},
+    {2, 5, 120, 3900, 1, "Km = kilómetros"},
+    {2, 6, 120, 3900, 1, "H = horas"},
+    {3, 0, 120, 3900, 1, "Costes = C5 * TKm"},
+    {3, 1, 120, 3900, 1, "C5 = coste unitario por tonelada-kilómetro"},
+    {3, 2, 120, 3900, 1, "(costes totales por tonelada-kilómetro)"},
+    {3, 3, 120, 3900, 1, "TKm = toneladas-kilómetro"},
+}};
+inline constexpr std::array<const char*, 4> kTitulosFamilias = {
+    "Costes por kilómetro", "Costes por hora", "Costes por kilómetro y hora",
+    "Costes por tonelada-kilómetro"};
+
+// One line of a small unit-cost frame in a column: an amount (caption and
+// value) or a unit cost ("C1 = ", value, unit). top is inside the frame.
+struct LineaUnitaria {
+    int familia;
+    int r;
+    int top;
+};
+inline constexpr std::array<LineaUnitaria, 14> kUnitarias = {{
+    {0, 41, 225}, {0, 42, 450}, {0, 43, 720}, {0, 44, 945},
+    {1, 45, 225}, {1, 46, 450}, {1, 47, 720}, {1, 48, 945},
+    {2, 49, 390}, {2, 50, 615}, {2, 51, 1005}, {2, 52, 1230},
+    {3, 53, 225}, {3, 54, 540},
+}};
+// The separator between amounts and unit costs (C3 and C4 in the third frame).
+inline constexpr std::array<int, 4> kTopSeparador = {675, 675, 900, 480};
+// Columns of a unit-cost line inside its small frame.
+inline constexpr int kLeftCantidad = 75, kAnchoCantidad = 2160;
+inline constexpr int kLeftValorCantidad = 2250, kAnchoValorCantidad = 975;
+inline constexpr int kLeftCoste = 90, kAnchoCoste = 450;
+inline constexpr int kLeftValorCoste = 540, kAnchoValorCoste = 1230;
+inline constexpr int kLeftUnidad = 1830, kAnchoUnidad = 1400;
+
+} // namespace tarvia::resultados

@@ -1,0 +1,78 @@
+#include "results/tarta.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+namespace tarvia {
+
+namespace {
+// Qt counts angles in sixteenths of a degree.
+int Dieciseisavos(double radianes)
+{
+    return static_cast<int>(std::lround(radianes * 180.0 / kPiGrafico * 16.0));
+}
+} // namespace
+
+QFont FuenteEtiquetasTarta()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(165); // 8.25 pt in twips
+    f.setBold(true);
+    return f;
+}
+
+Tarta ComponerTarta(QSizeF tamanoTwips, const std::array<double, kPorciones>& porcentajes,
+                    const std::array<QColor, kPorciones>& colores, const Localizacion& loc,
+                    const QColor& fondo)
+{
+    Tarta t;
+    t.tamano = tamanoTwips;
+    t.fondo = fondo;
+    t.circulo = CirculoDelGrafico(tamanoTwips);
+    t.porciones = Porciones(porcentajes);
+    t.colores = colores;
+    const QFontMetricsF medida(FuenteEtiquetasTarta());
+    for (int i = 0; i < kPorciones; ++i) {
+        EtiquetaTarta& e = t.etiquetas[i];
+        e.texto = FormatearNumero(porcentajes[i], 1, loc) + u'%';
+        e.color = colores[i];
+        const QSizeF tam(medida.horizontalAdvance(e.texto), medida.height());
+        e.rect = QRectF(PosicionEtiqueta(t.circulo, t.porciones[i].medio(), tam), tam);
+    }
+    return t;
+}
+
+void PintarTarta(QPainter& p, const Tarta& t, double pixelesPorTwip)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.scale(pixelesPorTwip, pixelesPorTwip);
+    p.fillRect(QRectF(QPointF(0, 0), t.tamano), t.fondo);
+
+    const Circulo& k = t.circulo;
+    const QRectF caja(k.cx - k.radio, k.cy - k.radio, 2 * k.radio, 2 * k.radio);
+    QPen borde(Qt::black);
+    borde.setCosmetic(true); // one device pixel whatever the scale
+    p.setPen(borde);
+    for (int i = 0; i < kPorciones; ++i) {
+        const Porcion& w = t.porciones[i];
+        if (!w.dibujada())
+            continue;
+        p.setBrush(t.colores[i]);
+        // Both ends rounded on their own, so neighbouring wedges meet exactly.
+        const int a = Dieciseisavos(w.inicio);
+        p.drawPie(caja, a, Dieciseisavos(w.fin) - a);
+    }
+
+    p.setFont(FuenteEtiquetasTarta());
+    for (const EtiquetaTarta& e : t.etiquetas) {
+        p.setPen(e.color);
+        p.drawText(e.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, e.texto);
+    }
+    p.restore();
+}
+
+} // namespace tarvia
