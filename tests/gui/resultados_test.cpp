@@ -11,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvia {
@@ -41,6 +42,225 @@ protected:
     void SetUp() override { InicializarCalculo(doc.calculo); }
     Documento doc;
 };
+
+// The rounded percentages of a column, in slice order.
+std::array<double, kPorciones> PorcentajesDe(const Documento& doc, Columna c)
+{
+    std::array<double, kPorciones> p{};
+    for (int i = 0; i < kPorciones; ++i)
+        p[i] = doc.calculo.Columna(c).R(kIndicePorcion[i] + 20).numeroOCero();
+    return p;
+}
+
+std::array<QColor, kPorciones> Muestras()
+{
+    std::array<QColor, kPorciones> c;
+    std::copy(resultados::kColoresMuestras.begin(), resultados::kColoresMuestras.end(), c.begin());
+    return c;
+}
+
+class Cargada : public VentanaResultadosTest {
+protected:
+    void SetUp() override
+    {
+        VentanaResultadosTest::SetUp();
+        ASSERT_EQ(LeerArchivo(doc, kArticulado), FalloArchivo::Ninguno);
+    }
+};
+
+// Inside each wedge, away from its edges, the paint is the swatch's colour;
+// the picture's corner keeps the column's background.
+TEST_F(Cargada, CadaPorcionDelColorDeSuMuestra)
+{
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    for (Columna c : {Columna::S, Columna::O}) {
+        SCOPED_TRACE(static_cast<int>(c));
+        const Tarta& t = hoja.tarta(c);
+        // On the sheet as shown, and painted alone at another scale.
+        const double escala = static_cast<double>(hoja.picture(c)->width()) / t.tamano.width();
+        const QImage pantalla = hoja.picture(c)->grab().toImage();
+        const QImage sola = Pintar(t);
+        int comprobadas = 0;
+        for (int i = 0; i < kPorciones; ++i) {
+            const Porcion& w = t.porciones[i];
+            if (w.fin - w.inicio < 0.2) // narrower than about 3 %: its outline fills it
+                continue;
+            EXPECT_EQ(ColorEn(pantalla, t.circulo, w.medio(), 0.7, escala), resultados::kColoresMuestras[i]) << i;
+            EXPECT_EQ(ColorEn(sola, t.circulo, w.medio(), 0.7, 0.1), resultados::kColoresMuestras[i]) << i;
+            ++comprobadas;
+        }
+        EXPECT_GE(comprobadas, 5);
+        EXPECT_EQ(pantalla.pixelColor(2, 2), c == Columna::S ? resultados::kFondoPersonal : resultados::kFondoReferencia);
+    }
+}
+
+TEST_F(Cargada, EtiquetasConSuPorcentajeYColor)
+{
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    const Tarta& t = hoja.tarta(Columna::S);
+    const auto p = PorcentajesDe(doc, Columna::S);
+    for (int i = 0; i < kPorciones; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(t.etiquetas[i].texto, FormatearNumero(p[i], 1, doc.calculo.Local) + u'%');
+        EXPECT_TRUE(t.etiquetas[i].texto.contains(u',')) << "coma decimal española";
+        EXPECT_EQ(t.etiquetas[i].color, resultados::kColoresMuestras[i]);
+        EXPECT_EQ(hoja.leyenda(i)->palette().color(QPalette::WindowText), resultados::kColoresMuestras[i]);
+        // Every label stands outside the circle, whatever its quadrant.
+        const Circulo& k = t.circulo;
+        const QRectF& r = t.etiquetas[i].rect;
+        const double nx = std::clamp(k.cx, r.left(), r.right());
+        const double ny = std::clamp(k.cy, r.top(), r.bottom());
+        EXPECT_GE(std::hypot(nx - k.cx, ny - k.cy), k.radio + kSeparacionEtiqueta - 0.01);
+    }
+    // The indirect costs in light yellow, as their swatch.
+    EXPECT_EQ(hoja.leyenda(12)->palette().color(QPalette::WindowText), QColor(255, 255, 192));
+}
+
+TEST_F(VentanaResultadosTest, TotalCeroGraficoVacioYEtiquetasALasTres)
+{
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    for (Columna c : {Columna::S, Columna::O}) {
+        const Tarta& t = hoja.tarta(c);
+        const Circulo& k = t.circulo;
+        for (const EtiquetaTarta& e : t.etiquetas) {
+            EXPECT_EQ(e.texto, QStringLiteral("0,0%"));
+            EXPECT_NEAR(e.rect.left(), k.cx + k.radio + kSeparacionEtiqueta, 0.01);
+            EXPECT_NEAR(e.rect.bottom(), k.cy, 0.01);
+        }
+        for (const Porcion& w : t.porciones)
+            EXPECT_FALSE(w.dibujada());
+        // Nothing but background where the circle would be.
+        const QImage img = Pintar(t);
+        const QColor fondo = c == Columna::S ? resultados::kFondoPersonal : resultados::kFondoReferencia;
+        for (double theta = 0; theta < kVueltaGrafico; theta += 0.5)
+            for (double f : {0.0, 0.5, 0.99})
+                EXPECT_EQ(ColorEn(img, k, theta, f, 0.1), fondo) << theta << ' ' << f;
+    }
+    EXPECT_EQ(hoja.valor(Columna::S, 39)->text(), QStringLiteral("0,0"));
+    EXPECT_EQ(hoja.valor(Columna::S, 19)->text(), QStringLiteral("0,00"));
+}
+
+// Percentages past 100 stop at the full turn: the last wedges draw nothing.
+TEST(Tarta, PorcentajesQueSePasanDeCien)
+{
+    std::array<double, kPorciones> p{};
+    p[0] = 70;
+    p[1] = 40;
+    p[2] = 10;
+    const Tarta t = ComponerTarta({3315, 3315}, p, Muestras(), Localizacion{}, Qt::white);
+    EXPECT_TRUE(t.porciones[1].dibujada());
+    EXPECT_FALSE(t.porciones[2].dibujada());
+    const QImage img = Pintar(t);
+    EXPECT_EQ(ColorEn(img, t.circulo, 0.3, 0.7, 0.1), resultados::kColoresMuestras[0]);
+    EXPECT_EQ(ColorEn(img, t.circulo, kVueltaGrafico - 0.3, 0.7, 0.1), resultados::kColoresMuestras[1]);
+    EXPECT_EQ(t.etiquetas[2].texto, QStringLiteral("10,0%"));
+}
+
+// Indirect costs as a single total hide their three detail rows, values and
+// percentages; broken down, they show. Each column follows its own option.
+TEST_F(Cargada, DetalleDeIndirectosSegunElModo)
+{
+    VentanaResultados hoja(doc);
+    const int detalle[] = {12, 13, 14, 32, 33, 34};
+    struct Caso {
+        bool personal, referencia;
+    };
+    for (const Caso& m : {Caso{false, true}, Caso{true, false}, Caso{false, false}, Caso{true, true}}) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(m.personal).arg(m.referencia).toStdString());
+        doc.calculo.Personal.I(1) = m.personal;
+        doc.calculo.Referencia.I(1) = m.referencia;
+        hoja.Activar();
+        for (int i : detalle) {
+            EXPECT_EQ(!hoja.valor(Columna::S, i)->isHidden(), m.personal) << i;
+            EXPECT_EQ(!hoja.valor(Columna::O, i)->isHidden(), m.referencia) << i;
+        }
+        for (Columna c : {Columna::S, Columna::O}) {
+            EXPECT_FALSE(hoja.valor(c, 18)->isHidden());
+            EXPECT_EQ(hoja.valor(c, 18)->text(), doc.pantalla.caja(Hoja::R, c, 18).texto);
+            EXPECT_NE(hoja.valor(c, 18)->text(), QStringLiteral("0,00"));
+        }
+    }
+}
+
+TEST_F(Cargada, LaReferenciaNuncaMuestraLasToneladas)
+{
+    doc.calculo.Personal.C(20) = 2000000.0;
+    doc.calculo.Referencia.C(20) = 2000000.0; // even if the reference had tonnage
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    hoja.grab();
+    for (int i : {53, 54}) {
+        EXPECT_TRUE(hoja.valor(Columna::O, i)->isHidden()) << i;
+        EXPECT_FALSE(hoja.valor(Columna::S, i)->isHidden()) << i;
+    }
+    EXPECT_EQ(hoja.valor(Columna::S, 53)->text(), QStringLiteral("2.000.000"));
+    EXPECT_FALSE(hoja.valor(Columna::S, 54)->text().isEmpty());
+    ASSERT_EQ(hoja.bloqueToneladas().size(), 4u); // caption, "C5 = ", unit and separator
+    for (QWidget* w : hoja.bloqueToneladas())
+        EXPECT_TRUE(w->isHidden());
+}
+
+// The sheet recomputes when it repaints, without being told, and its own
+// mirroring does not keep it repainting.
+TEST_F(Cargada, AlRepintarseRecalculaSinBucle)
+{
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    const QString antes = hoja.valor(Columna::S, 19)->text();
+    doc.calculo.Personal.F3(1) = doc.calculo.Personal.F3(1).numeroOCero() + 1000;
+
+    int pinturas = 0;
+    struct Contador : QObject {
+        int& n;
+        explicit Contador(int& n) : n(n) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                ++n;
+            return false;
+        }
+    } contador(pinturas);
+    hoja.installEventFilter(&contador);
+    hoja.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&hoja));
+    QTest::qWait(100);
+    EXPECT_NE(hoja.valor(Columna::S, 19)->text(), antes);
+    EXPECT_EQ(hoja.valor(Columna::S, 3)->text(), doc.pantalla.caja(Hoja::R, Columna::S, 3).texto);
+    EXPECT_GE(pinturas, 1);
+    const int tras = pinturas;
+    QTest::qWait(100);
+    EXPECT_EQ(pinturas, tras) << "la hoja no debe seguir repintándose sola";
+}
+
+TEST_F(Cargada, TeclasDePaginaEnMuestrasYGraficos)
+{
+    VentanaResultados hoja(doc);
+    hoja.show();
+    hoja.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&hoja));
+    QSignalSpy teclas(&hoja, &VentanaHoja::teclaPagina);
+    struct Caso {
+        QWidget* control;
+        Qt::Key tecla;
+        int codigo;
+    };
+    for (const Caso& c : {Caso{hoja.muestra(0), Qt::Key_PageDown, 34}, Caso{hoja.muestra(12), Qt::Key_PageUp, 33},
+                          Caso{hoja.picture(Columna::S), Qt::Key_PageUp, 33},
+                          Caso{hoja.picture(Columna::O), Qt::Key_PageDown, 34}}) {
+        c.control->setFocus();
+        QTest::keyClick(c.control, c.tecla);
+        ASSERT_EQ(teclas.size(), 1);
+        EXPECT_EQ(teclas.takeFirst().at(0).toInt(), c.codigo);
+        const VentanaHoja::PosicionCampo pos = hoja.PosicionControlActivo();
+        EXPECT_GT(pos.vertical, 180 + resultados::kTopLeyenda);
+        EXPECT_GT(pos.alto, 0);
+    }
+    QTest::keyClick(hoja.muestra(3), Qt::Key_Down); // any other key is not a page
+    EXPECT_EQ(teclas.size(), 0);
+}
 
 TEST_F(VentanaResultadosTest, CapturaDeUnVehiculoDeReferencia)
 {
