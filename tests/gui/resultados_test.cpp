@@ -52,13 +52,6 @@ std::array<double, kPorciones> PorcentajesDe(const Documento& doc, Columna c)
     return p;
 }
 
-std::array<QColor, kPorciones> Muestras()
-{
-    std::array<QColor, kPorciones> c;
-    std::copy(resultados::kColoresMuestras.begin(), resultados::kColoresMuestras.end(), c.begin());
-    return c;
-}
-
 class Cargada : public VentanaResultadosTest {
 protected:
     void SetUp() override
@@ -141,22 +134,6 @@ TEST_F(VentanaResultadosTest, TotalCeroGraficoVacioYEtiquetasALasTres)
     }
     EXPECT_EQ(hoja.valor(Columna::S, 39)->text(), QStringLiteral("0,0"));
     EXPECT_EQ(hoja.valor(Columna::S, 19)->text(), QStringLiteral("0,00"));
-}
-
-// Percentages past 100 stop at the full turn: the last wedges draw nothing.
-TEST(Tarta, PorcentajesQueSePasanDeCien)
-{
-    std::array<double, kPorciones> p{};
-    p[0] = 70;
-    p[1] = 40;
-    p[2] = 10;
-    const Tarta t = ComponerTarta({3315, 3315}, p, Muestras(), Localizacion{}, Qt::white);
-    EXPECT_TRUE(t.porciones[1].dibujada());
-    EXPECT_FALSE(t.porciones[2].dibujada());
-    const QImage img = Pintar(t);
-    EXPECT_EQ(ColorEn(img, t.circulo, 0.3, 0.7, 0.1), resultados::kColoresMuestras[0]);
-    EXPECT_EQ(ColorEn(img, t.circulo, kVueltaGrafico - 0.3, 0.7, 0.1), resultados::kColoresMuestras[1]);
-    EXPECT_EQ(t.etiquetas[2].texto, QStringLiteral("10,0%"));
 }
 
 // Indirect costs as a single total hide their three detail rows, values and
