@@ -1,0 +1,45 @@
+# Compiles one help project in a scratch folder of the build and checks the
+# result: chmcmd reports a missing page only through its exit code and leaves
+# an empty file behind, so both are checked here.
+# In: CHMCMD ICONV DIBUJOS ORIGEN ESTILO OBRA PROYECTO DESTINO
+
+file(REMOVE_RECURSE ${OBRA})
+file(MAKE_DIRECTORY ${OBRA})
+file(GLOB _fuentes ${ORIGEN}/*)
+file(COPY ${_fuentes} ${ESTILO} DESTINATION ${OBRA})
+
+# Sources are UTF-8; the project, contents and index files are read as
+# Windows-1252 (titles and the contents tree), so they are converted here.
+foreach(_ext hhp hhc hhk)
+  set(_f ${OBRA}/${PROYECTO}.${_ext})
+  if(EXISTS ${_f})
+    execute_process(COMMAND ${ICONV} -f UTF-8 -t WINDOWS-1252 ${ORIGEN}/${PROYECTO}.${_ext}
+      OUTPUT_FILE ${_f} RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+    if(NOT _rc EQUAL 0)
+      message(FATAL_ERROR "${PROYECTO}.${_ext}: no se puede pasar a Windows-1252: ${_err}")
+    endif()
+  endif()
+endforeach()
+
+execute_process(COMMAND ${DIBUJOS} ${PROYECTO} ${OBRA}
+  RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+if(NOT _rc EQUAL 0)
+  message(FATAL_ERROR "No se pudieron dibujar las imágenes de ${PROYECTO}: ${_err}")
+endif()
+
+set(_chm ${OBRA}/${PROYECTO}.chm)
+file(REMOVE ${_chm})
+execute_process(COMMAND ${CHMCMD} ${PROYECTO}.hhp
+  WORKING_DIRECTORY ${OBRA}
+  RESULT_VARIABLE _rc OUTPUT_VARIABLE _salida ERROR_VARIABLE _salida)
+if(NOT _rc EQUAL 0)
+  message(FATAL_ERROR "chmcmd terminó con el código ${_rc} al compilar ${PROYECTO}.hhp:\n${_salida}")
+endif()
+if(NOT EXISTS ${_chm})
+  message(FATAL_ERROR "chmcmd no produjo ${_chm}:\n${_salida}")
+endif()
+file(SIZE ${_chm} _tamano)
+if(_tamano EQUAL 0)
+  message(FATAL_ERROR "chmcmd dejó vacío ${_chm}:\n${_salida}")
+endif()
+file(COPY_FILE ${_chm} ${DESTINO})
