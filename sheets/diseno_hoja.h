@@ -1,0 +1,69 @@
+#pragma once
+// The layout table of an input sheet: frames, labels, text boxes and option
+// buttons with their positions in twips. One table describes the column
+// content once; the framework draws it in the personal column and, when the
+// sheet has one, again in the reference column.
+#include "core/hojas.h"
+#include "engine/pantalla.h"
+
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+#include <optional>
+#include <span>
+
+namespace tarvia {
+
+// A frame inside a column. `padre` 0 is the column frame itself; frames are
+// listed parents first.
+struct MarcoDiseno {
+    int id = 0;
+    int padre = 0;
+    QRect rect; // twips, relative to the parent
+    const char* titulo = "";
+    QRgb fondoS = 0; // background in the personal column
+    QRgb fondoO = 0; // and in the reference column
+    std::optional<Marco> conmutado = std::nullopt; // shown or hidden by an option group
+};
+
+struct EtiquetaDiseno {
+    int marco = 0; // 0: the column frame
+    QRect rect;
+    const char* texto = "";
+    bool negrita = true;
+    bool soloPersonal = false; // not drawn in the reference column
+    bool centrada = false;     // column headings above boxes
+};
+
+// The text box of field `indice` (TextS<hoja>(indice) / TextO<hoja>(indice)).
+struct CajaDiseno {
+    int marco = 0;
+    int indice = 0;
+    QRect rect;
+};
+
+// Button `boton` (1 or 2) of the option pair of field `indice`.
+struct OpcionDiseno {
+    int marco = 0;
+    int indice = 0;
+    int boton = 1;
+    QRect rect;
+    const char* texto = "";
+};
+
+struct DisenoHoja {
+    Hoja hoja = Hoja::C;
+    QSize tamano;       // the sheet's Width × Height
+    QRect titulo;       // the title frame Frame1, on the sheet
+    QRect columnaS;     // FrameS inside Frame1
+    QRect columnaO;     // FrameO inside Frame1; empty: no reference column
+    QRgb fondoColumnaS = qRgb(192, 192, 255);
+    QRgb fondoColumnaO = qRgb(192, 192, 192);
+    std::span<const MarcoDiseno> marcos;
+    std::span<const EtiquetaDiseno> etiquetas;
+    // The personal controls take the focus in this order: options, then boxes, as listed.
+    std::span<const OpcionDiseno> opciones;
+    std::span<const CajaDiseno> cajas;
+};
+
+} // namespace tarvia

@@ -1,0 +1,26 @@
+#pragma once
+// A frame as the sheets draw it: a filled background, an etched border and
+// its caption cut into the top edge.
+#include <QWidget>
+
+namespace tarvia {
+
+class MarcoHoja : public QWidget {
+    Q_OBJECT
+public:
+    explicit MarcoHoja(QWidget* padre = nullptr);
+
+    void FijarTitulo(const QString& titulo);
+    const QString& titulo() const { return titulo_; }
+    void FijarFondo(const QColor& color);
+    QColor fondo() const { return fondo_; }
+
+protected:
+    void paintEvent(QPaintEvent* ev) override;
+
+private:
+    QString titulo_;
+    QColor fondo_;
+};
+
+} // namespace tarvia

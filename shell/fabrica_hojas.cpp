@@ -1,0 +1,17 @@
+#include "shell/fabrica_hojas.h"
+
+#include "sheets/frm_caracteristicas.h"
+
+namespace tarvia {
+
+VentanaHoja* CrearHoja(Hoja h, Documento& doc, QWidget* padre)
+{
+    switch (h) {
+    case Hoja::C:
+        return new FrmCaracteristicas(doc, padre);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace tarvia

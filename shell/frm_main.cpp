@@ -1,0 +1,493 @@
+#include "shell/frm_main.h"
+
+#include "core/archivo.h"
+#include "engine/abrir.h"
+#include "engine/edicion.h"
+#include "sheets/colores.h"
+#include "sheets/hoja_disenada.h"
+#include "sheets/twips.h"
+#include "shell/fabrica_hojas.h"
+#include "shell/frm_mensaje.h"
+#include "shell/frm_nueva.h"
+#include "shell/frm_pregunta_grabar.h"
+#include "shell/frm_tipo_veh.h"
+#include "shell/patillas.h"
+#include "shell/rueda.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace tarvia {
+
+namespace {
+
+constexpr int kMargen = 180;        // the sheet lies 180 twips inside the viewport
+constexpr int kAnchoInterior = 11595; // designed inner width, without PicVScroll
+constexpr int kTira = 400;          // PicVScroll's width and PicHScroll's height
+constexpr int kBarra = 240;         // the scroll bar inside its strip, 80 from its edge
+
+struct ItemHoja {
+    const char* menu;
+    Hoja hoja;
+};
+constexpr ItemHoja kItemsHoja[] = {
+    {"mnuCaracteristicas", Hoja::C}, {"mnuFijos1", Hoja::F1},    {"mnuFijos2", Hoja::F2},
+    {"mnuFijos3", Hoja::F3},         {"mnuVariables", Hoja::V},  {"mnuIndirectos", Hoja::I},
+    {"mnuResultados", Hoja::R},      {"mnuServicio", Hoja::S},
+};
+
+QWidget* ControlActivoDe(VentanaHoja* hoja)
+{
+    if (auto* disenada = qobject_cast<HojaDisenada*>(hoja))
+        return disenada->ControlActivo();
+    return hoja ? hoja->focusWidget() : nullptr;
+}
+
+QWidget* Tira(QWidget* padre)
+{
+    auto* w = new QWidget(padre);
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button)); // the system scroll-bar colour
+    w->setPalette(p);
+    w->hide();
+    return w;
+}
+
+} // namespace
+
+FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre)
+    : QMainWindow(padre), doc_(doc), directorio_(directorio)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("TARVIA"));
+    menus_ = CrearMenus(*menuBar());
+
+    cliente_ = new QWidget(this);
+    setCentralWidget(cliente_);
+    cliente_->installEventFilter(this);
+    patillas_ = new Patillas(cliente_);
+    patillas_->hide();
+    visor_ = new QWidget(cliente_);
+    visor_->setObjectName(QStringLiteral("Visor"));
+    visor_->setAutoFillBackground(true);
+    picV_ = Tira(cliente_);
+    picV_->setObjectName(QStringLiteral("PicVScroll"));
+    picH_ = Tira(cliente_);
+    picH_->setObjectName(QStringLiteral("PicHScroll"));
+    vscroll_ = new QScrollBar(Qt::Vertical, picV_);
+    vscroll_->setObjectName(QStringLiteral("VScroll1"));
+    hscroll_ = new QScrollBar(Qt::Horizontal, picH_);
+    hscroll_->setObjectName(QStringLiteral("HScroll1"));
+    for (QScrollBar* b : {vscroll_, hscroll_}) {
+        b->setFocusPolicy(Qt::NoFocus); // the focus stays on the sheet
+        b->setSingleStep(600);
+        b->setRange(0, 0);
+    }
+    // Both a change and a thumb drag move the sheet live.
+    connect(vscroll_, &QScrollBar::valueChanged, this, &FrmMain::CambioScrollV);
+    connect(hscroll_, &QScrollBar::valueChanged, this, &FrmMain::CambioScrollH);
+    connect(patillas_, &Patillas::hojaPulsada, this, &FrmMain::MostrarFormulario);
+    connect(patillas_, &Patillas::cerrarPulsado, this, [this] {
+        CerrarCalculo();
+        EnfocarControlActivo();
+    });
+    connect(patillas_, &Patillas::grabarPulsado, this, [this] {
+        GrabarCalculo();
+        EnfocarControlActivo();
+    });
+    rueda_ = new FiltroRueda(*this, [this](bool alejando) { MouseWheel(alejando); }, this);
+
+    // Window load.
+    cancelado_ = true;
+    colorFondo_ = QColor(colores::EspacioTrabajo);
+    FijarFondo(colorFondo_);
+    InicializarCalculo(doc_.calculo);
+    doc_.pantalla.Restablecer();
+    ConectarMenus();
+    FijarDuenoMensajes(this);
+    Situar();
+}
+
+FrmMain::~FrmMain()
+{
+    rueda_->Quitar();
+    FijarDuenoMensajes(nullptr);
+}
+
+void FrmMain::ConectarMenus()
+{
+    connect(menus_["mnuNuevo"], &QAction::triggered, this, [this] { MostrarTipoVeh(); });
+    connect(menus_["mnuCerrar"], &QAction::triggered, this, &FrmMain::CerrarCalculo);
+    connect(menus_["mnuFileExit"], &QAction::triggered, this, &QWidget::close);
+    connect(menus_["mnuFileOpen"], &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Abrir); });
+    connect(menus_["mnuFileSave"], &QAction::triggered, this, &FrmMain::GrabarCalculo);
+    connect(menus_["mnuFileSaveAs"], &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Grabar); });
+    for (const ItemHoja& item : kItemsHoja)
+        connect(menus_[item.menu], &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
+    // Opening a menu commits the field being edited before any command runs;
+    // the edit menu leaves the focus where it is.
+    for (QMenu* menu : menus_.menus)
+        if (menu->objectName() != QLatin1String("mnuEdit"))
+            connect(menu, &QMenu::aboutToShow, this, [this] {
+                if (patillas_->isVisibleTo(this))
+                    ConfirmarEdicion();
+            });
+}
+
+void FrmMain::Situar()
+{
+    if (isMinimized() || isMaximized())
+        return;
+    const QScreen* pantalla = screen();
+    const QRect trabajo = pantalla ? pantalla->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int marcoAncho = frameGeometry().width() - width();
+    const int marcoAlto = frameGeometry().height() - height();
+    const int pedido = marcoAncho + Px(kAnchoInterior) + Px(kTira);
+    const Horizontal h = SituarVentana(pedido, trabajo.width());
+    // Only the work area's size counts; the window goes to the top.
+    resize(h.ancho - marcoAncho, trabajo.height() - marcoAlto);
+    move(h.izquierda, 0);
+}
+
+void FrmMain::Colocar()
+{
+    const QRect r = cliente_->rect();
+    const bool abierto = patillas_->isVisibleTo(cliente_);
+    const int arriba = abierto ? Px(1695) : 0;
+    const int tiraH = abierto ? Px(kTira) : 0;
+    const int tiraV = abierto ? Px(kTira) : 0;
+    patillas_->setGeometry(0, 0, r.width(), Px(1695));
+    const int alto = std::max(0, r.height() - arriba - tiraH);
+    visor_->setGeometry(0, arriba, std::max(0, r.width() - tiraV), alto);
+    picV_->setGeometry(r.width() - tiraV, arriba, tiraV, alto);
+    picH_->setGeometry(0, r.height() - tiraH, r.width(), tiraH);
+    vscroll_->setGeometry(Px(80), 0, Px(kBarra), alto);
+    hscroll_->setGeometry(0, Px(80), std::max(0, r.width() - tiraV), Px(kBarra));
+    if (abierto && actual_) {
+        SituarScrollV(actual_);
+        SituarScrollH(actual_);
+        EnfocarControlActivo();
+    }
+}
+
+bool FrmMain::eventFilter(QObject* objeto, QEvent* ev)
+{
+    if (objeto == cliente_ && ev->type() == QEvent::Resize)
+        Colocar();
+    return QMainWindow::eventFilter(objeto, ev);
+}
+
+void FrmMain::FijarFondo(const QColor& color)
+{
+    QPalette p = visor_->palette();
+    p.setColor(QPalette::Window, color);
+    visor_->setPalette(p);
+}
+
+// ---- opening and closing ----
+
+void FrmMain::CargarPatillas()
+{
+    menus_.Fijar(EstadoMenus::Abierto);
+    colorPatilla_ = QColor(colores::BotonCaracteristicas);
+    patillas_->show();
+    FijarFondo(QColor(colores::Patillas));
+    posicionV_ = posicionH_ = 0;
+    picV_->show();
+    picH_->show();
+    Colocar();
+    if (!Crear(Hoja::C)) {
+        CerrarPatillas();
+        MostrarMensaje(QStringLiteral("Archivo en mal estado."), QStringLiteral("Error"));
+        return;
+    }
+    MostrarFormulario(Hoja::C);
+    MostrarMensajesPendientes();
+}
+
+void FrmMain::CerrarPatillas()
+{
+    doc_.calculo.RutaArchivo.clear();
+    rueda_->Quitar();
+    actual_ = nullptr;
+    InicializarCalculo(doc_.calculo);
+    doc_.pantalla.Restablecer();
+    for (VentanaHoja*& h : hojas_) {
+        delete h;
+        h = nullptr;
+    }
+    menus_.Fijar(EstadoMenus::Carga);
+    for (Hoja h : TodasLasHojas)
+        patillas_->Boton(h)->FijarCara(h == Hoja::C ? colorPatilla_ : patillas_->cmbCerrar()->Cara());
+    FijarFondo(colorFondo_);
+    picV_->hide();
+    picH_->hide();
+    patillas_->hide();
+    Colocar();
+}
+
+VentanaHoja* FrmMain::Crear(Hoja h)
+{
+    VentanaHoja*& hoja = hojas_[static_cast<size_t>(Indice(h))];
+    if (hoja)
+        return hoja;
+    hoja = CrearHoja(h, doc_, visor_);
+    if (!hoja)
+        return nullptr;
+    hoja->hide();
+    hoja->setAutoFillBackground(true);
+    connect(hoja, &VentanaHoja::controlEnfocado, this, [this, hoja] {
+        MoverScrollV(hoja);
+        MoverScrollH(hoja);
+    });
+    connect(hoja, &VentanaHoja::teclaPagina, this, [this, hoja](int codigo) {
+        if (const auto p = PosicionTrasTeclaPagina(vscroll_->value(), vscroll_->pageStep(), codigo))
+            DesplazarScrollV(hoja, *p);
+    });
+    // After the event that raised them, so that a modal window never opens
+    // in the middle of a focus change.
+    connect(hoja, &VentanaHoja::mensajesPendientes, this, &FrmMain::MostrarMensajesPendientes, Qt::QueuedConnection);
+    return hoja;
+}
+
+void FrmMain::DejarFormulario()
+{
+    rueda_->Quitar();
+    for (Hoja h : TodasLasHojas)
+        patillas_->Boton(h)->FijarCara(patillas_->cmbCerrar()->Cara());
+    if (!actual_)
+        return;
+    if (actual_->hoja() == Hoja::R) {
+        posicionV_ = vscroll_->value();
+        posicionH_ = hscroll_->value();
+    }
+    actual_->hide();
+}
+
+void FrmMain::MostrarFormulario(Hoja h)
+{
+    VentanaHoja* hoja = Crear(h);
+    if (!hoja)
+        return; // a sheet not built yet
+    DejarFormulario();
+    patillas_->Boton(h)->FijarCara(colorPatilla_);
+    QPalette p = hoja->palette();
+    p.setColor(QPalette::Window, visor_->palette().color(QPalette::Window));
+    hoja->setPalette(p);
+    hoja->FijarColorTitulo(colorPatilla_);
+    hoja->Refrescar();
+    hoja->show();
+    actual_ = hoja;
+    hoja->Activar();
+    SituarScrollV(hoja);
+    SituarScrollH(hoja);
+    rueda_->Instalar(hoja);
+    EnfocarControlActivo();
+}
+
+void FrmMain::EnfocarControlActivo()
+{
+    if (QWidget* w = ControlActivoDe(actual_))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::ConfirmarEdicion()
+{
+    if (auto* disenada = qobject_cast<HojaDisenada*>(actual_))
+        disenada->ConfirmarEdicion();
+}
+
+void FrmMain::MostrarMensajesPendientes()
+{
+    while (!doc_.mensajes.empty()) {
+        const Mensaje m = doc_.mensajes.front();
+        doc_.mensajes.erase(doc_.mensajes.begin());
+        MostrarMensaje(m.texto, m.titulo);
+    }
+}
+
+// ---- scrolling ----
+
+Barra FrmMain::BarraV() const
+{
+    Barra b;
+    b.minimo = vscroll_->minimum();
+    b.maximo = vscroll_->maximum();
+    b.valor = vscroll_->value();
+    b.cambioPequeno = vscroll_->singleStep();
+    b.cambioGrande = vscroll_->pageStep();
+    return b;
+}
+
+Barra FrmMain::BarraH() const
+{
+    Barra b;
+    b.minimo = hscroll_->minimum();
+    b.maximo = hscroll_->maximum();
+    b.valor = hscroll_->value();
+    b.cambioPequeno = hscroll_->singleStep();
+    b.cambioGrande = hscroll_->pageStep();
+    return b;
+}
+
+void FrmMain::SituarScrollV(VentanaHoja* hoja)
+{
+    if (!hoja)
+        return;
+    const Barra b = DimensionarV(hoja->TamanoTwips().height(), Twips(picV_->height()));
+    const QSignalBlocker bloqueo(vscroll_);
+    vscroll_->setRange(0, b.maximo);
+    vscroll_->setPageStep(b.cambioGrande);
+    vscroll_->setValue(hoja->hoja() == Hoja::R ? posicionV_
+                                               : InicioDePagina(b, hoja->PosicionControlActivo().vertical));
+    CambioScrollV();
+}
+
+void FrmMain::SituarScrollH(VentanaHoja* hoja)
+{
+    if (!hoja)
+        return;
+    const Barra b = DimensionarH(hoja->TamanoTwips().width(), Twips(picH_->width()), Twips(picV_->width()));
+    const QSignalBlocker bloqueo(hscroll_);
+    hscroll_->setRange(0, b.maximo);
+    hscroll_->setPageStep(b.cambioGrande);
+    hscroll_->setValue(hoja->hoja() == Hoja::R ? posicionH_
+                                               : InicioDePagina(b, hoja->PosicionControlActivo().horizontal));
+    CambioScrollH();
+}
+
+void FrmMain::MoverScrollV(VentanaHoja* hoja)
+{
+    const VentanaHoja::PosicionCampo pos = hoja->PosicionControlActivo();
+    vscroll_->setValue(MoverV(BarraV(), pos.vertical, pos.alto));
+}
+
+void FrmMain::MoverScrollH(VentanaHoja* hoja)
+{
+    hscroll_->setValue(MoverH(BarraH(), hoja->PosicionControlActivo().horizontal));
+}
+
+void FrmMain::DesplazarScrollV(VentanaHoja*, int posicion)
+{
+    vscroll_->setValue(Desplazar(BarraV(), posicion));
+    if (actual_ && actual_->hoja() == Hoja::R)
+        posicionV_ = vscroll_->value();
+}
+
+void FrmMain::CambioScrollV()
+{
+    if (!actual_)
+        return;
+    actual_->move(actual_->x(), Px(kMargen - vscroll_->value()));
+    if (actual_->hoja() == Hoja::R)
+        posicionV_ = vscroll_->value();
+}
+
+void FrmMain::CambioScrollH()
+{
+    if (!actual_)
+        return;
+    actual_->move(Px(kMargen - hscroll_->value()), actual_->y());
+    if (actual_->hoja() == Hoja::R)
+        posicionH_ = hscroll_->value();
+}
+
+void FrmMain::MouseWheel(bool alejando)
+{
+    DesplazarScrollV(actual_, PasoRueda(BarraV(), alejando));
+}
+
+// ---- commands ----
+
+FrmNueva* FrmMain::MostrarNueva()
+{
+    auto* nueva = new FrmNueva(this);
+    nueva_ = nueva;
+    connect(nueva, &FrmNueva::abierta, this, [this] { menus_.Fijar(EstadoMenus::Bloqueado); });
+    connect(nueva, &FrmNueva::cerrada, this, [this] { menus_.Fijar(EstadoMenus::Carga); });
+    connect(nueva, &FrmNueva::nuevoCalculo, this, [this] { MostrarTipoVeh(); });
+    connect(nueva, &FrmNueva::calculoGrabado, this, [this] { AbrirArchivo(FrmArchivo::Modo::Abrir); });
+    CentrarSobre(*nueva, this);
+    nueva->show();
+    nueva->activateWindow();
+    return nueva;
+}
+
+FrmTipoVeh* FrmMain::MostrarTipoVeh()
+{
+    if (tipoVeh_) {
+        tipoVeh_->raise();
+        return tipoVeh_;
+    }
+    auto* tipo = new FrmTipoVeh(doc_, directorio_, this);
+    tipoVeh_ = tipo;
+    connect(tipo, &FrmTipoVeh::abierta, this, [this] { menus_.Fijar(EstadoMenus::Bloqueado); });
+    connect(tipo, &FrmTipoVeh::cerrada, this, [this] { menus_.Fijar(EstadoMenus::Carga); });
+    connect(tipo, &FrmTipoVeh::cargado, this, &FrmMain::CargarPatillas);
+    CentrarSobre(*tipo, this);
+    tipo->show();
+    tipo->activateWindow();
+    return tipo;
+}
+
+void FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
+{
+    FrmArchivo dialogo(doc_, modo, directorio_, this);
+    const bool aceptado = dialogo.exec() == QDialog::Accepted;
+    if (aceptado && modo == FrmArchivo::Modo::Abrir)
+        CargarPatillas();
+    else if (actual_)
+        actual_->Refrescar(); // the personal frame shows the new date
+}
+
+void FrmMain::GrabarCalculo()
+{
+    if (doc_.calculo.RutaArchivo.isEmpty()) {
+        AbrirArchivo(FrmArchivo::Modo::Grabar);
+        return;
+    }
+    const FalloArchivo fallo = EscribirArchivo(doc_, doc_.calculo.RutaArchivo, QDate::currentDate());
+    if (actual_)
+        actual_->Refrescar();
+    if (fallo == FalloArchivo::Ninguno)
+        MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
+    else // nothing was replaced; say why
+        MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+}
+
+bool FrmMain::PreguntarGrabar(const QString& titulo)
+{
+    FrmPreguntaGrabar pregunta(titulo, [this] { GrabarCalculo(); }, this);
+    pregunta.exec();
+    cancelado_ = pregunta.Cancelado();
+    return cancelado_;
+}
+
+void FrmMain::CerrarCalculo()
+{
+    if (!HayCambios(doc_.calculo)) {
+        CerrarPatillas();
+        return;
+    }
+    if (!PreguntarGrabar(QStringLiteral("Cerrar")))
+        CerrarPatillas();
+}
+
+void FrmMain::closeEvent(QCloseEvent* ev)
+{
+    if (patillas_->isVisibleTo(this)) {
+        ConfirmarEdicion();
+        MostrarMensajesPendientes();
+        if (HayCambios(doc_.calculo) && PreguntarGrabar(QStringLiteral("Salir"))) {
+            ev->ignore();
+            return;
+        }
+    }
+    ev->accept();
+}
+
+} // namespace tarvia

@@ -1,0 +1,107 @@
+#pragma once
+// The main window: menus, the sheet strip, the two scroll strips and the
+// viewport in which exactly one sheet is shown while a calculation is open.
+#include "engine/desplazamiento.h"
+#include "engine/documento.h"
+#include "shell/frm_archivo.h"
+#include "shell/menus.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QScrollBar;
+
+namespace tarvia {
+
+class FiltroRueda;
+class FrmNueva;
+class FrmTipoVeh;
+class Patillas;
+class VentanaHoja;
+
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `directorio`: the program's directory, beside which Baremario and
+    // Cálculos lie.
+    FrmMain(Documento& doc, const QString& directorio, QWidget* padre = nullptr);
+    ~FrmMain() override;
+
+    // Sizes the window to the screen's work area, as it does when it loads.
+    void Situar();
+
+    void CargarPatillas();
+    void CerrarPatillas();
+    // Shows a sheet; nothing happens for a sheet not built yet.
+    void MostrarFormulario(Hoja h);
+
+    // Scrolling of the shown sheet, all in twips.
+    void SituarScrollV(VentanaHoja* hoja);
+    void SituarScrollH(VentanaHoja* hoja);
+    void MoverScrollV(VentanaHoja* hoja);
+    void MoverScrollH(VentanaHoja* hoja);
+    void DesplazarScrollV(VentanaHoja* hoja, int posicion);
+    void CambioScrollV();
+    void CambioScrollH();
+    void MouseWheel(bool alejando);
+
+    // The commands of the menus and the strip.
+    FrmNueva* MostrarNueva();
+    FrmTipoVeh* MostrarTipoVeh();
+    void AbrirArchivo(FrmArchivo::Modo modo);
+    void GrabarCalculo();
+    void CerrarCalculo();
+    // The save question with its title; returns Cancelado.
+    bool PreguntarGrabar(const QString& titulo);
+
+    const Menus& menus() const { return menus_; }
+    Patillas* patillas() const { return patillas_; }
+    VentanaHoja* FormularioActual() const { return actual_; }
+    VentanaHoja* Formulario(Hoja h) const { return hojas_[static_cast<size_t>(Indice(h))]; }
+    QScrollBar* VScroll1() const { return vscroll_; }
+    QScrollBar* HScroll1() const { return hscroll_; }
+    QWidget* Visor() const { return visor_; }
+    const QString& Directorio() const { return directorio_; }
+    Documento& documento() { return doc_; }
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+    bool eventFilter(QObject* objeto, QEvent* ev) override;
+
+private:
+    void ConectarMenus();
+    void Colocar();
+    void DejarFormulario();
+    VentanaHoja* Crear(Hoja h);
+    void FijarFondo(const QColor& color);
+    void EnfocarControlActivo();
+    void ConfirmarEdicion();
+    void MostrarMensajesPendientes();
+    Barra BarraV() const;
+    Barra BarraH() const;
+
+    Documento& doc_;
+    QString directorio_;
+    Menus menus_;
+    QWidget* cliente_ = nullptr;
+    Patillas* patillas_ = nullptr;
+    QWidget* visor_ = nullptr;
+    QWidget* picV_ = nullptr;
+    QWidget* picH_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+    QScrollBar* hscroll_ = nullptr;
+    FiltroRueda* rueda_ = nullptr;
+
+    std::array<VentanaHoja*, 8> hojas_{};
+    VentanaHoja* actual_ = nullptr;
+    QColor colorFondo_;
+    QColor colorPatilla_;
+    int posicionV_ = 0; // the results sheet's own scroll position
+    int posicionH_ = 0;
+    bool cancelado_ = true;
+    QPointer<FrmNueva> nueva_;
+    QPointer<FrmTipoVeh> tipoVeh_;
+};
+
+} // namespace tarvia

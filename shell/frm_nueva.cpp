@@ -1,0 +1,89 @@
+#include "shell/frm_nueva.h"
+
+#include "sheets/twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tarvia {
+
+void CentrarSobre(QWidget& ventana, const QWidget* principal)
+{
+    if (!principal)
+        return;
+    const QRect g = principal->geometry();
+    int izquierda = (g.width() - ventana.width()) / 2;
+    int arriba = (g.height() - ventana.height()) / 2;
+    if (izquierda < 1)
+        izquierda = Px(50);
+    if (arriba < 1)
+        arriba = Px(50);
+    ventana.move(g.left() + izquierda, g.top() + arriba);
+}
+
+FrmNueva::FrmNueva(QWidget* dueno) : QDialog(dueno)
+{
+    setObjectName(QStringLiteral("frmNueva"));
+    setWindowTitle(QStringLiteral("Tipo de Cálculo"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* marco = new QGroupBox(this);
+    marco->setObjectName(QStringLiteral("Frame1"));
+    marco->setGeometry(Px(QRect(240, 180, 4095, 1215)));
+    nueva_ = new QRadioButton(QStringLiteral("Nuevo Cálculo"), marco);
+    nueva_->setObjectName(QStringLiteral("opbNueva"));
+    nueva_->setGeometry(Px(QRect(360, 240, 3480, 315)));
+    nueva_->setChecked(true);
+    grabada_ = new QRadioButton(QStringLiteral("Cálculo previamente grabado"), marco);
+    grabada_->setObjectName(QStringLiteral("opbGrabada"));
+    grabada_->setGeometry(Px(QRect(360, 660, 3480, 315)));
+
+    auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    aceptar->setObjectName(QStringLiteral("OKButton"));
+    aceptar->setDefault(true);
+    aceptar->setGeometry(Px(QRect(840, 1620, 1215, 375)));
+    connect(aceptar, &QPushButton::clicked, this, &FrmNueva::Aceptar);
+    auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    cancelar->setObjectName(QStringLiteral("CancelButton"));
+    cancelar->setGeometry(Px(QRect(2520, 1620, 1215, 375)));
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(Px(QSize(4575, 2220)));
+}
+
+void FrmNueva::showEvent(QShowEvent* ev)
+{
+    QDialog::showEvent(ev);
+    emit abierta();
+}
+
+void FrmNueva::Aceptar()
+{
+    const bool nueva = nueva_->isChecked();
+    accept(); // closes first, then the chosen road
+    if (nueva)
+        emit nuevoCalculo();
+    else
+        emit calculoGrabado();
+}
+
+void FrmNueva::done(int resultado)
+{
+    if (!avisada_) {
+        avisada_ = true;
+        emit cerrada();
+    }
+    QDialog::done(resultado);
+}
+
+void FrmNueva::closeEvent(QCloseEvent* ev)
+{
+    if (!avisada_) {
+        avisada_ = true;
+        emit cerrada();
+    }
+    QDialog::closeEvent(ev);
+}
+
+} // namespace tarvia

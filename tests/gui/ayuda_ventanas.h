@@ -1,0 +1,96 @@
+#pragma once
+// Shared by the widget tests: a loaded document, captured messages, and
+// answering modal windows from a timer so that no test can hang.
+#include "core/archivo.h"
+#include "engine/abrir.h"
+#include "engine/documento.h"
+#include "shell/frm_mensaje.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace tarvia::prueba {
+
+inline QString DirectorioPrograma() { return QStringLiteral(TARVIA_BIN_DIR); }
+
+inline void PrepararDocumento(Documento& doc)
+{
+    doc.calculo.Local = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
+    InicializarCalculo(doc.calculo);
+    doc.pantalla.Restablecer();
+}
+
+inline void CargarReferencia(Documento& doc, const char* tipo = "Articulado Carga General")
+{
+    PrepararDocumento(doc);
+    const QString ruta = DirectorioPrograma() + QStringLiteral("/Baremario/") + QString::fromUtf8(tipo) +
+                         QStringLiteral(".brm");
+    ASSERT_EQ(LeerArchivo(doc, ruta), FalloArchivo::Ninguno) << ruta.toStdString();
+}
+
+// Every message shown while it lives, in order.
+struct MensajesCapturados {
+    struct M {
+        QString texto, titulo;
+    };
+    std::vector<M> lista;
+    MensajesCapturados()
+    {
+        FijarReceptorMensajes([this](const QString& t, const QString& ti) { lista.push_back({t, ti}); });
+    }
+    ~MensajesCapturados() { FijarReceptorMensajes({}); }
+};
+
+// Answers still waiting when a test ends must not reach the next test.
+inline int& GeneracionModal()
+{
+    static int generacion = 0;
+    return generacion;
+}
+inline void OlvidarModalesPendientes() { ++GeneracionModal(); }
+
+// Runs `accion` on the next modal window that opens (within two seconds).
+inline void AlAbrirModal(std::function<void(QWidget*)> accion, int intentos = 200)
+{
+    const int generacion = GeneracionModal();
+    QTimer::singleShot(10, [accion = std::move(accion), intentos, generacion]() mutable {
+        if (generacion != GeneracionModal())
+            return;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            accion(modal);
+            return;
+        }
+        if (intentos > 0)
+            AlAbrirModal(std::move(accion), intentos - 1);
+    });
+}
+
+} // namespace tarvia::prueba
+
+namespace tarvia::prueba {
+
+// A modal window still open after three seconds is a test fault: reject it.
+class GuardiaModal {
+public:
+    GuardiaModal()
+    {
+        temporizador_.setInterval(3000);
+        QObject::connect(&temporizador_, &QTimer::timeout, [] {
+            if (auto* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "ventana modal sin respuesta: " << modal->objectName().toStdString();
+                modal->close();
+            }
+        });
+        temporizador_.start();
+    }
+    ~GuardiaModal() { OlvidarModalesPendientes(); }
+
+private:
+    QTimer temporizador_;
+};
+
+} // namespace tarvia::prueba

@@ -1,0 +1,239 @@
+// Sheet C on the offscreen platform: layout from the catalogue, editing
+// through the personal boxes, and what the engine's answers look like.
+#include "ayuda_ventanas.h"
+
+#include "core/catalogo.h"
+#include "sheets/frm_caracteristicas.h"
+#include "sheets/marco_hoja.h"
+#include "sheets/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace tarvia;
+using namespace tarvia::prueba;
+
+namespace {
+
+class HojaC : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CargarReferencia(doc);
+        hoja = new FrmCaracteristicas(doc, &ventana);
+        ventana.resize(Px(QSize(11600, 12000)));
+        hoja->move(Px(180), Px(180));
+        ventana.show();
+        ventana.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    }
+
+    QLineEdit* S(int i) const { return hoja->Caja(Columna::S, i); }
+    QLineEdit* O(int i) const { return hoja->Caja(Columna::O, i); }
+
+    // Gives the box the focus as a click would, and waits for it.
+    void Entrar(int i)
+    {
+        S(i)->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return S(i)->hasFocus(); }));
+    }
+
+    void Escribir(int i, const QString& texto)
+    {
+        Entrar(i);
+        QTest::keyClick(S(i), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(S(i), Qt::Key_Backspace);
+        QTest::keyClicks(S(i), texto);
+    }
+
+    Documento doc;
+    QWidget ventana;
+    FrmCaracteristicas* hoja = nullptr;
+};
+
+TEST_F(HojaC, CadaCampoConSusCajasYAyudas)
+{
+    for (const Campo& c : CamposDe(Hoja::C)) {
+        SCOPED_TRACE(c.indice);
+        ASSERT_NE(S(c.indice), nullptr);
+        ASSERT_NE(O(c.indice), nullptr);
+        EXPECT_EQ(S(c.indice)->toolTip(), QString::fromUtf8(c.ayuda));
+        EXPECT_TRUE(O(c.indice)->toolTip().isEmpty());
+        EXPECT_EQ(S(c.indice)->maxLength(), c.maxLength);
+        EXPECT_EQ(bool(S(c.indice)->alignment() & Qt::AlignRight), c.esNumerico());
+        EXPECT_EQ(S(c.indice)->isEnabled(), c.esEntrada()) << "derived boxes are disabled";
+        EXPECT_FALSE(O(c.indice)->isEnabled());
+        // Both columns show what the display model says.
+        EXPECT_EQ(S(c.indice)->text(), doc.pantalla.caja(Hoja::C, Columna::S, c.indice).texto);
+        EXPECT_EQ(O(c.indice)->text(), doc.pantalla.caja(Hoja::C, Columna::O, c.indice).texto);
+    }
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120.000"));
+    EXPECT_FALSE(O(7)->text().isEmpty());
+}
+
+TEST_F(HojaC, ColoresYTitulos)
+{
+    EXPECT_EQ(hoja->MarcoColumna(Columna::S)->fondo(), QColor(192, 192, 255));
+    EXPECT_EQ(hoja->MarcoColumna(Columna::O)->fondo(), QColor(192, 192, 192));
+    EXPECT_TRUE(hoja->MarcoTitulo()->titulo().startsWith(QStringLiteral("Características Técnicas y de Explotación")));
+    EXPECT_TRUE(hoja->MarcoColumna(Columna::S)->titulo().startsWith(QStringLiteral("Cálculo Personalizado")));
+    EXPECT_TRUE(hoja->MarcoColumna(Columna::O)->titulo().startsWith(QStringLiteral("Baremario de Costes")));
+    const auto grupos = hoja->MarcoColumna(Columna::S)->findChildren<MarcoHoja*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(grupos.size(), 2);
+    EXPECT_EQ(grupos[0]->titulo(), QStringLiteral("Características técnicas del vehículo"));
+    EXPECT_EQ(grupos[1]->titulo(), QStringLiteral("Características de explotación del vehículo"));
+    EXPECT_EQ(grupos[0]->fondo(), QColor(234, 234, 255));
+    const auto gruposO = hoja->MarcoColumna(Columna::O)->findChildren<MarcoHoja*>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(gruposO[1]->fondo(), QColor(224, 224, 224));
+    // Editable boxes white, the others grey.
+    EXPECT_EQ(S(7)->palette().color(QPalette::Base), QColor(255, 255, 255));
+    EXPECT_NE(S(9)->palette().color(QPalette::Base), QColor(255, 255, 255));
+    hoja->FijarColorTitulo(QColor(180, 215, 168));
+    EXPECT_EQ(hoja->MarcoTitulo()->fondo(), QColor(180, 215, 168));
+}
+
+TEST_F(HojaC, LaReferenciaNoMuestraElTonelaje)
+{
+    EXPECT_TRUE(S(19)->isVisible());
+    EXPECT_TRUE(S(20)->isVisible());
+    EXPECT_FALSE(O(19)->isVisible());
+    EXPECT_FALSE(O(20)->isVisible());
+    auto Textos = [&](Columna c) {
+        QStringList t;
+        for (QWidget* w : hoja->Etiquetas(c))
+            t << static_cast<QLabel*>(w)->text();
+        return t;
+    };
+    EXPECT_TRUE(Textos(Columna::S).contains(QStringLiteral("Toneladas transportadas:")));
+    EXPECT_FALSE(Textos(Columna::O).contains(QStringLiteral("Toneladas transportadas:")));
+    EXPECT_FALSE(Textos(Columna::O).contains(QStringLiteral("Producción anual")));
+    EXPECT_TRUE(Textos(Columna::O).contains(QStringLiteral("Tiempo de actividad:")));
+}
+
+TEST_F(HojaC, OrdenDeTabulacion)
+{
+    Entrar(1);
+    std::vector<int> recorrido{1};
+    for (int k = 0; k < 11; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* caja = qobject_cast<CajaTexto*>(QApplication::focusWidget());
+        ASSERT_NE(caja, nullptr);
+        recorrido.push_back(caja->indice());
+    }
+    EXPECT_EQ(recorrido, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 17, 19}));
+}
+
+TEST_F(HojaC, AlEntrarMuestraElValorSinFormato)
+{
+    Entrar(7);
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120000"));
+    EXPECT_EQ(S(7)->cursorPosition(), 0);
+    EXPECT_FALSE(S(7)->hasSelectedText());
+    Entrar(8);
+    EXPECT_EQ(S(8)->text(), QStringLiteral("82"));
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120.000")); // formatted again on leaving
+}
+
+TEST_F(HojaC, CambiarKilometrosRecalculaLasCajasDerivadas)
+{
+    Escribir(7, QStringLiteral("100000"));
+    QTest::keyClick(S(7), Qt::Key_Tab);
+    EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 100000.0);
+    EXPECT_EQ(S(7)->text(), QStringLiteral("100.000"));
+    EXPECT_EQ(S(9)->text(), QStringLiteral("82.000"));
+    EXPECT_EQ(S(11)->text(), QStringLiteral("18.000"));
+    EXPECT_EQ(S(20)->text(), QStringLiteral("1.558.000")); // 82000 km × 19 t
+    EXPECT_EQ(O(9)->text(), QStringLiteral("98.400"));     // the reference is left alone
+    EXPECT_TRUE(doc.mensajes.empty());
+}
+
+TEST_F(HojaC, EntradaRechazadaRestauraYAvisa)
+{
+    int avisos = 0;
+    QObject::connect(hoja, &VentanaHoja::mensajesPendientes, [&] { ++avisos; });
+    Escribir(7, QStringLiteral("100"));
+    QTest::keyClick(S(7), Qt::Key_Tab);
+    EXPECT_EQ(avisos, 1);
+    ASSERT_EQ(doc.mensajes.size(), 1u);
+    EXPECT_EQ(doc.mensajes[0].titulo, QStringLiteral("Error"));
+    EXPECT_TRUE(doc.mensajes[0].texto.startsWith(QStringLiteral("Valor mínimo = 5.000\r\n\r\nValor máximo = 400.000")));
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120.000"));
+    EXPECT_EQ(S(9)->text(), QStringLiteral("98.400"));
+}
+
+TEST_F(HojaC, FiltroDeTeclas)
+{
+    Entrar(7);
+    QTest::keyClicks(S(7), QStringLiteral("x-")); // refused with a beep
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120000"));
+    QTest::keyClick(S(7), Qt::Key_End);
+    QTest::keyClicks(S(7), QStringLiteral("5")); // a seventh digit does not fit "999.999"
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120000"));
+    Escribir(8, QStringLiteral("50,55"));
+    EXPECT_EQ(S(8)->text(), QStringLiteral("50,5")) << "one decimal only";
+    // Text fields take anything within their length.
+    Escribir(6, QStringLiteral("Reparto urbano - 24h"));
+    EXPECT_EQ(S(6)->text(), QStringLiteral("Reparto urbano - 24h"));
+}
+
+TEST_F(HojaC, IntroConfirmaYSigueEditando)
+{
+    Escribir(7, QStringLiteral("200000"));
+    QTest::keyClick(S(7), Qt::Key_Return);
+    EXPECT_TRUE(S(7)->hasFocus());
+    EXPECT_EQ(S(7)->text(), QStringLiteral("200000"));
+    EXPECT_EQ(S(9)->text(), QStringLiteral("164.000"));
+    EXPECT_EQ(doc.calculo.ValorAnterior, Valor(200000.0));
+}
+
+TEST_F(HojaC, HorasCeroDeshabilitanSusDependientes)
+{
+    Escribir(12, QString());
+    QTest::keyClick(S(12), Qt::Key_Tab);
+    EXPECT_TRUE(doc.mensajes.empty()) << "0 is accepted in C(12)";
+    EXPECT_FALSE(S(13)->isEnabled());
+    EXPECT_FALSE(S(17)->isEnabled());
+    EXPECT_TRUE(S(14)->text().isEmpty());
+    Escribir(8, QStringLiteral("0"));
+    QTest::keyClick(S(8), Qt::Key_Tab);
+    EXPECT_FALSE(S(19)->isEnabled());
+}
+
+TEST_F(HojaC, MenuConfirmaElCampoYLoRetoma)
+{
+    Escribir(7, QStringLiteral("150000"));
+    hoja->ConfirmarEdicion();
+    EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
+    EXPECT_EQ(S(9)->text(), QStringLiteral("123.000"));
+    EXPECT_EQ(S(7)->text(), QStringLiteral("150000")) << "still being edited";
+}
+
+TEST_F(HojaC, PosicionDelControlActivo)
+{
+    FrmCaracteristicas nueva(doc);
+    EXPECT_EQ(nueva.PosicionControlActivo().vertical, 0) << "nothing focused yet";
+    Entrar(7);
+    const auto p = hoja->PosicionControlActivo();
+    // 180 + its height + its top + the tops of its group and column frames.
+    EXPECT_EQ(p.vertical, 180 + 285 + 1320 + 3660 + 360);
+    EXPECT_EQ(p.horizontal, 180 + 3960 + 120 + 120);
+    EXPECT_EQ(p.alto, 285);
+    int enfocado = 0;
+    QObject::connect(hoja, &VentanaHoja::controlEnfocado, [&] { ++enfocado; });
+    Entrar(8);
+    EXPECT_EQ(enfocado, 1);
+}
+
+TEST_F(HojaC, TeclasDePagina)
+{
+    std::vector<int> codigos;
+    QObject::connect(hoja, &VentanaHoja::teclaPagina, [&](int c) { codigos.push_back(c); });
+    Entrar(7);
+    QTest::keyClick(S(7), Qt::Key_PageDown);
+    QTest::keyClick(S(7), Qt::Key_PageUp);
+    EXPECT_EQ(codigos, (std::vector<int>{34, 33}));
+    EXPECT_EQ(S(7)->text(), QStringLiteral("120000"));
+}
+
+} // namespace

@@ -1,0 +1,441 @@
+// The main window and the lifecycle dialogs on the offscreen platform.
+#include "ayuda_ventanas.h"
+
+#include "sheets/frm_caracteristicas.h"
+#include "sheets/marco_hoja.h"
+#include "sheets/twips.h"
+#include "shell/frm_archivo.h"
+#include "shell/frm_main.h"
+#include "shell/frm_nueva.h"
+#include "shell/frm_pregunta_grabar.h"
+#include "shell/frm_splash.h"
+#include "shell/frm_tipo_veh.h"
+#include "shell/patillas.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tarvia;
+using namespace tarvia::prueba;
+
+namespace {
+
+QStringList Habilitados(const Menus& m)
+{
+    QStringList on;
+    for (auto it = m.acciones.cbegin(); it != m.acciones.cend(); ++it)
+        if (it.value()->isEnabled() && !it.value()->isSeparator())
+            on << it.key();
+    on.sort();
+    return on;
+}
+
+const QStringList kSiempre = {"mnuAcuerdos", "mnuFileExit", "mnuHelpAbout", "mnuHelpContents"};
+
+QStringList Mas(QStringList a, const QStringList& b)
+{
+    a << b;
+    a.sort();
+    return a;
+}
+
+class Principal : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepararDocumento(doc);
+        ventana = std::make_unique<FrmMain>(doc, DirectorioPrograma());
+        ventana->resize(Px(12000), Px(7000));
+        ventana->show();
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    }
+
+    void Abrir(int tipo = 0)
+    {
+        FrmTipoVeh* dialogo = ventana->MostrarTipoVeh();
+        dialogo->cmbVehiculos(tipo)->click();
+        ASSERT_NE(ventana->FormularioActual(), nullptr);
+    }
+
+    HojaDisenada* C() const { return qobject_cast<HojaDisenada*>(ventana->Formulario(Hoja::C)); }
+
+    // Changes C(7) as the user would and leaves the field.
+    void Editar()
+    {
+        QLineEdit* caja = C()->Caja(Columna::S, 7);
+        caja->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(caja, QStringLiteral("150000"));
+        C()->ConfirmarEdicion();
+        ASSERT_TRUE(HayCambios(doc.calculo));
+    }
+
+    GuardiaModal guardia;
+    MensajesCapturados mensajes;
+    Documento doc;
+    std::unique_ptr<FrmMain> ventana;
+};
+
+TEST_F(Principal, BarraDeMenusComoEnLaTabla)
+{
+    QStringList menus;
+    for (QMenu* m : ventana->menus().menus)
+        menus << m->title();
+    EXPECT_EQ(menus, (QStringList{"Cálculo", "Archivo", "Formularios", "Imprimir", "Edición", "Ayuda",
+                                  "Baremario de Costes"}));
+    QStringList calculo;
+    for (QAction* a : ventana->menus().menus[0]->actions())
+        calculo << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(calculo, (QStringList{"Nuevo Cálculo", "Cerrar Cálculo", "-", "Salir"}));
+    EXPECT_EQ(ventana->menus().menus[2]->actions().size(), 8);
+    EXPECT_EQ(ventana->menus().menus[3]->actions().size(), 9);
+    EXPECT_EQ(ventana->menus()["mnuEditCopy"]->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(ventana->menus()["mnuPrintTodo"]->text(), QStringLiteral("Todos los formularios"));
+    EXPECT_EQ(ventana->menus()["mnuHelpAbout"]->text(), QStringLiteral("Acerca de ..."));
+}
+
+TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
+{
+    const QStringList sinCalculo = Mas(kSiempre, {"mnuFileOpen", "mnuNuevo"});
+    EXPECT_EQ(Habilitados(ventana->menus()), sinCalculo);
+    EXPECT_FALSE(ventana->patillas()->isVisible());
+
+    FrmNueva* nueva = ventana->MostrarNueva();
+    EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
+    nueva->close();
+    EXPECT_EQ(Habilitados(ventana->menus()), sinCalculo);
+
+    QPointer<FrmTipoVeh> tipo = ventana->MostrarTipoVeh();
+    EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
+    tipo->close();
+    EXPECT_EQ(Habilitados(ventana->menus()), sinCalculo);
+
+    Abrir();
+    QStringList abierto = Habilitados(ventana->menus());
+    EXPECT_EQ(abierto.size(), 4 + 23);
+    EXPECT_FALSE(abierto.contains("mnuNuevo"));
+    EXPECT_FALSE(abierto.contains("mnuFileOpen"));
+    EXPECT_TRUE(abierto.contains("mnuCerrar"));
+    EXPECT_TRUE(abierto.contains("mnuEditPaste"));
+}
+
+TEST_F(Principal, AceptarEnNuevaAbreElTipoDeVehiculo)
+{
+    FrmNueva* nueva = ventana->MostrarNueva();
+    EXPECT_TRUE(nueva->opbNueva()->isChecked());
+    nueva->findChild<QPushButton*>("OKButton")->click();
+    auto* tipo = ventana->findChild<FrmTipoVeh*>();
+    ASSERT_NE(tipo, nullptr);
+    EXPECT_TRUE(tipo->isVisible());
+    EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
+    EXPECT_EQ(tipo->cmbVehiculos(19)->toolTip(), QStringLiteral("Portacontenedores"));
+    EXPECT_EQ(tipo->cmbVehiculos(7)->geometry(), Px(QRect(300, 1860, 1275, 1275)));
+}
+
+TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
+{
+    Abrir(3);
+    auto* c = C();
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(ventana->FormularioActual(), c);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_TRUE(ventana->patillas()->isVisible());
+    EXPECT_FALSE(c->Caja(Columna::S, 7)->text().isEmpty());
+    EXPECT_EQ(c->Caja(Columna::O, 7)->text(), c->Caja(Columna::S, 7)->text());
+    EXPECT_TRUE(doc.calculo.RutaArchivo.isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->findChild<FrmTipoVeh*>() == nullptr; }))
+        << "the chooser closes";
+    EXPECT_EQ(c->MarcoTitulo()->fondo(), QColor(180, 215, 168));
+    EXPECT_EQ(ventana->patillas()->Boton(Hoja::C)->Cara(), QColor(180, 215, 168));
+    EXPECT_TRUE(mensajes.lista.empty());
+    // Sheets not built yet do nothing.
+    ventana->menus()["mnuFijos1"]->trigger();
+    EXPECT_EQ(ventana->FormularioActual(), c);
+}
+
+TEST_F(Principal, SinBaremarioElTipoDeVehiculoAvisaYSigueAbierto)
+{
+    QTemporaryDir vacio;
+    FrmTipoVeh tipo(doc, vacio.path(), ventana.get());
+    tipo.Elegir(0);
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
+    EXPECT_EQ(mensajes.lista[0].texto, MensajeBaremario(FalloArchivo::DirectorioNoExiste));
+    EXPECT_EQ(tipo.result(), 0);
+    EXPECT_EQ(ventana->FormularioActual(), nullptr);
+}
+
+TEST_F(Principal, CerrarSinCambiosNoPregunta)
+{
+    Abrir();
+    ventana->menus()["mnuCerrar"]->trigger();
+    EXPECT_EQ(ventana->FormularioActual(), nullptr);
+    EXPECT_EQ(ventana->Formulario(Hoja::C), nullptr) << "sheets are destroyed";
+    EXPECT_FALSE(ventana->patillas()->isVisible());
+    EXPECT_EQ(Habilitados(ventana->menus()), Mas(kSiempre, {"mnuFileOpen", "mnuNuevo"}));
+}
+
+TEST_F(Principal, CerrarConCambiosPreguntaYCancelarLoConservaTodo)
+{
+    Abrir();
+    Editar();
+    QString titulo;
+    AlAbrirModal([&](QWidget* w) {
+        titulo = w->windowTitle();
+        w->findChild<QPushButton*>("cmbCancelar")->click();
+    });
+    ventana->patillas()->cmbCerrar()->click();
+    EXPECT_EQ(titulo, QStringLiteral("Cerrar"));
+    EXPECT_NE(ventana->FormularioActual(), nullptr);
+    EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
+
+    AlAbrirModal([&](QWidget* w) { w->findChild<QPushButton*>("cmbNo")->click(); });
+    ventana->menus()["mnuCerrar"]->trigger();
+    EXPECT_EQ(ventana->FormularioActual(), nullptr);
+}
+
+TEST_F(Principal, SalirConCambiosPreguntaSalir)
+{
+    EXPECT_TRUE(ventana->close()) << "nothing open: never asks";
+    ventana->show();
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    Abrir();
+    Editar();
+    QString titulo;
+    AlAbrirModal([&](QWidget* w) {
+        titulo = w->windowTitle();
+        w->close(); // the close box counts as "Cancelar"
+    });
+    EXPECT_FALSE(ventana->close());
+    EXPECT_EQ(titulo, QStringLiteral("Salir"));
+    AlAbrirModal([&](QWidget* w) { w->findChild<QPushButton*>("cmbNo")->click(); });
+    EXPECT_TRUE(ventana->close());
+}
+
+TEST_F(Principal, PreguntaSiGrabaAntesDeSeguir)
+{
+    Abrir();
+    Editar();
+    QTemporaryDir dir;
+    doc.calculo.RutaArchivo = dir.filePath(QStringLiteral("uno.trv"));
+    AlAbrirModal([&](QWidget* w) { w->findChild<QPushButton*>("cmbSi")->click(); });
+    EXPECT_FALSE(ventana->PreguntarGrabar(QStringLiteral("Cerrar")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("uno.trv"))));
+    EXPECT_FALSE(HayCambios(doc.calculo));
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("El archivo se ha grabado."));
+    EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
+}
+
+TEST_F(Principal, GrabarComoRechazaUnNombreExistenteYAbreLoGrabado)
+{
+    Abrir();
+    Editar();
+    QTemporaryDir dir;
+    {
+        QFile existente(dir.filePath(QStringLiteral("MI CAMIÓN.trv")));
+        ASSERT_TRUE(existente.open(QIODevice::WriteOnly));
+    }
+    FrmArchivo grabar(doc, FrmArchivo::Modo::Grabar, DirectorioPrograma(), ventana.get());
+    EXPECT_EQ(grabar.windowTitle(), QStringLiteral("Guardar archivo"));
+    grabar.MostrarDirectorio(dir.path());
+    grabar.TextArchivo()->setText(QString());
+    grabar.Aceptar();
+    grabar.TextArchivo()->setText(QStringLiteral("Mi camión"));
+    grabar.Aceptar();
+    ASSERT_EQ(mensajes.lista.size(), 2u);
+    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("No se ha seleccionado un fichero."));
+    EXPECT_EQ(mensajes.lista[1].texto, QStringLiteral("Este fichero ya existe."));
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("MI CAMIÓN.trv"))).size(), 0) << "never overwritten";
+
+    grabar.TextArchivo()->setText(QStringLiteral("informe.trv"));
+    grabar.Aceptar();
+    const QString ruta = dir.filePath(QStringLiteral("informe.trv.trv"));
+    EXPECT_TRUE(QFile::exists(ruta));
+    EXPECT_EQ(doc.calculo.RutaArchivo, ruta);
+    EXPECT_EQ(grabar.result(), QDialog::Accepted);
+    ASSERT_EQ(mensajes.lista.size(), 3u);
+    EXPECT_EQ(mensajes.lista[2].titulo, QStringLiteral("Grabar"));
+    EXPECT_TRUE(mensajes.lista[2].texto.startsWith(QStringLiteral("El archivo se ha grabado en: \r\n")));
+    EXPECT_TRUE(mensajes.lista[2].texto.endsWith(QStringLiteral("Con el nombre: \r\ninforme.trv.trv")));
+
+    // Close, then open what was saved.
+    ventana->CerrarPatillas();
+    FrmArchivo abrir(doc, FrmArchivo::Modo::Abrir, DirectorioPrograma(), ventana.get());
+    abrir.MostrarDirectorio(dir.path());
+    EXPECT_EQ(abrir.File1()->count(), 2);
+    EXPECT_FALSE(abrir.TextArchivo()->isEnabled());
+    abrir.TextArchivo()->setText(QStringLiteral("informe.trv.trv"));
+    abrir.Aceptar();
+    EXPECT_EQ(abrir.result(), QDialog::Accepted);
+    EXPECT_EQ(doc.calculo.RutaArchivo, ruta);
+    EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
+}
+
+TEST_F(Principal, AbrirDesdeElMenuCargaLasHojas)
+{
+    QTemporaryDir dir;
+    AlAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<FrmArchivo*>(w);
+        ASSERT_NE(dialogo, nullptr);
+        EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Abrir archivo"));
+        EXPECT_TRUE(dialogo->Directorio().endsWith(QStringLiteral("/Cálculos")));
+        // The example calculation beside the program is selected first.
+        EXPECT_EQ(dialogo->TextArchivo()->text(), QStringLiteral("Mi articulado.trv"));
+        dialogo->Aceptar();
+    });
+    ventana->menus()["mnuFileOpen"]->trigger();
+    ASSERT_NE(ventana->FormularioActual(), nullptr);
+    EXPECT_TRUE(doc.calculo.RutaArchivo.endsWith(QStringLiteral("Mi articulado.trv")));
+    EXPECT_FALSE(HayCambios(doc.calculo));
+}
+
+TEST_F(Principal, AbrirEnUnDirectorioVacioAvisa)
+{
+    QTemporaryDir dir;
+    FrmArchivo abrir(doc, FrmArchivo::Modo::Abrir, dir.path(), ventana.get());
+    EXPECT_EQ(abrir.Directorio(), QDir(dir.path()).absolutePath()) << "no Cálculos: the program's directory";
+    abrir.Aceptar();
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("No se ha seleccionado un fichero."));
+    abrir.TextArchivo()->setText(QStringLiteral("no.trv"));
+    abrir.Aceptar();
+    EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::NoEncontrado));
+}
+
+TEST_F(Principal, GrabarSinRutaAbreElDialogo)
+{
+    Abrir();
+    bool dialogo = false;
+    AlAbrirModal([&](QWidget* w) {
+        dialogo = qobject_cast<FrmArchivo*>(w) != nullptr;
+        w->close();
+    });
+    ventana->patillas()->cmbGrabar()->click();
+    EXPECT_TRUE(dialogo);
+    EXPECT_TRUE(mensajes.lista.empty());
+}
+
+TEST_F(Principal, EntradaRechazadaLlegaALaVentanaDeMensajes)
+{
+    Abrir();
+    QLineEdit* caja = C()->Caja(Columna::S, 7);
+    caja->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(caja, QStringLiteral("1"));
+    QTest::keyClick(caja, Qt::Key_Tab);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.lista.empty(); }));
+    EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
+    EXPECT_TRUE(doc.mensajes.empty()) << "shown messages are cleared";
+    EXPECT_EQ(caja->text(), QStringLiteral("120.000"));
+}
+
+TEST_F(Principal, RuedaYTeclasDePaginaDesplazanLaHoja)
+{
+    ventana->resize(Px(12000), Px(5000)); // shorter than the sheet
+    Abrir();
+    QScrollBar* v = ventana->VScroll1();
+    ASSERT_GT(v->maximum(), 1200);
+    EXPECT_EQ(v->value(), 0);
+    QLineEdit* caja = C()->Caja(Columna::S, 1);
+    const QPoint dentro = caja->rect().center();
+    auto Rueda = [&](int delta, QPoint global) {
+        QWheelEvent ev(QPointF(dentro), QPointF(global), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(caja, &ev);
+    };
+    const QPoint global = caja->mapToGlobal(dentro);
+    Rueda(-120, global); // towards the user: down
+    EXPECT_EQ(v->value(), 600);
+    EXPECT_EQ(C()->y(), Px(180 - 600));
+    Rueda(-480, global); // one step whatever the delta
+    EXPECT_EQ(v->value(), 1200);
+    Rueda(120, global);
+    Rueda(120, global);
+    Rueda(120, global);
+    EXPECT_EQ(v->value(), 0) << "clamped";
+    Rueda(-120, ventana->frameGeometry().bottomRight() + QPoint(50, 50)); // pointer outside
+    EXPECT_EQ(v->value(), 0);
+
+    caja->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    QTest::keyClick(caja, Qt::Key_PageDown);
+    EXPECT_EQ(v->value(), std::min(v->pageStep(), v->maximum()));
+    QTest::keyClick(caja, Qt::Key_PageUp);
+    EXPECT_EQ(v->value(), 0);
+
+    // The hook follows the shown sheet: gone once the calculation is closed.
+    ventana->CerrarPatillas();
+    EXPECT_EQ(v->value(), 0);
+}
+
+TEST_F(Principal, EnfocarUnCampoLejanoLoTraeALaVista)
+{
+    ventana->resize(Px(12000), Px(5000));
+    Abrir();
+    QLineEdit* caja = C()->Caja(Columna::S, 19);
+    caja->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    QScrollBar* v = ventana->VScroll1();
+    EXPECT_GT(v->value(), 0);
+    const QRect visible = ventana->Visor()->rect();
+    const QRect enVisor(caja->mapTo(ventana->Visor(), QPoint()), caja->size());
+    EXPECT_TRUE(visible.contains(enVisor)) << "the focused box is in view";
+}
+
+TEST_F(Principal, PatillasEnSuSitio)
+{
+    Patillas* p = ventana->patillas();
+    EXPECT_EQ(p->Boton(Hoja::C)->geometry(), Px(QRect(120, 300, 1395, 1215)));
+    EXPECT_EQ(p->Boton(Hoja::S)->geometry(), Px(QRect(9360, 540, 1215, 735)));
+    EXPECT_EQ(p->cmbGrabar()->geometry(), Px(QRect(10980, 900, 915, 375)));
+    EXPECT_EQ(p->FrameTodos()->geometry(), Px(QRect(1560, 60, 7695, 1515)));
+    EXPECT_EQ(p->Boton(Hoja::V)->Titulo(),
+              QStringLiteral("Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes"));
+    EXPECT_EQ(p->Boton(Hoja::F1)->Cara(), p->cmbCerrar()->Cara());
+}
+
+TEST(Mensajes, IconosSegunElTitulo)
+{
+    struct Caso {
+        const char* titulo;
+        bool informacion, alarma;
+    };
+    const Caso casos[] = {
+        {"Error", false, true}, {"Grabar", true, false}, {"Autor", true, false}, {"Aviso", false, false}, {"", true, true},
+    };
+    for (const Caso& c : casos) {
+        FrmMensaje m(QStringLiteral("uno\r\n\r\ndos"), QString::fromUtf8(c.titulo));
+        SCOPED_TRACE(c.titulo);
+        EXPECT_EQ(m.picInformacion()->isVisibleTo(&m), c.informacion);
+        EXPECT_EQ(m.picAlarma()->isVisibleTo(&m), c.alarma);
+        EXPECT_EQ(m.windowTitle(), *c.titulo ? QString::fromUtf8(c.titulo) : QStringLiteral("Título"));
+        EXPECT_EQ(m.lblMensaje()->text(), QStringLiteral("uno\n\ndos"));
+    }
+    FrmMensaje error(QStringLiteral("x"), QStringLiteral("Error"));
+    EXPECT_EQ(error.picAlarma()->x(), Px(2200));
+}
+
+TEST(Splash, VersionDelPrograma)
+{
+    FrmSplash splash;
+    EXPECT_EQ(splash.lblVersion()->text(), QStringLiteral("Versión %1.%2.%3")
+                                               .arg(TARVIA_VERSION_MAJOR)
+                                               .arg(TARVIA_VERSION_MINOR)
+                                               .arg(TARVIA_VERSION_PATCH));
+}
+
+} // namespace
