@@ -259,10 +259,12 @@ void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
         p.drawEllipse(QPoint(r.left() + 44, r.center().y() + 2), 5, 4);
         break;
     case Carga::Contenedor:
-        Chasis(p, r.left(), r.right(), r.bottom() - 2);
+        Chasis(p, r.left(), r.right(), r.bottom() - 2); // the skeletal trailer
+        p.setPen(QPen(color.darker(160), 1));
+        p.setBrush(color);
         p.drawRect(r.adjusted(0, 0, 0, -4));
-        p.setPen(QPen(color.darker(130), 1));
-        for (int x = r.left() + 3; x < r.right(); x += 3)
+        p.setPen(QPen(color.darker(112), 1));
+        for (int x = r.left() + 4; x < r.right(); x += 4)
             p.drawLine(x, r.top() + 2, x, r.bottom() - 6);
         break;
     case Carga::Ninguna:
@@ -313,9 +315,10 @@ QPixmap DibujoVehiculo(int tipo, int lado)
     DibujarCabina(p, s.cabina, QColor(s.colorCabina));
     Ruedas(p, s.ruedas);
     if (s.internacional)
-        Placa(p, QRect(86, 4, 30, 12), QStringLiteral("TIR"), QColor(30, 90, 200), Qt::white);
+        Placa(p, QRect(86, 9, 28, 11), QStringLiteral("TIR"), QColor(30, 90, 200), Qt::white);
     p.end();
-    return lienzo.scaled(lado, lado * 80 / 120, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // The sky above the tallest load is empty: leave it out.
+    return lienzo.copy(0, 8, 120, 62).scaled(lado, lado, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QPixmap DibujoIcono(Icono icono, int lado)

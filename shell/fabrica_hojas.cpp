@@ -1,5 +1,6 @@
 #include "shell/fabrica_hojas.h"
 
+#include "results/ventana_resultados.h"
 #include "sheets/frm_caracteristicas.h"
 
 namespace tarvia {
@@ -9,6 +10,8 @@ VentanaHoja* CrearHoja(Hoja h, Documento& doc, QWidget* padre)
     switch (h) {
     case Hoja::C:
         return new FrmCaracteristicas(doc, padre);
+    case Hoja::R:
+        return CrearVentanaResultados(doc, padre);
     default:
         return nullptr;
     }

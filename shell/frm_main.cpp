@@ -206,6 +206,7 @@ void FrmMain::CargarPatillas()
         return;
     }
     MostrarFormulario(Hoja::C);
+    activateWindow(); // the chooser that closed had it
     MostrarMensajesPendientes();
 }
 
