@@ -1,0 +1,291 @@
+#include "shell/ayuda.h"
+#include "shell/frm_about.h"
+#include "shell/visor_ayuda.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace tarvia {
+namespace {
+
+#ifndef TARVIA_AYUDA_COMPILADA
+#define TARVIA_AYUDA_COMPILADA 0
+#endif
+
+#define SIN_AYUDA_COMPILADA()                                                                          \
+    if (!TARVIA_AYUDA_COMPILADA)                                                                       \
+    GTEST_SKIP() << "La compilación no encontró chmcmd: no hay Tarvia.chm ni Acuerdos.chm que abrir"
+
+const QString kBin = QStringLiteral(TARVIA_BIN_DIR);
+const QString kMensajeAyuda = QStringLiteral("El fichero de ayuda se ha borrado o se ha corrompido.");
+const QString kMensajeAcuerdos = QStringLiteral("El fichero de los acuerdos se ha borrado o se ha corrompido.");
+
+struct Aviso {
+    QString texto, titulo;
+};
+
+// Records what a command would show through MostrarMensaje.
+struct Avisos {
+    std::vector<Aviso> recibidos;
+    AvisoAyuda Receptor()
+    {
+        return [this](const QString& texto, const QString& titulo) { recibidos.push_back({texto, titulo}); };
+    }
+};
+
+using Orden = VisorAyuda* (*)(QWidget*, const AvisoAyuda&, const QString&);
+
+struct Fichero {
+    const char* nombre;
+    Orden abrir;
+    QString mensaje;
+    QString tituloVentana;
+    QString tituloInicio; // <title> of the default topic
+    QString primeraEntrada;
+};
+
+const Fichero kFicheros[] = {
+    {"Tarvia.chm", AbrirAyuda, kMensajeAyuda, QStringLiteral("Ayuda de TARVIA"),
+     QStringLiteral("Presentación de TARVIA"), QStringLiteral("Presentación de TARVIA")},
+    {"Acuerdos.chm", AbrirAcuerdos, kMensajeAcuerdos, QStringLiteral("Acuerdos: costes y revisión de precios"),
+     QStringLiteral("Acuerdos: costes y revisión de precios"), QStringLiteral("Presentación")},
+};
+
+class AyudaTest : public ::testing::TestWithParam<Fichero> {
+protected:
+    void TearDown() override
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<VisorAyuda*>(w))
+                delete w;
+    }
+    Avisos avisos;
+};
+
+TEST_P(AyudaTest, AbreEnElTemaInicialConSuTituloYSuContenido)
+{
+    SIN_AYUDA_COMPILADA();
+    const Fichero& f = GetParam();
+    VisorAyuda* visor = f.abrir(nullptr, avisos.Receptor(), {});
+    ASSERT_NE(visor, nullptr);
+    EXPECT_TRUE(avisos.recibidos.empty());
+    EXPECT_EQ(visor->navegador()->source().scheme(), QStringLiteral("chm"));
+    EXPECT_EQ(visor->navegador()->source().path(), QStringLiteral("/index.htm"));
+    EXPECT_EQ(visor->navegador()->documentTitle(), f.tituloInicio);
+    EXPECT_EQ(visor->windowTitle(), f.tituloVentana); // stored as Windows-1252 in the file
+    ASSERT_GT(visor->contenido()->topLevelItemCount(), 0);
+    EXPECT_EQ(visor->contenido()->topLevelItem(0)->text(0), f.primeraEntrada);
+    EXPECT_EQ(ArchivoAyuda(), kBin + QLatin1Char('/') + QLatin1String(f.nombre));
+    // The same command again reuses the window.
+    EXPECT_EQ(f.abrir(nullptr, avisos.Receptor(), {}), visor);
+}
+
+TEST_P(AyudaTest, FicheroAusenteTruncadoOAjenoDaSuMensaje)
+{
+    const Fichero& f = GetParam();
+    QTemporaryDir carpeta;
+    const QString destino = carpeta.filePath(QLatin1String(f.nombre));
+    QByteArray original;
+    if (TARVIA_AYUDA_COMPILADA) {
+        QFile compilado(kBin + QLatin1Char('/') + QLatin1String(f.nombre));
+        ASSERT_TRUE(compilado.open(QIODevice::ReadOnly));
+        original = compilado.readAll();
+    }
+    // nullopt: no file at all.
+    std::vector<std::optional<QByteArray>> casos = {std::nullopt, QByteArray("esto no es un fichero de ayuda")};
+    if (!original.isEmpty()) {
+        casos.push_back(original.left(96));
+        casos.push_back(original.left(4096));
+        casos.push_back(original.left(original.size() / 2));
+        casos.push_back(original.left(original.size() - 16));
+    }
+    for (const auto& contenido : casos) {
+        QFile::remove(destino);
+        if (contenido) {
+            QFile fichero(destino);
+            ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+            fichero.write(*contenido);
+        }
+        avisos.recibidos.clear();
+        SCOPED_TRACE(contenido ? contenido->size() : -1);
+        EXPECT_EQ(f.abrir(nullptr, avisos.Receptor(), carpeta.path()), nullptr);
+        ASSERT_EQ(avisos.recibidos.size(), 1u);
+        EXPECT_EQ(avisos.recibidos[0].texto, f.mensaje);
+        EXPECT_EQ(avisos.recibidos[0].titulo, QStringLiteral("Error"));
+        EXPECT_EQ(ArchivoAyuda(), destino); // set even when the file cannot be opened
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ficheros, AyudaTest, ::testing::ValuesIn(kFicheros),
+                         [](const auto& info) { return QString::fromLatin1(info.param.nombre).section('.', 0, 0).toStdString(); });
+
+class VisorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!TARVIA_AYUDA_COMPILADA)
+            GTEST_SKIP() << "La compilación no encontró chmcmd: no hay Tarvia.chm que abrir";
+        visor = AbrirAyuda(nullptr, avisos.Receptor());
+        ASSERT_NE(visor, nullptr);
+    }
+    void TearDown() override { delete visor.data(); }
+    Avisos avisos;
+    QPointer<VisorAyuda> visor;
+};
+
+TEST_F(VisorTest, Captura)
+{
+    const QByteArray destino = qgetenv("TARVIA_CAPTURA_AYUDA");
+    if (destino.isEmpty())
+        GTEST_SKIP() << "TARVIA_CAPTURA_AYUDA=ruta.png para guardar la ventana de ayuda";
+    const QByteArray tema = qgetenv("TARVIA_CAPTURA_TEMA");
+    if (!tema.isEmpty())
+        visor->MostrarTema(QString::fromUtf8(tema));
+    EXPECT_TRUE(visor->grab().save(QString::fromLocal8Bit(destino)));
+}
+
+TEST_F(VisorTest, UnEnlaceLlevaAOtraPaginaYAtrasVuelve)
+{
+    NavegadorChm* nav = visor->navegador();
+    emit nav->anchorClicked(QUrl(QStringLiteral("primeros_pasos.htm")));
+    EXPECT_EQ(nav->source().path(), QStringLiteral("/primeros_pasos.htm"));
+    EXPECT_EQ(nav->documentTitle(), QStringLiteral("Empezar, abrir y guardar un cálculo"));
+    EXPECT_TRUE(nav->toPlainText().contains(QStringLiteral("Este fichero ya existe.")));
+    nav->backward();
+    EXPECT_EQ(nav->documentTitle(), QStringLiteral("Presentación de TARVIA"));
+}
+
+TEST_F(VisorTest, LasImagenesYLaHojaDeEstiloSeLeenDelFichero)
+{
+    QTextDocument* doc = visor->navegador()->document();
+    // Relative names, as the page writes them, resolved against the page.
+    const QImage estructura = doc->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("estructura.png"))).value<QImage>();
+    EXPECT_EQ(estructura.size(), QSize(640, 300));
+    const QImage icono = doc->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("icono.png"))).value<QImage>();
+    EXPECT_EQ(icono.size(), QSize(64, 64));
+    const QString estilo = visor->navegador()->loadResource(QTextDocument::StyleSheetResource,
+                                                            QUrl(QStringLiteral("chm:///estilo.css"))).toString();
+    EXPECT_TRUE(estilo.contains(QStringLiteral("font-family")));
+    EXPECT_FALSE(visor->navegador()->loadResource(QTextDocument::ImageResource,
+                                                  QUrl(QStringLiteral("chm:///no_existe.png"))).isValid());
+}
+
+TEST_F(VisorTest, ElArbolDeContenidoAbreCadaTema)
+{
+    QTreeWidget* arbol = visor->contenido();
+    const auto encontrados = arbol->findItems(QStringLiteral("Financiación"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(encontrados.size(), 1);
+    emit arbol->itemClicked(encontrados[0], 0);
+    EXPECT_EQ(visor->navegador()->documentTitle(), QStringLiteral("Financiación"));
+    // Every entry names a page that the file holds.
+    for (QTreeWidgetItemIterator it(arbol); *it; ++it)
+        EXPECT_TRUE(visor->MostrarTema((*it)->data(0, Qt::UserRole).toString())) << (*it)->text(0).toStdString();
+}
+
+TEST_F(VisorTest, ElAjusteApuntaAlUltimoFicheroAbierto)
+{
+    ASSERT_TRUE(AbrirAcuerdos(nullptr, avisos.Receptor()));
+    EXPECT_TRUE(ArchivoAyuda().endsWith(QStringLiteral("/Acuerdos.chm")));
+    ASSERT_TRUE(AbrirAyuda(nullptr, avisos.Receptor()));
+    EXPECT_TRUE(ArchivoAyuda().endsWith(QStringLiteral("/Tarvia.chm")));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* v = qobject_cast<VisorAyuda*>(w); v && v != visor)
+            delete v;
+}
+
+TEST(SitemapTest, AnidaLasListasYDecodificaLosNombres)
+{
+    const QString hhc = QStringLiteral(
+        "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Libro &amp; hojas\">"
+        "<param name=\"Local\" value=\"libro.htm\"></OBJECT>"
+        "<ul><li><object type='text/sitemap'><PARAM NAME='name' VALUE='Cap&iacute;tulo'>"
+        "<param name=local value=dentro/cap.htm#parte></object>"
+        "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Hondo\"></OBJECT></UL>"
+        "</ul>"
+        "<LI><OBJECT type=\"text/sitemap\"><param name=\"ImageNumber\" value=\"1\"></OBJECT>"
+        "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Segundo\">"
+        "<param name=\"Local\" value=\"/dos.htm\"></OBJECT></UL>");
+    const auto raiz = LeerSitemap(hhc);
+    ASSERT_EQ(raiz.size(), 2u); // the entry with neither name nor page is left out
+    EXPECT_EQ(raiz[0].nombre, QStringLiteral("Libro & hojas"));
+    EXPECT_EQ(raiz[0].local, QStringLiteral("/libro.htm"));
+    ASSERT_EQ(raiz[0].hijos.size(), 1u);
+    EXPECT_EQ(raiz[0].hijos[0].nombre, QStringLiteral("Capítulo"));
+    EXPECT_EQ(raiz[0].hijos[0].local, QStringLiteral("/dentro/cap.htm#parte"));
+    ASSERT_EQ(raiz[0].hijos[0].hijos.size(), 1u);
+    EXPECT_EQ(raiz[0].hijos[0].hijos[0].local, QString());
+    EXPECT_EQ(raiz[1].nombre, QStringLiteral("Segundo"));
+    EXPECT_EQ(raiz[1].local, QStringLiteral("/dos.htm"));
+    EXPECT_TRUE(LeerSitemap(QStringLiteral("</ul></ul><object><param name=Name value=x></object>")).size() == 1);
+}
+
+TEST(DecodificarPaginaTest, RespetaElJuegoDeCaracteresOUsaWindows1252)
+{
+    struct Caso {
+        QByteArray bytes;
+        QString esperado;
+    };
+    const Caso casos[] = {
+        {"<meta charset=\"utf-8\"><p>Cami\xc3\xb3n</p>", QStringLiteral("Camión")},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\xe2\x82\xac", QStringLiteral("€")},
+        {"<meta http-equiv=Content-Type content='text/html; charset=iso-8859-15'>\xa4", QStringLiteral("€")},
+        {"<p>Cami\xf3n \x80</p>", QStringLiteral("Camión €")},        // no charset: Windows-1252
+        {"<meta charset=\"desconocido\">\xe9", QStringLiteral("é")},    // unknown charset: Windows-1252
+        {"\xef\xbb\xbf<p>a\xc3\xb1o</p>", QStringLiteral("año")},       // UTF-8 mark
+    };
+    for (const Caso& c : casos)
+        EXPECT_TRUE(DecodificarPagina(c.bytes).contains(c.esperado)) << c.bytes.toStdString();
+}
+
+TEST(FrmAboutTest, MuestraLaVersionDeLaCompilacionYSusTextos)
+{
+    Avisos avisos;
+    FrmAbout caja(avisos.Receptor());
+    EXPECT_EQ(caja.windowTitle(), QStringLiteral("Acerca de TARVIA"));
+    EXPECT_EQ(caja.lblTitulo()->text(), QStringLiteral("TARVIA"));
+    EXPECT_EQ(caja.lblVersion()->text(), QStringLiteral("Versión %1.%2.%3")
+                                             .arg(TARVIA_VERSION_MAJOR)
+                                             .arg(TARVIA_VERSION_MINOR)
+                                             .arg(TARVIA_VERSION_PATCH));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Versión \\d+\\.\\d+\\.\\d+$")).match(TextoVersion()).hasMatch());
+    EXPECT_FALSE(caja.lblDescripcion()->text().isEmpty());
+    EXPECT_FALSE(caja.lblAdvertencia()->text().isEmpty());
+    EXPECT_FALSE(caja.picIcono()->pixmap().isNull());
+    EXPECT_EQ(caja.cmbAceptar()->text(), QStringLiteral("Aceptar"));
+    // Each text fits in its label.
+    for (QLabel* l : {caja.lblTitulo(), caja.lblVersion()})
+        EXPECT_LE(l->sizeHint().width(), l->width()) << l->objectName().toStdString();
+}
+
+TEST(FrmAboutTest, ControlOEscapeEnAceptarMuestranElAutorSinCerrar)
+{
+    Avisos avisos;
+    FrmAbout caja(avisos.Receptor());
+    caja.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&caja));
+    caja.cmbAceptar()->setFocus();
+    QTest::keyClick(caja.cmbAceptar(), Qt::Key_Escape);
+    QTest::keyClick(caja.cmbAceptar(), Qt::Key_Control);
+    ASSERT_EQ(avisos.recibidos.size(), 2u);
+    for (const Aviso& a : avisos.recibidos) {
+        EXPECT_EQ(a.titulo, QStringLiteral("Autor"));
+        EXPECT_TRUE(a.texto.contains(QStringLiteral("TARVIA")));
+    }
+    EXPECT_TRUE(caja.isVisible());
+    QTest::keyClick(caja.cmbAceptar(), Qt::Key_A); // any other key does nothing
+    EXPECT_EQ(avisos.recibidos.size(), 2u);
+    QTest::mouseClick(caja.cmbAceptar(), Qt::LeftButton);
+    EXPECT_FALSE(caja.isVisible());
+    EXPECT_EQ(caja.result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace tarvia
