@@ -396,6 +396,32 @@ TEST_F(Principal, EnfocarUnCampoLejanoLoTraeALaVista)
     EXPECT_TRUE(visible.contains(enVisor)) << "the focused box is in view";
 }
 
+TEST_F(Principal, ResultadosRecuerdanSuPosicion)
+{
+    ventana->resize(Px(12000), Px(5000));
+    Abrir();
+    ventana->patillas()->Boton(Hoja::R)->click();
+    VentanaHoja* r = ventana->FormularioActual();
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->hoja(), Hoja::R);
+    QScrollBar* v = ventana->VScroll1();
+    EXPECT_EQ(v->value(), 0) << "right after opening";
+    ASSERT_GT(v->maximum(), 1000);
+    ventana->MouseWheel(false);
+    ventana->MouseWheel(false);
+    EXPECT_EQ(v->value(), 1200);
+    ventana->MostrarFormulario(Hoja::C);
+    EXPECT_EQ(ventana->patillas()->Boton(Hoja::R)->Cara(), ventana->patillas()->cmbCerrar()->Cara());
+    ventana->menus()["mnuResultados"]->trigger();
+    EXPECT_EQ(v->value(), 1200);
+    EXPECT_EQ(r->y(), Px(180 - 1200));
+
+    ventana->CerrarPatillas();
+    Abrir();
+    ventana->MostrarFormulario(Hoja::R);
+    EXPECT_EQ(ventana->VScroll1()->value(), 0) << "a new calculation starts at the top";
+}
+
 TEST_F(Principal, PatillasEnSuSitio)
 {
     Patillas* p = ventana->patillas();
