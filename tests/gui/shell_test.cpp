@@ -422,6 +422,22 @@ TEST_F(Principal, ResultadosRecuerdanSuPosicion)
     EXPECT_EQ(ventana->VScroll1()->value(), 0) << "a new calculation starts at the top";
 }
 
+TEST_F(Principal, AbrirUnMenuConfirmaElCampoEditado)
+{
+    Abrir();
+    QLineEdit* caja = C()->Caja(Columna::S, 7);
+    caja->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(caja, QStringLiteral("150000"));
+    emit ventana->menus().menus[4]->aboutToShow(); // Edición leaves the field alone
+    EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 120000.0);
+    emit ventana->menus().menus[1]->aboutToShow(); // Archivo commits it
+    EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
+    EXPECT_EQ(C()->Caja(Columna::S, 9)->text(), QStringLiteral("123.000"));
+    EXPECT_TRUE(HayCambios(doc.calculo));
+}
+
 TEST_F(Principal, PatillasEnSuSitio)
 {
     Patillas* p = ventana->patillas();
