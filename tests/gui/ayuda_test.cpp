@@ -263,6 +263,8 @@ TEST(FrmAboutTest, MuestraLaVersionDeLaCompilacionYSusTextos)
     // Each text fits in its label.
     for (QLabel* l : {caja.lblTitulo(), caja.lblVersion()})
         EXPECT_LE(l->sizeHint().width(), l->width()) << l->objectName().toStdString();
+    for (QLabel* l : {caja.lblDescripcion(), caja.lblAdvertencia()})
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->objectName().toStdString();
 }
 
 TEST(FrmAboutTest, ControlOEscapeEnAceptarMuestranElAutorSinCerrar)
