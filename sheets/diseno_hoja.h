@@ -24,6 +24,8 @@ struct MarcoDiseno {
     QRgb fondoS = 0; // background in the personal column
     QRgb fondoO = 0; // and in the reference column
     std::optional<Marco> conmutado = std::nullopt; // shown or hidden by an option group
+    const char* nombre = nullptr; // "D" names it FrameSD / FrameOD
+    int ayudaDe = 0;              // the personal frame shows this field's tooltip
 };
 
 struct EtiquetaDiseno {
@@ -33,6 +35,11 @@ struct EtiquetaDiseno {
     bool negrita = true;
     bool soloPersonal = false; // not drawn in the reference column
     bool centrada = false;     // column headings above boxes
+    bool marcador = false;     // a small "-" in the margin before its first line
+    QRgb color = 0;            // text colour; 0: the default
+    QRgb fondo = 0;            // a band of this colour behind it; 0: none
+    bool recuadro = false;     // drawn inside a box
+    int sigueCaja = 0;         // shown only while the box of this field is
 };
 
 // The text box of field `indice` (TextS<hoja>(indice) / TextO<hoja>(indice)).
@@ -40,6 +47,7 @@ struct CajaDiseno {
     int marco = 0;
     int indice = 0;
     QRect rect;
+    QRgb color = 0; // text colour; 0: black
 };
 
 // Button `boton` (1 or 2) of the option pair of field `indice`.
@@ -49,6 +57,7 @@ struct OpcionDiseno {
     int boton = 1;
     QRect rect;
     const char* texto = "";
+    int antesDeCaja = 0; // takes the focus just before this field's box; 0: before every box
 };
 
 struct DisenoHoja {
@@ -61,7 +70,8 @@ struct DisenoHoja {
     QRgb fondoColumnaO = qRgb(192, 192, 192);
     std::span<const MarcoDiseno> marcos;
     std::span<const EtiquetaDiseno> etiquetas;
-    // The personal controls take the focus in this order: options, then boxes, as listed.
+    // The personal controls take the focus in this order: options, then boxes,
+    // as listed; an option with `antesDeCaja` goes just before that box.
     std::span<const OpcionDiseno> opciones;
     std::span<const CajaDiseno> cajas;
 };

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace tarvia {
 
 namespace {
@@ -32,8 +34,21 @@ void PintarFondoCaja(QLineEdit& caja, Fondo fondo)
         return;
     QPalette p = caja.palette();
     p.setColor(QPalette::Base, color); // every colour group
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(colores::Texto));
+    // Disabled figures keep the box's own text colour.
+    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
     caja.setPalette(p);
+}
+
+// The "-" before a label, level with its first line whether or not it wraps.
+void PonerMarcador(QLabel& etiqueta)
+{
+    auto* guion = new QLabel(QStringLiteral("-"), etiqueta.parentWidget());
+    guion->setFont(etiqueta.font());
+    const QRect r = etiqueta.geometry();
+    const int linea = QFontMetrics(etiqueta.font()).height();
+    const int texto = std::min(r.height(), etiqueta.heightForWidth(r.width()));
+    const int arriba = r.top() + std::max(0, (r.height() - texto) / 2);
+    guion->setGeometry(r.left() - Px(150), arriba, Px(120), linea);
 }
 
 } // namespace
@@ -100,6 +115,10 @@ void HojaDisenada::Construir(Columna c)
         marco->setGeometry(Px(m.rect));
         marco->FijarTitulo(QString::fromUtf8(m.titulo));
         marco->FijarFondo(QColor(personal ? m.fondoS : m.fondoO));
+        if (m.nombre)
+            marco->setObjectName(QStringLiteral("Frame%1%2").arg(personal ? u'S' : u'O').arg(QString::fromUtf8(m.nombre)));
+        if (personal && m.ayudaDe)
+            marco->setToolTip(QString::fromUtf8(CampoDe(diseno_.hoja, m.ayudaDe).ayuda));
         origenMarco.push_back(OrigenDe(m.padre) + m.rect.topLeft());
         marcos_[k].push_back(marco);
         if (m.conmutado)
@@ -114,7 +133,22 @@ void HojaDisenada::Construir(Columna c)
         etiqueta->setWordWrap(true);
         etiqueta->setAlignment(e.centrada ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter);
         etiqueta->setGeometry(Px(e.rect));
+        if (qAlpha(e.color) || qAlpha(e.fondo)) {
+            QPalette p = etiqueta->palette();
+            if (qAlpha(e.color))
+                p.setColor(QPalette::WindowText, QColor(e.color));
+            if (qAlpha(e.fondo))
+                p.setColor(QPalette::Window, QColor(e.fondo));
+            etiqueta->setPalette(p);
+            etiqueta->setAutoFillBackground(qAlpha(e.fondo) != 0);
+        }
+        if (e.recuadro)
+            etiqueta->setFrameShape(QFrame::Box);
+        if (e.sigueCaja)
+            col.etiquetasDeCaja.emplace_back(e.sigueCaja, etiqueta);
         etiquetas_[k].push_back(etiqueta);
+        if (e.marcador)
+            PonerMarcador(*etiqueta);
     }
 
     const Hoja h = diseno_.hoja;
@@ -135,6 +169,11 @@ void HojaDisenada::Construir(Columna c)
             caja->setMaxLength(campo.maxLength);
         if (campo.esNumerico())
             caja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        {
+            QPalette p = caja->palette();
+            p.setColor(QPalette::Text, QColor(qAlpha(d.color) ? d.color : colores::Texto));
+            caja->setPalette(p);
+        }
         if (personal) {
             caja->setToolTip(QString::fromUtf8(campo.ayuda));
             desplazamientoCaja_[static_cast<size_t>(d.indice)] = OrigenDe(d.marco) + d.rect.topLeft();
@@ -196,10 +235,16 @@ void HojaDisenada::FijarOrdenTab()
 {
     std::vector<QWidget*> orden;
     const Columnas& col = col_[static_cast<int>(Columna::S)];
-    for (const OpcionDiseno& o : diseno_.opciones)
-        orden.push_back(col.opciones[static_cast<size_t>(o.indice)][o.boton - 1]);
-    for (const CajaDiseno& d : diseno_.cajas)
+    auto Opciones = [&](int antesDe) {
+        for (const OpcionDiseno& o : diseno_.opciones)
+            if (o.antesDeCaja == antesDe)
+                orden.push_back(col.opciones[static_cast<size_t>(o.indice)][o.boton - 1]);
+    };
+    Opciones(0);
+    for (const CajaDiseno& d : diseno_.cajas) {
+        Opciones(d.indice);
         orden.push_back(col.cajas[static_cast<size_t>(d.indice)]);
+    }
     for (size_t k = 1; k < orden.size(); ++k)
         setTabOrder(orden[k - 1], orden[k]);
 }
@@ -238,7 +283,9 @@ void HojaDisenada::Refrescar()
             if (!caja)
                 continue;
             const tarvia::Caja& m = p.caja(h, c, static_cast<int>(i));
-            if (caja->text() != m.texto) {
+            auto* personal = qobject_cast<CajaTexto*>(caja);
+            const bool editando = personal && personal->editando(); // keeps what is typed so far
+            if (!editando && caja->text() != m.texto) {
                 caja->setText(m.texto);
                 caja->setCursorPosition(0);
             }
@@ -246,6 +293,8 @@ void HojaDisenada::Refrescar()
             caja->setVisible(m.visible);
             PintarFondoCaja(*caja, m.fondo);
         }
+        for (const auto& [indice, etiqueta] : col.etiquetasDeCaja)
+            etiqueta->setVisible(p.caja(h, c, indice).visible);
         for (const auto& [marco, widget] : col.conmutados)
             widget->setVisible(p.marcoVisible(marco, c));
         for (size_t i = 1; i < col.opciones.size(); ++i)
