@@ -6,14 +6,18 @@
 #include "sheets/colores.h"
 #include "sheets/hoja_disenada.h"
 #include "sheets/twips.h"
+#include "shell/ayuda.h"
 #include "shell/fabrica_hojas.h"
+#include "shell/frm_about.h"
 #include "shell/frm_mensaje.h"
 #include "shell/frm_nueva.h"
 #include "shell/frm_pregunta_grabar.h"
 #include "shell/frm_tipo_veh.h"
 #include "shell/patillas.h"
+#include "shell/portapapeles.h"
 #include "shell/rueda.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -128,6 +132,20 @@ void FrmMain::ConectarMenus()
     connect(menus_["mnuFileSaveAs"], &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Grabar); });
     for (const ItemHoja& item : kItemsHoja)
         connect(menus_[item.menu], &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
+    connect(menus_["mnuHelpContents"], &QAction::triggered, this, [this] { AbrirAyuda(this, MostrarMensaje); });
+    connect(menus_["mnuAcuerdos"], &QAction::triggered, this, [this] { AbrirAcuerdos(this, MostrarMensaje); });
+    connect(menus_["mnuHelpAbout"], &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });
+    // The edit commands act on the box being edited in the shown sheet.
+    const auto enHoja = [this](void (*orden)(QWidget*)) {
+        return [this, orden] {
+            QWidget* foco = QApplication::focusWidget();
+            if (actual_ && foco && actual_->isAncestorOf(foco))
+                orden(foco);
+        };
+    };
+    connect(menus_["mnuEditCut"], &QAction::triggered, this, enHoja(&Cortar));
+    connect(menus_["mnuEditCopy"], &QAction::triggered, this, enHoja(&Copiar));
+    connect(menus_["mnuEditPaste"], &QAction::triggered, this, enHoja(&Pegar));
     // Opening a menu commits the field being edited before any command runs;
     // the edit menu leaves the focus where it is.
     for (QMenu* menu : menus_.menus)

@@ -1,5 +1,5 @@
 #pragma once
-// The program's message window and MostrarMensaje, through which every Part
+// The program's message window and MostrarMensaje, through which every window
 // reports to the user.
 #include <QDialog>
 #include <functional>

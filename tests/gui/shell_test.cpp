@@ -13,6 +13,8 @@
 #include "shell/patillas.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -481,3 +483,19 @@ TEST(Splash, VersionDelPrograma)
 }
 
 } // namespace
+
+// The edit menu works on the box being edited, pasted text included.
+TEST_F(Principal, MenuEdicionSobreLaCajaEnEdicion)
+{
+    Abrir();
+    QLineEdit* caja = C()->Caja(Columna::S, 7);
+    caja->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    caja->selectAll();
+    ventana->menus()["mnuEditCopy"]->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), caja->text());
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.2,5,3"));
+    caja->selectAll();
+    ventana->menus()["mnuEditPaste"]->trigger();
+    EXPECT_EQ(caja->text(), u"1.2,5,3");
+}

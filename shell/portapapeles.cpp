@@ -1,0 +1,48 @@
+#include "shell/portapapeles.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace tarvia {
+
+namespace {
+
+QLineEdit* CajaConFoco(QWidget* foco)
+{
+    auto* caja = qobject_cast<QLineEdit*>(foco);
+    return caja && caja->isEnabled() && !caja->isReadOnly() ? caja : nullptr;
+}
+
+// The clipboard is emptied first, so copying nothing leaves it empty.
+void PonerEnPortapapeles(const QString& texto)
+{
+    QClipboard* p = QGuiApplication::clipboard();
+    p->clear();
+    if (!texto.isEmpty())
+        p->setText(texto);
+}
+
+} // namespace
+
+void Cortar(QWidget* foco)
+{
+    if (QLineEdit* caja = CajaConFoco(foco)) {
+        PonerEnPortapapeles(caja->selectedText());
+        caja->del();
+    }
+}
+
+void Copiar(QWidget* foco)
+{
+    if (QLineEdit* caja = CajaConFoco(foco))
+        PonerEnPortapapeles(caja->selectedText());
+}
+
+void Pegar(QWidget* foco)
+{
+    if (QLineEdit* caja = CajaConFoco(foco))
+        caja->insert(QGuiApplication::clipboard()->text());
+}
+
+} // namespace tarvia
