@@ -161,9 +161,10 @@ TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
     EXPECT_EQ(c->MarcoTitulo()->fondo(), QColor(180, 215, 168));
     EXPECT_EQ(ventana->patillas()->Boton(Hoja::C)->Cara(), QColor(180, 215, 168));
     EXPECT_TRUE(mensajes.lista.empty());
-    // Sheets not built yet do nothing.
     ventana->menus()["mnuFijos1"]->trigger();
-    EXPECT_EQ(ventana->FormularioActual(), c);
+    ASSERT_NE(ventana->FormularioActual(), nullptr);
+    EXPECT_EQ(ventana->FormularioActual()->hoja(), Hoja::F1);
+    EXPECT_FALSE(c->isVisible());
 }
 
 TEST_F(Principal, SinBaremarioElTipoDeVehiculoAvisaYSigueAbierto)
