@@ -116,7 +116,7 @@ void HojaDisenada::Construir(Columna c)
         marco->FijarTitulo(QString::fromUtf8(m.titulo));
         marco->FijarFondo(QColor(personal ? m.fondoS : m.fondoO));
         if (m.nombre)
-            marco->setObjectName(QStringLiteral("Frame%1%2").arg(personal ? u'S' : u'O').arg(QString::fromUtf8(m.nombre)));
+            marco->setObjectName(QStringLiteral("Frame%1%2").arg(QChar(personal ? u'S' : u'O')).arg(QString::fromUtf8(m.nombre)));
         if (personal && m.ayudaDe)
             marco->setToolTip(QString::fromUtf8(CampoDe(diseno_.hoja, m.ayudaDe).ayuda));
         origenMarco.push_back(OrigenDe(m.padre) + m.rect.topLeft());
@@ -158,7 +158,7 @@ void HojaDisenada::Construir(Columna c)
         QLineEdit* caja = personal ? new CajaTexto(*this, d.indice, padre) : new QLineEdit(padre);
         const Campo& campo = CampoDe(h, d.indice);
         caja->setObjectName(QStringLiteral("Text%1%2(%3)")
-                                .arg(personal ? u'S' : u'O')
+                                .arg(QChar(personal ? u'S' : u'O'))
                                 .arg(QString::fromUtf8(Codigo(h)))
                                 .arg(d.indice));
         caja->setFont(Fuente(false));
@@ -189,7 +189,7 @@ void HojaDisenada::Construir(Columna c)
         auto* boton = new QRadioButton(QString::fromUtf8(o.texto), MarcoPadre(c, o.marco));
         boton->setFont(Fuente(true));
         boton->setGeometry(Px(o.rect));
-        boton->setObjectName(QStringLiteral("Option%1(%2)").arg(personal ? u'S' : u'O').arg(o.indice));
+        boton->setObjectName(QStringLiteral("Option%1(%2)").arg(QChar(personal ? u'S' : u'O')).arg(o.indice));
         if (personal) {
             boton->setToolTip(QString::fromUtf8(CampoDe(h, o.indice).ayuda));
             boton->installEventFilter(this);

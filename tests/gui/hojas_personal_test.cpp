@@ -1,0 +1,356 @@
+// Sheets F3, I and S on the offscreen platform: their layout from the
+// catalogue, the breakdown-or-total switches, the indirect-costs comment and
+// the service review when the sheet is shown again.
+#include "ayuda_ventanas.h"
+
+#include "core/catalogo.h"
+#include "core/formato.h"
+#include "engine/redondear.h"
+#include "sheets/frm_costes_fijos3.h"
+#include "sheets/frm_costes_indirectos.h"
+#include "sheets/frm_servicio.h"
+#include "sheets/marco_hoja.h"
+#include "sheets/twips.h"
+#include "shell/frm_main.h"
+#include "shell/frm_tipo_veh.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tarvia;
+using namespace tarvia::prueba;
+
+namespace {
+
+// Reference vehicles with groups entered as totals.
+constexpr const char* kFurgoneta = "Furgoneta";                 // diets as a total
+constexpr const char* kPortacontenedores = "Portacontenedores"; // insurance and indirect costs as totals
+
+template <class Ventana>
+class HojaPersonal : public ::testing::Test {
+protected:
+    void Abrir(const char* tipo = "Articulado Carga General")
+    {
+        CargarReferencia(doc, tipo);
+        hoja = new Ventana(doc, &ventana);
+        ventana.resize(Px(QSize(11600, 17000)));
+        hoja->move(Px(180), Px(180));
+        ventana.show();
+        ventana.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+        hoja->Activar();
+    }
+
+    QLineEdit* S(int i) const { return hoja->Caja(Columna::S, i); }
+    QLineEdit* O(int i) const { return hoja->Caja(Columna::O, i); }
+
+    void Escribir(int i, const QString& texto)
+    {
+        S(i)->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return S(i)->hasFocus(); }));
+        QTest::keyClick(S(i), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(S(i), Qt::Key_Backspace);
+        QTest::keyClicks(S(i), texto);
+        QTest::keyClick(S(i), Qt::Key_Return);
+    }
+
+    void Pulsar(int campo, int boton) { QTest::mouseClick(hoja->Opcion(Columna::S, campo, boton), Qt::LeftButton); }
+
+    // A non-zero personal value as its box shows it.
+    QString Texto(tarvia::Hoja h, int i) const
+    {
+        return FormatearNumero(doc.calculo.Personal[h](i).numeroOCero(), Decimales(h, i), doc.calculo.Local);
+    }
+
+    // The label of a column showing `texto`.
+    QLabel* Etiqueta(Columna c, const char* texto) const
+    {
+        for (QWidget* w : hoja->Etiquetas(c))
+            if (auto* e = static_cast<QLabel*>(w); e->text() == QString::fromUtf8(texto))
+                return e;
+        return nullptr;
+    }
+
+    Documento doc;
+    QWidget ventana;
+    Ventana* hoja = nullptr;
+};
+
+using HojaF3 = HojaPersonal<FrmCostesFijos3>;
+using HojaI = HojaPersonal<FrmCostesIndirectos>;
+using HojaS = HojaPersonal<FrmServicio>;
+
+// ---- F3 ----
+
+TEST_F(HojaF3, CadaCampoConSusCajasAyudasYMarcos)
+{
+    Abrir();
+    for (const Campo& c : CamposDe(tarvia::Hoja::F3)) {
+        SCOPED_TRACE(c.indice);
+        if (c.tipo == TipoCampo::Opcion) {
+            EXPECT_EQ(S(c.indice), nullptr);
+            continue;
+        }
+        ASSERT_NE(S(c.indice), nullptr);
+        ASSERT_NE(O(c.indice), nullptr);
+        EXPECT_EQ(S(c.indice)->toolTip(), QString::fromUtf8(c.ayuda));
+        EXPECT_EQ(S(c.indice)->maxLength(), c.maxLength);
+        EXPECT_FALSE(O(c.indice)->isEnabled());
+    }
+    const auto grupos = hoja->MarcoColumna(Columna::S)->findChildren<MarcoHoja*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(grupos.size(), 3);
+    EXPECT_EQ(grupos[0]->titulo(), QStringLiteral("Personal"));
+    EXPECT_EQ(grupos[1]->titulo(), QStringLiteral("Seguros"));
+    EXPECT_EQ(grupos[2]->titulo(), QStringLiteral("Costes Fiscales"));
+    EXPECT_EQ(grupos[1]->geometry(), Px(QRect(120, 5220, 5190, 5595)));
+
+    struct {
+        const char* marco;
+        int campo;
+        MarcoHoja* grupo;
+    } const opciones[] = {{"FrameSD", 2, grupos[0]}, {"FrameSG", 9, grupos[1]}, {"FrameSF", 19, grupos[2]}};
+    for (const auto& o : opciones) {
+        SCOPED_TRACE(o.marco);
+        auto* marco = hoja->findChild<MarcoHoja*>(QString::fromUtf8(o.marco));
+        ASSERT_NE(marco, nullptr);
+        EXPECT_EQ(marco->parentWidget(), o.grupo);
+        EXPECT_EQ(marco->toolTip(), QString::fromUtf8(CampoDe(tarvia::Hoja::F3, o.campo).ayuda));
+        QRadioButton* desglosado = hoja->Opcion(Columna::S, o.campo, 1);
+        QRadioButton* total = hoja->Opcion(Columna::S, o.campo, 2);
+        EXPECT_EQ(desglosado->text(), QStringLiteral("Desglosado"));
+        EXPECT_EQ(total->text(), QStringLiteral("Total"));
+        EXPECT_LT(desglosado->y(), total->y());
+        EXPECT_EQ(desglosado->parentWidget(), marco);
+        EXPECT_TRUE(desglosado->isChecked());
+        EXPECT_FALSE(hoja->Opcion(Columna::O, o.campo, 1)->isEnabled());
+    }
+    EXPECT_NE(hoja->findChild<MarcoHoja*>(QStringLiteral("FrameOG")), nullptr);
+}
+
+// Each group: switch to total, type a total, switch back.
+struct GrupoF3 {
+    int opcion;
+    int parte;
+    int total;
+    const char* totalEscrito;
+};
+
+TEST_F(HojaF3, TotalYVueltaAlDesgloseRestauraLasPartes)
+{
+    Abrir();
+    const GrupoF3 grupos[] = {{2, 3, 8, "999"}, {9, 10, 18, "5000"}, {19, 21, 28, "700"}};
+    for (const GrupoF3& g : grupos) {
+        SCOPED_TRACE(g.opcion);
+        const QString parte = S(g.parte)->text();
+        const QString total = S(g.total)->text();
+        ASSERT_FALSE(parte.isEmpty());
+
+        Pulsar(g.opcion, 2);
+        EXPECT_EQ(doc.calculo.Personal.F3(g.opcion), Valor(false));
+        EXPECT_TRUE(S(g.parte)->text().isEmpty());
+        EXPECT_FALSE(S(g.parte)->isEnabled());
+        EXPECT_TRUE(S(g.total)->isEnabled());
+        EXPECT_EQ(S(g.total)->palette().color(QPalette::Base), QColor(255, 255, 255));
+        Escribir(g.total, QString::fromUtf8(g.totalEscrito));
+        EXPECT_EQ(doc.calculo.Personal.F3(g.total).numero(), QString::fromUtf8(g.totalEscrito).toDouble());
+
+        Pulsar(g.opcion, 1);
+        EXPECT_EQ(S(g.parte)->text(), parte);
+        EXPECT_TRUE(S(g.parte)->isEnabled());
+        EXPECT_FALSE(S(g.total)->isEnabled());
+        EXPECT_EQ(S(g.total)->text(), total) << "recomputed from the parts";
+    }
+    EXPECT_TRUE(doc.mensajes.empty());
+}
+
+TEST_F(HojaF3, DiasSinDietaQuedanDeshabilitados)
+{
+    Abrir(kFurgoneta);
+    EXPECT_TRUE(hoja->Opcion(Columna::S, 2, 2)->isChecked());
+    EXPECT_TRUE(hoja->Opcion(Columna::O, 2, 2)->isChecked());
+    for (int i : {3, 4, 5, 6, 7})
+        EXPECT_TRUE(O(i)->text().isEmpty()) << "reference part " << i << " emptied by its Total";
+    EXPECT_FALSE(O(8)->text().isEmpty());
+    Pulsar(2, 1);
+    Escribir(3, QString());
+    EXPECT_TRUE(S(3)->isEnabled());
+    EXPECT_FALSE(S(4)->isEnabled()) << "no days without a daily diet";
+}
+
+TEST_F(HojaF3, TotalPorEncimaDelMaximoSeRechaza)
+{
+    Abrir(kPortacontenedores);
+    ASSERT_TRUE(S(18)->isEnabled());
+    const QString antes = S(18)->text();
+    Escribir(18, QStringLiteral("100001"));
+    ASSERT_EQ(doc.mensajes.size(), 1u);
+    EXPECT_EQ(doc.mensajes[0].titulo, QStringLiteral("Error"));
+    QTest::keyClick(S(18), Qt::Key_Tab);
+    EXPECT_EQ(S(18)->text(), antes);
+}
+
+// ---- I ----
+
+TEST_F(HojaI, TotalOcultaLasPartesYEscribeElComentario)
+{
+    Abrir();
+    QLabel* comentario = hoja->LabelComen(Columna::S);
+    EXPECT_TRUE(comentario->text().isEmpty()) << "no comment while broken down";
+    EXPECT_EQ(hoja->findChild<MarcoHoja*>(QStringLiteral("FrameSI1"))->toolTip(),
+              QStringLiteral("Elegir la forma de introducir los costes indirectos"));
+    const QString estructura = Texto(tarvia::Hoja::I, 2);
+    const QString total = S(5)->text();
+
+    Pulsar(1, 2);
+    for (int i : {2, 3, 4}) {
+        EXPECT_FALSE(S(i)->isVisible());
+        EXPECT_FALSE(Etiqueta(Columna::S, CampoDe(tarvia::Hoja::I, i).etiqueta)->isVisible());
+        EXPECT_TRUE(Etiqueta(Columna::O, CampoDe(tarvia::Hoja::I, i).etiqueta)->isVisible());
+    }
+    EXPECT_TRUE(S(5)->isEnabled());
+    Escribir(5, QStringLiteral("6000"));
+    const double directos = doc.calculo.Personal.R(17).numero();
+    const QString p = FormatearNumero(Redondear(6000 / directos * 100, 1), 1, doc.calculo.Local);
+    EXPECT_EQ(comentario->text(), QStringLiteral("Los  Costes  Indirectos  anuales  representan  el\n") + p +
+                                      QStringLiteral("  %\nde  los  Costes  Directos."));
+    EXPECT_TRUE(p.contains(u',')) << "one decimal";
+    EXPECT_EQ(comentario->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    Pulsar(1, 1);
+    EXPECT_TRUE(comentario->text().isEmpty());
+    EXPECT_TRUE(S(2)->isVisible());
+    EXPECT_TRUE(Etiqueta(Columna::S, CampoDe(tarvia::Hoja::I, 2).etiqueta)->isVisible());
+    EXPECT_EQ(S(2)->text(), estructura);
+    EXPECT_EQ(S(5)->text(), total);
+    EXPECT_FALSE(S(5)->isEnabled());
+}
+
+TEST_F(HojaI, ReferenciaEnTotalYComentarioAlMostrarseYRepintarse)
+{
+    Abrir(kPortacontenedores);
+    for (int i : {2, 3, 4}) {
+        EXPECT_FALSE(O(i)->isVisible());
+        EXPECT_FALSE(Etiqueta(Columna::O, CampoDe(tarvia::Hoja::I, i).etiqueta)->isVisible());
+    }
+    EXPECT_TRUE(O(5)->isVisible());
+    EXPECT_TRUE(hoja->LabelComen(Columna::O)->text().endsWith(QStringLiteral("de  los  Costes  Directos.")));
+    const QString antes = hoja->LabelComen(Columna::S)->text();
+    EXPECT_TRUE(antes.contains(QStringLiteral("  %\n")));
+
+    // Dearer direct costs elsewhere: the next repaint rewrites the share.
+    doc.calculo.Personal.F3(1) = doc.calculo.Personal.F3(1).numero() * 2;
+    hoja->repaint();
+    EXPECT_NE(hoja->LabelComen(Columna::S)->text(), antes);
+    EXPECT_EQ(doc.pantalla.comentario(Columna::S).split(QStringLiteral("\r\n")).size(), 3);
+}
+
+// ---- S ----
+
+TEST_F(HojaS, SoloLaColumnaPersonalConSusFilas)
+{
+    Abrir();
+    EXPECT_EQ(hoja->MarcoColumna(Columna::O), nullptr);
+    EXPECT_TRUE(hoja->MarcoColumna(Columna::S)->titulo().startsWith(QStringLiteral("Cálculo Personalizado (")));
+    EXPECT_EQ(S(1)->text(), Texto(tarvia::Hoja::S, 1));
+    EXPECT_NE(Etiqueta(Columna::S, "€/tonelada-km"), nullptr);
+    EXPECT_NE(Etiqueta(Columna::S, "COSTE DEL SERVICIO según el tipo de costes unitarios (Euros)"), nullptr);
+    for (int k = 1; k <= 5; ++k) {
+        SCOPED_TRACE(k);
+        for (int i = 6 * k - 4; i <= 6 * k + 1; ++i)
+            EXPECT_EQ(S(i)->x(), Px(3840 + 1440 * (k - 1)));
+        EXPECT_TRUE(S(6 * k - 3)->isEnabled());
+        EXPECT_FALSE(S(6 * k - 1)->isEnabled());
+    }
+    struct {
+        const char* fila;
+        int campo;
+        QColor color;
+    } const resultados[] = {{"Kilómetros", 5, QColor(0, 0, 255)},
+                            {"Horas", 6, QColor(0, 128, 0)},
+                            {"Kilómetros y horas", 7, QColor(128, 128, 0)}};
+    for (const auto& r : resultados) {
+        QLabel* banda = Etiqueta(Columna::S, r.fila);
+        ASSERT_NE(banda, nullptr) << r.fila;
+        EXPECT_EQ(banda->palette().color(QPalette::Window), r.color);
+        EXPECT_TRUE(banda->autoFillBackground());
+        EXPECT_EQ(S(r.campo)->palette().color(QPalette::Disabled, QPalette::Text), r.color);
+    }
+}
+
+TEST_F(HojaS, KilometrosPorEncimaDelTotalSeRechazan)
+{
+    Abrir();
+    const double enCarga = doc.calculo.Personal.C(9).numero();
+    Escribir(15, QString::number(enCarga + 1));
+    ASSERT_EQ(doc.mensajes.size(), 1u);
+    EXPECT_TRUE(doc.mensajes[0].texto.contains(
+        QStringLiteral("El número de kilómetros en carga en este servicio no puede ser mayor que el total.")));
+    QTest::keyClick(S(15), Qt::Key_Tab);
+    EXPECT_TRUE(S(15)->text().isEmpty());
+    EXPECT_EQ(doc.calculo.Personal.S(15).numeroOCero(), 0.0);
+
+    // Within the total: service 3 is priced, the others stay empty.
+    Escribir(15, QString::number(enCarga));
+    QTest::keyClick(S(15), Qt::Key_Tab);
+    EXPECT_EQ(S(17)->text(), Texto(tarvia::Hoja::S, 17));
+    EXPECT_FALSE(S(17)->text().isEmpty());
+    EXPECT_TRUE(S(11)->text().isEmpty());
+}
+
+// Through the main window: a service leg above the lowered yearly total is
+// zeroed when the service sheet is shown again.
+class ServicioTrasEditarC : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepararDocumento(doc);
+        ventana = std::make_unique<FrmMain>(doc, DirectorioPrograma());
+        ventana->resize(Px(12000), Px(9000));
+        ventana->show();
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        ventana->MostrarTipoVeh()->cmbVehiculos(0)->click();
+        ASSERT_NE(ventana->FormularioActual(), nullptr);
+    }
+
+    void Escribir(tarvia::Hoja h, int i, const QString& texto)
+    {
+        ventana->MostrarFormulario(h);
+        QLineEdit* caja = qobject_cast<HojaDisenada*>(ventana->FormularioActual())->Caja(Columna::S, i);
+        caja->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(caja, texto);
+        QTest::keyClick(caja, Qt::Key_Return);
+    }
+
+    Documento doc;
+    std::unique_ptr<FrmMain> ventana;
+};
+
+TEST_F(ServicioTrasEditarC, BajarLosKilometrosEnCargaAnulaLosDelServicio)
+{
+    GuardiaModal guardia;
+    Escribir(tarvia::Hoja::S, 3, QStringLiteral("50000"));
+    Escribir(tarvia::Hoja::S, 4, QStringLiteral("500"));
+    Escribir(tarvia::Hoja::S, 9, QStringLiteral("20000"));
+    ASSERT_GT(doc.calculo.Personal.S(5).numero(), 0.0);
+    ASSERT_GT(doc.calculo.Personal.S(7).numero(), 0.0);
+
+    Escribir(tarvia::Hoja::C, 8, QStringLiteral("30")); // C(9) = 36000 km in load
+    ventana->MostrarFormulario(tarvia::Hoja::S);
+    auto* s = qobject_cast<HojaDisenada*>(ventana->FormularioActual());
+    EXPECT_EQ(doc.calculo.Personal.S(3).numeroOCero(), 0.0);
+    EXPECT_TRUE(s->Caja(Columna::S, 3)->text().isEmpty());
+    EXPECT_TRUE(s->Caja(Columna::S, 5)->text().isEmpty()) << "no kilometres, no kilometre cost";
+    EXPECT_TRUE(s->Caja(Columna::S, 7)->text().isEmpty());
+    EXPECT_FALSE(s->Caja(Columna::S, 6)->text().isEmpty()) << "the hours still price it";
+    EXPECT_EQ(doc.calculo.Personal.S(9).numero(), 20000.0) << "service 2 is within the total";
+    EXPECT_FALSE(s->Caja(Columna::S, 11)->text().isEmpty());
+    ventana->CerrarPatillas();
+}
+
+} // namespace
