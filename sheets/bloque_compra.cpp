@@ -25,25 +25,33 @@ const char* Etiqueta(Hoja h, int i) { return CampoDe(h, i).etiqueta; }
 
 bool EtiquetaLarga(Hoja h, int i) { return std::strlen(Etiqueta(h, i)) > kLargoDeDosLineas; }
 
+// Row labels carry the "-" marker; headings and sub-captions do not.
+EtiquetaDiseno EtiquetaDeFila(int marco, QRect rect, const char* texto)
+{
+    return {.marco = marco, .rect = rect, .texto = texto, .marcador = true};
+}
+EtiquetaDiseno Encabezado(int marco, QRect rect, const char* texto)
+{
+    return {.marco = marco, .rect = rect, .texto = texto, .negrita = false, .centrada = true};
+}
+
 // One labelled row with its box in the wide column; returns the next row's y.
 int Fila(TablasDiseno& t, Hoja h, int marco, int indice, int y)
 {
     if (EtiquetaLarga(h, indice)) {
         // Four lines of label with the box level with the middle ones.
-        t.etiquetas.push_back({marco, QRect(kEtiqueta, y - 30, kAnchoEtiqueta, 840), Etiqueta(h, indice), true,
-                               false, false, true});
+        t.etiquetas.push_back(EtiquetaDeFila(marco, QRect(kEtiqueta, y - 30, kAnchoEtiqueta, 840), Etiqueta(h, indice)));
         t.cajas.push_back({marco, indice, QRect(kAncha, y + 240, kAnchoAncha, kAlto)});
         return y + 2 * kPaso;
     }
-    t.etiquetas.push_back(
-        {marco, QRect(kEtiqueta, y - 60, kAnchoEtiqueta, 405), Etiqueta(h, indice), true, false, false, true});
+    t.etiquetas.push_back(EtiquetaDeFila(marco, QRect(kEtiqueta, y - 60, kAnchoEtiqueta, 405), Etiqueta(h, indice)));
     t.cajas.push_back({marco, indice, QRect(kAncha, y, kAnchoAncha, kAlto)});
     return y + kPaso;
 }
 
 int Subtitulo(TablasDiseno& t, int marco, int y, const char* texto)
 {
-    t.etiquetas.push_back({marco, QRect(120, y, 2800, 240), texto});
+    t.etiquetas.push_back({.marco = marco, .rect = QRect(120, y, 2800, 240), .texto = texto});
     return y + 300;
 }
 
@@ -94,12 +102,11 @@ int AnadirBloqueCompra(TablasDiseno& t, const BloqueCompra& b, int padre, int y)
         t.Marco(padre, QRect(120, y, kAncho, kAltoFinanciacion), "Financiación", kInteriorS, kInteriorO, b.financiacion);
     const int euros = b.financiado + 1;
     // Three lines of heading over the narrow box, reaching into the label's room.
-    t.etiquetas.push_back({financiacion, QRect(kEstrecha - 300, 150, kAnchoEstrecha + 360, 570),
-                           CampoDe(h, b.financiado).unidad, false, false, true});
+    t.etiquetas.push_back(Encabezado(financiacion, QRect(kEstrecha - 300, 150, kAnchoEstrecha + 360, 570),
+                                     CampoDe(h, b.financiado).unidad));
+    t.etiquetas.push_back(Encabezado(financiacion, QRect(kAncha, 150, kAnchoAncha, 570), CampoDe(h, euros).unidad));
     t.etiquetas.push_back(
-        {financiacion, QRect(kAncha, 150, kAnchoAncha, 570), CampoDe(h, euros).unidad, false, false, true});
-    t.etiquetas.push_back({financiacion, QRect(kEtiqueta, 690, kAnchoEtiquetaDoble, 405),
-                           Etiqueta(h, b.financiado), true, false, false, true});
+        EtiquetaDeFila(financiacion, QRect(kEtiqueta, 690, kAnchoEtiquetaDoble, 405), Etiqueta(h, b.financiado)));
     t.cajas.push_back({financiacion, b.financiado, QRect(kEstrecha, 750, kAnchoEstrecha, kAlto)});
     t.cajas.push_back({financiacion, euros, QRect(kAncha, 750, kAnchoAncha, kAlto)});
     fila = Fila(t, h, financiacion, b.periodo, 750 + kPaso);
