@@ -8,6 +8,7 @@
 #include "engine/opciones.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
+#include "shell/impresion.h"
 
 
 namespace tarvia::calc {
@@ -69,6 +70,11 @@ Resultado Ejecutar(Documento& doc, const Accion& a, QDate hoy)
             doc.calculo.RutaArchivo = a.texto;
         return {};
     }
+    case Accion::Tipo::Pdf:
+        // Like a save: a failure is a message, and the run goes on.
+        if (const FalloArchivo fallo = ImprimirPdf(doc, a.texto); fallo != FalloArchivo::Ninguno)
+            doc.MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+        return {};
     }
     return {};
 }

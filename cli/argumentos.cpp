@@ -6,7 +6,7 @@ namespace tarvia::calc {
 
 const char* const kUso =
     "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--formato json|texto] "
-    "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA] ...";
+    "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ...";
 
 namespace {
 
@@ -52,7 +52,7 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
         const QString& arg = args[k];
         const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" ||
                               arg == u"--set" || arg == u"--opcion" || arg == u"--ver" ||
-                              arg == u"--guardar";
+                              arg == u"--guardar" || arg == u"--pdf";
         if (conValor && k + 1 >= args.size())
             return QStringLiteral("falta el valor de %1").arg(arg);
         const QString valor = conValor ? args[++k] : QString();
@@ -102,6 +102,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             a.acciones.push_back({Accion::Tipo::Ver, *hoja, 0, 0, {}});
         } else if (arg == u"--guardar") {
             a.acciones.push_back({Accion::Tipo::Guardar, Hoja::C, 0, 0, valor});
+        } else if (arg == u"--pdf") {
+            a.acciones.push_back({Accion::Tipo::Pdf, Hoja::C, 0, 0, valor});
         } else if (arg.startsWith(u"--")) {
             return QStringLiteral("opción desconocida: %1").arg(arg);
         } else if (a.archivo.isEmpty()) {

@@ -15,11 +15,11 @@ namespace tarvia::calc {
 enum class Formato { Json, Texto };
 
 struct Accion {
-    enum class Tipo { Fijar, Opcion, Ver, Guardar } tipo;
+    enum class Tipo { Fijar, Opcion, Ver, Guardar, Pdf } tipo;
     Hoja hoja = Hoja::C;
     int campo = 0;
     int boton = 0;  // --opcion: 1 or 2
-    QString texto;  // --set: the typed text; --guardar: the path
+    QString texto;  // --set: the typed text; --guardar, --pdf: the path
 };
 
 struct Argumentos {
@@ -30,6 +30,15 @@ struct Argumentos {
     bool ayuda = false;
     QString archivo;
     std::vector<Accion> acciones;
+
+    // --pdf draws the sheets: the program then needs the windows' platform.
+    bool ConPdf() const
+    {
+        for (const Accion& a : acciones)
+            if (a.tipo == Accion::Tipo::Pdf)
+                return true;
+        return false;
+    }
 };
 
 // The line printed with every usage error.

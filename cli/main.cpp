@@ -6,10 +6,12 @@
 #include "engine/abrir.h"
 #include "engine/resultados.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 using namespace tarvia;
@@ -30,11 +32,25 @@ int ErrorDeUso(const QString& motivo)
     return kUsoIncorrecto;
 }
 
+// --pdf draws the sheets as windows: a widget application on the offscreen
+// platform, which needs no display. Otherwise Qt Core is enough.
+std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char* argv[])
+{
+    bool pdf = false;
+    for (int k = 1; k < argc; ++k)
+        pdf = pdf || std::strcmp(argv[k], "--pdf") == 0;
+    if (!pdf)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = CrearAplicacion(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // after Qt, which sets the environment's
 
     QStringList lista = QCoreApplication::arguments();

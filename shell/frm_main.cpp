@@ -13,6 +13,7 @@
 #include "shell/frm_nueva.h"
 #include "shell/frm_pregunta_grabar.h"
 #include "shell/frm_tipo_veh.h"
+#include "shell/impresion.h"
 #include "shell/patillas.h"
 #include "shell/portapapeles.h"
 #include "shell/rueda.h"
@@ -132,6 +133,7 @@ void FrmMain::ConectarMenus()
     connect(menus_["mnuFileSaveAs"], &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Grabar); });
     for (const ItemHoja& item : kItemsHoja)
         connect(menus_[item.menu], &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
+    ConectarImpresion(*this);
     connect(menus_["mnuHelpContents"], &QAction::triggered, this, [this] { AbrirAyuda(this, MostrarMensaje); });
     connect(menus_["mnuAcuerdos"], &QAction::triggered, this, [this] { AbrirAcuerdos(this, MostrarMensaje); });
     connect(menus_["mnuHelpAbout"], &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });

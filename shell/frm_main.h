@@ -35,6 +35,8 @@ public:
     void CerrarPatillas();
     // Shows a sheet; nothing happens for a sheet not built yet.
     void MostrarFormulario(Hoja h);
+    // Loads a sheet hidden if it is not yet (printing); nullptr for one not built.
+    VentanaHoja* CargarFormulario(Hoja h) { return Crear(h); }
 
     // Scrolling of the shown sheet, all in twips.
     void SituarScrollV(VentanaHoja* hoja);

@@ -1,0 +1,360 @@
+// The "Imprimir" menu and tarvia-calc --pdf, printing into recorders and PDF
+// files on the offscreen platform.
+#include "ayuda_ventanas.h"
+
+#include "results/tarta.h"
+#include "results/ventana_resultados.h"
+#include "sheets/caja_texto.h"
+#include "sheets/hoja_disenada.h"
+#include "sheets/twips.h"
+#include "shell/frm_main.h"
+#include "shell/frm_tipo_veh.h"
+#include "shell/impresion.h"
+
+#include <QAction>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+
+using namespace tarvia;
+using namespace tarvia::prueba;
+
+namespace {
+
+// Pages of a PDF file as written: its page objects.
+int PaginasPdf(const QString& ruta)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(pagina));
+}
+
+// Keeps every job: the sheet, its image, and whatever the test looks at
+// while the sheet is being printed.
+struct Grabador final : DestinoImpresion {
+    struct Trabajo {
+        Hoja hoja;
+        ImagenHoja imagen;
+        QString visto;
+    };
+    std::vector<Trabajo> trabajos;
+    std::function<QString()> mirar;
+
+    void Imprimir(Hoja h, const ImagenHoja& imagen) override
+    {
+        trabajos.push_back({h, imagen, mirar ? mirar() : QString()});
+    }
+    std::vector<Hoja> Hojas() const
+    {
+        std::vector<Hoja> h;
+        for (const Trabajo& t : trabajos)
+            h.push_back(t.hoja);
+        return h;
+    }
+};
+
+class Impresion : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepararDocumento(doc);
+        ventana = std::make_unique<FrmMain>(doc, DirectorioPrograma());
+        ventana->resize(Px(12000), Px(7000));
+        ventana->show();
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        ventana->MostrarTipoVeh()->cmbVehiculos(0)->click(); // the articulated general-cargo type
+        ASSERT_NE(ventana->FormularioActual(), nullptr);
+        FijarDestinoImpresion(&grabador);
+    }
+    void TearDown() override { FijarDestinoImpresion(nullptr); }
+
+    void Pulsar(const char* item) { ventana->menus()[item]->trigger(); }
+
+    HojaDisenada* Hoja_(Hoja h) const { return qobject_cast<HojaDisenada*>(ventana->Formulario(h)); }
+
+    // Types into a personal box of the shown sheet without leaving it.
+    CajaTexto* Teclear(Hoja h, int i, const QString& texto)
+    {
+        auto* caja = qobject_cast<CajaTexto*>(Hoja_(h)->Caja(Columna::S, i));
+        caja->setFocus(Qt::MouseFocusReason);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return caja->editando(); }));
+        caja->selectAll();
+        QTest::keyClicks(caja, texto);
+        return caja;
+    }
+
+    GuardiaModal guardia;
+    MensajesCapturados mensajes;
+    Documento doc;
+    std::unique_ptr<FrmMain> ventana;
+    Grabador grabador;
+};
+
+TEST_F(Impresion, CadaElementoImprimeSuHojaYTodosLasOchoEnOrden)
+{
+    const struct {
+        const char* item;
+        std::vector<Hoja> hojas;
+    } casos[] = {
+        {"mnuPrintResultados", {Hoja::R}},      {"mnuPrintCaracteristicas", {Hoja::C}},
+        {"mnuPrintFijos1", {Hoja::F1}},         {"mnuPrintFijos2", {Hoja::F2}},
+        {"mnuPrintFijos3", {Hoja::F3}},         {"mnuPrintVariables", {Hoja::V}},
+        {"mnuPrintIndirectos", {Hoja::I}},      {"mnuPrintServicio", {Hoja::S}},
+        {"mnuPrintTodo", {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V, Hoja::I, Hoja::R, Hoja::S}},
+    };
+    for (const auto& caso : casos) {
+        grabador.trabajos.clear();
+        Pulsar(caso.item);
+        EXPECT_EQ(grabador.Hojas(), caso.hojas) << caso.item;
+        for (const Grabador::Trabajo& t : grabador.trabajos) {
+            // The whole window, loaded even if never shown.
+            const VentanaHoja* hoja = ventana->Formulario(t.hoja);
+            ASSERT_NE(hoja, nullptr) << caso.item;
+            EXPECT_EQ(t.imagen.tamano, hoja->size()) << caso.item;
+            EXPECT_FALSE(t.imagen.dibujo.isNull()) << caso.item;
+        }
+    }
+    // Printing shows nothing and changes no sheet.
+    EXPECT_EQ(ventana->FormularioActual(), ventana->Formulario(Hoja::C));
+    EXPECT_TRUE(ventana->FormularioActual()->isVisible());
+    EXPECT_FALSE(ventana->Formulario(Hoja::F1)->isVisible());
+    EXPECT_TRUE(mensajes.lista.empty());
+}
+
+TEST_F(Impresion, TodosEnUnPdfDeAlMenosUnaPaginaPorHoja)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("todos.pdf"));
+    DestinoPdf pdf(ruta);
+    FijarDestinoImpresion(&pdf);
+    Pulsar("mnuPrintTodo");
+    ASSERT_EQ(pdf.Cerrar(), FalloArchivo::Ninguno);
+    const int paginas = PaginasPdf(ruta);
+    EXPECT_GE(paginas, 8);
+    EXPECT_LE(paginas, 16);
+    // Drawn, not rasterised at the printer's resolution.
+    EXPECT_LT(QFileInfo(ruta).size() / paginas, 150 * 1024);
+}
+
+TEST_F(Impresion, CampoEnEdicionSeImprimeConfirmadoYSigueEnEdicion)
+{
+    CajaTexto* caja = Teclear(Hoja::C, 7, QStringLiteral("150000"));
+    ASSERT_EQ(caja->text(), QStringLiteral("150000"));
+    grabador.mirar = [caja] { return caja->text(); };
+
+    Pulsar("mnuPrintFijos1"); // another sheet: the shown one's field is still committed
+
+    ASSERT_EQ(grabador.Hojas(), std::vector<Hoja>{Hoja::F1});
+    EXPECT_EQ(grabador.trabajos[0].visto, QStringLiteral("150.000"));
+    EXPECT_EQ(doc.calculo.Personal.C(7).numeroOCero(), 150000);
+    EXPECT_TRUE(caja->editando());
+    EXPECT_TRUE(caja->hasFocus());
+    EXPECT_EQ(caja->text(), QStringLiteral("150000"));
+    EXPECT_EQ(caja->cursorPosition(), 0);
+    EXPECT_TRUE(mensajes.lista.empty());
+
+    // The edited sheet itself, after typing again.
+    grabador.trabajos.clear();
+    caja->selectAll();
+    QTest::keyClicks(caja, QStringLiteral("200000"));
+    Pulsar("mnuPrintCaracteristicas");
+    ASSERT_EQ(grabador.Hojas(), std::vector<Hoja>{Hoja::C});
+    EXPECT_EQ(grabador.trabajos[0].visto, QStringLiteral("200.000"));
+    EXPECT_EQ(caja->text(), QStringLiteral("200000"));
+    EXPECT_TRUE(caja->editando());
+}
+
+TEST_F(Impresion, EntradaRechazadaMuestraSuMensajeYSeImprimeLaAnterior)
+{
+    const double antes = doc.calculo.Personal.C(7).numeroOCero();
+    const QString antesFormateado = doc.pantalla.caja(Hoja::C, Columna::S, 7).texto;
+    CajaTexto* caja = Teclear(Hoja::C, 7, QStringLiteral("1")); // below the 5000 km minimum
+    grabador.mirar = [caja] { return caja->text(); };
+
+    Pulsar("mnuPrintTodo");
+
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
+    EXPECT_TRUE(mensajes.lista[0].texto.startsWith(QStringLiteral("Valor mínimo = 5.000\r\n\r\n")))
+        << mensajes.lista[0].texto.toStdString();
+    EXPECT_EQ(grabador.trabajos.size(), 8u); // printing went on
+    EXPECT_EQ(grabador.trabajos[0].visto, antesFormateado);
+    EXPECT_EQ(doc.calculo.Personal.C(7).numeroOCero(), antes);
+    EXPECT_TRUE(caja->editando());
+    EXPECT_EQ(caja->text(), QString::number(antes, 'f', 0));
+}
+
+TEST_F(Impresion, ServicioConfirmaSuCampoYLasDemasHojasNo)
+{
+    ventana->MostrarFormulario(Hoja::S);
+    HojaDisenada* servicio = Hoja_(Hoja::S);
+    ASSERT_NE(servicio, nullptr);
+    const int campo = 3; // loaded kilometres of the first service
+    CajaTexto* caja = Teclear(Hoja::S, campo, QStringLiteral("100"));
+    grabador.mirar = [caja] { return caja->text(); };
+
+    Pulsar("mnuPrintCaracteristicas"); // an input-sheet print leaves the service field alone
+    EXPECT_EQ(grabador.trabajos.back().visto, QStringLiteral("100"));
+    EXPECT_NE(doc.calculo.Personal.S(campo).numeroOCero(), 100);
+
+    Pulsar("mnuPrintServicio");
+    EXPECT_EQ(grabador.trabajos.back().visto, QStringLiteral("100,0")); // one decimal
+    EXPECT_EQ(doc.calculo.Personal.S(campo).numeroOCero(), 100);
+    EXPECT_TRUE(caja->editando());
+    EXPECT_EQ(caja->text(), QStringLiteral("100"));
+}
+
+TEST_F(Impresion, ResultadosConSusGraficosSinHaberlosAbierto)
+{
+    ASSERT_EQ(ventana->Formulario(Hoja::R), nullptr);
+    Pulsar("mnuPrintResultados");
+    ASSERT_EQ(grabador.trabajos.size(), 1u);
+    const QImage imagen = grabador.trabajos[0].imagen.Rasterizar(2);
+    auto* resultados = qobject_cast<VentanaResultados*>(ventana->Formulario(Hoja::R));
+    ASSERT_NE(resultados, nullptr);
+    EXPECT_FALSE(resultados->isVisible());
+
+    for (Columna c : {Columna::S, Columna::O}) {
+        const Tarta& t = resultados->tarta(c);
+        const QPoint origen = resultados->picture(c)->mapTo(resultados, QPoint(0, 0));
+        int vistas = 0;
+        for (int k = 0; k < kPorciones; ++k) {
+            const Porcion& p = t.porciones[k];
+            if (p.fin - p.inicio < 0.15)
+                continue; // too thin to hit reliably
+            // Two thirds of the way out along the wedge's middle.
+            const double d = t.circulo.radio * 2 / 3;
+            const double x = (t.circulo.cx + d * std::cos(p.medio())) * PixelesPorTwip() + origen.x();
+            const double y = (t.circulo.cy - d * std::sin(p.medio())) * PixelesPorTwip() + origen.y();
+            const QColor visto = imagen.pixelColor(static_cast<int>(x * 2), static_cast<int>(y * 2));
+            EXPECT_EQ(visto, t.colores[k]) << "columna " << static_cast<int>(c) << " porción " << k;
+            ++vistas;
+        }
+        EXPECT_GE(vistas, 4);
+    }
+}
+
+TEST_F(Impresion, SinImpresoraNoPasaNada)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "hay una impresora: no se imprime de verdad en una prueba";
+    FijarDestinoImpresion(nullptr);
+    CajaTexto* caja = Teclear(Hoja::C, 7, QStringLiteral("150000"));
+    Pulsar("mnuPrintTodo");
+    EXPECT_TRUE(mensajes.lista.empty());
+    EXPECT_EQ(doc.calculo.Personal.C(7).numeroOCero(), 150000);
+    EXPECT_TRUE(caja->editando());
+    EXPECT_TRUE(ventana->isVisible());
+}
+
+TEST(ImpresionPaginas, FijadaAlAnchoYCortadaPorUnHueco)
+{
+    QTemporaryDir dir;
+    // Lines of "text" 20 rows high with 10 blank rows between them.
+    QImage rayas(400, 4000, QImage::Format_RGB32);
+    rayas.fill(Qt::white);
+    for (int y = 0; y < rayas.height(); ++y)
+        if (y % 30 < 20)
+            for (int x = 0; x < rayas.width(); ++x)
+                rayas.setPixel(x, y, (x * 7 + y * 13) % 5 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+
+    QPdfWriter muestra(dir.filePath(QStringLiteral("muestra.pdf")));
+    muestra.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    const double pagina = 400.0 * muestra.height() / muestra.width(); // rows per page at the page width
+    const struct {
+        int alto;
+        int minimo, maximo;
+    } casos[] = {
+        {100, 1, 1},
+        {static_cast<int>(pagina * 1.1), 1, 1}, // a little taller: shrunk onto one page
+        {static_cast<int>(pagina * 1.5), 2, 2},
+        {4000, static_cast<int>(std::ceil(4000 / pagina)), static_cast<int>(std::ceil(4000 / pagina)) + 1},
+    };
+    for (const auto& caso : casos) {
+        ImagenHoja imagen;
+        imagen.tamano = QSize(400, caso.alto);
+        QPainter dibujo(&imagen.dibujo);
+        dibujo.drawImage(0, 0, rayas.copy(0, 0, 400, caso.alto));
+        dibujo.end();
+
+        const QString ruta = dir.filePath(QStringLiteral("p%1.pdf").arg(caso.alto));
+        QPdfWriter pdf(ruta);
+        pdf.setPageLayout(muestra.pageLayout());
+        QPainter p(&pdf);
+        PintarEnPaginas(p, pdf, imagen);
+        p.end();
+        const int paginas = PaginasPdf(ruta);
+        EXPECT_GE(paginas, caso.minimo) << caso.alto;
+        EXPECT_LE(paginas, caso.maximo) << caso.alto;
+    }
+}
+
+TEST(ImpresionPdf, RutaImposibleDiceElMotivoYNoDejaNada)
+{
+    QTemporaryDir dir;
+    const struct {
+        QString ruta;
+        FalloArchivo fallo;
+    } casos[] = {
+        {QString(), FalloArchivo::NombreNoValido},
+        {dir.filePath(QStringLiteral("no/existe.pdf")), FalloArchivo::DirectorioNoExiste},
+        {dir.path(), FalloArchivo::AccesoDenegado},
+    };
+    for (const auto& caso : casos) {
+        DestinoPdf pdf(caso.ruta);
+        pdf.Imprimir(Hoja::C, ImagenHoja{QPicture(), QSize(10, 10)});
+        EXPECT_EQ(pdf.Cerrar(), caso.fallo) << caso.ruta.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+// tarvia-calc run as a user would, without a display.
+QJsonObject Calc(const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TARVIA_BIN_DIR "/tarvia-calc"), args);
+    p.waitForFinished(60000);
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+}
+
+TEST(CalcPdf, OchoHojasEnUnPdfYUnFalloEsUnMensaje)
+{
+    QTemporaryDir dir;
+    const QString referencia = DirectorioPrograma() + QStringLiteral("/Baremario/Articulado Carga General.brm");
+    const QString pdf = dir.filePath(QStringLiteral("estudio.pdf"));
+    const QString guardado = dir.filePath(QStringLiteral("despues.trv"));
+    const QJsonObject j = Calc({QStringLiteral("--locale"), QStringLiteral("es_ES"), referencia,
+                                QStringLiteral("--pdf"), dir.filePath(QStringLiteral("no/hay/x.pdf")),
+                                QStringLiteral("--set"), QStringLiteral("C.7=150000"),
+                                QStringLiteral("--pdf"), pdf, QStringLiteral("--guardar"), guardado});
+    const QJsonArray m = j[QStringLiteral("mensajes")].toArray();
+    ASSERT_EQ(m.size(), 1);
+    EXPECT_EQ(m[0].toObject()[QStringLiteral("titulo")].toString(), QStringLiteral("Error"));
+    EXPECT_EQ(m[0].toObject()[QStringLiteral("texto")].toString(), MensajeArchivo(FalloArchivo::DirectorioNoExiste));
+    // The run went on: the later actions happened.
+    EXPECT_GE(PaginasPdf(pdf), 8);
+    EXPECT_TRUE(QFileInfo::exists(guardado));
+    EXPECT_EQ(j[QStringLiteral("personal")].toObject()[QStringLiteral("C")].toObject()[QStringLiteral("7")].toDouble(),
+              150000);
+}
+
+} // namespace
