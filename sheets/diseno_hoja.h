@@ -76,4 +76,16 @@ struct DisenoHoja {
     std::span<const CajaDiseno> cajas;
 };
 
+// The usual geometry: the title frame over the whole sheet, the personal
+// column on the left and the reference column beside it, both as high.
+inline void SituarDosColumnas(DisenoHoja& d, Hoja hoja, int alto, int altoColumnas)
+{
+    constexpr int kAncho = 11235;
+    d.hoja = hoja;
+    d.tamano = QSize(kAncho, alto);
+    d.titulo = QRect(0, 0, kAncho, alto);
+    d.columnaS = QRect(120, 360, 5430, altoColumnas);
+    d.columnaO = QRect(5685, 360, 5430, altoColumnas);
+}
+
 } // namespace tarvia

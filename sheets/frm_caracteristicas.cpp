@@ -109,11 +109,7 @@ const DisenoHoja& DisenoCaracteristicas()
 {
     static const DisenoHoja diseno = [] {
         DisenoHoja d;
-        d.hoja = Hoja::C;
-        d.tamano = QSize(11235, 11505);
-        d.titulo = QRect(0, 0, 11235, 11505);
-        d.columnaS = QRect(120, 360, 5430, 11040);
-        d.columnaO = QRect(5685, 360, 5430, 11040);
+        SituarDosColumnas(d, Hoja::C, 11505, 11040);
         d.marcos = kMarcos;
         d.etiquetas = kEtiquetas;
         d.cajas = kCajas;

@@ -52,11 +52,7 @@ const DisenoHoja& DisenoCostesFijos1()
     static const TablasDiseno tablas = Tablas();
     static const DisenoHoja diseno = [] {
         DisenoHoja d;
-        d.hoja = Hoja::F1;
-        d.tamano = QSize(11235, 15330);
-        d.titulo = QRect(0, 0, 11235, 15330);
-        d.columnaS = QRect(120, 360, 5430, 14610);
-        d.columnaO = QRect(5685, 360, 5430, 14610);
+        SituarDosColumnas(d, Hoja::F1, 15330, 14610);
         tablas.Completar(d);
         return d;
     }();

@@ -56,11 +56,7 @@ const DisenoHoja& DisenoCostesFijos2()
     static const TablasDiseno tablas = Tablas();
     static const DisenoHoja diseno = [] {
         DisenoHoja d;
-        d.hoja = Hoja::F2;
-        d.tamano = QSize(11235, 16170);
-        d.titulo = QRect(0, 0, 11235, 16170);
-        d.columnaS = QRect(120, 360, 5430, 15450);
-        d.columnaO = QRect(5685, 360, 5430, 15450);
+        SituarDosColumnas(d, Hoja::F2, 16170, 15450);
         tablas.Completar(d);
         return d;
     }();

@@ -117,11 +117,7 @@ const DisenoHoja& DisenoCostesFijos3()
     static const Tablas tablas = Construir();
     static const DisenoHoja diseno = [] {
         DisenoHoja d;
-        d.hoja = Hoja::F3;
-        d.tamano = QSize(11235, 16320);
-        d.titulo = QRect(0, 0, 11235, 16320);
-        d.columnaS = QRect(120, 360, 5430, 15840);
-        d.columnaO = QRect(5685, 360, 5430, 15840);
+        SituarDosColumnas(d, Hoja::F3, 16320, 15840);
         d.marcos = tablas.marcos;
         d.etiquetas = tablas.etiquetas;
         d.opciones = tablas.opciones;

@@ -78,11 +78,7 @@ const DisenoHoja& DisenoCostesIndirectos()
     static const Tablas tablas = Construir();
     static const DisenoHoja diseno = [] {
         DisenoHoja d;
-        d.hoja = Hoja::I;
-        d.tamano = QSize(11235, 4500);
-        d.titulo = QRect(0, 0, 11235, 4500);
-        d.columnaS = QRect(120, 360, 5430, 4020);
-        d.columnaO = QRect(5685, 360, 5430, 4020);
+        SituarDosColumnas(d, Hoja::I, 4500, 4020);
         d.marcos = tablas.marcos;
         d.etiquetas = tablas.etiquetas;
         d.opciones = tablas.opciones;

@@ -182,11 +182,7 @@ const DisenoHoja& DisenoCostesVariables()
 {
     static const DisenoHoja diseno = [] {
         DisenoHoja d;
-        d.hoja = Hoja::V;
-        d.tamano = QSize(11235, 16840);
-        d.titulo = QRect(0, 0, 11235, 16840);
-        d.columnaS = QRect(120, 360, 5430, 16120);
-        d.columnaO = QRect(5685, 360, 5430, 16120);
+        SituarDosColumnas(d, Hoja::V, 16840, 16120);
         d.marcos = kMarcos;
         d.etiquetas = kEtiquetas;
         d.cajas = kCajas;
