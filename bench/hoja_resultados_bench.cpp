@@ -1,5 +1,6 @@
 // A repaint of the results sheet: Actualizar of both columns, mirroring the
 // labels, composing and painting both charts, offscreen.
+#include "bench/ventanas_bench.h"
 #include "engine/abrir.h"
 #include "results/tarta.h"
 #include "results/ventana_resultados.h"
@@ -14,22 +15,11 @@
 namespace tarvia {
 namespace {
 
-void Aplicacion()
-{
-    static int argc = 1;
-    static char nombre[] = "tarvia-bench";
-    static char* argv[] = {nombre, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-}
-
 struct Hoja {
     Documento doc;
     Hoja()
     {
-        Aplicacion();
+        bench::Aplicacion();
         InicializarCalculo(doc.calculo);
         LeerArchivo(doc, QStringLiteral(TARVIA_BIN_DIR "/Baremario/Articulado Carga General.brm"));
     }
