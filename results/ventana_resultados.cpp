@@ -4,7 +4,7 @@
 #include "engine/resultados.h"
 #include "results/cuadro_tarta.h"
 #include "results/disposicion.h"
-#include "results/marco.h"
+#include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
 
 #include <QKeyEvent>
@@ -97,7 +97,7 @@ VentanaResultados::VentanaResultados(Documento& doc, QWidget* padre)
     setFont(Fuente(false));
     setFixedSize(Px(TamanoTwips()));
 
-    marcoTitulo_ = new resultados::Marco(QString(), kFondoCostes, this);
+    marcoTitulo_ = new MarcoHoja(QString(), kFondoCostes, this);
     marcoTitulo_->setFont(Fuente(true, 9.75));
     marcoTitulo_->setGeometry(Px(kMarcoTitulo));
 
@@ -111,7 +111,7 @@ QSize VentanaResultados::TamanoTwips() const { return {kAnchoHoja, kAltoHoja}; }
 
 void VentanaResultados::ConstruirCostes()
 {
-    marcoCostes_ = new resultados::Marco(QStringLiteral("Costes Anuales"), kFondoCostes, marcoTitulo_);
+    marcoCostes_ = new MarcoHoja(QStringLiteral("Costes Anuales"), kFondoCostes, marcoTitulo_);
     marcoCostes_->setFont(Fuente(true));
     marcoCostes_->setGeometry(Px(kMarcoCostes));
     const int ancho = kMarcoCostes.width();
@@ -138,12 +138,12 @@ void VentanaResultados::ConstruirCostes()
                               QRect(kLeftLeyenda, top, kAnchoLeyenda, kPasoLeyenda), true);
     }
 
-    std::array<resultados::Marco*, 4> familias{};
+    std::array<MarcoHoja*, 4> familias{};
     for (size_t k = 0; k < kFamilias.size(); ++k) {
         const Familia& f = kFamilias[k];
-        familias[k] = new resultados::Marco(QString::fromUtf8(kTitulosFamilias[k]), f.fondo, marcoCostes_);
+        familias[k] = new MarcoHoja(QString::fromUtf8(kTitulosFamilias[k]), f.fondo, marcoCostes_);
         familias[k]->setFont(Fuente(true));
-        familias[k]->setColorTitulo(f.texto);
+        familias[k]->FijarColorTitulo(f.texto);
         familias[k]->setGeometry(Px(QRect(kLeftFamilia, f.top, ancho - 2 * kLeftFamilia, f.alto)));
     }
     for (const LineaExplicacion& e : kExplicaciones) {
@@ -158,7 +158,7 @@ void VentanaResultados::ConstruirColumna(Columna c)
 {
     const int ic = static_cast<int>(c);
     const bool referencia = c == Columna::O;
-    auto* marco = new resultados::Marco(QString(), referencia ? kFondoReferencia : kFondoPersonal, marcoTitulo_);
+    auto* marco = new MarcoHoja(QString(), referencia ? kFondoReferencia : kFondoPersonal, marcoTitulo_);
     marco->setFont(Fuente(true));
     marco->setGeometry(Px(referencia ? kMarcoReferencia : kMarcoPersonal));
     marcosColumna_[ic] = marco;
@@ -179,10 +179,10 @@ void VentanaResultados::ConstruirColumna(Columna c)
     picture->installEventFilter(this);
     pictures_[ic] = picture;
 
-    std::array<resultados::Marco*, 4> familias{};
+    std::array<MarcoHoja*, 4> familias{};
     for (size_t k = 0; k < kFamilias.size(); ++k) {
         const Familia& f = kFamilias[k];
-        familias[k] = new resultados::Marco(QString(), f.fondo, marco);
+        familias[k] = new MarcoHoja(QString(), f.fondo, marco);
         familias[k]->setGeometry(Px(QRect(kLeftFamilia, f.top, kAnchoFamiliaColumna, f.alto)));
         QFrame* linea = Separador(familias[k], kTopSeparador[k], kAnchoFamiliaColumna);
         if (referencia && k == 3)
@@ -191,7 +191,7 @@ void VentanaResultados::ConstruirColumna(Columna c)
     for (const LineaUnitaria& u : kUnitarias) {
         const Campo& campo = CampoDe(Hoja::R, u.r);
         const QColor color = kFamilias[u.familia].texto;
-        resultados::Marco* destino = familias[u.familia];
+        MarcoHoja* destino = familias[u.familia];
         std::vector<QLabel*> rotulos;
         if (EsCantidad(u.r)) {
             rotulos.push_back(Rotulo(destino, QString::fromUtf8(campo.etiqueta),
@@ -222,9 +222,9 @@ void VentanaResultados::ConstruirColumna(Columna c)
 void VentanaResultados::Refrescar()
 {
     const Pantalla& pantalla = documento().pantalla;
-    marcoTitulo_->setTitulo(pantalla.titulo(Hoja::R));
-    marcosColumna_[kIndiceS]->setTitulo(pantalla.marcoPersonal(Hoja::R));
-    marcosColumna_[kIndiceO]->setTitulo(pantalla.marcoReferencia(Hoja::R));
+    marcoTitulo_->FijarTitulo(pantalla.titulo(Hoja::R));
+    marcosColumna_[kIndiceS]->FijarTitulo(pantalla.marcoPersonal(Hoja::R));
+    marcosColumna_[kIndiceO]->FijarTitulo(pantalla.marcoReferencia(Hoja::R));
 
     // The slices take the swatches' colours, and so do the legend captions.
     for (int i = 0; i < kPorciones; ++i)
@@ -268,7 +268,7 @@ void VentanaResultados::Activar() { ActualizarYMostrar(); }
 
 void VentanaResultados::paintEvent(QPaintEvent*) { ActualizarYMostrar(); }
 
-void VentanaResultados::FijarColorTitulo(const QColor& color) { marcoTitulo_->setFondo(color); }
+void VentanaResultados::FijarColorTitulo(const QColor& color) { marcoTitulo_->FijarFondo(color); }
 
 VentanaHoja::PosicionCampo VentanaResultados::PosicionControlActivo() const
 {

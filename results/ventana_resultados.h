@@ -14,8 +14,8 @@ namespace tarvia {
 
 namespace resultados {
 class CuadroTarta;
-class Marco;
 }
+class MarcoHoja;
 struct Tarta;
 
 class VentanaResultados final : public VentanaHoja {
@@ -49,9 +49,9 @@ private:
     void ConstruirColumna(Columna c);
     void RefrescarColumna(Columna c);
 
-    resultados::Marco* marcoTitulo_ = nullptr;
-    resultados::Marco* marcoCostes_ = nullptr;
-    std::array<resultados::Marco*, 2> marcosColumna_{};
+    MarcoHoja* marcoTitulo_ = nullptr;
+    MarcoHoja* marcoCostes_ = nullptr;
+    std::array<MarcoHoja*, 2> marcosColumna_{};
     std::array<std::array<QLabel*, 55>, 2> valores_{}; // one-based, by R index
     std::array<resultados::CuadroTarta*, 2> pictures_{};
     std::array<QWidget*, kPorciones> muestras_{};

@@ -6,6 +6,17 @@ namespace tarvia {
 
 MarcoHoja::MarcoHoja(QWidget* padre) : QWidget(padre), fondo_(Qt::lightGray) {}
 
+MarcoHoja::MarcoHoja(const QString& titulo, const QColor& fondo, QWidget* padre)
+    : QWidget(padre), titulo_(titulo), fondo_(fondo)
+{
+}
+
+void MarcoHoja::FijarColorTitulo(const QColor& color)
+{
+    colorTitulo_ = color;
+    update();
+}
+
 void MarcoHoja::FijarTitulo(const QString& titulo)
 {
     if (titulo == titulo_)
@@ -39,7 +50,7 @@ void MarcoHoja::paintEvent(QPaintEvent*)
     const int x = 8;
     const QRect caja(x - 2, 0, fm.horizontalAdvance(titulo_) + 4, fm.height());
     p.fillRect(caja, fondo_);
-    p.setPen(palette().color(QPalette::WindowText));
+    p.setPen(colorTitulo_.isValid() ? colorTitulo_ : palette().color(QPalette::WindowText));
     p.drawText(caja, Qt::AlignCenter, titulo_);
 }
 
