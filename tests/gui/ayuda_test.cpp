@@ -141,17 +141,6 @@ protected:
     QPointer<VisorAyuda> visor;
 };
 
-TEST_F(VisorTest, Captura)
-{
-    const QByteArray destino = qgetenv("TARVIA_CAPTURA_AYUDA");
-    if (destino.isEmpty())
-        GTEST_SKIP() << "TARVIA_CAPTURA_AYUDA=ruta.png para guardar la ventana de ayuda";
-    const QByteArray tema = qgetenv("TARVIA_CAPTURA_TEMA");
-    if (!tema.isEmpty())
-        visor->MostrarTema(QString::fromUtf8(tema));
-    EXPECT_TRUE(visor->grab().save(QString::fromLocal8Bit(destino)));
-}
-
 TEST_F(VisorTest, UnEnlaceLlevaAOtraPaginaYAtrasVuelve)
 {
     NavegadorChm* nav = visor->navegador();
@@ -188,17 +177,6 @@ TEST_F(VisorTest, ElArbolDeContenidoAbreCadaTema)
     // Every entry names a page that the file holds.
     for (QTreeWidgetItemIterator it(arbol); *it; ++it)
         EXPECT_TRUE(visor->MostrarTema((*it)->data(0, Qt::UserRole).toString())) << (*it)->text(0).toStdString();
-}
-
-TEST_F(VisorTest, ElAjusteApuntaAlUltimoFicheroAbierto)
-{
-    ASSERT_TRUE(AbrirAcuerdos(nullptr, avisos.Receptor()));
-    EXPECT_TRUE(ArchivoAyuda().endsWith(QStringLiteral("/Acuerdos.chm")));
-    ASSERT_TRUE(AbrirAyuda(nullptr, avisos.Receptor()));
-    EXPECT_TRUE(ArchivoAyuda().endsWith(QStringLiteral("/Tarvia.chm")));
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* v = qobject_cast<VisorAyuda*>(w); v && v != visor)
-            delete v;
 }
 
 TEST(SitemapTest, AnidaLasListasYDecodificaLosNombres)

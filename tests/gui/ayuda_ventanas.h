@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -30,6 +32,24 @@ inline void CargarReferencia(Documento& doc, const char* tipo = "Articulado Carg
     const QString ruta = DirectorioPrograma() + QStringLiteral("/Baremario/") + QString::fromUtf8(tipo) +
                          QStringLiteral(".brm");
     ASSERT_EQ(LeerArchivo(doc, ruta), FalloArchivo::Ninguno) << ruta.toStdString();
+}
+
+// Gives the box the focus as a click would, and waits for it.
+inline void Enfocar(QWidget* w, Qt::FocusReason motivo = Qt::MouseFocusReason)
+{
+    w->setFocus(motivo);
+    ASSERT_TRUE(QTest::qWaitFor([w] { return w->hasFocus(); }));
+}
+
+// Replaces the box's text as the user types it, then presses `fin` if any.
+inline void Teclear(QLineEdit* caja, const QString& texto, Qt::Key fin = Qt::Key_unknown)
+{
+    Enfocar(caja);
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(caja, Qt::Key_Backspace);
+    QTest::keyClicks(caja, texto);
+    if (fin != Qt::Key_unknown)
+        QTest::keyClick(caja, fin);
 }
 
 // Every message shown while it lives, in order.

@@ -239,16 +239,5 @@ TEST_F(Cargada, TeclasDePaginaEnMuestrasYGraficos)
     EXPECT_EQ(teclas.size(), 0);
 }
 
-TEST_F(VentanaResultadosTest, CapturaDeUnVehiculoDeReferencia)
-{
-    const QByteArray destino = qgetenv("TARVIA_CAPTURA");
-    if (destino.isEmpty())
-        GTEST_SKIP() << "TARVIA_CAPTURA=ruta.png para guardar la hoja";
-    ASSERT_EQ(LeerArchivo(doc, kArticulado), FalloArchivo::Ninguno);
-    VentanaResultados hoja(doc);
-    hoja.Activar();
-    EXPECT_TRUE(hoja.grab().save(QString::fromLocal8Bit(destino)));
-}
-
 } // namespace
 } // namespace tarvia

@@ -1,5 +1,5 @@
 // The main window and the lifecycle dialogs on the offscreen platform.
-#include "ayuda_ventanas.h"
+#include "ventana_principal.h"
 
 #include "sheets/frm_caracteristicas.h"
 #include "sheets/marco_hoja.h"
@@ -50,43 +50,19 @@ QStringList Mas(QStringList a, const QStringList& b)
     return a;
 }
 
-class Principal : public ::testing::Test {
+class Principal : public VentanaPrincipal {
 protected:
-    void SetUp() override
-    {
-        PrepararDocumento(doc);
-        ventana = std::make_unique<FrmMain>(doc, DirectorioPrograma());
-        ventana->resize(Px(12000), Px(7000));
-        ventana->show();
-        ventana->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-    }
+    void SetUp() override { MostrarVentana(); }
 
-    void Abrir(int tipo = 0)
-    {
-        FrmTipoVeh* dialogo = ventana->MostrarTipoVeh();
-        dialogo->cmbVehiculos(tipo)->click();
-        ASSERT_NE(ventana->FormularioActual(), nullptr);
-    }
-
-    HojaDisenada* C() const { return qobject_cast<HojaDisenada*>(ventana->Formulario(Hoja::C)); }
+    HojaDisenada* C() const { return Hoja_(Hoja::C); }
 
     // Changes C(7) as the user would and leaves the field.
     void Editar()
     {
-        QLineEdit* caja = C()->Caja(Columna::S, 7);
-        caja->setFocus(Qt::MouseFocusReason);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
-        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(caja, QStringLiteral("150000"));
+        Teclear(C()->Caja(Columna::S, 7), QStringLiteral("150000"));
         C()->ConfirmarEdicion();
         ASSERT_TRUE(HayCambios(doc.calculo));
     }
-
-    GuardiaModal guardia;
-    MensajesCapturados mensajes;
-    Documento doc;
-    std::unique_ptr<FrmMain> ventana;
 };
 
 TEST_F(Principal, BarraDeMenusComoEnLaTabla)
@@ -179,18 +155,15 @@ TEST_F(Principal, SinBaremarioElTipoDeVehiculoAvisaYSigueAbierto)
     EXPECT_EQ(ventana->FormularioActual(), nullptr);
 }
 
-TEST_F(Principal, CerrarSinCambiosNoPregunta)
+TEST_F(Principal, CerrarSinCambiosNoPreguntaYConCambiosSiCancelarLoConservaTodo)
 {
     Abrir();
-    ventana->menus()["mnuCerrar"]->trigger();
+    ventana->menus()["mnuCerrar"]->trigger(); // a question here would trip the modal guard
     EXPECT_EQ(ventana->FormularioActual(), nullptr);
     EXPECT_EQ(ventana->Formulario(Hoja::C), nullptr) << "sheets are destroyed";
     EXPECT_FALSE(ventana->patillas()->isVisible());
     EXPECT_EQ(Habilitados(ventana->menus()), Mas(kSiempre, {"mnuFileOpen", "mnuNuevo"}));
-}
 
-TEST_F(Principal, CerrarConCambiosPreguntaYCancelarLoConservaTodo)
-{
     Abrir();
     Editar();
     QString titulo;
@@ -335,11 +308,7 @@ TEST_F(Principal, EntradaRechazadaLlegaALaVentanaDeMensajes)
 {
     Abrir();
     QLineEdit* caja = C()->Caja(Columna::S, 7);
-    caja->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(caja, QStringLiteral("1"));
-    QTest::keyClick(caja, Qt::Key_Tab);
+    Teclear(caja, QStringLiteral("1"), Qt::Key_Tab);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.lista.empty(); }));
     EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
     EXPECT_TRUE(doc.mensajes.empty()) << "shown messages are cleared";
@@ -373,12 +342,13 @@ TEST_F(Principal, RuedaYTeclasDePaginaDesplazanLaHoja)
     Rueda(-120, ventana->frameGeometry().bottomRight() + QPoint(50, 50)); // pointer outside
     EXPECT_EQ(v->value(), 0);
 
-    caja->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    Enfocar(caja);
+    const QString texto = caja->text();
     QTest::keyClick(caja, Qt::Key_PageDown);
     EXPECT_EQ(v->value(), std::min(v->pageStep(), v->maximum()));
     QTest::keyClick(caja, Qt::Key_PageUp);
     EXPECT_EQ(v->value(), 0);
+    EXPECT_EQ(caja->text(), texto) << "page keys leave the text alone";
 
     // The hook follows the shown sheet: gone once the calculation is closed.
     ventana->CerrarPatillas();
@@ -390,8 +360,7 @@ TEST_F(Principal, EnfocarUnCampoLejanoLoTraeALaVista)
     ventana->resize(Px(12000), Px(5000));
     Abrir();
     QLineEdit* caja = C()->Caja(Columna::S, 19);
-    caja->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    Enfocar(caja, Qt::TabFocusReason);
     QScrollBar* v = ventana->VScroll1();
     EXPECT_GT(v->value(), 0);
     const QRect visible = ventana->Visor()->rect();
@@ -429,15 +398,13 @@ TEST_F(Principal, AbrirUnMenuConfirmaElCampoEditado)
 {
     Abrir();
     QLineEdit* caja = C()->Caja(Columna::S, 7);
-    caja->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(caja, QStringLiteral("150000"));
+    Teclear(caja, QStringLiteral("150000"));
     emit ventana->menus().menus[4]->aboutToShow(); // Edición leaves the field alone
     EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 120000.0);
     emit ventana->menus().menus[1]->aboutToShow(); // Archivo commits it
     EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
     EXPECT_EQ(C()->Caja(Columna::S, 9)->text(), QStringLiteral("123.000"));
+    EXPECT_EQ(caja->text(), QStringLiteral("150000")) << "still being edited";
     EXPECT_TRUE(HayCambios(doc.calculo));
 }
 
@@ -490,8 +457,7 @@ TEST_F(Principal, MenuEdicionSobreLaCajaEnEdicion)
 {
     Abrir();
     QLineEdit* caja = C()->Caja(Columna::S, 7);
-    caja->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+    Enfocar(caja);
     caja->selectAll();
     ventana->menus()["mnuEditCopy"]->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), caja->text());
