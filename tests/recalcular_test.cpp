@@ -104,46 +104,55 @@ TEST_F(RecalcularTest, CadenasDeValores)
         }
 }
 
-TEST_F(RecalcularTest, SinKilometrosEnCargaLaCargaMediaSeDeshabilitaYConservaSuValor)
+// A field at 0 switches its dependents off, emptied but kept; back above 0
+// they come on again showing what they held. Nothing else turns them on meanwhile.
+TEST_F(RecalcularTest, CampoACeroApagaSusDependientesSinPerderlos)
 {
-    P(Hoja::C, 7) = 100000;
-    P(Hoja::C, 8) = 75;
-    P(Hoja::C, 19) = 20;
-    Recalcular(doc, Hoja::C, Columna::S, 7);
-    P(Hoja::C, 8) = 0;
-    Recalcular(doc, Hoja::C, Columna::S, 8);
-    for (int i : {9, 10, 11, 20}) {
-        EXPECT_EQ(P(Hoja::C, i).numero(), 0) << i;
-        EXPECT_TRUE(Box(Columna::S, Hoja::C, i).texto.isEmpty()) << i;
-    }
-    EXPECT_FALSE(Box(Columna::S, Hoja::C, 19).habilitado);
-    EXPECT_EQ(Box(Columna::S, Hoja::C, 19).fondo, Fondo::SoloLectura);
-    EXPECT_TRUE(Box(Columna::S, Hoja::C, 19).texto.isEmpty());
-    EXPECT_EQ(P(Hoja::C, 19).numero(), 20);
+    const struct {
+        const char* nombre;
+        std::vector<std::pair<Ref, Valor>> entradas;
+        Ref campo;
+        double encendido;
+        std::vector<std::pair<Ref, const char*>> dependientes; // and the text shown once back
+        std::vector<Ref> ceros;                                // derived values that drop to 0
+    } casos[] = {
+        {"sin kilometros en carga", {{{C, 7}, 100000}, {{C, 8}, 75}, {{C, 19}, 20}}, {C, 8}, 50,
+         {{{C, 19}, "20,0"}}, {{C, 9}, {C, 10}, {C, 11}, {C, 20}}},
+        {"sin financiacion", {{{F1, 10}, 5}, {{F1, 11}, 4.5}}, {F1, 8}, 80, {{{F1, 10}, "5,0"}, {{F1, 11}, "4,50"}}, {}},
+        {"sin semirremolque", {{{V, 25}, 6}, {{V, 26}, 420}, {{V, 27}, 150000}}, {Hoja::F2, 2}, 35000,
+         {{{V, 25}, "6"}, {{V, 26}, "420,00"}, {{V, 27}, "150.000"}}, {}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        InicializarCalculo(doc.calculo);
+        doc.pantalla.Restablecer();
+        for (const auto& [r, v] : caso.entradas)
+            P(r.h, r.i) = v;
+        Recalcular(doc, caso.campo.h, Columna::S, caso.campo.i);
+        P(caso.campo.h, caso.campo.i) = 0;
+        Recalcular(doc, caso.campo.h, Columna::S, caso.campo.i);
+        for (const auto& [r, texto] : caso.dependientes) {
+            Recalcular(doc, r.h, Columna::S, r.i);
+            EXPECT_FALSE(Box(Columna::S, r.h, r.i).habilitado) << Codigo(r.h).data() << r.i;
+            EXPECT_EQ(Box(Columna::S, r.h, r.i).fondo, Fondo::SoloLectura) << Codigo(r.h).data() << r.i;
+            EXPECT_TRUE(Box(Columna::S, r.h, r.i).texto.isEmpty()) << Codigo(r.h).data() << r.i;
+        }
+        for (const Ref& r : caso.ceros) {
+            EXPECT_EQ(P(r.h, r.i).numero(), 0) << Codigo(r.h).data() << r.i;
+            EXPECT_TRUE(Box(Columna::S, r.h, r.i).texto.isEmpty()) << Codigo(r.h).data() << r.i;
+        }
+        for (const auto& [r, v] : caso.entradas)
+            if (!(r.h == caso.campo.h && r.i == caso.campo.i))
+                EXPECT_EQ(P(r.h, r.i), v) << "kept: " << Codigo(r.h).data() << r.i;
 
-    P(Hoja::C, 8) = 50;
-    Recalcular(doc, Hoja::C, Columna::S, 8);
-    EXPECT_TRUE(Box(Columna::S, Hoja::C, 19).habilitado);
-    EXPECT_EQ(Box(Columna::S, Hoja::C, 19).fondo, Fondo::Editable);
-    EXPECT_EQ(Box(Columna::S, Hoja::C, 19).texto, "20,0");
-    EXPECT_EQ(P(Hoja::C, 20).numero(), 1000000);
-}
-
-TEST_F(RecalcularTest, SinFinanciacionPeriodoEInteresSeApaganYVuelven)
-{
-    P(Hoja::F1, 10) = 5;
-    P(Hoja::F1, 11) = 4.5;
-    P(Hoja::F1, 8) = 0;
-    Recalcular(doc, Hoja::F1, Columna::S, 8);
-    for (int i : {10, 11}) {
-        EXPECT_FALSE(Box(Columna::S, Hoja::F1, i).habilitado);
-        EXPECT_TRUE(Box(Columna::S, Hoja::F1, i).texto.isEmpty());
+        P(caso.campo.h, caso.campo.i) = caso.encendido;
+        Recalcular(doc, caso.campo.h, Columna::S, caso.campo.i);
+        for (const auto& [r, texto] : caso.dependientes) {
+            EXPECT_TRUE(Box(Columna::S, r.h, r.i).habilitado) << Codigo(r.h).data() << r.i;
+            EXPECT_EQ(Box(Columna::S, r.h, r.i).fondo, Fondo::Editable) << Codigo(r.h).data() << r.i;
+            EXPECT_EQ(Box(Columna::S, r.h, r.i).texto, QString::fromUtf8(texto)) << Codigo(r.h).data() << r.i;
+        }
     }
-    P(Hoja::F1, 8) = 80;
-    Recalcular(doc, Hoja::F1, Columna::S, 8);
-    EXPECT_TRUE(Box(Columna::S, Hoja::F1, 10).habilitado);
-    EXPECT_EQ(Box(Columna::S, Hoja::F1, 10).texto, "5,0");
-    EXPECT_EQ(Box(Columna::S, Hoja::F1, 11).texto, "4,50");
 }
 
 TEST_F(RecalcularTest, RepostajeTodoEnEspanaOTodoFuera)
@@ -177,24 +186,6 @@ TEST_F(RecalcularTest, RepostajeTodoEnEspanaOTodoFuera)
         EXPECT_FALSE(Box(Columna::S, Hoja::V, i).habilitado) << i;
     EXPECT_TRUE(Box(Columna::S, Hoja::V, 35).habilitado);
     EXPECT_EQ(Box(Columna::S, Hoja::V, 35).texto, "1,3000");
-}
-
-TEST_F(RecalcularTest, SinPrecioDelSemirremolqueSusNeumaticosSeApagan)
-{
-    P(Hoja::V, 25) = 6;
-    P(Hoja::F2, 2) = 0;
-    Recalcular(doc, Hoja::F2, Columna::S, 2);
-    for (int i : {25, 26, 27})
-        EXPECT_FALSE(Box(Columna::S, Hoja::V, i).habilitado) << i;
-    // Nothing turns them on while the box of V(25) stays off.
-    Recalcular(doc, Hoja::V, Columna::S, 25);
-    EXPECT_FALSE(Box(Columna::S, Hoja::V, 26).habilitado);
-
-    P(Hoja::F2, 2) = 35000;
-    Recalcular(doc, Hoja::F2, Columna::S, 2);
-    for (int i : {25, 26, 27})
-        EXPECT_TRUE(Box(Columna::S, Hoja::V, i).habilitado) << i;
-    EXPECT_EQ(Box(Columna::S, Hoja::V, 25).texto, "6");
 }
 
 TEST_F(RecalcularTest, LaColumnaDeReferenciaNuncaSeHabilita)
