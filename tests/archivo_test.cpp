@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cfloat>
 #include <clocale>
 #include <random>
@@ -329,6 +333,43 @@ TEST_F(Archivo, UnaGrabacionFallidaDejaElArchivoYElCalculoIntactos)
         EsperarIntacto(antes, c);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
     }
+}
+
+// A directory the user may not write into: the old file stays as it was. The
+// tests run as root here, who may write anywhere, so the save is tried from a
+// child process that has given up root.
+TEST_F(Archivo, UnDirectorioDeSoloLecturaDejaElArchivoIntacto)
+{
+    const QByteArray viejo = Contenido(Dato("articulado_utf8_lf.trv"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("solo_lectura"));
+    const QString carpeta = Ruta("solo_lectura");
+    Guardar(carpeta + "/viejo.trv", viejo);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(carpeta).constData(), 0555), 0);
+    Calculo c = Cargado();
+    const Calculo antes = c;
+    const auto grabar = [&] { return EscribirValores(carpeta + "/viejo.trv", c, QDate(2026, 1, 2)); };
+    FalloArchivo fallo = FalloArchivo::Ninguno;
+    if (geteuid() != 0) {
+        fallo = grabar();
+    } else {
+        const pid_t hijo = fork();
+        ASSERT_GE(hijo, 0);
+        if (hijo == 0) {
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(100);
+            _exit(static_cast<int>(grabar()));
+        }
+        int estado = 0;
+        ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+        ASSERT_TRUE(WIFEXITED(estado));
+        ASSERT_NE(WEXITSTATUS(estado), 100) << "no se pudo dejar de ser root";
+        fallo = static_cast<FalloArchivo>(WEXITSTATUS(estado));
+    }
+    chmod(QFile::encodeName(carpeta).constData(), 0755); // so the temporary directory can go
+    EXPECT_EQ(fallo, FalloArchivo::AccesoDenegado);
+    EXPECT_EQ(Contenido(carpeta + "/viejo.trv"), viejo);
+    EsperarIntacto(antes, c);
 }
 
 // Each failure from a real path, reading and writing; a refused write
