@@ -29,7 +29,7 @@ void Cortar(QWidget* foco)
 {
     if (QLineEdit* caja = CajaConFoco(foco)) {
         PonerEnPortapapeles(caja->selectedText());
-        caja->del();
+        caja->insert(QString()); // the selection only: del() would eat a character when there is none
     }
 }
 

@@ -33,6 +33,12 @@ TEST(Portapapeles, CortarTodoVaciaLaCaja)
     Cortar(&caja);
     EXPECT_EQ(caja.text(), QString());
     EXPECT_EQ(Portapapeles()->text(), u"100000");
+    // Nothing selected: nothing leaves the box, and the clipboard ends empty.
+    caja.setText(QStringLiteral("150000"));
+    caja.setCursorPosition(0);
+    Cortar(&caja);
+    EXPECT_EQ(caja.text(), u"150000");
+    EXPECT_TRUE(Portapapeles()->text().isEmpty());
 }
 
 TEST(Portapapeles, PegarSinFiltrar)
