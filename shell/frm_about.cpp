@@ -52,6 +52,8 @@ QLabel* Etiqueta(QWidget* padre, const char* nombre, const QRect& twips)
 
 } // namespace
 
+QString DescripcionAplicacion() { return kDescripcion; }
+
 QString TextoVersion()
 {
     return QStringLiteral("Versión %1.%2.%3").arg(TARVIA_VERSION_MAJOR).arg(TARVIA_VERSION_MINOR).arg(TARVIA_VERSION_PATCH);

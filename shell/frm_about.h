@@ -11,6 +11,8 @@ namespace tarvia {
 
 // "Versión " + major.minor.revision of this build.
 QString TextoVersion();
+// The application's long description: the splash and the about box show the same.
+QString DescripcionAplicacion();
 
 class FrmAbout : public QDialog {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
 #include "shell/dibujos.h"
+#include "shell/frm_about.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -67,9 +68,7 @@ FrmSplash::FrmSplash(QWidget* padre) : QDialog(padre, Qt::SplashScreen | Qt::Fra
     nombre->setObjectName(QStringLiteral("lblProductName"));
     version_ = Etiqueta(TextoVersion(), {2760, 960, 1800, 240}, Fuente("Arial", 9.75, true), marco);
     version_->setObjectName(QStringLiteral("lblVersion"));
-    Etiqueta(QStringLiteral("Costes anuales de un vehículo de transporte de mercancías por carretera y precio de "
-                            "sus servicios."),
-             {2760, 1440, 2505, 840}, Fuente("Arial", 8.25, false), marco)
+    Etiqueta(DescripcionAplicacion(), {2760, 1440, 2505, 840}, Fuente("Arial", 8.25, false), marco)
         ->setObjectName(QStringLiteral("lblDescripcion"));
     // The issuing body (an association of our own invention).
     Etiqueta(QStringLiteral("Asociación Vialtar"), {1380, 2940, 3600, 225}, Fuente("Arial", 9, true), marco);

@@ -4,6 +4,7 @@
 #include "sheets/frm_caracteristicas.h"
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
+#include "shell/frm_about.h"
 #include "shell/frm_archivo.h"
 #include "shell/frm_main.h"
 #include "shell/frm_nueva.h"
@@ -448,6 +449,11 @@ TEST(Splash, VersionDelPrograma)
                                                .arg(TARVIA_VERSION_MAJOR)
                                                .arg(TARVIA_VERSION_MINOR)
                                                .arg(TARVIA_VERSION_PATCH));
+    // The same long description as the about box.
+    FrmAbout acerca(nullptr);
+    auto* descripcion = splash.findChild<QLabel*>(QStringLiteral("lblDescripcion"));
+    ASSERT_NE(descripcion, nullptr);
+    EXPECT_EQ(descripcion->text(), acerca.lblDescripcion()->text());
 }
 
 } // namespace
