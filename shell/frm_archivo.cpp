@@ -73,7 +73,7 @@ FrmArchivo::FrmArchivo(Documento& doc, Modo modo, const QString& directorioProgr
     nombre_->setGeometry(Px(QRect(3180, 3600, 2655, 315)));
     extension_ = new QLabel(QStringLiteral(".trv"), this);
     extension_->setObjectName(QStringLiteral("lblArchivo"));
-    extension_->setGeometry(Px(QRect(5880, 3600, 615, 315)));
+    extension_->setGeometry(Px(QRect(5820, 3600, 615, 315)));
     auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("cmbAceptar"));
     aceptar->setGeometry(Px(QRect(1800, 4260, 1155, 435)));
