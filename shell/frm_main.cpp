@@ -20,6 +20,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -198,6 +200,14 @@ bool FrmMain::eventFilter(QObject* objeto, QEvent* ev)
 {
     if (objeto == cliente_ && ev->type() == QEvent::Resize)
         Colocar();
+    // A box would take its clipboard keys for itself; left unaccepted, they
+    // reach the menu's shortcuts, so the keys and the menu do the same.
+    if (ev->type() == QEvent::ShortcutOverride) {
+        const QKeySequence tecla(static_cast<QKeyEvent*>(ev)->keyCombination());
+        for (const char* item : {"mnuEditCut", "mnuEditCopy", "mnuEditPaste"})
+            if (QAction* a = menus_[item]; a && a->isEnabled() && a->shortcut() == tecla)
+                return true;
+    }
     return QMainWindow::eventFilter(objeto, ev);
 }
 
@@ -261,6 +271,8 @@ VentanaHoja* FrmMain::Crear(Hoja h)
         return nullptr;
     hoja->hide();
     hoja->setAutoFillBackground(true);
+    for (QLineEdit* caja : hoja->findChildren<QLineEdit*>())
+        caja->installEventFilter(this); // Ctrl+X, C, V belong to the Edición menu
     connect(hoja, &VentanaHoja::controlEnfocado, this, [this, hoja] {
         MoverScrollV(hoja);
         MoverScrollH(hoja);

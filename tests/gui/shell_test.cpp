@@ -471,4 +471,8 @@ TEST_F(Principal, MenuEdicionSobreLaCajaEnEdicion)
     caja->selectAll();
     ventana->menus()["mnuEditPaste"]->trigger();
     EXPECT_EQ(caja->text(), u"1.2,5,3");
+    // The keys run the same commands: copying nothing empties the clipboard.
+    caja->deselect();
+    QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
