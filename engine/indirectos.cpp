@@ -24,8 +24,10 @@ void Comentario(Documento& doc, Columna c)
     if (std::isnan(p))
         return;
 
+    // The share is shown as any box shows a number: a share of 0 leaves it out.
     doc.pantalla.comentario(c) = QStringLiteral("Los  Costes  Indirectos  anuales  representan  el")
-                                 + QStringLiteral("\r\n") + FormatearNumero(p, 1, doc.calculo.Local)
+                                 + QStringLiteral("\r\n")
+                                 + Mostrar(Valor(p), 1, doc.calculo.MostrarCeros, doc.calculo.Local)
                                  + QStringLiteral("  %") + QStringLiteral("\r\n")
                                  + QStringLiteral("de  los  Costes  Directos.");
 }

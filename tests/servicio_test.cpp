@@ -101,6 +101,12 @@ TEST_F(Servicio, ComentarioDeIndirectos)
     Comentario(doc, Columna::O); // grouping and the column's own figures
     EXPECT_TRUE(doc.pantalla.comentario(Columna::O).contains(QStringLiteral("\r\n1.500,0  %\r\n")));
 
+    Costes(80000, 0); // a share of 0 is shown as a zero box shows, empty
+    Comentario(doc, Columna::S);
+    EXPECT_TRUE(doc.pantalla.comentario(Columna::S).contains(QStringLiteral("el\r\n  %\r\n")));
+
+    Costes(80000, 5000);
+    Comentario(doc, Columna::S);
     Costes(0, 5000); // no direct costs: the caption stays
     Comentario(doc, Columna::S);
     Costes(40000, 5000);
