@@ -90,11 +90,12 @@ void FijarOpciones(Documento& doc, Hoja h)
 void Repartir(Documento& doc, Hoja h, bool conVaciado)
 {
     for (int k : doc.calculo.Entradas(h)) {
+        // An option field sets every pair of the sheet, both columns, once.
+        if (EsOpcion(h, k)) {
+            FijarOpciones(doc, h);
+            continue;
+        }
         for (Columna col : {Columna::S, Columna::O}) {
-            if (EsOpcion(h, k)) {
-                FijarOpciones(doc, h);
-                continue;
-            }
             if (conVaciado && SeVacia(doc.calculo.Columna(col), h, k)) {
                 VaciarCaja(doc, h, col, k);
                 continue;
