@@ -19,6 +19,10 @@ QString FormatoFechaCorta(const QLocale& locale)
 {
     // Widen single d/M and two-digit years; leave names (MMM, ddd) alone.
     const QString f = locale.dateFormat(QLocale::ShortFormat);
+    // A short date with month names (the C locale's "d MMM yyyy") is not a
+    // short date to this program: use the day, month and year in figures.
+    if (f.contains(QStringLiteral("MMM")))
+        return QStringLiteral("dd/MM/yyyy");
     QString r;
     for (qsizetype i = 0; i < f.size();) {
         const QChar c = f[i];

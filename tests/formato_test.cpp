@@ -73,4 +73,5 @@ TEST(Formato, FechaCortaConCuatroCifras)
     EXPECT_EQ(FormatearFecha(d, kEs), u"04/12/2026");
     EXPECT_EQ(FormatearFecha(d, kUs), u"12/04/2026");
     EXPECT_EQ(FormatearFecha(QDate(), kEs), QString());
+    EXPECT_EQ(FormatearFecha(d, Localizacion::Desde(QLocale::c())), u"04/12/2026");
 }
