@@ -1,7 +1,6 @@
 // The main window and the lifecycle dialogs on the offscreen platform.
 #include "ventana_principal.h"
 
-#include "sheets/frm_caracteristicas.h"
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
 #include "shell/frm_about.h"
@@ -43,13 +42,8 @@ QStringList Habilitados(const Menus& m)
 }
 
 const QStringList kSiempre = {"mnuAcuerdos", "mnuFileExit", "mnuHelpAbout", "mnuHelpContents"};
-
-QStringList Mas(QStringList a, const QStringList& b)
-{
-    a << b;
-    a.sort();
-    return a;
-}
+const QStringList kSinCalculo = {"mnuAcuerdos", "mnuFileExit", "mnuFileOpen", "mnuHelpAbout", "mnuHelpContents",
+                                 "mnuNuevo"};
 
 class Principal : public VentanaPrincipal {
 protected:
@@ -66,39 +60,20 @@ protected:
     }
 };
 
-TEST_F(Principal, BarraDeMenusComoEnLaTabla)
-{
-    QStringList menus;
-    for (QMenu* m : ventana->menus().menus)
-        menus << m->title();
-    EXPECT_EQ(menus, (QStringList{"Cálculo", "Archivo", "Formularios", "Imprimir", "Edición", "Ayuda",
-                                  "Baremario de Costes"}));
-    QStringList calculo;
-    for (QAction* a : ventana->menus().menus[0]->actions())
-        calculo << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(calculo, (QStringList{"Nuevo Cálculo", "Cerrar Cálculo", "-", "Salir"}));
-    EXPECT_EQ(ventana->menus().menus[2]->actions().size(), 8);
-    EXPECT_EQ(ventana->menus().menus[3]->actions().size(), 9);
-    EXPECT_EQ(ventana->menus()["mnuEditCopy"]->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-    EXPECT_EQ(ventana->menus()["mnuPrintTodo"]->text(), QStringLiteral("Todos los formularios"));
-    EXPECT_EQ(ventana->menus()["mnuHelpAbout"]->text(), QStringLiteral("Acerca de ..."));
-}
-
 TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
 {
-    const QStringList sinCalculo = Mas(kSiempre, {"mnuFileOpen", "mnuNuevo"});
-    EXPECT_EQ(Habilitados(ventana->menus()), sinCalculo);
+    EXPECT_EQ(Habilitados(ventana->menus()), kSinCalculo);
     EXPECT_FALSE(ventana->patillas()->isVisible());
 
     FrmNueva* nueva = ventana->MostrarNueva();
     EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
     nueva->close();
-    EXPECT_EQ(Habilitados(ventana->menus()), sinCalculo);
+    EXPECT_EQ(Habilitados(ventana->menus()), kSinCalculo);
 
     QPointer<FrmTipoVeh> tipo = ventana->MostrarTipoVeh();
     EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
     tipo->close();
-    EXPECT_EQ(Habilitados(ventana->menus()), sinCalculo);
+    EXPECT_EQ(Habilitados(ventana->menus()), kSinCalculo);
 
     Abrir();
     QStringList abierto = Habilitados(ventana->menus());
@@ -118,8 +93,6 @@ TEST_F(Principal, AceptarEnNuevaAbreElTipoDeVehiculo)
     ASSERT_NE(tipo, nullptr);
     EXPECT_TRUE(tipo->isVisible());
     EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
-    EXPECT_EQ(tipo->cmbVehiculos(19)->toolTip(), QStringLiteral("Portacontenedores"));
-    EXPECT_EQ(tipo->cmbVehiculos(7)->geometry(), Px(QRect(300, 1860, 1275, 1275)));
 }
 
 TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
@@ -135,8 +108,7 @@ TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
     EXPECT_TRUE(doc.calculo.RutaArchivo.isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->findChild<FrmTipoVeh*>() == nullptr; }))
         << "the chooser closes";
-    EXPECT_EQ(c->MarcoTitulo()->fondo(), QColor(180, 215, 168));
-    EXPECT_EQ(ventana->patillas()->Boton(Hoja::C)->Cara(), QColor(180, 215, 168));
+    EXPECT_EQ(ventana->patillas()->Boton(Hoja::C)->Cara(), c->MarcoTitulo()->fondo());
     EXPECT_TRUE(mensajes.lista.empty());
     ventana->menus()["mnuFijos1"]->trigger();
     ASSERT_NE(ventana->FormularioActual(), nullptr);
@@ -163,7 +135,7 @@ TEST_F(Principal, CerrarSinCambiosNoPreguntaYConCambiosSiCancelarLoConservaTodo)
     EXPECT_EQ(ventana->FormularioActual(), nullptr);
     EXPECT_EQ(ventana->Formulario(Hoja::C), nullptr) << "sheets are destroyed";
     EXPECT_FALSE(ventana->patillas()->isVisible());
-    EXPECT_EQ(Habilitados(ventana->menus()), Mas(kSiempre, {"mnuFileOpen", "mnuNuevo"}));
+    EXPECT_EQ(Habilitados(ventana->menus()), kSinCalculo);
 
     Abrir();
     Editar();
@@ -284,9 +256,6 @@ TEST_F(Principal, AbrirEnUnDirectorioVacioAvisa)
     QTemporaryDir dir;
     FrmArchivo abrir(doc, FrmArchivo::Modo::Abrir, dir.path(), ventana.get());
     EXPECT_EQ(abrir.Directorio(), QDir(dir.path()).absolutePath()) << "no Cálculos: the program's directory";
-    abrir.Aceptar();
-    ASSERT_EQ(mensajes.lista.size(), 1u);
-    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("No se ha seleccionado un fichero."));
     abrir.TextArchivo()->setText(QStringLiteral("no.trv"));
     abrir.Aceptar();
     EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::NoEncontrado));
@@ -338,8 +307,7 @@ TEST_F(Principal, RuedaYTeclasDePaginaDesplazanLaHoja)
     EXPECT_EQ(v->value(), 1200);
     Rueda(120, global);
     Rueda(120, global);
-    Rueda(120, global);
-    EXPECT_EQ(v->value(), 0) << "clamped";
+    EXPECT_EQ(v->value(), 0);
     Rueda(-120, ventana->frameGeometry().bottomRight() + QPoint(50, 50)); // pointer outside
     EXPECT_EQ(v->value(), 0);
 
@@ -409,18 +377,6 @@ TEST_F(Principal, AbrirUnMenuConfirmaElCampoEditado)
     EXPECT_TRUE(HayCambios(doc.calculo));
 }
 
-TEST_F(Principal, PatillasEnSuSitio)
-{
-    Patillas* p = ventana->patillas();
-    EXPECT_EQ(p->Boton(Hoja::C)->geometry(), Px(QRect(120, 300, 1395, 1215)));
-    EXPECT_EQ(p->Boton(Hoja::S)->geometry(), Px(QRect(9360, 540, 1215, 735)));
-    EXPECT_EQ(p->cmbGrabar()->geometry(), Px(QRect(10980, 900, 915, 375)));
-    EXPECT_EQ(p->FrameTodos()->geometry(), Px(QRect(1560, 60, 7695, 1515)));
-    EXPECT_EQ(p->Boton(Hoja::V)->Titulo(),
-              QStringLiteral("Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes"));
-    EXPECT_EQ(p->Boton(Hoja::F1)->Cara(), p->cmbCerrar()->Cara());
-}
-
 TEST(Mensajes, IconosSegunElTitulo)
 {
     struct Caso {
@@ -438,19 +394,14 @@ TEST(Mensajes, IconosSegunElTitulo)
         EXPECT_EQ(m.windowTitle(), *c.titulo ? QString::fromUtf8(c.titulo) : QStringLiteral("Título"));
         EXPECT_EQ(m.lblMensaje()->text(), QStringLiteral("uno\n\ndos"));
     }
-    FrmMensaje error(QStringLiteral("x"), QStringLiteral("Error"));
-    EXPECT_EQ(error.picAlarma()->x(), Px(2200));
 }
 
-TEST(Splash, VersionDelPrograma)
+// The splash shows the about box's version and long description.
+TEST(Splash, ComoLaCajaAcercaDe)
 {
     FrmSplash splash;
-    EXPECT_EQ(splash.lblVersion()->text(), QStringLiteral("Versión %1.%2.%3")
-                                               .arg(TARVIA_VERSION_MAJOR)
-                                               .arg(TARVIA_VERSION_MINOR)
-                                               .arg(TARVIA_VERSION_PATCH));
-    // The same long description as the about box.
     FrmAbout acerca(nullptr);
+    EXPECT_EQ(splash.lblVersion()->text(), acerca.lblVersion()->text());
     auto* descripcion = splash.findChild<QLabel*>(QStringLiteral("lblDescripcion"));
     ASSERT_NE(descripcion, nullptr);
     EXPECT_EQ(descripcion->text(), acerca.lblDescripcion()->text());
