@@ -223,12 +223,10 @@ TEST(DecodificarPaginaTest, RespetaElJuegoDeCaracteresOUsaWindows1252)
         EXPECT_TRUE(DecodificarPagina(c.bytes).contains(c.esperado)) << c.bytes.toStdString();
 }
 
-TEST(FrmAboutTest, MuestraLaVersionDeLaCompilacionYSusTextos)
+TEST(FrmAboutTest, MuestraLaVersionDeLaCompilacionYCabeCadaTexto)
 {
     Avisos avisos;
     FrmAbout caja(avisos.Receptor());
-    EXPECT_EQ(caja.windowTitle(), QStringLiteral("Acerca de TARVIA"));
-    EXPECT_EQ(caja.lblTitulo()->text(), QStringLiteral("TARVIA"));
     EXPECT_EQ(caja.lblVersion()->text(), QStringLiteral("Versión %1.%2.%3")
                                              .arg(TARVIA_VERSION_MAJOR)
                                              .arg(TARVIA_VERSION_MINOR)
@@ -237,7 +235,6 @@ TEST(FrmAboutTest, MuestraLaVersionDeLaCompilacionYSusTextos)
     EXPECT_FALSE(caja.lblDescripcion()->text().isEmpty());
     EXPECT_FALSE(caja.lblAdvertencia()->text().isEmpty());
     EXPECT_FALSE(caja.picIcono()->pixmap().isNull());
-    EXPECT_EQ(caja.cmbAceptar()->text(), QStringLiteral("Aceptar"));
     // Each text fits in its label.
     for (QLabel* l : {caja.lblTitulo(), caja.lblVersion()})
         EXPECT_LE(l->sizeHint().width(), l->width()) << l->objectName().toStdString();
