@@ -126,25 +126,6 @@ TEST_F(Archivo, Utf8ConSaltosLfLeeLoMismoQueWindows1252ConCrLf)
     EsperarIntacto(a, b);
 }
 
-// The reference data delivered beside the program: each loads, and saving it
-// and reading it back gives the same values.
-TEST_F(Archivo, ElBaremarioSeLeeYSeGrabaSinPerderNada)
-{
-    const QDir baremario(QStringLiteral(TARVIA_BIN_DIR "/Baremario"));
-    const QStringList brm = baremario.entryList({"*.brm"}, QDir::Files);
-    ASSERT_FALSE(brm.isEmpty()) << baremario.path().toStdString();
-    for (const QString& nombre : brm) {
-        SCOPED_TRACE(nombre.toStdString());
-        Calculo c = Nuevo();
-        ASSERT_EQ(LeerValores(baremario.filePath(nombre), c), FalloArchivo::Ninguno);
-        EXPECT_TRUE(c.Personal.C(1).esTexto());
-        ASSERT_EQ(EscribirValores(Ruta("copia.brm"), c, c.Personal.Fecha), FalloArchivo::Ninguno);
-        Calculo d = Nuevo();
-        ASSERT_EQ(LeerValores(Ruta("copia.brm"), d), FalloArchivo::Ninguno);
-        EsperarIntacto(c, d);
-    }
-}
-
 // Files that are odd but readable; each row changes one line of the fixture.
 TEST_F(Archivo, RarezasQueSeAceptan)
 {

@@ -126,25 +126,23 @@ TEST_F(Edicion, TextoPegadoSeInterpretaAlSalir)
 #include "engine/marcos.h"
 #include "engine/opciones.h"
 
-#include <QDir>
 #include <set>
 
-// Every personal input of every reference vehicle, in both positions of every
-// option group, goes through the one editing path: typing back what the box
-// shows for editing is accepted silently and changes nothing.
+// Every personal input, in both positions of every option group, goes through
+// the one editing path: typing back what the box shows for editing is accepted
+// silently and changes nothing. Two reference vehicles between them reach every
+// input (the data test keeps all of them within their limits).
 TEST(EdicionDeTodosLosCampos, ReescribirElValorNoCambiaNada)
 {
-    const QDir dir(QStringLiteral(TARVIA_BIN_DIR "/Baremario"));
-    const QStringList archivos = dir.entryList({QStringLiteral("*.brm")}, QDir::Files);
-    ASSERT_EQ(archivos.size(), 20);
     std::set<std::pair<Hoja, int>> alcanzados;
-    for (const QString& archivo : archivos) {
+    for (const char* archivo : {"Frigorifico Internacional", "3 Ejes Animales"}) {
         for (bool invertirOpciones : {false, true}) {
-            SCOPED_TRACE(archivo.toStdString() + (invertirOpciones ? " (opciones invertidas)" : ""));
+            SCOPED_TRACE(std::string(archivo) + (invertirOpciones ? " (opciones invertidas)" : ""));
             Documento doc;
             InicializarCalculo(doc.calculo);
             doc.calculo.Local = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
-            ASSERT_EQ(LeerArchivo(doc, dir.filePath(archivo)), FalloArchivo::Ninguno);
+            ASSERT_EQ(LeerArchivo(doc, QStringLiteral(TARVIA_BIN_DIR "/Baremario/%1.brm").arg(QString::fromUtf8(archivo))),
+                      FalloArchivo::Ninguno);
             if (invertirOpciones)
                 for (auto [h, i] : {std::pair{Hoja::F1, 1}, {Hoja::F2, 1}, {Hoja::F2, 13}, {Hoja::F3, 2},
                                     {Hoja::F3, 9}, {Hoja::F3, 19}, {Hoja::I, 1}})

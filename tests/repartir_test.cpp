@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -190,21 +189,18 @@ TEST(PantallaTest, EstadoAlCrear)
     EXPECT_EQ(p.comentario(Columna::O), "Comentario");
 }
 
-TEST(AbrirTest, CadaBaremarioCargaConSusDerivadosAlDia)
+// Loaded reference vehicles between them take every branch the example does not:
+// all fuel bought in Spain, diets as a total, refrigeration, a third axle.
+TEST(AbrirTest, LosBaremariosCarganConSusDerivadosAlDia)
 {
-    const QDir dir(QStringLiteral(TARVIA_BIN_DIR "/Baremario"));
-    const QStringList archivos = dir.entryList({QStringLiteral("*.brm")}, QDir::Files);
-    if (archivos.isEmpty())
-        GTEST_SKIP() << "no reference data beside the program";
-    for (const QString& nombre : archivos) {
-        SCOPED_TRACE(nombre.toStdString());
+    for (const char* tipo : {"Frigorifico Internacional", "Furgoneta", "Tren Carretera"}) {
+        SCOPED_TRACE(tipo);
         Documento doc;
         InicializarCalculo(doc.calculo);
-        ASSERT_EQ(LeerArchivo(doc, dir.filePath(nombre)), FalloArchivo::Ninguno);
+        ASSERT_EQ(LeerArchivo(doc, QStringLiteral(TARVIA_BIN_DIR "/Baremario/%1.brm").arg(QString::fromUtf8(tipo))),
+                  FalloArchivo::Ninguno);
         ComprobarDerivados(doc, Columna::S);
         ComprobarDerivados(doc, Columna::O);
-        EXPECT_TRUE(doc.pantalla.titulo(Hoja::C).startsWith(
-            QStringLiteral("Características Técnicas y de Explotación     (")));
     }
 }
 
