@@ -29,7 +29,10 @@ int main(int argc, char* argv[])
 
     tarvia::Documento doc;
     doc.calculo.RutaArchivo.clear();
-    doc.calculo.Local = tarvia::Localizacion::Desde(QLocale::system());
+    // A machine with no locale configured gets the program's own, Spain's.
+    const QLocale sistema = QLocale::system();
+    doc.calculo.Local = tarvia::Localizacion::Desde(
+        sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema);
     doc.calculo.MostrarCeros = false;
 
     {
