@@ -1,7 +1,7 @@
 # Compiles one help project in a scratch folder of the build and checks the
 # result: chmcmd reports a missing page only through its exit code and leaves
 # an empty file behind, so both are checked here.
-# In: CHMCMD ICONV DIBUJOS ORIGEN ESTILO OBRA PROYECTO DESTINO
+# In: CHMCMD ICONV DIBUJOS CAPTURAS REFERENCIA ORIGEN ESTILO OBRA PROYECTO DESTINO
 
 file(REMOVE_RECURSE ${OBRA})
 file(MAKE_DIRECTORY ${OBRA})
@@ -25,6 +25,15 @@ execute_process(COMMAND ${DIBUJOS} ${PROYECTO} ${OBRA}
   RESULT_VARIABLE _rc ERROR_VARIABLE _err)
 if(NOT _rc EQUAL 0)
   message(FATAL_ERROR "No se pudieron dibujar las imágenes de ${PROYECTO}: ${_err}")
+endif()
+
+# The program help shows each sheet as the program draws it.
+if(PROYECTO STREQUAL "Tarvia")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${CAPTURAS} ${REFERENCIA} ${OBRA}
+    RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+  if(NOT _rc EQUAL 0)
+    message(FATAL_ERROR "No se pudieron dibujar las hojas para la ayuda: ${_err}")
+  endif()
 endif()
 
 set(_chm ${OBRA}/${PROYECTO}.chm)

@@ -1,0 +1,73 @@
+// Draws the pictures of the sheets for the help pages at build time, from the
+// program's own windows showing the first reference vehicle, so the help
+// always shows the sheets as they are.
+// Use: tarvia-capturas-hojas REFERENCIA.brm CARPETA
+#include "engine/abrir.h"
+#include "shell/fabrica_hojas.h"
+#include "shell/impresion.h"
+#include "sheets/ventana_hoja.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <array>
+#include <clocale>
+#include <cstdio>
+#include <memory>
+
+using namespace tarvia;
+
+namespace {
+
+// The picture each help page names.
+constexpr std::array<const char*, 8> kNombres = {
+    "hoja_caracteristicas.png", "hoja_traccion.png", "hoja_semirremolque.png", "hoja_personal.png",
+    "hoja_variables.png",       "hoja_indirectos.png", "hoja_resultados.png", "hoja_servicio.png"};
+
+class DestinoPng final : public DestinoImpresion {
+public:
+    explicit DestinoPng(const QDir& carpeta) : carpeta_(carpeta) {}
+    void Imprimir(Hoja h, const ImagenHoja& imagen) override
+    {
+        // Palette images keep the help file small; the sheets use few colours.
+        const QImage img = imagen.Rasterizar().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        const QString ruta = carpeta_.filePath(QString::fromLatin1(kNombres[static_cast<size_t>(Indice(h))]));
+        if (!img.save(ruta))
+            fallos_ = true;
+    }
+    bool fallos_ = false;
+
+private:
+    QDir carpeta_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc != 3) {
+        std::fputs("uso: tarvia-capturas-hojas REFERENCIA.brm CARPETA\n", stderr);
+        return 64;
+    }
+    Documento doc;
+    doc.calculo.Local = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
+    InicializarCalculo(doc.calculo);
+    if (const FalloArchivo f = LeerArchivo(doc, QString::fromLocal8Bit(argv[1])); f != FalloArchivo::Ninguno) {
+        std::fprintf(stderr, "%s\n", qPrintable(MensajeArchivo(f)));
+        return 2;
+    }
+    DestinoPng destino{QDir(QString::fromLocal8Bit(argv[2]))};
+    std::array<std::unique_ptr<VentanaHoja>, 8> hojas;
+    const auto cargar = [&](Hoja h) {
+        auto& hoja = hojas[static_cast<size_t>(Indice(h))];
+        if (!hoja)
+            hoja.reset(CrearHoja(h, doc, nullptr));
+        return hoja.get();
+    };
+    Impresion(doc, cargar, nullptr, destino).Todo();
+    return destino.fallos_ ? 1 : 0;
+}
