@@ -65,14 +65,6 @@ int TablasDiseno::Marco(int padre, QRect rect, const char* titulo, QRgb fondoS, 
     return id;
 }
 
-void TablasDiseno::Completar(DisenoHoja& d) const
-{
-    d.marcos = marcos;
-    d.etiquetas = etiquetas;
-    d.opciones = opciones;
-    d.cajas = cajas;
-}
-
 int AnadirBloqueCompra(TablasDiseno& t, const BloqueCompra& b, int padre, int y)
 {
     const Hoja h = b.hoja;

@@ -20,7 +20,6 @@ struct TablasDiseno {
     // Adds a frame and returns its id.
     int Marco(int padre, QRect rect, const char* titulo, QRgb fondoS, QRgb fondoO,
               std::optional<tarvia::Marco> conmutado = std::nullopt);
-    void Completar(DisenoHoja& d) const;
 };
 
 // Frame backgrounds of the purchase sheets.

@@ -76,16 +76,25 @@ struct DisenoHoja {
     std::span<const CajaDiseno> cajas;
 };
 
-// The usual geometry: the title frame over the whole sheet, the personal
-// column on the left and the reference column beside it, both as high.
-inline void SituarDosColumnas(DisenoHoja& d, Hoja hoja, int alto, int altoColumnas)
+// The usual sheet: the title frame over the whole sheet, the personal column
+// on the left and the reference column beside it, both as high, and the
+// sheet's tables.
+inline DisenoHoja DisenoDosColumnas(Hoja hoja, int alto, int altoColumnas, std::span<const MarcoDiseno> marcos,
+                                    std::span<const EtiquetaDiseno> etiquetas, std::span<const CajaDiseno> cajas,
+                                    std::span<const OpcionDiseno> opciones = {})
 {
     constexpr int kAncho = 11235;
+    DisenoHoja d;
     d.hoja = hoja;
     d.tamano = QSize(kAncho, alto);
     d.titulo = QRect(0, 0, kAncho, alto);
     d.columnaS = QRect(120, 360, 5430, altoColumnas);
     d.columnaO = QRect(5685, 360, 5430, altoColumnas);
+    d.marcos = marcos;
+    d.etiquetas = etiquetas;
+    d.cajas = cajas;
+    d.opciones = opciones;
+    return d;
 }
 
 } // namespace tarvia

@@ -107,14 +107,7 @@ const std::array<CajaDiseno, 21> kCajas = {{
 
 const DisenoHoja& DisenoCaracteristicas()
 {
-    static const DisenoHoja diseno = [] {
-        DisenoHoja d;
-        SituarDosColumnas(d, Hoja::C, 11505, 11040);
-        d.marcos = kMarcos;
-        d.etiquetas = kEtiquetas;
-        d.cajas = kCajas;
-        return d;
-    }();
+    static const DisenoHoja diseno = DisenoDosColumnas(Hoja::C, 11505, 11040, kMarcos, kEtiquetas, kCajas);
     return diseno;
 }
 

@@ -50,12 +50,8 @@ TablasDiseno Tablas()
 const DisenoHoja& DisenoCostesFijos1()
 {
     static const TablasDiseno tablas = Tablas();
-    static const DisenoHoja diseno = [] {
-        DisenoHoja d;
-        SituarDosColumnas(d, Hoja::F1, 15330, 14610);
-        tablas.Completar(d);
-        return d;
-    }();
+    static const DisenoHoja diseno =
+        DisenoDosColumnas(Hoja::F1, 15330, 14610, tablas.marcos, tablas.etiquetas, tablas.cajas, tablas.opciones);
     return diseno;
 }
 

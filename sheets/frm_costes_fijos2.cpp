@@ -54,12 +54,8 @@ TablasDiseno Tablas()
 const DisenoHoja& DisenoCostesFijos2()
 {
     static const TablasDiseno tablas = Tablas();
-    static const DisenoHoja diseno = [] {
-        DisenoHoja d;
-        SituarDosColumnas(d, Hoja::F2, 16170, 15450);
-        tablas.Completar(d);
-        return d;
-    }();
+    static const DisenoHoja diseno =
+        DisenoDosColumnas(Hoja::F2, 16170, 15450, tablas.marcos, tablas.etiquetas, tablas.cajas, tablas.opciones);
     return diseno;
 }
 

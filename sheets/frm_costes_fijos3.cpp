@@ -115,15 +115,8 @@ Tablas Construir()
 const DisenoHoja& DisenoCostesFijos3()
 {
     static const Tablas tablas = Construir();
-    static const DisenoHoja diseno = [] {
-        DisenoHoja d;
-        SituarDosColumnas(d, Hoja::F3, 16320, 15840);
-        d.marcos = tablas.marcos;
-        d.etiquetas = tablas.etiquetas;
-        d.opciones = tablas.opciones;
-        d.cajas = tablas.cajas;
-        return d;
-    }();
+    static const DisenoHoja diseno =
+        DisenoDosColumnas(Hoja::F3, 16320, 15840, tablas.marcos, tablas.etiquetas, tablas.cajas, tablas.opciones);
     return diseno;
 }
 

@@ -76,15 +76,8 @@ QString Lineas(const QString& texto)
 const DisenoHoja& DisenoCostesIndirectos()
 {
     static const Tablas tablas = Construir();
-    static const DisenoHoja diseno = [] {
-        DisenoHoja d;
-        SituarDosColumnas(d, Hoja::I, 4500, 4020);
-        d.marcos = tablas.marcos;
-        d.etiquetas = tablas.etiquetas;
-        d.opciones = tablas.opciones;
-        d.cajas = tablas.cajas;
-        return d;
-    }();
+    static const DisenoHoja diseno =
+        DisenoDosColumnas(Hoja::I, 4500, 4020, tablas.marcos, tablas.etiquetas, tablas.cajas, tablas.opciones);
     return diseno;
 }
 

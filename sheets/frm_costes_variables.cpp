@@ -180,14 +180,7 @@ const std::array<CajaDiseno, 42> kCajas = {{
 
 const DisenoHoja& DisenoCostesVariables()
 {
-    static const DisenoHoja diseno = [] {
-        DisenoHoja d;
-        SituarDosColumnas(d, Hoja::V, 16840, 16120);
-        d.marcos = kMarcos;
-        d.etiquetas = kEtiquetas;
-        d.cajas = kCajas;
-        return d;
-    }();
+    static const DisenoHoja diseno = DisenoDosColumnas(Hoja::V, 16840, 16120, kMarcos, kEtiquetas, kCajas);
     return diseno;
 }
 
