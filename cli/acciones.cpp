@@ -1,6 +1,7 @@
 #include "cli/acciones.h"
 
 #include "core/catalogo.h"
+#include "core/formato.h"
 #include "engine/abrir.h"
 #include "engine/edicion.h"
 #include "engine/marcos.h"
@@ -15,22 +16,42 @@ namespace tarvia::calc {
 
 namespace {
 
-QString NombreCampo(Hoja h, int i)
-{
-    return QStringLiteral("%1.%2").arg(QString::fromUtf8(Codigo(h))).arg(i);
-}
-
 // As the user would: focus the field, paste the text over it (no key filter,
 // cut to the box's length), leave the field.
 Resultado Fijar(Documento& doc, const Accion& a)
 {
-    if (!SePuedeEditar(doc, a.hoja, a.campo))
-        return {kNoPermitido, QStringLiteral("El campo %1 no se puede modificar.").arg(NombreCampo(a.hoja, a.campo))};
+    if (!SePuedeEditar(doc, a.hoja, a.campo)) {
+        Resultado r;
+        r.codigo = kNoPermitido;
+        r.mensaje = QStringLiteral("El campo %1 no se puede modificar.").arg(NombreCampo(a.hoja, a.campo));
+        return r;
+    }
     MostrarParaEditar(doc, a.hoja, a.campo);
-    const int largo = CampoDe(a.hoja, a.campo).maxLength;
-    const QString pegado = largo > 0 ? a.texto.left(largo) : a.texto;
-    ConfirmarCampo(doc, a.hoja, a.campo, pegado, -1);
-    return {};
+    const Campo& campo = CampoDe(a.hoja, a.campo);
+    const QString pegado = campo.maxLength > 0 ? a.texto.left(campo.maxLength) : a.texto;
+    const std::size_t antes = doc.mensajes.size();
+    Resultado r;
+    r.rechazada = !ConfirmarCampo(doc, a.hoja, a.campo, pegado, -1);
+    for (std::size_t k = antes; k < doc.mensajes.size(); ++k) {
+        doc.mensajes[k].campo = NombreCampo(a.hoja, a.campo);
+        doc.mensajes[k].textoIntroducido = a.texto;
+    }
+    const Localizacion& loc = doc.calculo.Local;
+    if (r.rechazada || !campo.esNumerico())
+        return r;
+    QString motivo;
+    if (pegado != a.texto)
+        motivo = QStringLiteral("se ha cortado a %1 caracteres, el largo de la casilla").arg(campo.maxLength);
+    else if (!EsNumeroLiteral(a.texto, loc.decimal, loc.grupo))
+        motivo = QStringLiteral("sólo cuentan las cifras y el primer separador decimal («%1»)").arg(loc.decimal);
+    if (!motivo.isEmpty()) {
+        const Valor& v = doc.calculo.Personal[a.hoja](a.campo);
+        r.aviso = Aviso{Columna::S, a.hoja, a.campo, v,
+                        QStringLiteral("«%1» en %2 se ha leído como %3: %4.")
+                            .arg(a.texto, NombreCampo(a.hoja, a.campo),
+                                 Mostrar(v, campo.decimales, true, loc), motivo)};
+    }
+    return r;
 }
 
 void Ver(Documento& doc, Hoja h)
@@ -62,19 +83,20 @@ Resultado Ejecutar(Documento& doc, const Accion& a, QDate hoy)
     case Accion::Tipo::Ver:
         Ver(doc, a.hoja);
         return {};
-    case Accion::Tipo::Guardar: {
-        const FalloArchivo fallo = EscribirArchivo(doc, a.texto, hoy);
-        if (fallo != FalloArchivo::Ninguno)
+    case Accion::Tipo::Guardar:
+    case Accion::Tipo::Pdf: {
+        // A failure is a message, and the run goes on; the exit code tells.
+        const bool pdf = a.tipo == Accion::Tipo::Pdf;
+        const FalloArchivo fallo = pdf ? ImprimirPdf(doc, a.texto) : EscribirArchivo(doc, a.texto, hoy);
+        Resultado r;
+        if (fallo != FalloArchivo::Ninguno) {
             doc.MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
-        else
+            r.sinSalida = true;
+        } else if (!pdf) {
             doc.calculo.RutaArchivo = a.texto;
-        return {};
+        }
+        return r;
     }
-    case Accion::Tipo::Pdf:
-        // Like a save: a failure is a message, and the run goes on.
-        if (const FalloArchivo fallo = ImprimirPdf(doc, a.texto); fallo != FalloArchivo::Ninguno)
-            doc.MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
-        return {};
     }
     return {};
 }

@@ -1,7 +1,10 @@
 #pragma once
 // Running the actions of the command line on the open document.
 #include "cli/argumentos.h"
+#include "cli/avisos.h"
 #include "engine/documento.h"
+
+#include <optional>
 
 namespace tarvia::calc {
 
@@ -10,11 +13,16 @@ enum Salida : int {
     kNoCargado = 2,   // the file could not be loaded
     kUsoIncorrecto = 64,
     kNoPermitido = 65, // something the user could not have done on the sheets
+                       // (or, with --estricto, an entry refused or misread)
+    kSinSalida = 73,   // --guardar or --pdf could not write its file
 };
 
 struct Resultado {
     int codigo = kBien;
-    QString mensaje; // one line for stderr when codigo is not kBien
+    QString mensaje;       // one line for stderr when codigo is not kBien
+    bool rechazada = false; // --set: the sheet refused the entry
+    bool sinSalida = false; // --guardar, --pdf: nothing was written
+    std::optional<Aviso> aviso; // --set: the text was read as another number
 };
 
 // Whether the user could type into personal field i of sheet h right now:

@@ -5,7 +5,7 @@
 namespace tarvia::calc {
 
 const char* const kUso =
-    "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--formato json|texto] "
+    "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto] "
     "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ...";
 
 namespace {
@@ -61,6 +61,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             a.ayuda = true;
         } else if (arg == u"--pantalla") {
             a.pantalla = true;
+        } else if (arg == u"--estricto") {
+            a.estricto = true;
         } else if (arg == u"--locale") {
             a.locale = LeerLocale(valor);
             if (!a.locale)

@@ -26,6 +26,7 @@ struct Argumentos {
     std::optional<QLocale> locale; // none: the environment's
     std::optional<QDate> hoy;      // none: the real date
     bool pantalla = false;
+    bool estricto = false; // exit 65 when an entry was refused or misread
     std::optional<Formato> formato; // none: by whether stdout is a terminal
     bool ayuda = false;
     QString archivo;

@@ -5,6 +5,7 @@
 #include "cli/salida.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
+#include "engine/servicio.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,6 +33,31 @@ int ErrorDeUso(const QString& motivo)
     return kUsoIncorrecto;
 }
 
+// Qt's own notices (a missing runtime directory, fonts) are not the
+// calculator's output: only what would stop it reaches standard error.
+void SoloErroresGraves(QtMsgType tipo, const QMessageLogContext&, const QString& texto)
+{
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        Linea(stderr, texto);
+}
+
+// The arguments as typed: a file name keeps its bytes even when they are not
+// UTF-8 (QCoreApplication::arguments() would replace them).
+QStringList ArgumentosTecleados(int argc, char* argv[])
+{
+    QStringList lista;
+    for (int k = 1; k < argc; ++k)
+        lista.push_back(RutaDesdeNativa(QByteArray(argv[k])));
+    return lista;
+}
+
+// Without a configured locale (C, POSIX) the figures are Spain's, as in the program.
+QLocale LocaleDelEntorno()
+{
+    const QLocale sistema = QLocale::system();
+    return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
+}
+
 // --pdf draws the sheets as windows: a widget application on the offscreen
 // platform, which needs no display. Otherwise Qt Core is enough.
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char* argv[])
@@ -50,11 +76,11 @@ std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(SoloErroresGraves);
+    const QStringList lista = ArgumentosTecleados(argc, argv);
     const auto app = CrearAplicacion(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // after Qt, which sets the environment's
 
-    QStringList lista = QCoreApplication::arguments();
-    lista.removeFirst();
     const auto leidos = LeerArgumentos(lista);
     if (const auto* error = std::get_if<QString>(&leidos))
         return ErrorDeUso(*error);
@@ -66,7 +92,7 @@ int main(int argc, char* argv[])
 
     Documento doc;
     InicializarCalculo(doc.calculo);
-    doc.calculo.Local = Localizacion::Desde(args.locale.value_or(QLocale::system()));
+    doc.calculo.Local = Localizacion::Desde(args.locale.value_or(LocaleDelEntorno()));
 
     const FalloArchivo fallo = LeerArchivo(doc, args.archivo);
     if (fallo != FalloArchivo::Ninguno) {
@@ -77,22 +103,38 @@ int main(int argc, char* argv[])
     if (QFileInfo(args.archivo).suffix().compare(u"trv", Qt::CaseInsensitive) == 0)
         doc.calculo.RutaArchivo = QFileInfo(args.archivo).absoluteFilePath();
 
+    std::vector<Aviso> avisos = AvisosDeCarga(doc);
     const QDate hoy = args.hoy.value_or(QDate::currentDate());
+    bool sinSalida = false, dudosa = false;
     for (const Accion& accion : args.acciones) {
         const Resultado r = Ejecutar(doc, accion, hoy);
         if (r.codigo != kBien) {
             Linea(stderr, QStringLiteral("tarvia-calc: ") + r.mensaje);
             return r.codigo;
         }
+        sinSalida = sinSalida || r.sinSalida;
+        dudosa = dudosa || r.rechazada || r.aviso;
+        if (r.aviso)
+            avisos.push_back(*r.aviso);
     }
 
     const Formato formato = args.formato.value_or(isatty(STDOUT_FILENO) ? Formato::Texto : Formato::Json);
     if (formato == Formato::Json) {
-        const std::string json = DocumentoJson(doc, args.pantalla);
+        const std::string json = DocumentoJson(doc, avisos, args.pantalla);
         std::fwrite(json.data(), 1, json.size(), stdout);
     } else {
-        Actualizar(doc); // the summary is what the results sheet shows when opened
+        // What the results sheet and the service sheet show when opened.
+        Actualizar(doc);
+        Revisar(doc);
         Linea(stdout, ResumenTexto(doc));
+        for (const Mensaje& m : doc.mensajes)
+            Linea(stderr, LineaMensaje(m));
+        for (const Aviso& a : avisos)
+            Linea(stderr, LineaAviso(a));
     }
-    return std::fflush(stdout) == 0 ? kBien : 1;
+    if (std::fflush(stdout) != 0)
+        return 1;
+    if (sinSalida)
+        return kSinSalida;
+    return args.estricto && dudosa ? kNoPermitido : kBien;
 }

@@ -62,7 +62,7 @@ void Cajas(Json& j, const Pantalla& p, tarvia::Columna c)
 
 } // namespace
 
-std::string DocumentoJson(const Documento& doc, bool pantalla)
+std::string DocumentoJson(const Documento& doc, const std::vector<Aviso>& avisos, bool pantalla)
 {
     Json j;
     j.abrirObjeto();
@@ -76,6 +76,25 @@ std::string DocumentoJson(const Documento& doc, bool pantalla)
         j.abrirObjeto();
         j.clave("titulo").texto(m.titulo);
         j.clave("texto").texto(m.texto);
+        if (!m.campo.isEmpty()) {
+            j.clave("campo").texto(m.campo);
+            j.clave("texto_introducido").texto(m.textoIntroducido);
+        }
+        j.cerrarObjeto();
+    }
+    j.cerrarLista();
+    j.clave("avisos").abrirLista();
+    for (const Aviso& a : avisos) {
+        j.abrirObjeto();
+        j.clave("columna").texto(a.columna == tarvia::Columna::S ? QStringLiteral("personal") : QStringLiteral("referencia"));
+        j.clave("campo").texto(NombreCampo(a.hoja, a.campo));
+        j.clave("valor");
+        Valor(j, a.valor);
+        j.clave("minimo");
+        Valor(j, doc.calculo.Minimos[a.hoja](a.campo));
+        j.clave("maximo");
+        Valor(j, doc.calculo.Maximos[a.hoja](a.campo));
+        j.clave("mensaje").texto(a.mensaje);
         j.cerrarObjeto();
     }
     j.cerrarLista();

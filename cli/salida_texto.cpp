@@ -93,12 +93,76 @@ private:
     Columna c_;
 };
 
+constexpr int kServicios = 5;
+constexpr int kAnchoServicio = 14;
+constexpr int kAnchoServicios = 60; // the longest row caption and its bullet
+
+// Service k's fields: its three entries and three prices, from 6k − 4.
+int CampoServicio(int k, int fila) { return 6 * k - 4 + fila; }
+
+bool TieneDatos(const Documento& doc, int k)
+{
+    for (int fila = 0; fila < 3; ++fila)
+        if (doc.calculo.Personal.S(CampoServicio(k, fila)).numeroOCero() != 0)
+            return true;
+    return false;
+}
+
+// The service sheet, the columns with data only.
+QString Servicios(const Documento& doc)
+{
+    std::vector<int> servicios;
+    for (int k = 1; k <= kServicios; ++k)
+        if (TieneDatos(doc, k))
+            servicios.push_back(k);
+    if (servicios.empty())
+        return {};
+    const Localizacion& loc = doc.calculo.Local;
+    const auto cifra = [&](int i) {
+        return FormatearNumero(doc.calculo.Personal.S(i).numeroOCero(), Decimales(Hoja::S, i), loc);
+    };
+    QString t = u'\n' + doc.pantalla.titulo(Hoja::S) + QStringLiteral("\n\n");
+    t += (QStringLiteral("  ") + QString::fromUtf8(CampoDe(Hoja::S, 1).etiqueta)).leftJustified(kAnchoRotulo) +
+         cifra(1).rightJustified(16) + u' ' + QString::fromUtf8(CampoDe(Hoja::S, 1).unidad) + u'\n';
+    QString cabecera = QString().leftJustified(kAnchoServicios);
+    for (int k : servicios)
+        cabecera += QStringLiteral("Servicio %1").arg(k).rightJustified(kAnchoServicio);
+    t += u'\n' + cabecera + u'\n';
+    for (int fila = 0; fila < 6; ++fila) {
+        const Campo& campo = CampoDe(Hoja::S, CampoServicio(1, fila));
+        const QString rotulo = QString::fromUtf8(campo.etiqueta);
+        QString linea = (fila < 3 ? QStringLiteral("  - ") + rotulo
+                                  : QStringLiteral("  Coste por ") + rotulo.toLower() + QStringLiteral(" (€)"))
+                            .leftJustified(kAnchoServicios);
+        for (int k : servicios)
+            linea += cifra(CampoServicio(k, fila)).rightJustified(kAnchoServicio);
+        t += linea + u'\n';
+    }
+    return t;
+}
+
 } // namespace
 
 QString ResumenTexto(const Documento& doc)
 {
     return doc.pantalla.titulo(Hoja::R) + QStringLiteral("\n\n") + Resumen(doc, Columna::S)() +
-           u'\n' + Resumen(doc, Columna::O)();
+           u'\n' + Resumen(doc, Columna::O)() + Servicios(doc);
+}
+
+QString LineaMensaje(const Mensaje& m)
+{
+    QString texto = m.texto;
+    texto.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(" "));
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    const QString origen =
+        m.campo.isEmpty() ? QString() : QStringLiteral(" (%1 = «%2»)").arg(m.campo, m.textoIntroducido);
+    return QStringLiteral("%1%2: %3").arg(m.titulo, origen, texto.trimmed());
+}
+
+QString LineaAviso(const Aviso& a)
+{
+    return QStringLiteral("Aviso (%1): %2")
+        .arg(a.columna == Columna::S ? QStringLiteral("personal") : QStringLiteral("referencia"), a.mensaje);
 }
 
 } // namespace tarvia::calc

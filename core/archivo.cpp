@@ -2,12 +2,9 @@
 
 #include "core/archivo_bytes.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QDir>
 
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,71 +75,10 @@ void CopiarEntradas(const Calculo& c, const ValoresColumna& de, ValoresColumna& 
     a.Fecha = de.Fecha;
 }
 
-// --- Operating-system failures --------------------------------------------
-
-bool ExisteDirectorioDe(const QString& ruta)
-{
-    return QFileInfo(QFileInfo(ruta).absolutePath()).isDir();
-}
-
-FalloArchivo FalloDeErrno(int error, const QString& ruta)
-{
-    switch (error) {
-    case ENOENT:
-        return ExisteDirectorioDe(ruta) ? FalloArchivo::NoEncontrado
-                                        : FalloArchivo::DirectorioNoExiste;
-    case ENOTDIR:
-        return FalloArchivo::DirectorioNoExiste;
-    case ENAMETOOLONG:
-    case EILSEQ:
-        return FalloArchivo::NombreNoValido;
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-    case EROFS:
-    case ETXTBSY:
-        return FalloArchivo::AccesoDenegado;
-    default:
-        return FalloArchivo::MalEstado;
-    }
-}
-
-// A name the system could never open: empty, with a NUL, or too long.
-bool NombreNoValido(const QString& ruta)
-{
-    if (ruta.isEmpty() || ruta.contains(QChar(u'\0')))
-        return true;
-    const QByteArray nativa = QFile::encodeName(ruta);
-    if (nativa.size() >= PATH_MAX)
-        return true;
-    for (const QByteArray& parte : nativa.split('/'))
-        if (parte.size() > NAME_MAX)
-            return true;
-    return false;
-}
-
-// Why a file could not be written at `ruta`, as far as can be told before
-// (or after) trying; Ninguno when nothing stands in the way.
-FalloArchivo FalloDelDestino(const QString& ruta)
-{
-    const QFileInfo info(ruta);
-    if (info.isDir() || (info.exists() && !info.isWritable()))
-        return FalloArchivo::AccesoDenegado;
-    const QByteArray directorio = QFile::encodeName(info.absolutePath());
-    struct stat st {};
-    if (::stat(directorio.constData(), &st) != 0)
-        return FalloDeErrno(errno == ENOENT ? ENOTDIR : errno, ruta);
-    if (!S_ISDIR(st.st_mode))
-        return FalloArchivo::DirectorioNoExiste;
-    if (::access(directorio.constData(), W_OK | X_OK) != 0)
-        return FalloDeErrno(errno, ruta);
-    return FalloArchivo::Ninguno;
-}
-
 // At most kBytesMaximos + 1 bytes: enough to tell a good file from one too big.
 FalloArchivo LeerBytes(const QString& ruta, std::string& bytes)
 {
-    const QByteArray nativa = QFile::encodeName(ruta);
+    const QByteArray nativa = RutaNativa(ruta);
     // Non-blocking so that a pipe without a writer cannot hang the program.
     const int fd = ::open(nativa.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
@@ -211,33 +147,24 @@ FalloArchivo LeerValores(const QString& ruta, Calculo& calculo)
 
 FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy)
 {
-    QSaveFile archivo(ruta);
+    ArchivoSeguro archivo(ruta);
     return EscribirValoresEn(archivo, calculo, hoy);
 }
 
-FalloArchivo EscribirValoresEn(QSaveFile& archivo, Calculo& calculo, QDate hoy)
+FalloArchivo EscribirValoresEn(ArchivoSeguro& archivo, Calculo& calculo, QDate hoy)
 {
-    const QString ruta = archivo.fileName();
-    if (NombreNoValido(ruta))
-        return FalloArchivo::NombreNoValido;
     if (TotalCamposEntrada(calculo) != archivo::kCamposPorColumna)
         return FalloArchivo::MalEstado;
-    if (const FalloArchivo f = FalloDelDestino(ruta); f != FalloArchivo::Ninguno)
+    if (const FalloArchivo f = archivo.Abrir(); f != FalloArchivo::Ninguno)
         return f;
-
     const std::string bytes = archivo::EscribirArchivo(ValoresDelArchivo(calculo, hoy));
-    if (!archivo.open(QIODevice::WriteOnly)) {
-        const FalloArchivo f = FalloDelDestino(ruta);
-        return f != FalloArchivo::Ninguno ? f : FalloArchivo::MalEstado;
-    }
     const auto n = static_cast<qint64>(bytes.size());
     if (archivo.write(bytes.data(), n) != n) {
-        archivo.cancelWriting();
-        archivo.commit(); // discards the temporary file; the old one stays
+        archivo.Descartar(); // the old file stays
         return FalloArchivo::MalEstado;
     }
-    if (!archivo.commit())
-        return FalloArchivo::MalEstado;
+    if (const FalloArchivo f = archivo.Confirmar(); f != FalloArchivo::Ninguno)
+        return f;
 
     calculo.Personal.Fecha = hoy;
     CopiarEntradas(calculo, calculo.Personal, calculo.Grabado);
@@ -266,9 +193,9 @@ QString MensajeBaremario(FalloArchivo fallo)
     switch (fallo) {
     case FalloArchivo::Ninguno: return {};
     case FalloArchivo::NoEncontrado:
-        return QStringLiteral("Archivo no encontrado en el subdirectorio ...\\Baremario.") + cola;
+        return QStringLiteral("Archivo no encontrado en el subdirectorio ...%1Baremario.").arg(QDir::separator()) + cola;
     case FalloArchivo::DirectorioNoExiste:
-        return QStringLiteral("No existe el subdirectorio ...\\Baremario.") + cola;
+        return QStringLiteral("No existe el subdirectorio ...%1Baremario.").arg(QDir::separator()) + cola;
     default: break;
     }
     return QStringLiteral("Archivo en mal estado.");

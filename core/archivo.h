@@ -1,22 +1,13 @@
 #pragma once
 // Calculation and reference data files: 256 values, one per line.
+#include "core/archivo_seguro.h"
 #include "core/calculo.h"
+#include "core/rutas.h"
 
 #include <QDate>
 #include <QString>
 
-class QSaveFile;
-
 namespace tarvia {
-
-enum class FalloArchivo : std::uint8_t {
-    Ninguno,
-    NoEncontrado,
-    DirectorioNoExiste,
-    NombreNoValido,
-    AccesoDenegado,
-    MalEstado, // any other failure
-};
 
 // Reads the input fields and dates of both columns into `calculo`
 // (Personal and Grabado, then Referencia). Read into a scratch copy first:
@@ -29,9 +20,9 @@ FalloArchivo LeerValores(const QString& ruta, Calculo& calculo);
 FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy);
 
 // EscribirValores on a save file already bound to its path: opens it, writes,
-// and commits only when every byte went out. Lets a test hand in a file that
+// and confirms only when every byte went out. Lets a test hand in a file that
 // fails part-way.
-FalloArchivo EscribirValoresEn(QSaveFile& archivo, Calculo& calculo, QDate hoy);
+FalloArchivo EscribirValoresEn(ArchivoSeguro& archivo, Calculo& calculo, QDate hoy);
 
 // What the file dialog says for each kind of failure.
 QString MensajeArchivo(FalloArchivo fallo);

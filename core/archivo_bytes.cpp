@@ -49,59 +49,6 @@ bool IgualSinMayusculas(std::string_view a, std::string_view b)
     return true;
 }
 
-// One code point from s at i; advances i. nullopt (and one byte skipped) on
-// an invalid, overlong or surrogate sequence.
-std::optional<char32_t> SiguienteUtf8(std::string_view s, std::size_t& i)
-{
-    const auto b0 = static_cast<unsigned char>(s[i++]);
-    if (b0 < 0x80)
-        return b0;
-    int resto = 0;
-    char32_t cp = 0;
-    char32_t minimo = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        resto = 1, cp = b0 & 0x1F, minimo = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        resto = 2, cp = b0 & 0x0F, minimo = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        resto = 3, cp = b0 & 0x07, minimo = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (s.size() - i < static_cast<std::size_t>(resto))
-        return std::nullopt;
-    for (int k = 0; k < resto; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((b & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    i += static_cast<std::size_t>(resto);
-    return cp;
-}
-
-void AnadirUtf8(std::string& s, char32_t cp)
-{
-    auto byte = [&s](char32_t b) { s.push_back(static_cast<char>(b)); };
-    if (cp < 0x80) {
-        byte(cp);
-    } else if (cp < 0x800) {
-        byte(0xC0 | (cp >> 6));
-        byte(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        byte(0xE0 | (cp >> 12));
-        byte(0x80 | ((cp >> 6) & 0x3F));
-        byte(0x80 | (cp & 0x3F));
-    } else {
-        byte(0xF0 | (cp >> 18));
-        byte(0x80 | ((cp >> 12) & 0x3F));
-        byte(0x80 | ((cp >> 6) & 0x3F));
-        byte(0x80 | (cp & 0x3F));
-    }
-}
-
 std::optional<char> ACp1252(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
@@ -167,6 +114,59 @@ std::optional<std::vector<std::string_view>> PartirLineas(std::string_view bytes
 }
 
 } // namespace
+
+// --- UTF-8 -----------------------------------------------------------------
+
+std::optional<char32_t> SiguienteUtf8(std::string_view s, std::size_t& i)
+{
+    const auto b0 = static_cast<unsigned char>(s[i++]);
+    if (b0 < 0x80)
+        return b0;
+    int resto = 0;
+    char32_t cp = 0;
+    char32_t minimo = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        resto = 1, cp = b0 & 0x1F, minimo = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        resto = 2, cp = b0 & 0x0F, minimo = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        resto = 3, cp = b0 & 0x07, minimo = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (s.size() - i < static_cast<std::size_t>(resto))
+        return std::nullopt;
+    for (int k = 0; k < resto; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((b & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    i += static_cast<std::size_t>(resto);
+    return cp;
+}
+
+void AnadirUtf8(std::string& s, char32_t cp)
+{
+    auto byte = [&s](char32_t b) { s.push_back(static_cast<char>(b)); };
+    if (cp < 0x80) {
+        byte(cp);
+    } else if (cp < 0x800) {
+        byte(0xC0 | (cp >> 6));
+        byte(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        byte(0xE0 | (cp >> 12));
+        byte(0x80 | ((cp >> 6) & 0x3F));
+        byte(0x80 | (cp & 0x3F));
+    } else {
+        byte(0xF0 | (cp >> 18));
+        byte(0x80 | ((cp >> 12) & 0x3F));
+        byte(0x80 | ((cp >> 6) & 0x3F));
+        byte(0x80 | (cp & 0x3F));
+    }
+}
 
 // --- Reading ---------------------------------------------------------------
 
@@ -250,7 +250,7 @@ std::optional<std::vector<ValorArchivo>> LeerArchivo(std::string_view bytes)
     valores.reserve(lineas->size());
     for (std::string_view l : *lineas) {
         auto v = utf8 ? LeerValor(l) : LeerValor(Cp1252AUtf8(l));
-        if (!v)
+        if (!v || v->texto.size() > kLargoMaximoTexto)
             return std::nullopt;
         valores.push_back(std::move(*v));
     }

@@ -23,6 +23,12 @@ inline constexpr int kLineaFechaReferencia = kLineasArchivo;
 // file costs at most this much; a file whose 256 lines do not fit is refused.
 inline constexpr std::size_t kBytesMaximos = std::size_t{1} << 20;
 
+// The longest text value a file may hold. Writing adds at most a few bytes a
+// line (quotes, CR, a number's digits), so with texts bounded like this every
+// file that is read writes back within kBytesMaximos and reads again.
+inline constexpr std::size_t kLargoMaximoTexto = 4000;
+static_assert(kLineasArchivo * (kLargoMaximoTexto + 4) <= kBytesMaximos);
+
 // A calendar date as written in the file. 1899-12-30 stands for the empty date.
 struct FechaArchivo {
     int anio = 1899;
@@ -64,8 +70,8 @@ std::optional<FechaArchivo> LeerFecha(std::string_view texto);
 
 // The kLineasArchivo values of a file given as its bytes (or the first
 // kBytesMaximos + 1 of them). nullopt when the file is refused: it ends too
-// early, a date line is not a date, a value is an invalid "#...#", or its
-// lines do not fit in kBytesMaximos. Lines may end with CR LF or LF; the text
+// early, a date line is not a date, a value is an invalid "#...#", a text is
+// longer than kLargoMaximoTexto, or its lines do not fit in kBytesMaximos. Lines may end with CR LF or LF; the text
 // is UTF-8 when the lines read are valid UTF-8, Windows-1252 otherwise.
 std::optional<std::vector<ValorArchivo>> LeerArchivo(std::string_view bytes);
 
@@ -84,6 +90,10 @@ std::string EscribirNumero(double x);
 // --- Encodings -------------------------------------------------------------
 
 bool EsUtf8Valido(std::string_view bytes);
+// One code point of s at i, advancing i; nullopt (one byte skipped) for an
+// invalid, overlong or surrogate sequence.
+std::optional<char32_t> SiguienteUtf8(std::string_view s, std::size_t& i);
+void AnadirUtf8(std::string& s, char32_t cp);
 std::string Cp1252AUtf8(std::string_view bytes);
 // Characters Windows-1252 cannot hold become "?"; so do invalid UTF-8 bytes.
 std::string Utf8ACp1252(std::string_view texto);

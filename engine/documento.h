@@ -12,6 +12,9 @@ namespace tarvia {
 struct Mensaje {
     QString titulo;
     QString texto; // lines broken with CR LF
+    // The entry that raised it, when a script typed one ("V.1", "1,60").
+    QString campo;
+    QString textoIntroducido;
 };
 
 struct Documento {
@@ -21,7 +24,7 @@ struct Documento {
 
     void MostrarMensaje(const QString& texto, const QString& titulo)
     {
-        mensajes.push_back({titulo, texto});
+        mensajes.push_back({titulo, texto, {}, {}});
     }
 };
 

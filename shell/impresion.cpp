@@ -62,19 +62,6 @@ void Preparar(VentanaHoja& hoja)
     hoja.Refrescar();
 }
 
-FalloArchivo FalloDeEscritura(const QString& ruta, const QSaveFile& archivo)
-{
-    if (ruta.isEmpty())
-        return FalloArchivo::NombreNoValido;
-    const QFileInfo info(ruta);
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return FalloArchivo::DirectorioNoExiste;
-    if (info.isDir() || archivo.error() == QFileDevice::PermissionsError ||
-        (info.exists() && !info.isWritable()) || !QFileInfo(info.absolutePath()).isWritable())
-        return FalloArchivo::AccesoDenegado;
-    return FalloArchivo::MalEstado;
-}
-
 DestinoImpresion*& DestinoFijado()
 {
     static DestinoImpresion* destino = nullptr;
@@ -158,18 +145,16 @@ void DestinoImpresora::Imprimir(Hoja h, const ImagenHoja& imagen)
     p.end();
 }
 
-DestinoPdf::DestinoPdf(const QString& ruta) : ruta_(ruta), archivo_(ruta) {}
+DestinoPdf::DestinoPdf(const QString& ruta) : archivo_(ruta) {}
 
 DestinoPdf::~DestinoPdf() = default; // unfinished: the file is left as it was
 
 bool DestinoPdf::Abrir()
 {
-    if (abierto_ || fallido_)
+    if (abierto_ || fallo_ != FalloArchivo::Ninguno)
         return abierto_;
-    if (ruta_.isEmpty() || !archivo_.open(QIODevice::WriteOnly)) {
-        fallido_ = true;
+    if (fallo_ = archivo_.Abrir(); fallo_ != FalloArchivo::Ninguno)
         return false;
-    }
     pdf_ = std::make_unique<QPdfWriter>(&archivo_);
     pdf_->setTitle(QStringLiteral("TARVIA"));
     pdf_->setCreator(QStringLiteral("TARVIA"));
@@ -177,7 +162,7 @@ bool DestinoPdf::Abrir()
     pdf_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     if (!pintor_.begin(pdf_.get())) {
-        fallido_ = true;
+        fallo_ = FalloArchivo::MalEstado;
         return false;
     }
     abierto_ = true;
@@ -197,12 +182,14 @@ void DestinoPdf::Imprimir(Hoja, const ImagenHoja& imagen)
 FalloArchivo DestinoPdf::Cerrar()
 {
     if (!Abrir())
-        return FalloDeEscritura(ruta_, archivo_);
+        return fallo_;
     abierto_ = false;
-    fallido_ = true; // closed once
-    if (!pintor_.end() || !archivo_.commit())
-        return FalloDeEscritura(ruta_, archivo_);
-    return FalloArchivo::Ninguno;
+    fallo_ = FalloArchivo::MalEstado; // closed once
+    if (!pintor_.end()) {
+        archivo_.Descartar();
+        return fallo_;
+    }
+    return archivo_.Confirmar();
 }
 
 Impresion::Impresion(Documento& doc, Cargar cargar, VentanaHoja* activa, DestinoImpresion& destino)

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
-#include <QSaveFile>
 #include <array>
 #include <functional>
 #include <memory>
@@ -71,12 +70,11 @@ public:
 private:
     bool Abrir();
 
-    QString ruta_;
-    QSaveFile archivo_;
+    ArchivoSeguro archivo_;
     std::unique_ptr<QPdfWriter> pdf_;
     QPainter pintor_;
     bool abierto_ = false;
-    bool fallido_ = false;
+    FalloArchivo fallo_ = FalloArchivo::Ninguno;
 };
 
 // The print sequences of the menu items, on whatever holds the sheets.

@@ -4,17 +4,19 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cfloat>
 #include <clocale>
+#include <csignal>
 #include <random>
 
 using namespace tarvia;
@@ -129,7 +131,7 @@ TEST_F(Archivo, Utf8ConSaltosLfLeeLoMismoQueWindows1252ConCrLf)
 // Files that are odd but readable; each row changes one line of the fixture.
 TEST_F(Archivo, RarezasQueSeAceptan)
 {
-    const QByteArray millon = '"' + QByteArray(1'000'000, 'x') + '"';
+    const QByteArray largo = '"' + QByteArray(ar::kLargoMaximoTexto, 'x') + '"';
     const struct {
         const char* caso;
         int linea; // C(3) is line 3, C(1) line 1
@@ -145,7 +147,7 @@ TEST_F(Archivo, RarezasQueSeAceptan)
         {"hasta la coma", 3, "12,5", Valor(12.0)},
         {"vacio", 3, "", Valor()},
         {"una fecha", 3, "#2020-02-29#", Valor(QDate(2020, 2, 29))},
-        {"linea de un millon", 1, millon, Valor(QString(1'000'000, u'x'))},
+        {"el texto mas largo", 1, largo, Valor(QString(ar::kLargoMaximoTexto, u'x'))},
     };
     for (const auto& k : casos) {
         SCOPED_TRACE(k.caso);
@@ -194,6 +196,7 @@ TEST_F(Archivo, ArchivosRechazadosNoTocanElCalculo)
         {"# sin fecha en un valor", ConLinea(10, "#hola#")},
         {"basura binaria", basura},
         {"linea de dos millones", ConLinea(1, QByteArray(2'000'000, 'x'))},
+        {"texto demasiado largo", ConLinea(1, QByteArray(ar::kLargoMaximoTexto + 1, 'x'))},
     };
     const Calculo antes = Cargado();
     for (const auto& k : casos) {
@@ -279,17 +282,19 @@ TEST_F(Archivo, ElPuntoDecimalNoDependeDelLocale)
 
 namespace {
 // A save file whose disk fills up after `limite` bytes.
-class ArchivoQueFalla : public QSaveFile {
+class ArchivoQueFalla : public ArchivoSeguro {
 public:
-    ArchivoQueFalla(const QString& ruta, qint64 limite) : QSaveFile(ruta), limite_(limite) {}
+    ArchivoQueFalla(const QString& ruta, qint64 limite) : ArchivoSeguro(ruta), limite_(limite) {}
 
 protected:
     qint64 writeData(const char* datos, qint64 n) override
     {
         const qint64 cabe = std::min(n, limite_ - escritos_);
-        if (cabe <= 0)
+        if (cabe <= 0) {
+            Fallo(ENOSPC);
             return -1;
-        const qint64 r = QSaveFile::writeData(datos, cabe);
+        }
+        const qint64 r = ArchivoSeguro::writeData(datos, cabe);
         escritos_ += r;
         return r;
     }
@@ -314,6 +319,82 @@ TEST_F(Archivo, UnaGrabacionFallidaDejaElArchivoYElCalculoIntactos)
         EsperarIntacto(antes, c);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
     }
+}
+
+// Runs `grabar` in a child process and returns what it gave back, so that the
+// child may change limits or give up root without touching the test.
+template <typename Grabar>
+FalloArchivo EnUnHijo(Grabar grabar)
+{
+    const pid_t hijo = fork();
+    if (hijo == 0)
+        _exit(static_cast<int>(grabar()));
+    int estado = 0;
+    if (hijo < 0 || waitpid(hijo, &estado, 0) != hijo || !WIFEXITED(estado))
+        return static_cast<FalloArchivo>(200);
+    return static_cast<FalloArchivo>(WEXITSTATUS(estado));
+}
+
+// A real write error from the kernel: past the file-size limit every write
+// fails with EFBIG, as on a full disk. The old file keeps every byte.
+TEST_F(Archivo, UnLimiteDeTamanoEnElDiscoDejaElArchivoIntacto)
+{
+    const QByteArray viejo = Contenido(Dato("articulado_utf8_lf.trv"));
+    for (rlim_t limite : {rlim_t{0}, rlim_t{1}, rlim_t{1024}}) {
+        SCOPED_TRACE(limite);
+        Guardar(Ruta("viejo.trv"), viejo);
+        Calculo c = Cargado();
+        const FalloArchivo fallo = EnUnHijo([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit r{limite, limite};
+            if (setrlimit(RLIMIT_FSIZE, &r) != 0)
+                return static_cast<FalloArchivo>(100);
+            return EscribirValores(Ruta("viejo.trv"), c, QDate(2026, 1, 2));
+        });
+        EXPECT_EQ(fallo, FalloArchivo::MalEstado);
+        EXPECT_EQ(Contenido(Ruta("viejo.trv")), viejo);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary left
+    }
+}
+
+// Only a regular file is replaced: a pipe, a device or a directory under the
+// name is refused as an invalid name and stays what it was.
+TEST_F(Archivo, LoQueNoEsUnArchivoNoSeSustituye)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(Ruta("tuberia")).constData(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.trv"));
+    for (const QString& ruta : {Ruta("tuberia"), Ruta("carpeta.trv"), QStringLiteral("/dev/null")}) {
+        SCOPED_TRACE(ruta.toStdString());
+        Calculo c = Cargado();
+        const Calculo antes = c;
+        EXPECT_EQ(EscribirValores(ruta, c, QDate(2026, 1, 2)), FalloArchivo::NombreNoValido);
+        EsperarIntacto(antes, c);
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(Ruta("tuberia")).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(QFileInfo(Ruta("carpeta.trv")).isDir());
+}
+
+// A name that is not UTF-8 (Latin-1 "café") is read and written under its
+// own bytes, and a link that leads to itself is an access error.
+TEST_F(Archivo, NombresQueNoSonUtf8YEnlacesEnBucle)
+{
+    const QByteArray nativa = QFile::encodeName(dir.path()) + "/caf\xe9.trv";
+    const QString ruta = RutaDesdeNativa(nativa);
+    EXPECT_EQ(RutaNativa(ruta), nativa);
+    Calculo c = Cargado();
+    ASSERT_EQ(EscribirValores(ruta, c, QDate(2026, 1, 2)), FalloArchivo::Ninguno);
+    struct stat st {};
+    EXPECT_EQ(stat(nativa.constData(), &st), 0) << "written under its real bytes";
+    Calculo leido = Nuevo();
+    EXPECT_EQ(LeerValores(ruta, leido), FalloArchivo::Ninguno);
+    EXPECT_TRUE(MismasEntradas(c, c.Personal, leido.Personal));
+    EXPECT_EQ(ArchivosDe(dir.path(), "trv"), QStringList{RutaDesdeNativa("caf\xe9.trv")});
+    unlink(nativa.constData()); // Qt could not remove it with the directory
+
+    ASSERT_EQ(symlink("bucle.trv", QFile::encodeName(Ruta("bucle.trv")).constData()), 0);
+    EXPECT_EQ(LeerValores(Ruta("bucle.trv"), leido), FalloArchivo::AccesoDenegado);
 }
 
 // A directory the user may not write into: the old file stays as it was. The
@@ -371,7 +452,7 @@ TEST_F(Archivo, CadaFalloDesdeUnaRutaReal)
         {QString(), nombre, nombre},
         {Ruta(QString("a") + QChar(u'\0') + "b.trv"), nombre, nombre},
         {Ruta(QString(300, u'n') + ".trv"), nombre, nombre},
-        {Ruta("carpeta"), acceso, acceso},
+        {Ruta("carpeta"), acceso, nombre},
         {Ruta("fichero"), FalloArchivo::MalEstado, FalloArchivo::Ninguno},
     };
     for (const auto& k : casos) {
@@ -394,13 +475,32 @@ TEST(ArchivoMensajes, TextosDeCadaDialogo)
     EXPECT_EQ(MensajeArchivo(FalloArchivo::AccesoDenegado), "Error de acceso a la ruta o al archivo.");
     EXPECT_EQ(MensajeArchivo(FalloArchivo::DirectorioNoExiste), "El subdirectorio no existe.");
     EXPECT_EQ(MensajeBaremario(FalloArchivo::NoEncontrado),
-              "Archivo no encontrado en el subdirectorio ...\\Baremario." + cola);
+              "Archivo no encontrado en el subdirectorio .../Baremario." + cola);
     EXPECT_EQ(MensajeBaremario(FalloArchivo::DirectorioNoExiste),
-              "No existe el subdirectorio ...\\Baremario." + cola);
+              "No existe el subdirectorio .../Baremario." + cola);
     EXPECT_EQ(MensajeBaremario(FalloArchivo::AccesoDenegado), "Archivo en mal estado.");
 }
 
 // --- Byte level ---------------------------------------------------------
+
+// Whatever the reader takes, the writer gives back within the reader's limit:
+// every line as long as it may be, as texts without quotes and LF ends (the
+// writer adds quotes and CR), numbers that grow when written in full.
+TEST(ArchivoBytes, LoQueSeLeeSeGrabaYSeVuelveALeer)
+{
+    for (const std::string& valor : {std::string(ar::kLargoMaximoTexto, 'x'), std::string("9e14")}) {
+        std::string bytes;
+        for (int n = 1; n <= ar::kLineasArchivo; ++n)
+            bytes += (n == ar::kLineaFechaPersonal || n == ar::kLineaFechaReferencia ? "#2026-1-2#" : valor) + '\n';
+        const auto leidos = ar::LeerArchivo(bytes);
+        ASSERT_TRUE(leidos);
+        const std::string escrito = ar::EscribirArchivo(*leidos);
+        EXPECT_LE(escrito.size(), ar::kBytesMaximos);
+        const auto otra = ar::LeerArchivo(escrito);
+        ASSERT_TRUE(otra);
+        EXPECT_EQ(*otra, *leidos);
+    }
+}
 
 TEST(ArchivoBytes, LeerValorDeUnaLinea)
 {

@@ -2,6 +2,8 @@
 #include "core/archivo.h"
 #include "engine/abrir.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,9 +26,10 @@ struct Ejecucion {
     }
 };
 
-Ejecucion Calc(const QStringList& args)
+Ejecucion Calc(const QStringList& args, const QProcessEnvironment& entorno = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(entorno);
     p.start(QStringLiteral(TARVIA_BIN_DIR "/tarvia-calc"), args);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -50,8 +53,9 @@ TEST(Calc, JsonCompletoConNumerosExactos)
     QJsonParseError error;
     const QJsonObject j = QJsonDocument::fromJson(e.salida, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    EXPECT_EQ(j.keys(), (QStringList{"hayCambios", "mensajes", "pantalla", "personal", "referencia"}));
+    EXPECT_EQ(j.keys(), (QStringList{"avisos", "hayCambios", "mensajes", "pantalla", "personal", "referencia"}));
     EXPECT_FALSE(j[QStringLiteral("hayCambios")].toBool(true));
+    EXPECT_EQ(j[QStringLiteral("avisos")].toArray(), QJsonArray());
 
     // The same file opened here: every element present, every number the same double.
     Documento doc;
@@ -151,7 +155,7 @@ TEST(Calc, GuardarVolverAAbrirYFalloAlGuardar)
     const QString ruta = dir.filePath(QStringLiteral("prueba.trv"));
     const Ejecucion e = Calc({"--hoy", "2027-01-15", kReferencia, "--opcion", "F1.1=2", "--ver", "R",
                               "--guardar", dir.filePath("no/existe/x.trv"), "--guardar", ruta});
-    ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
+    ASSERT_EQ(e.codigo, 73) << e.errores.toStdString(); // one save could not be written
     const QJsonArray mensajes = QJsonDocument::fromJson(e.salida).object()[QStringLiteral("mensajes")].toArray();
     ASSERT_EQ(mensajes.size(), 1); // the failed save; the run went on
     EXPECT_EQ(mensajes[0].toObject()[QStringLiteral("titulo")].toString(), QStringLiteral("Error"));
@@ -183,6 +187,127 @@ TEST(Calc, ResumenEnTextoConLaLocalizacion)
             EXPECT_TRUE(texto.contains(QString::fromUtf8(rotulo))) << rotulo;
         EXPECT_EQ(texto.count(QStringLiteral("C5 = ")), 1); // the reference has no tonnage
     }
+}
+
+// A disk that refuses to grow the file (the kernel's file-size limit, as a full
+// disk would): the old calculation keeps every byte, the run reports it and
+// ends with 73.
+TEST(Calc, DiscoLlenoDejaElArchivoYTerminaCon73)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("calc.trv"));
+    ASSERT_TRUE(QFile::copy(kReferencia, ruta));
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray viejo = f.readAll();
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral("/bin/sh"), {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
+                                        TARVIA_BIN_DIR "/tarvia-calc", ruta, "--set", "C.7=150000",
+                                        "--guardar", ruta});
+    p.waitForFinished(30000);
+    EXPECT_EQ(p.exitCode(), 73) << p.readAllStandardError().toStdString();
+    const QJsonArray m = QJsonDocument::fromJson(p.readAllStandardOutput()).object()[QStringLiteral("mensajes")].toArray();
+    ASSERT_EQ(m.size(), 1);
+    EXPECT_EQ(m[0].toObject()[QStringLiteral("texto")].toString(), MensajeArchivo(FalloArchivo::MalEstado));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), viejo);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"calc.trv"});
+}
+
+// Values the sheets would refuse are kept as read, and named for the script.
+TEST(Calc, AvisosDeUnArchivoDudoso)
+{
+    QTemporaryDir dir;
+    Calculo c;
+    InicializarCalculo(c);
+    ASSERT_EQ(LeerValores(kReferencia, c), FalloArchivo::Ninguno);
+    c.Personal.C(7) = Valor(1000.0);        // below 5.000 km
+    c.Personal.V(1) = Valor(QStringLiteral("caro")); // text for a price
+    c.Personal.V(16) = Valor(5.0);          // an odd number of tyres
+    c.Referencia.C(7) = Valor(500000.0);    // above 400.000 km
+    const QString ruta = dir.filePath(QStringLiteral("dudoso.trv"));
+    ASSERT_EQ(EscribirValores(ruta, c, QDate(2026, 1, 2)), FalloArchivo::Ninguno);
+
+    const Ejecucion e = Calc({"--locale", "es_ES", ruta});
+    ASSERT_EQ(e.codigo, 0);
+    QStringList nombrados;
+    for (const QJsonValue& v : QJsonDocument::fromJson(e.salida).object()[QStringLiteral("avisos")].toArray()) {
+        const QJsonObject a = v.toObject();
+        nombrados << a[QStringLiteral("columna")].toString() + u' ' + a[QStringLiteral("campo")].toString();
+        EXPECT_FALSE(a[QStringLiteral("mensaje")].toString().isEmpty());
+    }
+    // V.41, the diesel refund, now exceeds a price that counts as 0.
+    EXPECT_EQ(nombrados.join(u','), "personal C.7,personal V.1,personal V.16,personal V.41,referencia C.7");
+    EXPECT_EQ(e.json("personal")[QStringLiteral("C")].toObject()[QStringLiteral("7")].toDouble(), 1000); // kept
+
+    // The twenty reference files are clean.
+    for (const QString& brm : QDir(QStringLiteral(TARVIA_BIN_DIR "/Baremario")).entryList({"*.brm"})) {
+        const Ejecucion r = Calc({QStringLiteral(TARVIA_BIN_DIR "/Baremario/") + brm});
+        EXPECT_EQ(QJsonDocument::fromJson(r.salida).object()[QStringLiteral("avisos")].toArray(), QJsonArray()) << brm.toStdString();
+    }
+}
+
+// A script on a machine set to another language: entries that are refused
+// or read as another number are named, and --estricto fails the run.
+TEST(Calc, EntradasRechazadasOMalLeidas)
+{
+    const struct {
+        const char* locale;
+        const char* set;
+        bool rechazada; // otherwise misread
+    } casos[] = {
+        {"en_US", "V.1=1,60", true},     // read as 160 €/l: refused by the limits
+        {"es_ES", "V.1=1.45", true},     // the same with a point in Spain
+        {"es_ES", "C.7=150.00", false},  // read as 15.000 km: within the limits
+        {"es_ES", "C.7=-150000", false}, // never negative: read as 150.000
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.set);
+        for (bool estricto : {false, true}) {
+            QStringList args{"--locale", k.locale, kReferencia, "--set", k.set};
+            if (estricto)
+                args.prepend("--estricto");
+            const Ejecucion e = Calc(args);
+            EXPECT_EQ(e.codigo, estricto ? 65 : 0);
+            const QJsonObject j = QJsonDocument::fromJson(e.salida).object();
+            const QString campo = QString::fromUtf8(k.set).section(u'=', 0, 0);
+            const QString texto = QString::fromUtf8(k.set).section(u'=', 1);
+            if (k.rechazada) {
+                const QJsonObject m = j[QStringLiteral("mensajes")].toArray()[0].toObject();
+                EXPECT_EQ(m[QStringLiteral("campo")].toString(), campo);
+                EXPECT_EQ(m[QStringLiteral("texto_introducido")].toString(), texto);
+            } else {
+                const QJsonObject a = j[QStringLiteral("avisos")].toArray()[0].toObject();
+                EXPECT_EQ(a[QStringLiteral("campo")].toString(), campo);
+                EXPECT_TRUE(a[QStringLiteral("mensaje")].toString().contains(texto));
+            }
+        }
+    }
+    // A plain number in the locale is no warning.
+    const Ejecucion bien = Calc({"--estricto", "--locale", "es_ES", kReferencia, "--set", "C.7=150.000", "--set", "V.1=1,45"});
+    EXPECT_EQ(bien.codigo, 0) << bien.salida.toStdString();
+}
+
+// The text summary: messages on standard error, the services when any has
+// data, and Spain's figures where no locale is configured.
+TEST(Calc, ResumenDeTextoSinLocaleConServiciosYMensajes)
+{
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"LANG", "LANGUAGE", "LC_MESSAGES", "LC_NUMERIC"})
+        entorno.remove(QString::fromUtf8(v));
+    entorno.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    const Ejecucion e = Calc({"--formato", "texto", "--hoy", "2026-12-15", kReferencia, "--set", "C.7=10",
+                              "--set", "S.3=250", "--set", "S.4=5,5"},
+                             entorno);
+    ASSERT_EQ(e.codigo, 0);
+    const QString texto = QString::fromUtf8(e.salida);
+    const double total = Calc({kReferencia}).json("personal")[QStringLiteral("R")].toObject()[QStringLiteral("19")].toDouble();
+    EXPECT_TRUE(texto.contains(FormatearNumero(total, 2, Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain)))));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Servicio 1"))) << texto.toStdString();
+    EXPECT_FALSE(texto.contains(QStringLiteral("Servicio 2")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("250,0")));
+    EXPECT_TRUE(e.errores.startsWith(QStringLiteral("Error (C.7 = «10»): Valor mínimo = 5.000"))) << e.errores.toStdString();
 }
 
 } // namespace
