@@ -44,8 +44,9 @@ QStringList Listar(const QString& directorio, Elegir elegir)
         return nombres;
     while (const dirent* e = ::readdir(d)) {
         const QByteArray nombre(e->d_name);
-        if (nombre == "." || nombre == "..")
-            continue;
+        if (nombre.startsWith('.'))
+            continue; // hidden, as file dialogs leave them out
+
         struct stat st {};
         if (::stat((dir + '/' + nombre).constData(), &st) == 0 && elegir(st, nombre))
             nombres.push_back(RutaDesdeNativa(nombre));

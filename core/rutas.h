@@ -36,7 +36,7 @@ FalloArchivo FalloDelDestino(const QString& ruta);
 
 // The entries of a directory, by their real names: the regular files whose
 // name ends in `extension` (any case), or the subdirectories. Sorted without
-// regard to case.
+// regard to case; hidden entries (".name") left out.
 QStringList ArchivosDe(const QString& directorio, const QString& extension);
 QStringList SubdirectoriosDe(const QString& directorio);
 

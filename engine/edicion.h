@@ -32,6 +32,11 @@ struct ResultadoTecla {
 ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength,
                                QChar separador);
 
+// The numeric keypad's decimal key types the locale's decimal separator in a
+// number box (decimales >= 0), whatever the keyboard layout puts on it; any
+// other key, and that key in a text box, types its own character.
+QChar CaracterDeTecla(QChar caracter, bool decimalDelTecladoNumerico, int decimales, QChar separador);
+
 // Key pressed in a personal box, with its character code: Enter commits with
 // code 13 and shows the value for editing again; Backspace passes; the rest
 // go through FiltrarCaracter.

@@ -7,6 +7,11 @@
 
 namespace tarvia {
 
+QChar CaracterDeTecla(QChar caracter, bool decimalDelTecladoNumerico, int decimales, QChar separador)
+{
+    return decimalDelTecladoNumerico && decimales >= 0 ? separador : caracter;
+}
+
 ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength,
                                QChar separador)
 {

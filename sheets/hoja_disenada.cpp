@@ -384,7 +384,11 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
     if (texto.size() != 1 || !texto[0].isPrint() || conModificador)
         return false; // caret movement, Delete, shortcuts: the box's own
     emit controlEnfocado();
-    const ResultadoTecla r = PulsarTecla(documento(), hoja(), caja.indice(), caja.Estado(), texto[0].unicode());
+    const bool decimalDelTeclado =
+        (ev.modifiers() & Qt::KeypadModifier) && (ev.key() == Qt::Key_Period || ev.key() == Qt::Key_Comma);
+    const QChar caracter = CaracterDeTecla(texto[0], decimalDelTeclado, Decimales(hoja(), caja.indice()),
+                                           documento().calculo.Local.decimal);
+    const ResultadoTecla r = PulsarTecla(documento(), hoja(), caja.indice(), caja.Estado(), caracter.unicode());
     caja.Aplicar(r.estado);
     if (r.pitido)
         QApplication::beep();

@@ -18,7 +18,7 @@ namespace tarvia {
 
 namespace {
 
-const QString kFiltro = QStringLiteral("*.trv");
+const QString kExtension = QStringLiteral("trv");
 constexpr int kRolRuta = Qt::UserRole;
 
 QLabel* Rotulo(const QString& texto, QPoint pos, QWidget* padre)
@@ -133,14 +133,15 @@ void FrmArchivo::MostrarDirectorio(const QString& ruta)
     }
     directorios_->setCurrentRow(directorios_->count() - 1);
     const QDir actual(directorio_);
-    for (const QString& sub : actual.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    // By their real names: a name that is not UTF-8 still opens.
+    for (const QString& sub : SubdirectoriosDe(directorio_)) {
         auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon),
                                          QString(nivel * 2, u' ') + sub, directorios_);
         item->setData(kRolRuta, actual.filePath(sub));
     }
 
     archivos_->clear();
-    archivos_->addItems(actual.entryList({kFiltro}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    archivos_->addItems(ArchivosDe(directorio_, kExtension));
 }
 
 void FrmArchivo::AlElegirDirectorio(QListWidgetItem* item)

@@ -20,6 +20,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +34,14 @@
 namespace tarvia {
 
 namespace {
+
+// The window manager's frame around the window (none before it is decorated).
+QMargins MarcoDe(const QWidget& w)
+{
+    const QRect fuera = w.frameGeometry(), dentro = w.geometry();
+    return {dentro.left() - fuera.left(), dentro.top() - fuera.top(), fuera.right() - dentro.right(),
+            fuera.bottom() - dentro.bottom()};
+}
 
 constexpr int kMargen = 180;        // the sheet lies 180 twips inside the viewport
 constexpr int kAnchoInterior = 11595; // designed inner width, without PicVScroll
@@ -136,6 +148,7 @@ void FrmMain::ConectarMenus()
     for (const ItemHoja& item : kItemsHoja)
         connect(menus_[item.menu], &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
     ConectarImpresion(*this);
+    connect(menus_["mnuPrintPdf"], &QAction::triggered, this, &FrmMain::GuardarComoPdf);
     connect(menus_["mnuHelpContents"], &QAction::triggered, this, [this] { AbrirAyuda(this, MostrarMensaje); });
     connect(menus_["mnuAcuerdos"], &QAction::triggered, this, [this] { AbrirAcuerdos(this, MostrarMensaje); });
     connect(menus_["mnuHelpAbout"], &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });
@@ -160,19 +173,33 @@ void FrmMain::ConectarMenus()
             });
 }
 
-void FrmMain::Situar()
+void FrmMain::Situar() { SituarConMarco(MarcoDe(*this)); }
+
+void FrmMain::SituarConMarco(const QMargins& marco)
 {
+    marcoSituado_ = marco;
     if (isMinimized() || isMaximized())
         return;
     const QScreen* pantalla = screen();
     const QRect trabajo = pantalla ? pantalla->availableGeometry() : QRect(0, 0, 1024, 768);
-    const int marcoAncho = frameGeometry().width() - width();
-    const int marcoAlto = frameGeometry().height() - height();
+    const int marcoAncho = marco.left() + marco.right();
+    const int marcoAlto = marco.top() + marco.bottom();
     const int pedido = marcoAncho + Px(kAnchoInterior) + Px(kTira);
     const Horizontal h = SituarVentana(pedido, trabajo.width());
     // Only the work area's size counts; the window goes to the top.
     resize(h.ancho - marcoAncho, trabajo.height() - marcoAlto);
     move(h.izquierda, 0);
+}
+
+bool FrmMain::event(QEvent* ev)
+{
+    const bool r = QMainWindow::event(ev);
+    // The window manager adds its frame after the first show: size the
+    // window again with it, once, so that it fits the screen.
+    if ((ev->type() == QEvent::Move || ev->type() == QEvent::Resize || ev->type() == QEvent::Show) &&
+        isVisible() && MarcoDe(*this) != marcoSituado_ && marcoSituado_.isNull())
+        Situar();
+    return r;
 }
 
 void FrmMain::Colocar()
@@ -467,7 +494,7 @@ FrmTipoVeh* FrmMain::MostrarTipoVeh()
     return tipo;
 }
 
-void FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
+bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
 {
     FrmArchivo dialogo(doc_, modo, directorio_, this);
     const bool aceptado = dialogo.exec() == QDialog::Accepted;
@@ -475,14 +502,13 @@ void FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
         CargarPatillas();
     else if (actual_)
         actual_->Refrescar(); // the personal frame shows the new date
+    return aceptado;
 }
 
-void FrmMain::GrabarCalculo()
+bool FrmMain::GrabarCalculo()
 {
-    if (doc_.calculo.RutaArchivo.isEmpty()) {
-        AbrirArchivo(FrmArchivo::Modo::Grabar);
-        return;
-    }
+    if (doc_.calculo.RutaArchivo.isEmpty())
+        return AbrirArchivo(FrmArchivo::Modo::Grabar);
     const FalloArchivo fallo = EscribirArchivo(doc_, doc_.calculo.RutaArchivo, QDate::currentDate());
     if (actual_)
         actual_->Refrescar();
@@ -490,11 +516,42 @@ void FrmMain::GrabarCalculo()
         MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
     else // nothing was replaced; say why
         MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+    return fallo == FalloArchivo::Ninguno;
+}
+
+void FrmMain::GuardarComoPdf()
+{
+    ConfirmarEdicion(); // the name proposed is the description as it stands
+    MostrarMensajesPendientes();
+    const QString carpeta = doc_.calculo.RutaArchivo.isEmpty() ? directorio_ + QStringLiteral("/Cálculos")
+                                                               : QFileInfo(doc_.calculo.RutaArchivo).absolutePath();
+    QString nombre = doc_.calculo.Personal.C(1).comoTexto().trimmed();
+    nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    const QString ruta = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Guardar como PDF"),
+        QDir(QFileInfo::exists(carpeta) ? carpeta : directorio_).filePath((nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) + QStringLiteral(".pdf")),
+        QStringLiteral("Documentos PDF (*.pdf)"));
+    if (!ruta.isEmpty())
+        GuardarPdfEn(ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? ruta : ruta + QStringLiteral(".pdf"));
+    EnfocarControlActivo();
+}
+
+bool FrmMain::GuardarPdfEn(const QString& ruta)
+{
+    const FalloArchivo fallo = GuardarPdf(*this, ruta);
+    MostrarMensajesPendientes();
+    if (fallo != FalloArchivo::Ninguno) {
+        MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+        return false;
+    }
+    MostrarMensaje(QStringLiteral("El documento PDF se ha grabado en: \r\n") + QDir::toNativeSeparators(ruta),
+                   QStringLiteral("Grabar"));
+    return true;
 }
 
 bool FrmMain::PreguntarGrabar(const QString& titulo)
 {
-    FrmPreguntaGrabar pregunta(titulo, [this] { GrabarCalculo(); }, this);
+    FrmPreguntaGrabar pregunta(titulo, [this] { return GrabarCalculo(); }, this);
     pregunta.exec();
     cancelado_ = pregunta.Cancelado();
     return cancelado_;

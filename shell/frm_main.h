@@ -28,8 +28,12 @@ public:
     FrmMain(Documento& doc, const QString& directorio, QWidget* padre = nullptr);
     ~FrmMain() override;
 
-    // Sizes the window to the screen's work area, as it does when it loads.
+    // Sizes the window to the screen's work area, as it does when it loads:
+    // the outer height is the work area's, the frame included.
     void Situar();
+    // The same with the window manager's frame as given (its real size is
+    // known only once the window has been decorated, after it is shown).
+    void SituarConMarco(const QMargins& marco);
 
     void CargarPatillas();
     void CerrarPatillas();
@@ -51,9 +55,14 @@ public:
     // The commands of the menus and the strip.
     FrmNueva* MostrarNueva();
     FrmTipoVeh* MostrarTipoVeh();
-    void AbrirArchivo(FrmArchivo::Modo modo);
-    void GrabarCalculo();
+    // Both return whether the calculation was opened or saved.
+    bool AbrirArchivo(FrmArchivo::Modo modo);
+    bool GrabarCalculo();
     void CerrarCalculo();
+    // "Guardar como PDF…": asks where, then writes the eight sheets there.
+    void GuardarComoPdf();
+    // Writes them to `ruta` and says how it went; whether it was written.
+    bool GuardarPdfEn(const QString& ruta);
     // The save question with its title; returns Cancelado.
     bool PreguntarGrabar(const QString& titulo);
 
@@ -69,6 +78,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
+    bool event(QEvent* ev) override;
     bool eventFilter(QObject* objeto, QEvent* ev) override;
 
 private:
@@ -102,6 +112,7 @@ private:
     int posicionV_ = 0; // the results sheet's own scroll position
     int posicionH_ = 0;
     bool cancelado_ = true;
+    QMargins marcoSituado_; // the frame the window was last sized with
     QPointer<FrmNueva> nueva_;
     QPointer<FrmTipoVeh> tipoVeh_;
 };

@@ -4,12 +4,13 @@
 #include "shell/dibujos.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace tarvia {
 
-FrmPreguntaGrabar::FrmPreguntaGrabar(const QString& titulo, std::function<void()> grabar, QWidget* dueno)
+FrmPreguntaGrabar::FrmPreguntaGrabar(const QString& titulo, std::function<bool()> grabar, QWidget* dueno)
     : QDialog(dueno), grabar_(std::move(grabar))
 {
     setObjectName(QStringLiteral("frmPreguntaGrabar"));
@@ -49,9 +50,20 @@ FrmPreguntaGrabar::FrmPreguntaGrabar(const QString& titulo, std::function<void()
 void FrmPreguntaGrabar::Si()
 {
     accept();
-    if (grabar_)
-        grabar_();
-    cancelado_ = false;
+    // A save that did not complete (its dialog cancelled, the write refused)
+    // keeps the calculation open with its changes: nothing is lost.
+    cancelado_ = grabar_ && !grabar_();
+}
+
+void FrmPreguntaGrabar::keyPressEvent(QKeyEvent* ev)
+{
+    if (ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter) {
+        if (auto* boton = qobject_cast<QPushButton*>(focusWidget())) {
+            boton->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(ev);
 }
 
 void FrmPreguntaGrabar::No()

@@ -303,6 +303,15 @@ void ConectarImpresion(FrmMain& ventana)
 
 void FijarDestinoImpresion(DestinoImpresion* destino) { DestinoFijado() = destino; }
 
+FalloArchivo GuardarPdf(FrmMain& ventana, const QString& ruta)
+{
+    DestinoPdf pdf(ruta);
+    Impresion(ventana.documento(), [&ventana](Hoja h) { return ventana.CargarFormulario(h); },
+              ventana.FormularioActual(), pdf)
+        .Todo();
+    return pdf.Cerrar();
+}
+
 FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta)
 {
     DestinoPdf pdf(ruta);

@@ -118,4 +118,8 @@ void FijarDestinoImpresion(DestinoImpresion* destino);
 // into a PDF file. Needs a QApplication; no display.
 FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta);
 
+// "Guardar como PDF…": the pages of "Todos los formularios" from the main
+// window's own sheets (the edited field committed first) into a PDF file.
+FalloArchivo GuardarPdf(FrmMain& ventana, const QString& ruta);
+
 } // namespace tarvia

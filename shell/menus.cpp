@@ -57,6 +57,8 @@ const std::vector<MenuDiseno>& Diseno()
             {"mnuPrintIndirectos", "Costes Indirectos", H::ConCalculo},
             {"mnuPrintTodo", "Todos los formularios", H::ConCalculo},
             {"mnuPrintServicio", "Costes de un servicio concreto", H::ConCalculo},
+            {"mnuPrintBar1", "-", H::Siempre},
+            {"mnuPrintPdf", "Guardar como PDF…", H::ConCalculo},
         }},
         {"mnuEdit", "Edición", {
             {"mnuEditCut", "Cortar", H::ConCalculo, "Ctrl+X"},

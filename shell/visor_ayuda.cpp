@@ -10,6 +10,7 @@
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <chm_lib.h>
 
@@ -284,6 +285,8 @@ VisorAyuda::VisorAyuda(std::unique_ptr<ArchivoChm> archivo, const QString& ruta,
     connect(arbol_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         MostrarTema(item->data(0, Qt::UserRole).toString());
     });
+    // Back, forward and followed links move the tree's selection with them.
+    connect(navegador_, &QTextBrowser::sourceChanged, this, &VisorAyuda::MarcarEnContenido);
 
     resize(1000, 700);
     Cargar(std::move(archivo));
@@ -322,6 +325,21 @@ bool VisorAyuda::MostrarTema(const QString& ruta)
         navegador_->reload();
     navegador_->setSource(url, QTextDocument::HtmlResource);
     return true;
+}
+
+void VisorAyuda::MarcarEnContenido(const QUrl& url)
+{
+    for (QTreeWidgetItemIterator it(arbol_); *it; ++it) {
+        const QString local = (*it)->data(0, Qt::UserRole).toString();
+        // Look-ups in a help file ignore case.
+        if (!local.isEmpty() && NavegadorChm::Url(local).path().compare(url.path(), Qt::CaseInsensitive) == 0) {
+            arbol_->setCurrentItem(*it);
+            arbol_->scrollToItem(*it);
+            return;
+        }
+    }
+    arbol_->clearSelection();
+    arbol_->setCurrentItem(nullptr);
 }
 
 void VisorAyuda::LlenarContenido()

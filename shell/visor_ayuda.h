@@ -82,6 +82,8 @@ public:
 
 private:
     void LlenarContenido();
+    // Selects the tree's entry of the page shown, if it has one.
+    void MarcarEnContenido(const QUrl& url);
     void AnadirEntradas(QTreeWidgetItem* padre, const std::vector<EntradaContenido>& entradas);
 
     std::unique_ptr<ArchivoChm> archivo_;

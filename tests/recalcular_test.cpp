@@ -93,7 +93,8 @@ TEST_F(RecalcularTest, CadenasDeValores)
             for (const auto& [r, v] : caso.entradas)
                 En(c, r.h, r.i) = v;
             Recalcular(doc, caso.cambiado.h, c, caso.cambiado.i);
-            for (const auto& [r, v] : caso.esperado) {
+            for (const auto& [campo, v] : caso.esperado) {
+                const auto r = campo; // a lambda below captures it (clang 14: no bindings)
                 EXPECT_DOUBLE_EQ(Num(c, r.h, r.i), v) << Codigo(r.h).data() << r.i;
                 const bool escrito = std::none_of(caso.entradas.begin(), caso.entradas.end(),
                                                   [&](const auto& e) { return e.first.h == r.h && e.first.i == r.i; });

@@ -90,8 +90,10 @@ std::vector<Derivado> Derivados()
         {H::V, 29, [=](auto& v) { return Rd(vv(v, 28) * c(v, 7), H::V, 29); }},
         {H::V, 31, [=](auto& v) { return Rd(vv(v, 30) * c(v, 7), H::V, 31); }},
     };
-    for (auto [p, q, r, t, u, w] : {std::array{1, 2, 3, 4, 5, 6}, std::array{35, 36, 37, 38, 39, 40},
-                                    std::array{8, 9, 10, 11, 12, 13}}) {
+    for (const auto& campos : {std::array{1, 2, 3, 4, 5, 6}, std::array{35, 36, 37, 38, 39, 40},
+                               std::array{8, 9, 10, 11, 12, 13}}) {
+        // Named copies, not bindings: the lambdas capture them (clang 14).
+        const int p = campos[0], q = campos[1], r = campos[2], t = campos[3], u = campos[4], w = campos[5];
         d.push_back({H::V, q, [=](auto& v) {
                          return vv(v, p) != 0 ? Rd(100 * vv(v, r) / vv(v, p), H::V, q) : 0;
                      }});

@@ -53,6 +53,16 @@ TEST(FiltroTeclas, Casos)
     }
 }
 
+// The keypad's decimal key gives "." on most layouts: in a number box it is
+// the locale's separator, so "1" "." "4" "5" on the keypad is 1,45 in Spain.
+TEST(FiltroTeclas, DecimalDelTecladoNumerico)
+{
+    EXPECT_EQ(CaracterDeTecla(u'.', true, 2, u','), u',');
+    EXPECT_EQ(CaracterDeTecla(u',', true, 2, u'.'), u'.');
+    EXPECT_EQ(CaracterDeTecla(u'.', false, 2, u','), u'.'); // the main keyboard's point
+    EXPECT_EQ(CaracterDeTecla(u'.', true, -1, u','), u'.'); // a text box keeps it
+}
+
 TEST(FiltroTeclas, CursorTrasLaTecla)
 {
     const ResultadoTecla r = FiltrarCaracter({"15", 1, 1, 0}, u'2', 0, 7, u',');

@@ -148,8 +148,13 @@ TEST_F(VisorTest, UnEnlaceLlevaAOtraPaginaYAtrasVuelve)
     EXPECT_EQ(nav->source().path(), QStringLiteral("/primeros_pasos.htm"));
     EXPECT_EQ(nav->documentTitle(), QStringLiteral("Empezar, abrir y guardar un cálculo"));
     EXPECT_TRUE(nav->toPlainText().contains(QStringLiteral("Este fichero ya existe.")));
+    const QTreeWidgetItem* enlazada = visor->contenido()->currentItem();
+    ASSERT_NE(enlazada, nullptr) << "the tree follows a followed link";
+    EXPECT_EQ(enlazada->data(0, Qt::UserRole).toString().section(u'/', -1), QStringLiteral("primeros_pasos.htm"));
     nav->backward();
     EXPECT_EQ(nav->documentTitle(), QStringLiteral("Presentación de TARVIA"));
+    ASSERT_NE(visor->contenido()->currentItem(), nullptr);
+    EXPECT_NE(visor->contenido()->currentItem(), enlazada) << "and goes back with Atrás";
 }
 
 TEST_F(VisorTest, LasImagenesYLaHojaDeEstiloSeLeenDelFichero)

@@ -127,6 +127,11 @@ TEST_F(HojaC, FiltroDeTeclas)
     // Text fields take anything within their length.
     Escribir(6, QStringLiteral("Reparto urbano - 24h"));
     EXPECT_EQ(S(6)->text(), QStringLiteral("Reparto urbano - 24h"));
+    // The keypad's decimal key gives "." and types the locale's ",".
+    Escribir(8, QStringLiteral("50"));
+    QTest::keyClick(S(8), Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(S(8), Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(S(8)->text(), QStringLiteral("50,5"));
 }
 
 } // namespace

@@ -20,6 +20,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -77,7 +79,7 @@ TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
 
     Abrir();
     QStringList abierto = Habilitados(ventana->menus());
-    EXPECT_EQ(abierto.size(), 4 + 23);
+    EXPECT_EQ(abierto.size(), 4 + 23 + 1); // and "Guardar como PDF…"
     EXPECT_FALSE(abierto.contains("mnuNuevo"));
     EXPECT_FALSE(abierto.contains("mnuFileOpen"));
     EXPECT_TRUE(abierto.contains("mnuCerrar"));
@@ -186,6 +188,75 @@ TEST_F(Principal, PreguntaSiGrabaAntesDeSeguir)
     ASSERT_EQ(mensajes.lista.size(), 1u);
     EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("El archivo se ha grabado."));
     EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
+}
+
+// "Si" with a save that does not complete: the close is called off, so the
+// changes are not lost. First the save dialog cancelled (no file yet), then a
+// write the disk refuses (a directory stands where the file was).
+TEST_F(Principal, SiSinGrabarNoCierraNada)
+{
+    Abrir();
+    Editar();
+    AlAbrirModal([&](QWidget* w) {
+        // The save dialog opens inside the click: its answer is set up first.
+        AlAbrirModal([](QWidget* dialogo) { dialogo->findChild<QPushButton*>("cmbCancelar")->click(); });
+        w->findChild<QPushButton*>("cmbSi")->click();
+    });
+    ventana->CerrarCalculo();
+    EXPECT_NE(ventana->FormularioActual(), nullptr) << "the calculation stays open";
+    EXPECT_TRUE(HayCambios(doc.calculo));
+
+    QTemporaryDir dir;
+    doc.calculo.RutaArchivo = dir.path();
+    AlAbrirModal([&](QWidget* w) { w->findChild<QPushButton*>("cmbSi")->click(); });
+    EXPECT_FALSE(ventana->close());
+    EXPECT_TRUE(HayCambios(doc.calculo));
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
+}
+
+// Enter presses the button that has the focus, as Space does.
+TEST_F(Principal, IntroPulsaElBotonEnfocadoDeLaPregunta)
+{
+    Abrir();
+    Editar();
+    AlAbrirModal([](QWidget* w) {
+        auto* no = w->findChild<QPushButton*>("cmbNo");
+        no->setFocus();
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    EXPECT_FALSE(ventana->PreguntarGrabar(QStringLiteral("Cerrar"))); // "No": go on
+}
+
+// The window manager's frame, known only after the window is shown, counts
+// in the height: the outer window is the work area's height, no more.
+TEST_F(Principal, LaVentanaConSuMarcoCabeEnLaPantalla)
+{
+    const QMargins marco(4, 25, 4, 4);
+    ventana->SituarConMarco(marco);
+    const QRect trabajo = ventana->screen()->availableGeometry();
+    EXPECT_EQ(ventana->height() + marco.top() + marco.bottom(), trabajo.height());
+    EXPECT_LE(ventana->width() + marco.left() + marco.right(), trabajo.width());
+}
+
+// "Guardar como PDF…" sits after a separator at the end of "Imprimir" and
+// writes the pages of "Todos los formularios".
+TEST_F(Principal, GuardarComoPdfEscribeLasOchoHojas)
+{
+    const QList<QAction*> items = ventana->findChild<QMenu*>("mnuImprimir")->actions();
+    ASSERT_GE(items.size(), 2);
+    EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+    EXPECT_EQ(items.back()->text(), QStringLiteral("Guardar como PDF…"));
+    Abrir();
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("estudio.pdf"));
+    ASSERT_TRUE(ventana->GuardarPdfEn(ruta));
+    QFile pdf(ruta);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    EXPECT_GE(QString::fromLatin1(pdf.readAll()).count(pagina), 8);
+    EXPECT_FALSE(ventana->GuardarPdfEn(dir.filePath(QStringLiteral("no/hay/x.pdf"))));
+    EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::DirectorioNoExiste));
 }
 
 TEST_F(Principal, GrabarComoRechazaUnNombreExistenteYAbreLoGrabado)
