@@ -1,7 +1,7 @@
 // One field commit as the user makes it: parse, check, store, recalculate, show.
 #include "core/archivo.h"
 #include "engine/abrir.h"
-#include "engine/edicion.h"
+#include "presentacion/edicion.h"
 
 #include <benchmark/benchmark.h>
 

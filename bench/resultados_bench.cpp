@@ -1,3 +1,4 @@
+#include "presentacion/documento.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
 

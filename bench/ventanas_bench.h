@@ -2,7 +2,7 @@
 // What the window benchmarks share: one application object on the offscreen
 // platform (unless another is asked for) and a main window with a reference
 // vehicle opened through the vehicle-type chooser.
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 #include "sheets/twips.h"
 #include "shell/frm_main.h"
 #include "shell/frm_tipo_veh.h"

@@ -3,13 +3,13 @@
 #include "core/catalogo.h"
 #include "core/formato.h"
 #include "engine/abrir.h"
-#include "engine/edicion.h"
-#include "engine/marcos.h"
+#include "presentacion/edicion.h"
+#include "presentacion/marcos.h"
 #include "engine/indirectos.h"
 #include "engine/opciones.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
-#include "shell/impresion.h"
+#include "sheets/impresion.h"
 
 
 namespace tarvia::calc {
@@ -31,7 +31,7 @@ Resultado Fijar(Documento& doc, const Accion& a)
     const QString pegado = campo.maxLength > 0 ? a.texto.left(campo.maxLength) : a.texto;
     const std::size_t antes = doc.mensajes.size();
     Resultado r;
-    r.rechazada = !ConfirmarCampo(doc, a.hoja, a.campo, pegado, -1);
+    r.rechazada = !ConfirmarCampo(doc, a.hoja, a.campo, pegado, kTeclaSalida);
     for (std::size_t k = antes; k < doc.mensajes.size(); ++k) {
         doc.mensajes[k].campo = NombreCampo(a.hoja, a.campo);
         doc.mensajes[k].textoIntroducido = a.texto;

@@ -2,7 +2,7 @@
 // Running the actions of the command line on the open document.
 #include "cli/argumentos.h"
 #include "cli/avisos.h"
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 
 #include <optional>
 

@@ -3,8 +3,9 @@
 #include "core/catalogo.h"
 #include "core/formato.h"
 #include "engine/abrir.h"
-#include "engine/marcos.h"
-#include "engine/validacion.h"
+#include "engine/repartir.h"
+#include "presentacion/marcos.h"
+#include "presentacion/validacion.h"
 
 #include <QRegularExpression>
 

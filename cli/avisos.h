@@ -2,7 +2,7 @@
 // What a script is told about values it should not trust: values of a loaded
 // file that the sheets would refuse, and entries that were read as something
 // other than what was typed. The program itself keeps such values as read.
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 
 #include <vector>
 

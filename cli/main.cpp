@@ -2,7 +2,8 @@
 // the command line in order and prints the document.
 #include "cli/acciones.h"
 #include "cli/argumentos.h"
-#include "cli/salida.h"
+#include "cli/salida_json.h"
+#include "cli/salida_texto.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"

@@ -1,5 +1,5 @@
 #include "cli/json.h"
-#include "cli/salida.h"
+#include "cli/salida_json.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "cli/salida.h"
+#include "cli/salida_texto.h"
 
 #include "core/catalogo.h"
 #include "core/formato.h"

@@ -1,7 +1,7 @@
 #include "core/calculo.h"
 
 #include "core/catalogo.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 
 #include <cmath>
 

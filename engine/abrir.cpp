@@ -1,11 +1,12 @@
 #include "engine/abrir.h"
+#include "engine/repartir.h"
 
 #include "core/formato.h"
 #include "engine/servicio.h"
 
 namespace tarvia {
 
-FalloArchivo LeerArchivo(Documento& doc, const QString& ruta)
+FalloArchivo LeerArchivo(DocumentoMotor& doc, const QString& ruta)
 {
     const FalloArchivo fallo = LeerValores(ruta, doc.calculo);
     if (fallo == FalloArchivo::Ninguno)
@@ -13,7 +14,7 @@ FalloArchivo LeerArchivo(Documento& doc, const QString& ruta)
     return fallo;
 }
 
-FalloArchivo EscribirArchivo(Documento& doc, const QString& ruta, QDate hoy)
+FalloArchivo EscribirArchivo(DocumentoMotor& doc, const QString& ruta, QDate hoy)
 {
     Revisar(doc);
     const FalloArchivo fallo = EscribirValores(ruta, doc.calculo, hoy);
@@ -22,7 +23,7 @@ FalloArchivo EscribirArchivo(Documento& doc, const QString& ruta, QDate hoy)
     const QString rotulo = QStringLiteral("Cálculo Personalizado (") +
                            FormatearFecha(doc.calculo.Personal.Fecha, doc.calculo.Local) + u')';
     for (Hoja h : TodasLasHojas)
-        doc.pantalla.marcoPersonal(h) = rotulo;
+        doc.vista().marcoPersonal(h) = rotulo;
     return fallo;
 }
 

@@ -1,14 +1,14 @@
 #include "engine/indirectos.h"
 
 #include "core/formato.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 #include "engine/resultados.h"
 
 #include <cmath>
 
 namespace tarvia {
 
-void Comentario(Documento& doc, Columna c)
+void Comentario(DocumentoMotor& doc, Columna c)
 {
     // Written only while the indirect costs are entered as one total.
     if (doc.calculo.Columna(c).I(1).comoLogico() != false)
@@ -25,7 +25,7 @@ void Comentario(Documento& doc, Columna c)
         return;
 
     // The share is shown as any box shows a number: a share of 0 leaves it out.
-    doc.pantalla.comentario(c) = QStringLiteral("Los  Costes  Indirectos  anuales  representan  el")
+    doc.vista().comentario(c) = QStringLiteral("Los  Costes  Indirectos  anuales  representan  el")
                                  + QStringLiteral("\r\n")
                                  + Mostrar(Valor(p), 1, doc.calculo.MostrarCeros, doc.calculo.Local)
                                  + QStringLiteral("  %") + QStringLiteral("\r\n")

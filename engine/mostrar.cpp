@@ -5,20 +5,20 @@
 
 namespace tarvia {
 
-void MostrarCampo(Documento& doc, Hoja h, Columna c, int i)
+void MostrarCampo(DocumentoMotor& doc, Hoja h, Columna c, int i)
 {
     MostrarCampo(doc, h, c, i, doc.calculo.MostrarCeros);
 }
 
-void MostrarCampo(Documento& doc, Hoja h, Columna c, int i, bool mostrarCeros)
+void MostrarCampo(DocumentoMotor& doc, Hoja h, Columna c, int i, bool mostrarCeros)
 {
     const Valor& v = doc.calculo.Columna(c)[h](i);
-    doc.pantalla.caja(h, c, i).texto = Mostrar(v, Decimales(h, i), mostrarCeros, doc.calculo.Local);
+    doc.vista().caja(h, c, i).texto = Mostrar(v, Decimales(h, i), mostrarCeros, doc.calculo.Local);
 }
 
-void VaciarCaja(Documento& doc, Hoja h, Columna c, int i)
+void VaciarCaja(DocumentoMotor& doc, Hoja h, Columna c, int i)
 {
-    doc.pantalla.caja(h, c, i).texto.clear();
+    doc.vista().caja(h, c, i).texto.clear();
 }
 
 } // namespace tarvia

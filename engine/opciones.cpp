@@ -12,33 +12,33 @@ namespace tarvia {
 
 namespace {
 
-void Marcos(Documento& doc, Columna col, std::initializer_list<Marco> marcos, bool visible)
+void Marcos(DocumentoMotor& doc, Columna col, std::initializer_list<Marco> marcos, bool visible)
 {
     for (Marco m : marcos)
-        doc.pantalla.marcoVisible(m, col) = visible;
+        doc.vista().marcoVisible(m, col) = visible;
 }
 
 // Purchase shows the amortisation and financing frames, any other form the
 // yearly cost frame; hidden fields keep their values.
-void FormaDeAdquisicion(Documento& doc, Columna col, bool compra, std::initializer_list<Marco> deCompra,
+void FormaDeAdquisicion(DocumentoMotor& doc, Columna col, bool compra, std::initializer_list<Marco> deCompra,
                         Marco costeAnual)
 {
     Marcos(doc, col, deCompra, compra);
-    doc.pantalla.marcoVisible(costeAnual, col) = !compra;
+    doc.vista().marcoVisible(costeAnual, col) = !compra;
 }
 
 // The semitrailer's tyres on sheet V follow its acquisition.
-void ActivarNeumaticosSemi(Documento& doc, Columna col, int campo)
+void ActivarNeumaticosSemi(DocumentoMotor& doc, Columna col, int campo)
 {
-    Caja& caja = doc.pantalla.caja(Hoja::V, col, campo);
+    Caja& caja = doc.vista().caja(Hoja::V, col, campo);
     if (col == Columna::S) {
         caja.habilitado = true;
-        caja.fondo = doc.pantalla.caja(Hoja::V, Columna::S, 1).fondo;
+        caja.fondo = doc.vista().caja(Hoja::V, Columna::S, 1).fondo;
     }
     MostrarCampo(doc, Hoja::V, col, campo);
 }
 
-void Semirremolque(Documento& doc, Columna col, bool compra)
+void Semirremolque(DocumentoMotor& doc, Columna col, bool compra)
 {
     ValoresColumna& v = doc.calculo.Columna(col);
     v.F2(1) = compra;
@@ -47,10 +47,10 @@ void Semirremolque(Documento& doc, Columna col, bool compra)
     const bool sinPrecio = !(v.F2(2).numeroOCero() > 0);
     if (compra && sinPrecio) {
         for (int i : {25, 26, 27}) {
-            Caja& caja = doc.pantalla.caja(Hoja::V, col, i);
+            Caja& caja = doc.vista().caja(Hoja::V, col, i);
             if (col == Columna::S) {
                 caja.habilitado = false;
-                caja.fondo = doc.pantalla.caja(Hoja::V, Columna::S, 29).fondo;
+                caja.fondo = doc.vista().caja(Hoja::V, Columna::S, 29).fondo;
             }
             caja.texto.clear();
         }
@@ -87,13 +87,13 @@ void Editable(Caja& caja, bool si)
     caja.fondo = si ? Fondo::Editable : Fondo::SoloLectura;
 }
 
-void GrupoPersonalF3(Documento& doc, const GrupoF3& g, bool desglosado)
+void GrupoPersonalF3(DocumentoMotor& doc, const GrupoF3& g, bool desglosado)
 {
     doc.calculo.Personal.F3(g.opcion) = desglosado;
-    Caja& total = doc.pantalla.caja(Hoja::F3, Columna::S, g.total);
+    Caja& total = doc.vista().caja(Hoja::F3, Columna::S, g.total);
     if (!desglosado) {
         for (int i : g.partes) {
-            Editable(doc.pantalla.caja(Hoja::F3, Columna::S, i), false);
+            Editable(doc.vista().caja(Hoja::F3, Columna::S, i), false);
             VaciarCaja(doc, Hoja::F3, Columna::S, i);
         }
         Editable(total, true);
@@ -108,14 +108,14 @@ void GrupoPersonalF3(Documento& doc, const GrupoF3& g, bool desglosado)
         entradas.push_back(i);
     }
     for (int i : entradas) {
-        Editable(doc.pantalla.caja(Hoja::F3, Columna::S, i), true);
+        Editable(doc.vista().caja(Hoja::F3, Columna::S, i), true);
         MostrarCampo(doc, Hoja::F3, Columna::S, i);
     }
     for (int i : entradas)
         Recalcular(doc, Hoja::F3, Columna::S, i);
 }
 
-void GrupoReferenciaF3(Documento& doc, const GrupoF3& g, bool desglosado)
+void GrupoReferenciaF3(DocumentoMotor& doc, const GrupoF3& g, bool desglosado)
 {
     if (desglosado)
         return;
@@ -123,9 +123,9 @@ void GrupoReferenciaF3(Documento& doc, const GrupoF3& g, bool desglosado)
         VaciarCaja(doc, Hoja::F3, Columna::O, i);
 }
 
-void Indirectos(Documento& doc, Columna col, bool desglosado)
+void Indirectos(DocumentoMotor& doc, Columna col, bool desglosado)
 {
-    Pantalla& p = doc.pantalla;
+    Vista& p = doc.vista();
     if (col == Columna::S) {
         doc.calculo.Personal.I(1) = desglosado;
         if (desglosado) {
@@ -170,11 +170,11 @@ bool EsOpcion(Hoja hoja, int campo)
     return hoja != Hoja::R && campo >= 1 && campo <= NumeroDeCampos(hoja) && EsCampoOpcion(hoja, campo);
 }
 
-void PulsarOpcion(Documento& doc, Hoja hoja, Columna col, int campo, int boton)
+void PulsarOpcion(DocumentoMotor& doc, Hoja hoja, Columna col, int campo, int boton)
 {
     if (!EsOpcion(hoja, campo) || (boton != 1 && boton != 2))
         return;
-    doc.pantalla.opcion(hoja, col, campo) = boton;
+    doc.vista().opcion(hoja, col, campo) = boton;
     const bool primero = boton == 1;
     switch (hoja) {
     case Hoja::F1:

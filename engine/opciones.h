@@ -1,7 +1,7 @@
 #pragma once
 // The option groups of sheets F1, F2, F3 and I: choosing a button stores the
 // choice and switches what the column shows, as a click on it does.
-#include "engine/documento.h"
+#include "engine/documento_motor.h"
 
 namespace tarvia {
 
@@ -9,7 +9,7 @@ namespace tarvia {
 // field `campo` (F1(1), F2(1), F2(13), F3(2), F3(9), F3(19), I(1)) in
 // column `col`, runs the group's behaviour and records the selection.
 // Any other field is left alone.
-void PulsarOpcion(Documento& doc, Hoja hoja, Columna col, int campo, int boton);
+void PulsarOpcion(DocumentoMotor& doc, Hoja hoja, Columna col, int campo, int boton);
 
 // Whether (hoja, campo) is one of the seven option fields.
 bool EsOpcion(Hoja hoja, int campo);

@@ -2,7 +2,7 @@
 
 #include "core/catalogo.h"
 #include "engine/mostrar.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 
 #include <cmath>
 

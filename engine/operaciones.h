@@ -2,7 +2,7 @@
 // The building blocks of the recalculation chains. Each step reads its
 // operands from one column; when an operand cannot be computed the step is
 // skipped, the target keeps its value and the chain goes on.
-#include "engine/documento.h"
+#include "engine/documento_motor.h"
 
 #include <initializer_list>
 #include <optional>
@@ -21,9 +21,9 @@ using Numero = std::optional<double>;
 // One recalculation: the document and the column being brought up to date.
 class Contexto {
 public:
-    Contexto(Documento& doc, Columna col) : doc(doc), col(col) {}
+    Contexto(DocumentoMotor& doc, Columna col) : doc(doc), col(col) {}
 
-    Documento& doc;
+    DocumentoMotor& doc;
     const Columna col;
 
     bool personal() const { return col == Columna::S; }
@@ -34,7 +34,7 @@ public:
     std::optional<bool> logico(Ref r) const { return valor(r).comoLogico(); }
     // Whether the field reads as 0; nullopt when it cannot be computed.
     std::optional<bool> esCero(Ref r) const;
-    Caja& caja(Ref r) { return doc.pantalla.caja(r.h, col, r.i); }
+    Caja& caja(Ref r) { return doc.vista().caja(r.h, col, r.i); }
 
     // Stores x rounded to the decimals of the target and shows it. Skipped
     // when x is missing or the rounding cannot be done.

@@ -1,7 +1,10 @@
 #include "engine/recalcular.h"
 
 #include "core/catalogo.h"
-#include "engine/cadenas.h"
+#include "engine/recalcular_c.h"
+#include "engine/recalcular_f1f2.h"
+#include "engine/recalcular_f3i.h"
+#include "engine/recalcular_v.h"
 #include "engine/servicio.h"
 
 namespace tarvia {
@@ -46,7 +49,7 @@ void Normalizar(Calculo& calculo)
     NormalizarColumna(calculo.Referencia);
 }
 
-void Recalcular(Documento& doc, Hoja hoja, Columna columna, int indice)
+void Recalcular(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice)
 {
     Normalizar(doc.calculo);
     Contexto x(doc, columna);

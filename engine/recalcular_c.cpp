@@ -1,6 +1,7 @@
 // Sheet C: kilowatts, loaded and empty kilometres and hours, hours per day,
 // tonne-kilometres; the kilometres also drive sheets F3 and V.
-#include "engine/cadenas.h"
+#include "engine/recalcular_c.h"
+#include "engine/recalcular_f3i.h"
 
 namespace tarvia {
 
@@ -13,7 +14,7 @@ void TituloConDescripcion(Contexto& x)
     // Always the personal description, whichever column changed.
     const QString descripcion = x.doc.calculo.Personal.C(1).comoTexto();
     for (Hoja h : TodasLasHojas)
-        x.doc.pantalla.titulo(h) =
+        x.doc.vista().titulo(h) =
             QString::fromUtf8(TituloHoja(h)) + QStringLiteral("     (") + descripcion + u')';
 }
 

@@ -1,9 +1,9 @@
 // Sheets F1 and F2: prices after discount, net of tyres, residual values,
 // financed capital, and which purchase fields can be entered.
-#include "engine/cadenas.h"
+#include "engine/recalcular_f1f2.h"
 
 #include "core/catalogo.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 
 #include <algorithm>
 #include <cmath>

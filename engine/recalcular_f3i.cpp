@@ -1,6 +1,6 @@
 // Sheets F3 and I: group totals kept equal to their parts while a group is
 // entered broken down.
-#include "engine/cadenas.h"
+#include "engine/recalcular_f3i.h"
 
 #include "engine/indirectos.h"
 

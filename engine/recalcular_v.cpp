@@ -1,6 +1,7 @@
 // Sheet V: fuel prices without VAT, the share bought abroad, maintenance and
 // repairs per year, and the tyres that lower the purchase prices.
-#include "engine/cadenas.h"
+#include "engine/recalcular_v.h"
+#include "engine/recalcular_f1f2.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Showing a loaded calculation: captions, options, values and every chain.
-#include "engine/abrir.h"
+#include "engine/repartir.h"
 
 #include "core/formato.h"
 #include "engine/mostrar.h"
@@ -20,12 +20,12 @@ QString ConFecha(QDate fecha, const Localizacion& loc)
     return QStringLiteral(" (") + FormatearFecha(fecha, loc) + u')';
 }
 
-void Rotulos(Documento& doc)
+void Rotulos(DocumentoMotor& doc)
 {
     const Calculo& c = doc.calculo;
     const QString descripcion = c.Personal.C(1).comoTexto();
     for (Hoja h : TodasLasHojas) {
-        Pantalla& p = doc.pantalla;
+        Vista& p = doc.vista();
         p.titulo(h) = QString::fromUtf8(TituloHoja(h)) + QStringLiteral("     (") + descripcion + u')';
         p.marcoPersonal(h) += ConFecha(c.Personal.Fecha, c.Local);
         if (h != Hoja::S)
@@ -75,7 +75,7 @@ bool SeVacia(const ValoresColumna& v, Hoja h, int k)
 }
 
 // Every option pair of the sheet, personal pairs first, each as its column holds it.
-void FijarOpciones(Documento& doc, Hoja h)
+void FijarOpciones(DocumentoMotor& doc, Hoja h)
 {
     for (Columna col : {Columna::S, Columna::O})
         for (int campo : doc.calculo.Entradas(h)) {
@@ -87,7 +87,7 @@ void FijarOpciones(Documento& doc, Hoja h)
         }
 }
 
-void Repartir(Documento& doc, Hoja h, bool conVaciado)
+void Repartir(DocumentoMotor& doc, Hoja h, bool conVaciado)
 {
     for (int k : doc.calculo.Entradas(h)) {
         // An option field sets every pair of the sheet, both columns, once.
@@ -108,10 +108,10 @@ void Repartir(Documento& doc, Hoja h, bool conVaciado)
 
 } // namespace
 
-void RepartirValores(Documento& doc)
+void RepartirValores(DocumentoMotor& doc)
 {
     // A loaded calculation is shown on freshly created sheets.
-    doc.pantalla.Restablecer();
+    doc.vista().Restablecer();
     Normalizar(doc.calculo);
     Rotulos(doc);
     for (Hoja h : {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V})

@@ -2,7 +2,7 @@
 
 #include "core/catalogo.h"
 #include "engine/mostrar.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 
 #include <array>
 #include <cmath>
@@ -148,7 +148,7 @@ double RedondearR(double x, int i) { return Redondear(x, Decimales(H::R, i)); }
 
 } // namespace
 
-void ActualizarColumna(Documento& doc, Columna c)
+void ActualizarColumna(DocumentoMotor& doc, Columna c)
 {
     ValoresColumna& col = doc.calculo.Columna(c);
     const Lector n{col};
@@ -177,7 +177,7 @@ void ActualizarColumna(Documento& doc, Columna c)
 
     const bool detalle = n.cierto(H::I, 1);
     for (int i : kDetalleIndirectos)
-        doc.pantalla.caja(H::R, c, i).visible = detalle;
+        doc.vista().caja(H::R, c, i).visible = detalle;
     r[12] = n(H::I, 2);
     r[13] = n(H::I, 3);
     r[14] = n(H::I, 4);
@@ -236,7 +236,7 @@ void ActualizarColumna(Documento& doc, Columna c)
     }
 }
 
-void Actualizar(Documento& doc)
+void Actualizar(DocumentoMotor& doc)
 {
     ActualizarColumna(doc, Columna::S);
     ActualizarColumna(doc, Columna::O);

@@ -2,7 +2,7 @@
 
 #include "core/catalogo.h"
 #include "engine/mostrar.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 #include "engine/resultados.h"
 
 #include <array>
@@ -26,7 +26,7 @@ bool Contiene(const std::array<int, 5>& lista, int i)
 
 // Stores a priced output (0 when the service lacks the quantity) and shows it.
 // A price that cannot be computed keeps the previous value.
-void Precio(Documento& doc, int salida, bool hay, double importe)
+void Precio(DocumentoMotor& doc, int salida, bool hay, double importe)
 {
     Arreglo& s = doc.calculo.Personal.S;
     if (!hay) {
@@ -40,7 +40,7 @@ void Precio(Documento& doc, int salida, bool hay, double importe)
 }
 
 // Sets to 0 every leg above the yearly total and shows it.
-void Acotar(Documento& doc, const std::array<int, 5>& campos, const Valor& total)
+void Acotar(DocumentoMotor& doc, const std::array<int, 5>& campos, const Valor& total)
 {
     Arreglo& s = doc.calculo.Personal.S;
     const auto limite = total.comoNumero();
@@ -54,7 +54,7 @@ void Acotar(Documento& doc, const std::array<int, 5>& campos, const Valor& total
 
 } // namespace
 
-void CosteServicio(Documento& doc, int costes, int km, int horas, int salidaKm, int salidaHoras,
+void CosteServicio(DocumentoMotor& doc, int costes, int km, int horas, int salidaKm, int salidaHoras,
                    int salidaAmbos)
 {
     const ValoresColumna& p = doc.calculo.Personal;
@@ -68,7 +68,7 @@ void CosteServicio(Documento& doc, int costes, int km, int horas, int salidaKm, 
     Precio(doc, salidaAmbos, k > 0 && h > 0, coste + k * r(50) + h * r(52));
 }
 
-void RecalcularServicio(Documento& doc, int i)
+void RecalcularServicio(DocumentoMotor& doc, int i)
 {
     int costes;
     if (Contiene(kCostes, i))
@@ -83,7 +83,7 @@ void RecalcularServicio(Documento& doc, int i)
     CosteServicio(doc, costes, costes + 1, costes + 2, costes + 3, costes + 4, costes + 5);
 }
 
-void Revisar(Documento& doc)
+void Revisar(DocumentoMotor& doc)
 {
     ValoresColumna& p = doc.calculo.Personal;
     const double c5 = p.R(54).numeroOCero();

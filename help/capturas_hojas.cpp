@@ -2,9 +2,10 @@
 // program's own windows showing the first reference vehicle, so the help
 // always shows the sheets as they are.
 // Use: tarvia-capturas-hojas REFERENCIA.brm CARPETA
+#include "presentacion/documento.h"
 #include "engine/abrir.h"
-#include "shell/fabrica_hojas.h"
-#include "shell/impresion.h"
+#include "sheets/fabrica_hojas.h"
+#include "sheets/impresion.h"
 #include "sheets/ventana_hoja.h"
 
 #include <QApplication>

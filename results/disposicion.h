@@ -1,7 +1,7 @@
 #pragma once
 // The results sheet as designed: positions in twips, captions and colours.
 // Positions inside a frame are relative to that frame.
-#include "engine/grafico.h"
+#include "presentacion/grafico.h"
 
 #include <QColor>
 #include <QRect>

@@ -2,7 +2,7 @@
 // One column's cost-structure pie chart, ready to paint on the screen or on
 // a printer: wedges, labels and colours, all in twips.
 #include "core/formato.h"
-#include "engine/grafico.h"
+#include "presentacion/grafico.h"
 
 #include <QColor>
 #include <QFont>

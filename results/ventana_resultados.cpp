@@ -1,5 +1,7 @@
 #include "results/ventana_resultados.h"
 
+#include "presentacion/teclado.h"
+
 #include "core/catalogo.h"
 #include "engine/resultados.h"
 #include "results/cuadro_tarta.h"
@@ -21,8 +23,6 @@ constexpr int kIndiceO = static_cast<int>(Columna::O);
 constexpr int kAltoTexto = 225;
 
 // Page Up and Page Down as the key navigation names them.
-constexpr int kTeclaRePag = 33;
-constexpr int kTeclaAvPag = 34;
 
 QFont Fuente(bool negrita, double puntos = 8.25)
 {

@@ -2,7 +2,7 @@
 // The results sheet (frmResultados): the yearly cost structure and unit
 // costs of both columns, with a pie chart per column. It recomputes on every
 // activation and repaint, so what is seen is always current.
-#include "engine/grafico.h"
+#include "presentacion/grafico.h"
 #include "sheets/ventana_hoja.h"
 
 #include <array>

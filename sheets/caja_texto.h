@@ -1,7 +1,7 @@
 #pragma once
 // A personal-column text box: it only forwards its focus and key events to
 // the sheet, which hands them to the editing logic.
-#include "engine/edicion.h"
+#include "presentacion/edicion.h"
 
 #include <QLineEdit>
 

@@ -4,7 +4,7 @@
 // content once; the framework draws it in the personal column and, when the
 // sheet has one, again in the reference column.
 #include "core/hojas.h"
-#include "engine/pantalla.h"
+#include "presentacion/pantalla.h"
 
 #include <QRect>
 #include <QRgb>

@@ -359,15 +359,15 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
 {
     switch (ev.key()) {
     case Qt::Key_PageUp:
-        emit teclaPagina(33);
+        emit teclaPagina(kTeclaRePag);
         return true;
     case Qt::Key_PageDown:
-        emit teclaPagina(34);
+        emit teclaPagina(kTeclaAvPag);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         emit controlEnfocado();
-        const ResultadoTecla r = PulsarTecla(documento(), hoja(), caja.indice(), caja.Estado(), 13);
+        const ResultadoTecla r = PulsarTecla(documento(), hoja(), caja.indice(), caja.Estado(), kTeclaIntro);
         Refrescar();
         caja.Aplicar(r.estado);
         TrasCambio();
@@ -397,7 +397,7 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
 
 void HojaDisenada::AlSalir(CajaTexto& caja)
 {
-    ConfirmarCampo(documento(), hoja(), caja.indice(), caja.text(), -1);
+    ConfirmarCampo(documento(), hoja(), caja.indice(), caja.text(), kTeclaSalida);
     Refrescar();
     TrasCambio();
 }
@@ -407,7 +407,7 @@ void HojaDisenada::ConfirmarEdicion()
     auto* caja = qobject_cast<CajaTexto*>(activo_);
     if (!caja || !caja->editando())
         return;
-    ConfirmarCampo(documento(), hoja(), caja->indice(), caja->text(), -1);
+    ConfirmarCampo(documento(), hoja(), caja->indice(), caja->text(), kTeclaSalida);
     const EstadoEdicion e = MostrarParaEditar(documento(), hoja(), caja->indice());
     Refrescar();
     caja->Aplicar(e);

@@ -3,7 +3,7 @@
 // its designed size, where its focused control is, mirroring the display
 // model, and its activation behaviour. Sheet windows hold layout, not logic.
 #include "core/hojas.h"
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,4 +1,5 @@
 #include "shell/frm_about.h"
+#include "core/version.h"
 
 #include "help/icono_tarvia.h"
 #include "sheets/twips.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The calculation file dialog: drive, directory and file lists with the
 // "*.trv" filter, in mode "abrir" (open) or "grabar" (save as).
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: menus, the sheet strip, the two scroll strips and the
 // viewport in which exactly one sheet is shown while a calculation is open.
-#include "engine/desplazamiento.h"
-#include "engine/documento.h"
+#include "presentacion/desplazamiento.h"
+#include "presentacion/documento.h"
 #include "shell/frm_archivo.h"
 #include "shell/menus.h"
 
@@ -63,6 +63,8 @@ public:
     void GuardarComoPdf();
     // Writes them to `ruta` and says how it went; whether it was written.
     bool GuardarPdfEn(const QString& ruta);
+    // Shows, one by one, the messages the document has collected.
+    void MostrarMensajesPendientes();
     // The save question with its title; returns Cancelado.
     bool PreguntarGrabar(const QString& titulo);
 
@@ -89,7 +91,6 @@ private:
     void FijarFondo(const QColor& color);
     void EnfocarControlActivo();
     void ConfirmarEdicion();
-    void MostrarMensajesPendientes();
     Barra BarraV() const;
     Barra BarraH() const;
 

@@ -1,5 +1,7 @@
 #include "shell/frm_splash.h"
 
+#include "core/version.h"
+
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
 #include "shell/dibujos.h"

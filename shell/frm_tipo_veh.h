@@ -1,7 +1,7 @@
 #pragma once
 // The vehicle-type chooser: twenty picture buttons, each loading the
 // reference data of its type.
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 
 #include <QDialog>
 #include <array>

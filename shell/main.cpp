@@ -1,7 +1,7 @@
 // TARVIA: start-up. The locale decides the number and date characters; the
 // splash shows until its timer or a click; then the main window and the
 // start dialog.
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 #include "shell/frm_main.h"
 #include "shell/frm_splash.h"
 

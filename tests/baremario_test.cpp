@@ -1,6 +1,7 @@
 // The reference data delivered beside the program: every vehicle type loads,
 // stays inside the limits and rules a user's entry must meet, and costs what
 // data/README.md says a vehicle of its kind costs.
+#include "presentacion/documento.h"
 #include "core/archivo.h"
 #include "core/catalogo.h"
 #include "engine/abrir.h"

@@ -1,4 +1,5 @@
 // tarvia-calc run as a user scripts it: the built program on a reference file.
+#include "presentacion/documento.h"
 #include "core/archivo.h"
 #include "engine/abrir.h"
 

@@ -1,5 +1,5 @@
 // Editing a personal field end to end: focus, keys, commit, restore.
-#include "engine/edicion.h"
+#include "presentacion/edicion.h"
 
 #include "core/calculo.h"
 #include "engine/recalcular.h"
@@ -123,7 +123,7 @@ TEST_F(Edicion, TextoPegadoSeInterpretaAlSalir)
 
 #include "core/catalogo.h"
 #include "engine/abrir.h"
-#include "engine/marcos.h"
+#include "presentacion/marcos.h"
 #include "engine/opciones.h"
 
 #include <set>

@@ -1,4 +1,4 @@
-#include "engine/grafico.h"
+#include "presentacion/grafico.h"
 
 #include <gtest/gtest.h>
 

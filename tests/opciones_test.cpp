@@ -1,3 +1,4 @@
+#include "presentacion/documento.h"
 #include "engine/opciones.h"
 
 #include "engine/recalcular.h"

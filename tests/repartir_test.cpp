@@ -1,8 +1,10 @@
+#include "presentacion/documento.h"
 #include "engine/abrir.h"
+#include "engine/repartir.h"
 
 #include "core/catalogo.h"
 #include "core/formato.h"
-#include "engine/redondear.h"
+#include "core/redondear.h"
 #include "tests/ejemplo.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "presentacion/documento.h"
 #include "engine/resultados.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Scroll-bar arithmetic of the main window, in twips.
-#include "engine/desplazamiento.h"
+#include "presentacion/desplazamiento.h"
 
 #include <gtest/gtest.h>
 

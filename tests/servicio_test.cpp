@@ -1,3 +1,4 @@
+#include "presentacion/documento.h"
 #include "engine/indirectos.h"
 #include "engine/servicio.h"
 

@@ -1,5 +1,5 @@
 // Key filter, parsing of typed or pasted text, and the page keys.
-#include "engine/edicion.h"
+#include "presentacion/teclado.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The checks of an entry, with their exact messages.
-#include "engine/validacion.h"
+#include "presentacion/validacion.h"
 
 #include "core/calculo.h"
 

@@ -1,3 +1,4 @@
+#include "core/version.h"
 #include "shell/ayuda.h"
 #include "shell/frm_about.h"
 #include "shell/visor_ayuda.h"

@@ -3,7 +3,7 @@
 // answering modal windows from a timer so that no test can hang.
 #include "core/archivo.h"
 #include "engine/abrir.h"
-#include "engine/documento.h"
+#include "presentacion/documento.h"
 #include "shell/frm_mensaje.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "ventana_principal.h"
 
 #include "core/catalogo.h"
-#include "engine/marcos.h"
+#include "presentacion/marcos.h"
 #include "sheets/hoja_disenada.h"
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"

@@ -10,7 +10,7 @@
 #include "sheets/twips.h"
 #include "shell/frm_main.h"
 #include "shell/frm_tipo_veh.h"
-#include "shell/impresion.h"
+#include "sheets/impresion.h"
 
 #include <QAction>
 #include <QFile>

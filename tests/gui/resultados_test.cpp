@@ -1,5 +1,5 @@
 #include "engine/abrir.h"
-#include "engine/grafico.h"
+#include "presentacion/grafico.h"
 #include "results/disposicion.h"
 #include "results/tarta.h"
 #include "results/ventana_resultados.h"

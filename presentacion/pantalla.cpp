@@ -1,4 +1,4 @@
-#include "engine/pantalla.h"
+#include "presentacion/pantalla.h"
 
 #include "core/catalogo.h"
 

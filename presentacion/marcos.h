@@ -1,7 +1,7 @@
 #pragma once
 // Which option-switched frame holds a field, and whether the user can reach
 // a personal box at this moment.
-#include "engine/pantalla.h"
+#include "presentacion/pantalla.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "engine/edicion.h"
+#include "presentacion/teclado.h"
 
 #include <charconv>
 #include <cstdint>
@@ -87,9 +87,9 @@ Valor Interpretar(const QString& texto, bool esTexto, QChar separador)
 std::optional<int> PosicionTrasTeclaPagina(int valorBarra, int cambioGrande, int codigoTecla)
 {
     long long posicion = 0;
-    if (codigoTecla == 33)
+    if (codigoTecla == kTeclaRePag)
         posicion = static_cast<long long>(valorBarra) - cambioGrande;
-    else if (codigoTecla == 34)
+    else if (codigoTecla == kTeclaAvPag)
         posicion = static_cast<long long>(valorBarra) + cambioGrande;
     else
         return std::nullopt;

@@ -20,8 +20,7 @@ class QWidget;
 namespace tarvia {
 
 class CajaTexto;
-struct Documento;
-class FrmMain;
+class Documento;
 class VentanaHoja;
 
 // "Todos los formularios": the input sheets, then the results, then the service.
@@ -83,8 +82,10 @@ public:
     // Loads a sheet (created hidden) if it is not yet; nullptr when it cannot be.
     using Cargar = std::function<VentanaHoja*(Hoja)>;
 
-    // `activa`: the sheet on show, whose edited field is committed first.
-    Impresion(Documento& doc, Cargar cargar, VentanaHoja* activa, DestinoImpresion& destino);
+    // `activa`: the sheet on show, whose edited field is committed first;
+    // `mostrarMensajes` shows what that commit has to say.
+    Impresion(Documento& doc, Cargar cargar, VentanaHoja* activa, DestinoImpresion& destino,
+              std::function<void()> mostrarMensajes = {});
 
     // The item of one sheet: input-sheet, results or service print.
     void Imprimir(Hoja h);
@@ -106,20 +107,15 @@ private:
     Cargar cargar_;
     VentanaHoja* activa_;
     DestinoImpresion& destino_;
+    std::function<void()> mostrarMensajes_;
 };
-
-// Connects the "Imprimir" items of the main window.
-void ConectarImpresion(FrmMain& ventana);
 
 // Where the menu prints (tests); nullptr restores the default printer.
 void FijarDestinoImpresion(DestinoImpresion* destino);
+DestinoImpresion& DestinoActual();
 
 // The eight sheets of a calculation, in the order of "Todos los formularios",
 // into a PDF file. Needs a QApplication; no display.
 FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta);
-
-// "Guardar como PDF…": the pages of "Todos los formularios" from the main
-// window's own sheets (the edited field committed first) into a PDF file.
-FalloArchivo GuardarPdf(FrmMain& ventana, const QString& ruta);
 
 } // namespace tarvia

@@ -1,8 +1,8 @@
 #pragma once
 // The open calculation together with what the sheets show and the messages
 // the program's message window has been asked to show.
-#include "core/calculo.h"
-#include "engine/pantalla.h"
+#include "engine/documento_motor.h"
+#include "presentacion/pantalla.h"
 
 #include <QString>
 #include <vector>
@@ -17,8 +17,23 @@ struct Mensaje {
     QString textoIntroducido;
 };
 
-struct Documento {
-    Calculo calculo;
+class Documento : public DocumentoMotor {
+public:
+    Documento() : DocumentoMotor(pantalla) {}
+    // A copy shows on its own display model.
+    Documento(const Documento& otro)
+        : DocumentoMotor(pantalla), pantalla(otro.pantalla), mensajes(otro.mensajes)
+    {
+        calculo = otro.calculo;
+    }
+    Documento& operator=(const Documento& otro)
+    {
+        calculo = otro.calculo;
+        pantalla = otro.pantalla;
+        mensajes = otro.mensajes;
+        return *this;
+    }
+
     Pantalla pantalla;
     std::vector<Mensaje> mensajes; // the message window's sink, in order
 

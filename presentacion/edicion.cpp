@@ -1,10 +1,10 @@
-#include "engine/edicion.h"
+#include "presentacion/edicion.h"
 
 #include "core/catalogo.h"
 #include "core/formato.h"
 #include "engine/mostrar.h"
 #include "engine/recalcular.h"
-#include "engine/validacion.h"
+#include "presentacion/validacion.h"
 
 
 namespace tarvia {
@@ -21,11 +21,11 @@ EstadoEdicion MostrarParaEditar(Documento& doc, Hoja h, int indice)
 
 ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, char16_t codigo)
 {
-    if (codigo == 13) {
-        ConfirmarCampo(doc, h, indice, estado.texto, 13);
+    if (codigo == kTeclaIntro) {
+        ConfirmarCampo(doc, h, indice, estado.texto, kTeclaIntro);
         return {MostrarParaEditar(doc, h, indice), false, false};
     }
-    if (codigo == 8)
+    if (codigo == kTeclaRetroceso)
         return {estado, true, false};
     const Campo& campo = CampoDe(h, indice);
     ResultadoTecla r = FiltrarCaracter(estado, QChar(codigo), campo.decimales, campo.maxLength,
@@ -47,7 +47,7 @@ bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, in
     } else {
         Recalcular(doc, h, Columna::S, indice);
     }
-    if (codigo != 13)
+    if (codigo != kTeclaIntro)
         MostrarCampo(doc, h, Columna::S, indice);
     return !v.rechazado;
 }

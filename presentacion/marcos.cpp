@@ -1,4 +1,4 @@
-#include "engine/marcos.h"
+#include "presentacion/marcos.h"
 
 #include "core/catalogo.h"
 

@@ -1,13 +1,22 @@
 #pragma once
-// Editing a personal field: shown raw while focused, filtered key by key,
-// parsed, checked, stored and recalculated, or restored with a message.
-// The windows only forward their events here.
-#include "engine/documento.h"
+// One key at a time in a personal box, before anything is stored: the
+// character rules, the keypad's decimal key, reading typed or pasted text,
+// and the page keys.
+#include "core/valor.h"
 
 #include <QString>
 #include <optional>
 
 namespace tarvia {
+
+// The key codes the editing rules tell apart ("leaving" is the focus lost).
+enum CodigoTecla : int {
+    kTeclaSalida = -1,
+    kTeclaRetroceso = 8,
+    kTeclaIntro = 13,
+    kTeclaRePag = 33,
+    kTeclaAvPag = 34,
+};
 
 // The text of a box being edited, its selection and its caret.
 struct EstadoEdicion {
@@ -16,10 +25,6 @@ struct EstadoEdicion {
     int inicioSeleccion = 0; // 0-based
     int largoSeleccion = 0;
 };
-
-// Focus gained: the value becomes ValorAnterior and the box shows it raw
-// (locale separator, no grouping, empty for 0), caret at 0, nothing selected.
-EstadoEdicion MostrarParaEditar(Documento& doc, Hoja h, int indice);
 
 struct ResultadoTecla {
     EstadoEdicion estado; // what the box holds afterwards
@@ -37,21 +42,12 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
 // other key, and that key in a text box, types its own character.
 QChar CaracterDeTecla(QChar caracter, bool decimalDelTecladoNumerico, int decimales, QChar separador);
 
-// Key pressed in a personal box, with its character code: Enter commits with
-// code 13 and shows the value for editing again; Backspace passes; the rest
-// go through FiltrarCaracter.
-ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, char16_t codigo);
-
 // Text typed or pasted into a field → its value: texts trimmed; numbers keep
 // their digits and the first decimal separator (as "."), empty gives 0, never negative.
 Valor Interpretar(const QString& texto, bool esTexto, QChar separador);
 
-// Focus lost (codigo -1) or Enter (13): parse, check, store or restore,
-// recalculate, show. Returns whether the entry was accepted.
-bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo);
-
-// Page Up (33) / Page Down (34): the position to scroll the sheet to, or
-// nothing for other keys or outside the 16-bit range.
+// Page Up / Page Down: the position to scroll the sheet to, or nothing for
+// other keys or outside the 16-bit range.
 std::optional<int> PosicionTrasTeclaPagina(int valorBarra, int cambioGrande, int codigoTecla);
 
 } // namespace tarvia

@@ -1,16 +1,13 @@
-#include "shell/impresion.h"
+#include "sheets/impresion.h"
 
-#include "engine/documento.h"
-#include "engine/edicion.h"
+#include "presentacion/documento.h"
+#include "presentacion/edicion.h"
 #include "engine/resultados.h"
 #include "sheets/caja_texto.h"
 #include "sheets/colores.h"
 #include "sheets/hoja_disenada.h"
-#include "shell/fabrica_hojas.h"
-#include "shell/frm_main.h"
-#include "shell/frm_mensaje.h"
+#include "sheets/fabrica_hojas.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -41,15 +38,6 @@ int Corte(const QImage& imagen, int desde, int hasta)
     return hasta;
 }
 
-void MostrarPendientes(Documento& doc)
-{
-    while (!doc.mensajes.empty()) {
-        const Mensaje m = doc.mensajes.front();
-        doc.mensajes.erase(doc.mensajes.begin());
-        MostrarMensaje(m.texto, m.titulo);
-    }
-}
-
 // The colours the sheet has on show: the strip's background and the
 // highlighted title frame.
 void Preparar(VentanaHoja& hoja)
@@ -67,23 +55,6 @@ DestinoImpresion*& DestinoFijado()
     static DestinoImpresion* destino = nullptr;
     return destino;
 }
-
-DestinoImpresion& DestinoActual()
-{
-    static DestinoImpresora impresora;
-    DestinoImpresion* fijado = DestinoFijado();
-    return fijado ? *fijado : impresora;
-}
-
-struct ItemImpresion {
-    const char* menu;
-    std::optional<Hoja> hoja; // none: every sheet
-};
-const ItemImpresion kItems[] = {
-    {"mnuPrintResultados", Hoja::R}, {"mnuPrintCaracteristicas", Hoja::C}, {"mnuPrintFijos1", Hoja::F1},
-    {"mnuPrintFijos2", Hoja::F2},    {"mnuPrintFijos3", Hoja::F3},         {"mnuPrintVariables", Hoja::V},
-    {"mnuPrintIndirectos", Hoja::I}, {"mnuPrintTodo", std::nullopt},       {"mnuPrintServicio", Hoja::S},
-};
 
 } // namespace
 
@@ -192,8 +163,10 @@ FalloArchivo DestinoPdf::Cerrar()
     return archivo_.Confirmar();
 }
 
-Impresion::Impresion(Documento& doc, Cargar cargar, VentanaHoja* activa, DestinoImpresion& destino)
-    : doc_(doc), cargar_(std::move(cargar)), activa_(activa), destino_(destino)
+Impresion::Impresion(Documento& doc, Cargar cargar, VentanaHoja* activa, DestinoImpresion& destino,
+                     std::function<void()> mostrarMensajes)
+    : doc_(doc), cargar_(std::move(cargar)), activa_(activa), destino_(destino),
+      mostrarMensajes_(std::move(mostrarMensajes))
 {
 }
 
@@ -270,11 +243,12 @@ CajaTexto* Impresion::CajaEditada(bool servicio) const
 void Impresion::Confirmar(CajaTexto& caja)
 {
     const Hoja h = activa_->hoja();
-    ConfirmarCampo(doc_, h, caja.indice(), caja.text(), -1);
+    ConfirmarCampo(doc_, h, caja.indice(), caja.text(), kTeclaSalida);
     activa_->Refrescar(); // every box but the edited one
     caja.setText(doc_.pantalla.caja(h, Columna::S, caja.indice()).texto);
     caja.setCursorPosition(0);
-    MostrarPendientes(doc_);
+    if (mostrarMensajes_)
+        mostrarMensajes_(); // a refused entry says why before the paper comes out
 }
 
 // The user goes on typing where the printing interrupted.
@@ -283,33 +257,13 @@ void Impresion::Editar(CajaTexto& caja)
     caja.Aplicar(MostrarParaEditar(doc_, activa_->hoja(), caja.indice()));
 }
 
-void ConectarImpresion(FrmMain& ventana)
-{
-    for (const ItemImpresion& item : kItems) {
-        QAction* accion = ventana.menus()[item.menu];
-        if (!accion)
-            continue;
-        QObject::connect(accion, &QAction::triggered, &ventana, [&ventana, item] {
-            Impresion impresion(
-                ventana.documento(), [&ventana](Hoja h) { return ventana.CargarFormulario(h); },
-                ventana.FormularioActual(), DestinoActual());
-            if (item.hoja)
-                impresion.Imprimir(*item.hoja);
-            else
-                impresion.Todo();
-        });
-    }
-}
-
 void FijarDestinoImpresion(DestinoImpresion* destino) { DestinoFijado() = destino; }
 
-FalloArchivo GuardarPdf(FrmMain& ventana, const QString& ruta)
+DestinoImpresion& DestinoActual()
 {
-    DestinoPdf pdf(ruta);
-    Impresion(ventana.documento(), [&ventana](Hoja h) { return ventana.CargarFormulario(h); },
-              ventana.FormularioActual(), pdf)
-        .Todo();
-    return pdf.Cerrar();
+    static DestinoImpresora impresora;
+    DestinoImpresion* fijado = DestinoFijado();
+    return fijado ? *fijado : impresora;
 }
 
 FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta)

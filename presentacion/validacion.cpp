@@ -1,4 +1,4 @@
-#include "engine/validacion.h"
+#include "presentacion/validacion.h"
 
 #include "core/catalogo.h"
 #include "core/formato.h"

@@ -1,4 +1,4 @@
-#include "shell/fabrica_hojas.h"
+#include "sheets/fabrica_hojas.h"
 
 #include "results/ventana_resultados.h"
 #include "sheets/frm_caracteristicas.h"

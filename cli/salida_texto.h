@@ -1,17 +1,10 @@
 #pragma once
-// What tarvia-calc prints: the whole document as JSON, or a readable summary
-// of the results sheet.
+// What tarvia-calc prints with --formato texto: a readable summary, and the
+// messages and warnings one to a line.
 #include "cli/avisos.h"
-#include "engine/documento.h"
-
-#include <string>
-#include <vector>
+#include "presentacion/documento.h"
 
 namespace tarvia::calc {
-
-// Both columns, whether there are unsaved changes, the messages, the
-// warnings and, when `pantalla`, what every box shows.
-std::string DocumentoJson(const Documento& doc, const std::vector<Aviso>& avisos, bool pantalla);
 
 // The cost structure and unit costs of both columns, in the document's
 // locale, and the services of the service sheet when any has data.

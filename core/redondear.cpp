@@ -1,4 +1,4 @@
-#include "engine/redondear.h"
+#include "core/redondear.h"
 
 #include "core/decimal15.h"
 

@@ -1,4 +1,4 @@
-#include "engine/desplazamiento.h"
+#include "presentacion/desplazamiento.h"
 
 #include <algorithm>
 

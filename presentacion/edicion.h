@@ -1,0 +1,25 @@
+#pragma once
+// Editing a personal field: shown raw while focused, filtered key by key,
+// parsed, checked, stored and recalculated, or restored with a message.
+// The windows only forward their events here.
+#include "presentacion/documento.h"
+#include "presentacion/teclado.h"
+
+#include <QString>
+
+namespace tarvia {
+
+// Focus gained: the value becomes ValorAnterior and the box shows it raw
+// (locale separator, no grouping, empty for 0), caret at 0, nothing selected.
+EstadoEdicion MostrarParaEditar(Documento& doc, Hoja h, int indice);
+
+// Key pressed in a personal box, with its character code: Enter commits
+// and shows the value for editing again; Backspace passes; the rest go
+// through FiltrarCaracter.
+ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, char16_t codigo);
+
+// Focus lost (kTeclaSalida) or Enter (kTeclaIntro): parse, check, store or
+// restore, recalculate, show. Returns whether the entry was accepted.
+bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo);
+
+} // namespace tarvia
