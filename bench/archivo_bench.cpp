@@ -15,8 +15,8 @@ namespace {
 struct Archivos {
     QTemporaryDir dir;
     QString normal = dir.filePath("normal.trv");
-    QString enorme = dir.filePath("enorme.trv");  // 256 lines and 100 MB behind
-    QString millon = dir.filePath("millon.trv");  // a first line of a million characters
+    QString enorme = dir.filePath("enorme.trv"); // 256 lines and 100 MB behind
+    QString millon = dir.filePath("millon.trv"); // a first line of a million characters
     Calculo calculo;
 
     Archivos()

@@ -1,10 +1,10 @@
 // Showing a loaded calculation: every value of both columns, every chain,
 // the results and the services.
-#include "presentacion/documento.h"
 #include "core/archivo.h"
 #include "engine/abrir.h"
-#include "engine/repartir.h"
 #include "engine/recalcular.h"
+#include "engine/repartir.h"
+#include "presentacion/documento.h"
 #include "tests/ejemplo.h"
 
 #include <benchmark/benchmark.h>

@@ -27,8 +27,8 @@ void BM_CambiarDeHoja(benchmark::State& state)
 {
     const bool personal = state.range(0) == 1;
     Principal p(personal ? kPortacontenedores : 0);
-    const std::array<Hoja, 4> ronda = personal ? std::array{Hoja::C, Hoja::F3, Hoja::I, Hoja::S}
-                                               : std::array{Hoja::C, Hoja::F1, Hoja::F2, Hoja::V};
+    const std::array<Hoja, 4> ronda =
+        personal ? std::array{Hoja::C, Hoja::F3, Hoja::I, Hoja::S} : std::array{Hoja::C, Hoja::F1, Hoja::F2, Hoja::V};
     for (Hoja h : ronda) // created outside the timing
         p.ventana->patillas()->Boton(h)->click();
     size_t k = 0;

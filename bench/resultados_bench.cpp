@@ -1,6 +1,6 @@
-#include "presentacion/documento.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
+#include "presentacion/documento.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,14 +3,13 @@
 #include "core/catalogo.h"
 #include "core/formato.h"
 #include "engine/abrir.h"
-#include "presentacion/edicion.h"
-#include "presentacion/marcos.h"
 #include "engine/indirectos.h"
 #include "engine/opciones.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
+#include "presentacion/edicion.h"
+#include "presentacion/marcos.h"
 #include "sheets/impresion.h"
-
 
 namespace tarvia::calc {
 
@@ -46,10 +45,10 @@ Resultado Fijar(Documento& doc, const Accion& a)
         motivo = QStringLiteral("sólo cuentan las cifras y el primer separador decimal («%1»)").arg(loc.decimal);
     if (!motivo.isEmpty()) {
         const Valor& v = doc.calculo.Personal[a.hoja](a.campo);
-        r.aviso = Aviso{Columna::S, a.hoja, a.campo, v,
-                        QStringLiteral("«%1» en %2 se ha leído como %3: %4.")
-                            .arg(a.texto, NombreCampo(a.hoja, a.campo),
-                                 Mostrar(v, campo.decimales, true, loc), motivo)};
+        r.aviso =
+            Aviso{Columna::S, a.hoja, a.campo, v,
+                  QStringLiteral("«%1» en %2 se ha leído como %3: %4.")
+                      .arg(a.texto, NombreCampo(a.hoja, a.campo), Mostrar(v, campo.decimales, true, loc), motivo)};
     }
     return r;
 }
@@ -67,22 +66,14 @@ void Ver(Documento& doc, Hoja h)
 
 } // namespace
 
-bool SePuedeEditar(const Documento& doc, Hoja h, int i)
-{
-    return CampoEditable(doc.pantalla, h, i);
-}
+bool SePuedeEditar(const Documento& doc, Hoja h, int i) { return CampoEditable(doc.pantalla, h, i); }
 
 Resultado Ejecutar(Documento& doc, const Accion& a, QDate hoy)
 {
     switch (a.tipo) {
-    case Accion::Tipo::Fijar:
-        return Fijar(doc, a);
-    case Accion::Tipo::Opcion:
-        PulsarOpcion(doc, a.hoja, Columna::S, a.campo, a.boton);
-        return {};
-    case Accion::Tipo::Ver:
-        Ver(doc, a.hoja);
-        return {};
+    case Accion::Tipo::Fijar: return Fijar(doc, a);
+    case Accion::Tipo::Opcion: PulsarOpcion(doc, a.hoja, Columna::S, a.campo, a.boton); return {};
+    case Accion::Tipo::Ver: Ver(doc, a.hoja); return {};
     case Accion::Tipo::Guardar:
     case Accion::Tipo::Pdf: {
         // A failure is a message, and the run goes on; the exit code tells.

@@ -10,7 +10,7 @@ namespace tarvia::calc {
 
 enum Salida : int {
     kBien = 0,
-    kNoCargado = 2,   // the file could not be loaded
+    kNoCargado = 2, // the file could not be loaded
     kUsoIncorrecto = 64,
     kNoPermitido = 65, // something the user could not have done on the sheets
                        // (or, with --estricto, an entry refused or misread)
@@ -19,9 +19,9 @@ enum Salida : int {
 
 struct Resultado {
     int codigo = kBien;
-    QString mensaje;       // one line for stderr when codigo is not kBien
-    bool rechazada = false; // --set: the sheet refused the entry
-    bool sinSalida = false; // --guardar, --pdf: nothing was written
+    QString mensaje;            // one line for stderr when codigo is not kBien
+    bool rechazada = false;     // --set: the sheet refused the entry
+    bool sinSalida = false;     // --guardar, --pdf: nothing was written
     std::optional<Aviso> aviso; // --set: the text was read as another number
 };
 

@@ -50,9 +50,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
     Argumentos a;
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& arg = args[k];
-        const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" ||
-                              arg == u"--set" || arg == u"--opcion" || arg == u"--ver" ||
-                              arg == u"--guardar" || arg == u"--pdf";
+        const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" || arg == u"--set" ||
+                              arg == u"--opcion" || arg == u"--ver" || arg == u"--guardar" || arg == u"--pdf";
         if (conValor && k + 1 >= args.size())
             return QStringLiteral("falta el valor de %1").arg(arg);
         const QString valor = conValor ? args[++k] : QString();
@@ -84,8 +83,7 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             if (auto* error = std::get_if<QString>(&campo))
                 return *error;
             const Campo& c = std::get<Campo>(campo);
-            Accion acc{arg == u"--set" ? Accion::Tipo::Fijar : Accion::Tipo::Opcion, c.hoja,
-                       c.indice, 0, c.valor};
+            Accion acc{arg == u"--set" ? Accion::Tipo::Fijar : Accion::Tipo::Opcion, c.hoja, c.indice, 0, c.valor};
             if (acc.tipo == Accion::Tipo::Opcion) {
                 if (!EsCampoOpcion(c.hoja, c.indice))
                     return QStringLiteral("%1.%2 no es un campo de opción")

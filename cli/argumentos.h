@@ -18,15 +18,15 @@ struct Accion {
     enum class Tipo { Fijar, Opcion, Ver, Guardar, Pdf } tipo;
     Hoja hoja = Hoja::C;
     int campo = 0;
-    int boton = 0;  // --opcion: 1 or 2
-    QString texto;  // --set: the typed text; --guardar, --pdf: the path
+    int boton = 0; // --opcion: 1 or 2
+    QString texto; // --set: the typed text; --guardar, --pdf: the path
 };
 
 struct Argumentos {
     std::optional<QLocale> locale; // none: the environment's
     std::optional<QDate> hoy;      // none: the real date
     bool pantalla = false;
-    bool estricto = false; // exit 65 when an entry was refused or misread
+    bool estricto = false;          // exit 65 when an entry was refused or misread
     std::optional<Formato> formato; // none: by whether stdout is a terminal
     bool ayuda = false;
     QString archivo;

@@ -63,10 +63,7 @@ void AvisosDeColumna(const Documento& doc, Columna col, std::vector<Aviso>& avis
 
 } // namespace
 
-QString NombreCampo(Hoja h, int i)
-{
-    return QStringLiteral("%1.%2").arg(QString::fromUtf8(Codigo(h))).arg(i);
-}
+QString NombreCampo(Hoja h, int i) { return QStringLiteral("%1.%2").arg(QString::fromUtf8(Codigo(h))).arg(i); }
 
 std::vector<Aviso> AvisosDeCarga(const Documento& doc)
 {

@@ -98,8 +98,7 @@ Json& Json::numero(double x)
     // Shortest digits that read back to the same double; plain notation for
     // the magnitudes a calculation holds, exponent only beyond them.
     const double a = std::fabs(x);
-    const auto forma = (a == 0 || (a >= 1e-6 && a < 1e21)) ? std::chars_format::fixed
-                                                            : std::chars_format::general;
+    const auto forma = (a == 0 || (a >= 1e-6 && a < 1e21)) ? std::chars_format::fixed : std::chars_format::general;
     auto r = std::to_chars(buf, buf + sizeof buf, x, forma);
     out_.append(buf, r.ptr);
     return *this;

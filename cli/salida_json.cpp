@@ -1,5 +1,5 @@
-#include "cli/json.h"
 #include "cli/salida_json.h"
+#include "cli/json.h"
 
 #include <string>
 
@@ -86,7 +86,8 @@ std::string DocumentoJson(const Documento& doc, const std::vector<Aviso>& avisos
     j.clave("avisos").abrirLista();
     for (const Aviso& a : avisos) {
         j.abrirObjeto();
-        j.clave("columna").texto(a.columna == tarvia::Columna::S ? QStringLiteral("personal") : QStringLiteral("referencia"));
+        j.clave("columna").texto(a.columna == tarvia::Columna::S ? QStringLiteral("personal")
+                                                                 : QStringLiteral("referencia"));
         j.clave("campo").texto(NombreCampo(a.hoja, a.campo));
         j.clave("valor");
         Valor(j, a.valor);

@@ -15,8 +15,8 @@ struct Fila {
     bool grupo;
 };
 constexpr std::array<Fila, 20> kFilas = {{
-    {19, true}, {17, true}, {15, true}, {1, false}, {2, false}, {3, false}, {4, false},
-    {5, false}, {16, true}, {7, false}, {20, false}, {8, false}, {9, false}, {10, false},
+    {19, true}, {17, true},  {15, true}, {1, false},  {2, false},  {3, false},  {4, false},
+    {5, false}, {16, true},  {7, false}, {20, false}, {8, false},  {9, false},  {10, false},
     {6, false}, {11, false}, {18, true}, {12, false}, {13, false}, {14, false},
 }};
 
@@ -80,8 +80,7 @@ private:
     // "1,2345 €/km recorrido", padded for the next column.
     QString Unidad(int r) const
     {
-        return Cifra(r).rightJustified(10) + u' ' +
-               QString::fromUtf8(CampoDe(Hoja::R, r).unidad).leftJustified(18);
+        return Cifra(r).rightJustified(10) + u' ' + QString::fromUtf8(CampoDe(Hoja::R, r).unidad).leftJustified(18);
     }
     QString Cifra(int r) const
     {
@@ -145,8 +144,8 @@ QString Servicios(const Documento& doc)
 
 QString ResumenTexto(const Documento& doc)
 {
-    return doc.pantalla.titulo(Hoja::R) + QStringLiteral("\n\n") + Resumen(doc, Columna::S)() +
-           u'\n' + Resumen(doc, Columna::O)() + Servicios(doc);
+    return doc.pantalla.titulo(Hoja::R) + QStringLiteral("\n\n") + Resumen(doc, Columna::S)() + u'\n' +
+           Resumen(doc, Columna::O)() + Servicios(doc);
 }
 
 QString LineaMensaje(const Mensaje& m)

@@ -18,15 +18,9 @@ using archivo::ValorArchivo;
 
 // --- Values -----------------------------------------------------------------
 
-QDate AQDate(const FechaArchivo& f)
-{
-    return f.esVacia() ? QDate() : QDate(f.anio, f.mes, f.dia);
-}
+QDate AQDate(const FechaArchivo& f) { return f.esVacia() ? QDate() : QDate(f.anio, f.mes, f.dia); }
 
-FechaArchivo DeQDate(QDate d)
-{
-    return d.isValid() ? FechaArchivo{d.year(), d.month(), d.day()} : FechaArchivo{};
-}
+FechaArchivo DeQDate(QDate d) { return d.isValid() ? FechaArchivo{d.year(), d.month(), d.day()} : FechaArchivo{}; }
 
 Valor AValor(const ValorArchivo& v)
 {
@@ -177,10 +171,8 @@ QString MensajeArchivo(FalloArchivo fallo)
     case FalloArchivo::Ninguno: return {};
     case FalloArchivo::NoEncontrado: return QStringLiteral("Archivo no encontrado.");
     case FalloArchivo::DirectorioNoExiste: return QStringLiteral("El subdirectorio no existe.");
-    case FalloArchivo::NombreNoValido:
-        return QStringLiteral("El nombre de archivo no es válido.");
-    case FalloArchivo::AccesoDenegado:
-        return QStringLiteral("Error de acceso a la ruta o al archivo.");
+    case FalloArchivo::NombreNoValido: return QStringLiteral("El nombre de archivo no es válido.");
+    case FalloArchivo::AccesoDenegado: return QStringLiteral("Error de acceso a la ruta o al archivo.");
     case FalloArchivo::MalEstado: break;
     }
     return QStringLiteral("Archivo en mal estado.");
@@ -188,12 +180,12 @@ QString MensajeArchivo(FalloArchivo fallo)
 
 QString MensajeBaremario(FalloArchivo fallo)
 {
-    const QString cola =
-        QStringLiteral("\r\n\r\nLos datos del Baremaro deben estar en este subdirectorio.");
+    const QString cola = QStringLiteral("\r\n\r\nLos datos del Baremaro deben estar en este subdirectorio.");
     switch (fallo) {
     case FalloArchivo::Ninguno: return {};
     case FalloArchivo::NoEncontrado:
-        return QStringLiteral("Archivo no encontrado en el subdirectorio ...%1Baremario.").arg(QDir::separator()) + cola;
+        return QStringLiteral("Archivo no encontrado en el subdirectorio ...%1Baremario.").arg(QDir::separator()) +
+               cola;
     case FalloArchivo::DirectorioNoExiste:
         return QStringLiteral("No existe el subdirectorio ...%1Baremario.").arg(QDir::separator()) + cola;
     default: break;

@@ -11,11 +11,10 @@ namespace {
 
 // Windows-1252 bytes 0x80..0x9F. The five bytes Windows leaves undefined map
 // to the control characters of the same number, as Windows itself does.
-constexpr std::array<char32_t, 32> kCp1252Altos = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kCp1252Altos = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -197,8 +196,7 @@ std::optional<FechaArchivo> LeerFecha(std::string_view texto)
     const auto anio = LeerEntero(texto.substr(0, g1), 4);
     const auto mes = LeerEntero(texto.substr(g1 + 1, g2 - g1 - 1), 2);
     const auto dia = LeerEntero(texto.substr(g2 + 1), 2);
-    if (!anio || !mes || !dia || *anio < 100 || *mes < 1 || *mes > 12 || *dia < 1
-        || *dia > DiasDelMes(*anio, *mes))
+    if (!anio || !mes || !dia || *anio < 100 || *mes < 1 || *mes > 12 || *dia < 1 || *dia > DiasDelMes(*anio, *mes))
         return std::nullopt;
     return FechaArchivo{*anio, *mes, *dia};
 }
@@ -269,9 +267,8 @@ std::string EscribirNumero(double x)
     std::array<char, 128> buf{};
     const double a = std::fabs(x);
     const bool corriente = a == 0 || (a >= 1e-5 && a < 1e15);
-    const auto r = corriente
-        ? std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed)
-        : std::to_chars(buf.data(), buf.data() + buf.size(), x);
+    const auto r = corriente ? std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed)
+                             : std::to_chars(buf.data(), buf.data() + buf.size(), x);
     return std::string(buf.data(), r.ptr);
 }
 
@@ -279,12 +276,9 @@ std::string EscribirValor(const ValorArchivo& valor)
 {
     using Clase = ValorArchivo::Clase;
     switch (valor.clase) {
-    case Clase::Vacio:
-        return {};
-    case Clase::Numero:
-        return EscribirNumero(valor.numero);
-    case Clase::Logico:
-        return valor.logico ? "#TRUE#" : "#FALSE#";
+    case Clase::Vacio: return {};
+    case Clase::Numero: return EscribirNumero(valor.numero);
+    case Clase::Logico: return valor.logico ? "#TRUE#" : "#FALSE#";
     case Clase::Texto: {
         // The notation has no escape: a quote would end the text and a line
         // break would shift every following line.

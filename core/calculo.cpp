@@ -48,10 +48,8 @@ namespace {
 bool CampoDifiere(Hoja h, int k, const Valor& a, const Valor& b)
 {
     switch (CampoDe(h, k).tipo) {
-    case TipoCampo::Texto:
-        return a.comoTexto() != b.comoTexto();
-    case TipoCampo::Opcion:
-        return a.comoLogico() != b.comoLogico();
+    case TipoCampo::Texto: return a.comoTexto() != b.comoTexto();
+    case TipoCampo::Opcion: return a.comoLogico() != b.comoLogico();
     default: {
         const auto x = a.comoNumero();
         const auto y = b.comoNumero();

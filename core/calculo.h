@@ -50,16 +50,13 @@ struct Calculo {
     // Input fields of each sheet, ascending, indexed by Indice(Hoja); R has none.
     std::array<std::vector<std::int16_t>, 8> CamposEntrada;
     QString RutaArchivo;
-    Localizacion Local;          // decimal separator, grouping, short date
+    Localizacion Local; // decimal separator, grouping, short date
     bool MostrarCeros = false;
     Valor ValorAnterior;
 
     QChar SeparadorDecimal() const { return Local.decimal; }
     ValoresColumna& Columna(tarvia::Columna c) { return c == Columna::S ? Personal : Referencia; }
-    const ValoresColumna& Columna(tarvia::Columna c) const
-    {
-        return c == Columna::S ? Personal : Referencia;
-    }
+    const ValoresColumna& Columna(tarvia::Columna c) const { return c == Columna::S ? Personal : Referencia; }
     const std::vector<std::int16_t>& Entradas(Hoja h) const { return CamposEntrada[Indice(h)]; }
 };
 

@@ -21,12 +21,12 @@ enum class TipoCampo : std::uint8_t {
 
 // A limit of Minimos/Maximos as the catalogue states it.
 struct Limite {
-    enum class Clase : std::uint8_t { Ninguno, Numero, Texto, Verdadero } clase = Clase::Ninguno;
+    enum class Clase : std::uint8_t { Ninguno, Numerico, Texto, Verdadero } clase = Clase::Ninguno;
     double numero = 0;
     const char* texto = "";
 
     static constexpr Limite Ninguno() { return {}; }
-    static constexpr Limite Num(double n) { return {Clase::Numero, n, ""}; }
+    static constexpr Limite Num(double n) { return {Clase::Numerico, n, ""}; }
     static constexpr Limite Txt(const char* t) { return {Clase::Texto, 0, t}; }
     static constexpr Limite Cierto() { return {Clase::Verdadero, 0, ""}; }
     Valor comoValor() const;
@@ -36,13 +36,13 @@ struct Campo {
     Hoja hoja;
     int indice;
     TipoCampo tipo;
-    int decimales;   // the box's Tag: -1 for text and option fields
-    int maxLength;   // longest formatted text of the box (0: a label or an option)
+    int decimales; // the box's Tag: -1 for text and option fields
+    int maxLength; // longest formatted text of the box (0: a label or an option)
     Limite minimo;
     Limite maximo;
-    const char* etiqueta; // row caption on the sheet
-    const char* unidad;   // unit or column heading beside the box ("" if none)
-    const char* ayuda;    // tooltip of the personal box ("" if none)
+    const char* etiqueta;       // row caption on the sheet
+    const char* unidad;         // unit or column heading beside the box ("" if none)
+    const char* ayuda;          // tooltip of the personal box ("" if none)
     bool ceroPermitido = false; // 0 accepted below the lower limit (sheet C)
     bool totalDeGrupo = false;  // an input only while its group is entered as a total
 

@@ -10,15 +10,12 @@ namespace tarvia {
 
 struct Decimal15 {
     bool negativo = false;
-    int largoEntero = 1; // integer digits, without leading zeros ("0" for none)
-    int decimales = 0;   // digits after the point
+    int largoEntero = 1;            // integer digits, without leading zeros ("0" for none)
+    int decimales = 0;              // digits after the point
     std::array<char, 400> cifras{}; // integer digits then the decimals
 
     std::string_view entero() const { return {cifras.data(), static_cast<size_t>(largoEntero)}; }
-    std::string_view fraccion() const
-    {
-        return {cifras.data() + largoEntero, static_cast<size_t>(decimales)};
-    }
+    std::string_view fraccion() const { return {cifras.data() + largoEntero, static_cast<size_t>(decimales)}; }
     bool esCero() const { return entero() == "0" && fraccion().find_first_not_of('0') == std::string_view::npos; }
 };
 

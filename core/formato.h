@@ -12,7 +12,7 @@ namespace tarvia {
 // The locale's characters for numbers and its short date, as the program uses them.
 struct Localizacion {
     QChar decimal = u',';
-    QChar grupo = u'.';          // null: no grouping
+    QChar grupo = u'.'; // null: no grouping
     QString formatoFecha = QStringLiteral("dd/MM/yyyy");
 
     static Localizacion Desde(const QLocale& locale);

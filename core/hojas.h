@@ -9,16 +9,15 @@ namespace tarvia {
 
 enum class Hoja : std::uint8_t { C, F1, F2, F3, V, I, R, S };
 
-inline constexpr std::array<Hoja, 8> TodasLasHojas = {
-    Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V, Hoja::I, Hoja::R, Hoja::S};
+inline constexpr std::array<Hoja, 8> TodasLasHojas = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
+                                                      Hoja::V, Hoja::I,  Hoja::R,  Hoja::S};
 
 // Sheets with input fields, in file and comparison order (R has none).
-inline constexpr std::array<Hoja, 7> HojasDeEntrada = {
-    Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V, Hoja::I, Hoja::S};
+inline constexpr std::array<Hoja, 7> HojasDeEntrada = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
+                                                       Hoja::V, Hoja::I,  Hoja::S};
 
 // Sheets with a text-box column per calculation column (S has only the personal one).
-inline constexpr std::array<Hoja, 6> HojasConReferencia = {
-    Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V, Hoja::I};
+inline constexpr std::array<Hoja, 6> HojasConReferencia = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V, Hoja::I};
 
 constexpr int Indice(Hoja h) { return static_cast<int>(h); }
 
@@ -36,24 +35,23 @@ constexpr std::string_view Codigo(Hoja h)
 
 constexpr std::string_view NombreFormulario(Hoja h)
 {
-    constexpr std::array<std::string_view, 8> f = {
-        "frmCaracteristicas", "frmCostesFijos1", "frmCostesFijos2", "frmCostesFijos3",
-        "frmCostesVariables", "frmCostesIndirectos", "frmResultados", "frmServicio"};
+    constexpr std::array<std::string_view, 8> f = {"frmCaracteristicas", "frmCostesFijos1",    "frmCostesFijos2",
+                                                   "frmCostesFijos3",    "frmCostesVariables", "frmCostesIndirectos",
+                                                   "frmResultados",      "frmServicio"};
     return f[Indice(h)];
 }
 
 // Fixed caption of each sheet's title frame.
 constexpr std::string_view TituloHoja(Hoja h)
 {
-    constexpr std::array<std::string_view, 8> t = {
-        "Características Técnicas y de Explotación",
-        "Vehículo de Tracción",
-        "Semirremolque, Remolque ...",
-        "Personal, Seguros y Costes Fiscales",
-        "Carburante, Urea, Neumáticos, ...",
-        "Costes Indirectos",
-        "Resultados",
-        "Costes de un servicio concreto"};
+    constexpr std::array<std::string_view, 8> t = {"Características Técnicas y de Explotación",
+                                                   "Vehículo de Tracción",
+                                                   "Semirremolque, Remolque ...",
+                                                   "Personal, Seguros y Costes Fiscales",
+                                                   "Carburante, Urea, Neumáticos, ...",
+                                                   "Costes Indirectos",
+                                                   "Resultados",
+                                                   "Costes de un servicio concreto"};
     return t[Indice(h)];
 }
 

@@ -99,11 +99,9 @@ FalloArchivo FalloDeErrno(int error, const QString& ruta)
     case ENOENT:
         return ExisteDirectorio(DirectorioDe(RutaNativa(ruta))) ? FalloArchivo::NoEncontrado
                                                                 : FalloArchivo::DirectorioNoExiste;
-    case ENOTDIR:
-        return FalloArchivo::DirectorioNoExiste;
+    case ENOTDIR: return FalloArchivo::DirectorioNoExiste;
     case ENAMETOOLONG:
-    case EILSEQ:
-        return FalloArchivo::NombreNoValido;
+    case EILSEQ: return FalloArchivo::NombreNoValido;
     case EACCES:
     case EPERM:
     case EISDIR:
@@ -111,8 +109,7 @@ FalloArchivo FalloDeErrno(int error, const QString& ruta)
     case ETXTBSY:
     case ELOOP: // a link that leads back to itself: the path cannot be reached
         return FalloArchivo::AccesoDenegado;
-    default:
-        return FalloArchivo::MalEstado;
+    default: return FalloArchivo::MalEstado;
     }
 }
 

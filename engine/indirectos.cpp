@@ -25,11 +25,10 @@ void Comentario(DocumentoMotor& doc, Columna c)
         return;
 
     // The share is shown as any box shows a number: a share of 0 leaves it out.
-    doc.vista().comentario(c) = QStringLiteral("Los  Costes  Indirectos  anuales  representan  el")
-                                 + QStringLiteral("\r\n")
-                                 + Mostrar(Valor(p), 1, doc.calculo.MostrarCeros, doc.calculo.Local)
-                                 + QStringLiteral("  %") + QStringLiteral("\r\n")
-                                 + QStringLiteral("de  los  Costes  Directos.");
+    doc.vista().comentario(c) =
+        QStringLiteral("Los  Costes  Indirectos  anuales  representan  el") + QStringLiteral("\r\n") +
+        Mostrar(Valor(p), 1, doc.calculo.MostrarCeros, doc.calculo.Local) + QStringLiteral("  %") +
+        QStringLiteral("\r\n") + QStringLiteral("de  los  Costes  Directos.");
 }
 
 } // namespace tarvia

@@ -16,9 +16,6 @@ void MostrarCampo(DocumentoMotor& doc, Hoja h, Columna c, int i, bool mostrarCer
     doc.vista().caja(h, c, i).texto = Mostrar(v, Decimales(h, i), mostrarCeros, doc.calculo.Local);
 }
 
-void VaciarCaja(DocumentoMotor& doc, Hoja h, Columna c, int i)
-{
-    doc.vista().caja(h, c, i).texto.clear();
-}
+void VaciarCaja(DocumentoMotor& doc, Hoja h, Columna c, int i) { doc.vista().caja(h, c, i).texto.clear(); }
 
 } // namespace tarvia

@@ -74,10 +74,9 @@ struct GrupoF3 {
 const GrupoF3& GrupoDe(int opcion)
 {
     static const GrupoF3 dietas{2, 8, {3, 4, 6}, {3, 4, 6, 5, 7}};
-    static const GrupoF3 seguros{9, 18, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31},
-                                 {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}};
-    static const GrupoF3 fiscales{19, 28, {20, 21, 22, 23, 24, 25, 26, 27},
-                                  {20, 21, 22, 23, 24, 25, 26, 27}};
+    static const GrupoF3 seguros{
+        9, 18, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}};
+    static const GrupoF3 fiscales{19, 28, {20, 21, 22, 23, 24, 25, 26, 27}, {20, 21, 22, 23, 24, 25, 26, 27}};
     return opcion == 2 ? dietas : opcion == 9 ? seguros : fiscales;
 }
 
@@ -179,8 +178,7 @@ void PulsarOpcion(DocumentoMotor& doc, Hoja hoja, Columna col, int campo, int bo
     switch (hoja) {
     case Hoja::F1:
         doc.calculo.Columna(col).F1(1) = primero;
-        FormaDeAdquisicion(doc, col, primero,
-                           {Marco::F1Amortizacion, Marco::F1Financiacion, Marco::F1Carrozado},
+        FormaDeAdquisicion(doc, col, primero, {Marco::F1Amortizacion, Marco::F1Financiacion, Marco::F1Carrozado},
                            Marco::F1CosteAnual);
         return;
     case Hoja::F2:
@@ -188,8 +186,7 @@ void PulsarOpcion(DocumentoMotor& doc, Hoja hoja, Columna col, int campo, int bo
             Semirremolque(doc, col, primero);
         } else {
             doc.calculo.Columna(col).F2(13) = primero;
-            FormaDeAdquisicion(doc, col, primero,
-                               {Marco::F2EquipoAmortizacion, Marco::F2EquipoFinanciacion},
+            FormaDeAdquisicion(doc, col, primero, {Marco::F2EquipoAmortizacion, Marco::F2EquipoFinanciacion},
                                Marco::F2EquipoCosteAnual);
         }
         return;
@@ -199,11 +196,8 @@ void PulsarOpcion(DocumentoMotor& doc, Hoja hoja, Columna col, int campo, int bo
         else
             GrupoReferenciaF3(doc, GrupoDe(campo), primero);
         return;
-    case Hoja::I:
-        Indirectos(doc, col, primero);
-        return;
-    default:
-        return;
+    case Hoja::I: Indirectos(doc, col, primero); return;
+    default: return;
     }
 }
 

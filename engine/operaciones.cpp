@@ -1,8 +1,8 @@
 #include "engine/operaciones.h"
 
 #include "core/catalogo.h"
-#include "engine/mostrar.h"
 #include "core/redondear.h"
+#include "engine/mostrar.h"
 
 #include <cmath>
 
@@ -37,27 +37,25 @@ bool Contexto::SinRedondear(Ref destino, Numero x)
     return true;
 }
 
-void Contexto::Mostrar(Ref r)
-{
-    MostrarCampo(doc, r.h, col, r.i);
-}
+void Contexto::Mostrar(Ref r) { MostrarCampo(doc, r.h, col, r.i); }
 
-void Contexto::Vaciar(Ref r)
-{
-    VaciarCaja(doc, r.h, col, r.i);
-}
+void Contexto::Vaciar(Ref r) { VaciarCaja(doc, r.h, col, r.i); }
 
 void RepartoPorcentual(Contexto& x, Hoja h, int a, int b, int c, int d, int e)
 {
-    x.Redondeado({h, c}, Con(x, [](double va, double vb) { return va * vb / 100; }, Ref{h, a}, Ref{h, b}));
-    x.SinRedondear({h, d}, Con(x, [](double vb) { return 100 - vb; }, Ref{h, b}));
-    x.SinRedondear({h, e}, Con(x, [](double va, double vc) { return va - vc; }, Ref{h, a}, Ref{h, c}));
+    x.Redondeado({h, c}, Con(
+                             x, [](double va, double vb) { return va * vb / 100; }, Ref{h, a}, Ref{h, b}));
+    x.SinRedondear({h, d}, Con(
+                               x, [](double vb) { return 100 - vb; }, Ref{h, b}));
+    x.SinRedondear({h, e}, Con(
+                               x, [](double va, double vc) { return va - vc; }, Ref{h, a}, Ref{h, c}));
 }
 
 void ProductoPorcentual(Contexto& x, Hoja h, int a, int b, int c, int d)
 {
-    x.Redondeado({h, d}, Con(x, [](double va, double vb, double vc) { return va * vb * vc / 100; },
-                             Ref{h, a}, Ref{h, b}, Ref{h, c}));
+    x.Redondeado({h, d}, Con(
+                             x, [](double va, double vb, double vc) { return va * vb * vc / 100; }, Ref{h, a},
+                             Ref{h, b}, Ref{h, c}));
 }
 
 void CocienteProtegido(Contexto& x, Hoja h, int a, int b, int c)
@@ -66,31 +64,36 @@ void CocienteProtegido(Contexto& x, Hoja h, int a, int b, int c)
     if (!divisor)
         return;
     if (*divisor > 0)
-        x.Redondeado({h, c}, Con(x, [&](double va) { return va / *divisor; }, Ref{h, a}));
+        x.Redondeado({h, c}, Con(
+                                 x, [&](double va) { return va / *divisor; }, Ref{h, a}));
     else
         x.Redondeado({h, c}, 0.0);
 }
 
 void NetoDeDescuento(Contexto& x, Hoja h, int a, int b, int c)
 {
-    x.Redondeado({h, c}, Con(x, [](double va, double vb) { return va * (100 - vb) / 100; }, Ref{h, a},
-                             Ref{h, b}));
+    x.Redondeado({h, c}, Con(
+                             x, [](double va, double vb) { return va * (100 - vb) / 100; }, Ref{h, a}, Ref{h, b}));
 }
 
 void PorcentajeDe(Contexto& x, Hoja h, int a, int b, int c)
 {
-    x.Redondeado({h, c}, Con(x, [](double va, double vb) { return va * vb / 100; }, Ref{h, a}, Ref{h, b}));
+    x.Redondeado({h, c}, Con(
+                             x, [](double va, double vb) { return va * vb / 100; }, Ref{h, a}, Ref{h, b}));
 }
 
 void ProductoYSuma(Contexto& x, Hoja h, int a, int b, int c, int d, int e)
 {
-    x.Redondeado({h, c}, Con(x, [](double va, double vb) { return va * vb; }, Ref{h, a}, Ref{h, b}));
-    x.SinRedondear({h, e}, Con(x, [](double vc, double vd) { return vc + vd; }, Ref{h, c}, Ref{h, d}));
+    x.Redondeado({h, c}, Con(
+                             x, [](double va, double vb) { return va * vb; }, Ref{h, a}, Ref{h, b}));
+    x.SinRedondear({h, e}, Con(
+                               x, [](double vc, double vd) { return vc + vd; }, Ref{h, c}, Ref{h, d}));
 }
 
 void ValorEscalado(Contexto& x, Ref escala, Ref a, Ref b)
 {
-    x.Redondeado(b, Con(x, [](double va, double ve) { return va * ve; }, a, escala));
+    x.Redondeado(b, Con(
+                        x, [](double va, double ve) { return va * ve; }, a, escala));
 }
 
 void SumaAcumulada(Contexto& x, Hoja h, int total, std::initializer_list<int> sumandos)
@@ -119,8 +122,8 @@ void VaciarCajas(Contexto& x, Hoja h, std::initializer_list<int> campos)
         x.Vaciar({h, f});
 }
 
-void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones,
-                       std::initializer_list<Ref> destinos, Ref como, Ref distinto)
+void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones, std::initializer_list<Ref> destinos,
+                       Ref como, Ref distinto)
 {
     if (!x.personal())
         return;
@@ -145,7 +148,8 @@ void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones,
 
 void PotenciaAKW(Contexto& x, Hoja h, int a, int b)
 {
-    x.Redondeado({h, b}, Con(x, [](double va) { return va * 0.73549875; }, Ref{h, a}));
+    x.Redondeado({h, b}, Con(
+                             x, [](double va) { return va * 0.73549875; }, Ref{h, a}));
 }
 
 } // namespace tarvia

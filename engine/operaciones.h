@@ -21,7 +21,7 @@ using Numero = std::optional<double>;
 // One recalculation: the document and the column being brought up to date.
 class Contexto {
 public:
-    Contexto(DocumentoMotor& doc, Columna col) : doc(doc), col(col) {}
+    Contexto(DocumentoMotor& documento, Columna columna) : doc(documento), col(columna) {}
 
     DocumentoMotor& doc;
     const Columna col;
@@ -82,8 +82,8 @@ void VaciarCajas(Contexto& x, Hoja h, std::initializer_list<int> campos);
 // Personal column only: the targets are enabled (colour of `como`, value
 // shown) when every condition field is non-zero, otherwise disabled (colour
 // of `distinto`, box emptied, value kept).
-void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones,
-                       std::initializer_list<Ref> destinos, Ref como, Ref distinto);
+void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones, std::initializer_list<Ref> destinos,
+                       Ref como, Ref distinto);
 // b = Redondear(a × 0.73549875), metric horsepower to kilowatts.
 void PotenciaAKW(Contexto& x, Hoja h, int a, int b);
 

@@ -14,8 +14,7 @@ void TituloConDescripcion(Contexto& x)
     // Always the personal description, whichever column changed.
     const QString descripcion = x.doc.calculo.Personal.C(1).comoTexto();
     for (Hoja h : TodasLasHojas)
-        x.doc.vista().titulo(h) =
-            QString::fromUtf8(TituloHoja(h)) + QStringLiteral("     (") + descripcion + u')';
+        x.doc.vista().titulo(h) = QString::fromUtf8(TituloHoja(h)) + QStringLiteral("     (") + descripcion + u')';
 }
 
 // Nothing loaded: the loaded and empty kilometres and the production are 0.
@@ -59,12 +58,8 @@ void MantenimientoYReparaciones(Contexto& x)
 void RecalcularC(Contexto& x, int k)
 {
     switch (k) {
-    case 1:
-        TituloConDescripcion(x);
-        break;
-    case 2:
-        PotenciaAKW(x, C, 2, 21);
-        break;
+    case 1: TituloConDescripcion(x); break;
+    case 2: PotenciaAKW(x, C, 2, 21); break;
     case 7:
         Kilometros(x, true);
         if (x.logico({Hoja::F3, 2}) == true)
@@ -84,14 +79,9 @@ void RecalcularC(Contexto& x, int k)
         Horas(x, false);
         CocienteProtegido(x, C, 12, 17, 18);
         break;
-    case 17:
-        CocienteProtegido(x, C, 12, 17, 18);
-        break;
-    case 19:
-        Kilometros(x, false);
-        break;
-    default:
-        break;
+    case 17: CocienteProtegido(x, C, 12, 17, 18); break;
+    case 19: Kilometros(x, false); break;
+    default: break;
     }
 }
 

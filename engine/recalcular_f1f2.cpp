@@ -17,8 +17,8 @@ constexpr Hoja F2 = Hoja::F2;
 constexpr Hoja V = Hoja::V;
 
 // max(0, discounted price − tyre value), each rounded to the target's decimals.
-void PrecioSinNeumaticos(Contexto& x, Hoja h, int tarifa, int descuento, int valorNeumaticos,
-                         Numero neumaticos, int destino)
+void PrecioSinNeumaticos(Contexto& x, Hoja h, int tarifa, int descuento, int valorNeumaticos, Numero neumaticos,
+                         int destino)
 {
     const Numero tar = x.numero({h, tarifa});
     const Numero des = x.numero({h, descuento});
@@ -38,16 +38,15 @@ void PrecioSinNeumaticos(Contexto& x, Hoja h, int tarifa, int descuento, int val
 void PrecioTractorSinNeumaticos(Contexto& x)
 {
     const Numero neumaticos = Con(
-        x, [](double n1, double p1, double n2, double p2, double n3, double p3) {
-            return n1 * p1 + n2 * p2 + n3 * p3;
-        },
+        x, [](double n1, double p1, double n2, double p2, double n3, double p3) { return n1 * p1 + n2 * p2 + n3 * p3; },
         Ref{V, 16}, Ref{V, 17}, Ref{V, 19}, Ref{V, 20}, Ref{V, 22}, Ref{V, 23});
     PrecioSinNeumaticos(x, F1, 2, 3, 23, neumaticos, 24);
 }
 
 void PrecioSemiSinNeumaticos(Contexto& x)
 {
-    const Numero neumaticos = Con(x, [](double n, double p) { return n * p; }, Ref{V, 25}, Ref{V, 26});
+    const Numero neumaticos = Con(
+        x, [](double n, double p) { return n * p; }, Ref{V, 25}, Ref{V, 26});
     PrecioSinNeumaticos(x, F2, 2, 3, 25, neumaticos, 26);
 }
 
@@ -69,12 +68,8 @@ void RecalcularF1(Contexto& x, int k)
         PrecioTractorSinNeumaticos(x);
         PorcentajeDe(x, F1, 8, 4, 9);
         break;
-    case 23:
-        PrecioTractorSinNeumaticos(x);
-        break;
-    case 6:
-        PorcentajeDe(x, F1, 2, 6, 7);
-        break;
+    case 23: PrecioTractorSinNeumaticos(x); break;
+    case 6: PorcentajeDe(x, F1, 2, 6, 7); break;
     case 8:
         HabilitarSiNoCero(x, {{F1, 8}}, {{F1, 10}, {F1, 11}}, {F1, 8}, {F1, 9});
         PorcentajeDe(x, F1, 8, 4, 9);
@@ -90,15 +85,12 @@ void RecalcularF1(Contexto& x, int k)
         NetoDeDescuento(x, F1, 13, 14, 15);
         PorcentajeDe(x, F1, 19, 15, 20);
         break;
-    case 17:
-        PorcentajeDe(x, F1, 13, 17, 18);
-        break;
+    case 17: PorcentajeDe(x, F1, 13, 17, 18); break;
     case 19:
         financiacionCarrozado();
         PorcentajeDe(x, F1, 19, 15, 20);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -124,12 +116,8 @@ void RecalcularF2(Contexto& x, int k)
         PrecioSemiSinNeumaticos(x);
         PorcentajeDe(x, F2, 8, 4, 9);
         break;
-    case 25:
-        PrecioSemiSinNeumaticos(x);
-        break;
-    case 6:
-        PorcentajeDe(x, F2, 2, 6, 7);
-        break;
+    case 25: PrecioSemiSinNeumaticos(x); break;
+    case 6: PorcentajeDe(x, F2, 2, 6, 7); break;
     case 8:
         HabilitarSiNoCero(x, {{F2, 8}}, {{F2, 10}, {F2, 11}}, {F2, 2}, {F2, 4});
         PorcentajeDe(x, F2, 8, 4, 9);
@@ -145,15 +133,12 @@ void RecalcularF2(Contexto& x, int k)
         NetoDeDescuento(x, F2, 14, 15, 16);
         PorcentajeDe(x, F2, 20, 16, 21);
         break;
-    case 18:
-        PorcentajeDe(x, F2, 14, 18, 19);
-        break;
+    case 18: PorcentajeDe(x, F2, 14, 18, 19); break;
     case 20:
         financiacionEquipo();
         PorcentajeDe(x, F2, 20, 16, 21);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

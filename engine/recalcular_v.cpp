@@ -26,12 +26,15 @@ void PrecioCarburante(Contexto& x, const GrupoCarburante& g)
         if (*precioCero)
             x.Redondeado({V, g.q}, 0.0);
         else
-            x.Redondeado({V, g.q}, Con(x, [](double p, double r) { return 100 * r / p; }, Ref{V, g.p}, Ref{V, g.r}));
+            x.Redondeado({V, g.q}, Con(
+                                       x, [](double p, double r) { return 100 * r / p; }, Ref{V, g.p}, Ref{V, g.r}));
     }
-    x.Redondeado({V, g.w}, Con(x, [](double p, double r, double t) { return (p - r) / (t / 100 + 1); },
-                               Ref{V, g.p}, Ref{V, g.r}, Ref{V, g.t}));
-    x.Redondeado({V, g.u}, Con(x, [](double p, double r, double w) { return (p - r) - w; }, Ref{V, g.p},
-                               Ref{V, g.r}, Ref{V, g.w}));
+    x.Redondeado({V, g.w}, Con(
+                               x, [](double p, double r, double t) { return (p - r) / (t / 100 + 1); }, Ref{V, g.p},
+                               Ref{V, g.r}, Ref{V, g.t}));
+    x.Redondeado({V, g.u}, Con(
+                               x, [](double p, double r, double w) { return (p - r) - w; }, Ref{V, g.p}, Ref{V, g.r},
+                               Ref{V, g.w}));
 }
 
 // A new price may leave the discount outside its percentage limits: it is
@@ -57,7 +60,8 @@ void ComprobarDescuento(Contexto& x, const GrupoCarburante& g)
 
 void Repostaje(Contexto& x)
 {
-    x.SinRedondear({V, 34}, Con(x, [](double v33) { return 100 - v33; }, Ref{V, 33}));
+    x.SinRedondear({V, 34}, Con(
+                                x, [](double v33) { return 100 - v33; }, Ref{V, 33}));
     HabilitarSiNoCero(x, {{V, 33}}, {{V, 1}, {V, 3}, {V, 4}, {V, 41}}, {V, 33}, {V, 34});
     HabilitarSiNoCero(x, {{V, 34}}, {{V, 35}, {V, 37}, {V, 38}}, {V, 33}, {V, 34});
     PrecioCarburante(x, Espana);
@@ -100,54 +104,50 @@ void NeumaticosSemirremolque(Contexto& x)
 void RecalcularV(Contexto& x, int k)
 {
     switch (k) {
-    case 33:
-        Repostaje(x);
-        break;
+    case 33: Repostaje(x); break;
     case 1:
         ComprobarDescuento(x, Espana);
         PrecioCarburante(x, Espana);
         break;
-    case 3: case 4:
-        PrecioCarburante(x, Espana);
-        break;
+    case 3:
+    case 4: PrecioCarburante(x, Espana); break;
     case 35:
         ComprobarDescuento(x, Extranjero);
         PrecioCarburante(x, Extranjero);
         break;
-    case 37: case 38:
-        PrecioCarburante(x, Extranjero);
-        break;
+    case 37:
+    case 38: PrecioCarburante(x, Extranjero); break;
     case 8:
         HabilitarSiNoCero(x, {{V, 8}}, {{V, 10}, {V, 11}, {V, 14}, {V, 15}}, {V, 8}, {V, 13});
         ComprobarDescuento(x, Equipos);
         PrecioCarburante(x, Equipos);
         break;
-    case 10: case 11:
-        PrecioCarburante(x, Equipos);
-        break;
-    case 16: case 17: case 18:
+    case 10:
+    case 11: PrecioCarburante(x, Equipos); break;
+    case 16:
+    case 17:
+    case 18:
         GrupoNeumaticos(x, 16);
         PrecioTractorSinNeumaticos(x);
         break;
-    case 19: case 20: case 21:
+    case 19:
+    case 20:
+    case 21:
         GrupoNeumaticos(x, 19);
         PrecioTractorSinNeumaticos(x);
         break;
-    case 22: case 23: case 24:
+    case 22:
+    case 23:
+    case 24:
         GrupoNeumaticos(x, 22);
         PrecioTractorSinNeumaticos(x);
         break;
-    case 25: case 26: case 27:
-        NeumaticosSemirremolque(x);
-        break;
-    case 28:
-        ValorEscalado(x, {Hoja::C, 7}, {V, 28}, {V, 29});
-        break;
-    case 30:
-        ValorEscalado(x, {Hoja::C, 7}, {V, 30}, {V, 31});
-        break;
-    default:
-        break;
+    case 25:
+    case 26:
+    case 27: NeumaticosSemirremolque(x); break;
+    case 28: ValorEscalado(x, {Hoja::C, 7}, {V, 28}, {V, 29}); break;
+    case 30: ValorEscalado(x, {Hoja::C, 7}, {V, 30}, {V, 31}); break;
+    default: break;
     }
 }
 

@@ -41,7 +41,8 @@ struct Vaciado {
     std::vector<int> cajas;
 };
 
-const std::array<Vaciado, 16> kVaciados = {{ // NOLINT: built once
+const std::array<Vaciado, 16> kVaciados = {{
+    // NOLINT: built once
     {Hoja::C, 12, 0, {13, 17}},
     {Hoja::F1, 8, 0, {10, 11}},
     {Hoja::F1, 13, 0, {14, 16, 17, 19, 21, 22}},

@@ -1,8 +1,8 @@
 #include "engine/resultados.h"
 
 #include "core/catalogo.h"
-#include "engine/mostrar.h"
 #include "core/redondear.h"
+#include "engine/mostrar.h"
 
 #include <array>
 #include <cmath>
@@ -76,8 +76,8 @@ double Financiacion(const Lector& n)
     for (const Bien& b : kBienes) {
         if (!n.cierto(b.hoja, b.opcion) || !(n(b.hoja, b.capital) > 0) || !(n(b.hoja, b.vida) > 0))
             continue;
-        const double x = Intereses(n(b.hoja, b.capital), n(b.hoja, b.interes) / 100,
-                                   n(b.hoja, b.periodo), n(b.hoja, b.vida));
+        const double x =
+            Intereses(n(b.hoja, b.capital), n(b.hoja, b.interes) / 100, n(b.hoja, b.periodo), n(b.hoja, b.vida));
         if (std::isfinite(x)) // a rate of 0 cannot be computed: the item is skipped
             suma += x;
     }
@@ -138,8 +138,8 @@ double Neumaticos(const Lector& n)
 }
 
 // Percentages in the order the sheet computes them.
-constexpr std::array<int, 20> kOrdenPorcentajes = {19, 17, 15, 1, 2, 3, 4, 5, 16, 7,
-                                                   20, 8, 9, 10, 6, 11, 18, 12, 13, 14};
+constexpr std::array<int, 20> kOrdenPorcentajes = {19, 17, 15, 1,  2, 3,  4,  5,  16, 7,
+                                                   20, 8,  9,  10, 6, 11, 18, 12, 13, 14};
 // Detail rows of the indirect costs and their percentages.
 constexpr std::array<int, 6> kDetalleIndirectos = {12, 13, 14, 32, 33, 34};
 

@@ -1,8 +1,8 @@
 #include "engine/servicio.h"
 
 #include "core/catalogo.h"
-#include "engine/mostrar.h"
 #include "core/redondear.h"
+#include "engine/mostrar.h"
 #include "engine/resultados.h"
 
 #include <array>
@@ -54,8 +54,7 @@ void Acotar(DocumentoMotor& doc, const std::array<int, 5>& campos, const Valor& 
 
 } // namespace
 
-void CosteServicio(DocumentoMotor& doc, int costes, int km, int horas, int salidaKm, int salidaHoras,
-                   int salidaAmbos)
+void CosteServicio(DocumentoMotor& doc, int costes, int km, int horas, int salidaKm, int salidaHoras, int salidaAmbos)
 {
     const ValoresColumna& p = doc.calculo.Personal;
     const double coste = p.S(costes).numeroOCero();
@@ -78,7 +77,7 @@ void RecalcularServicio(DocumentoMotor& doc, int i)
     else if (Contiene(kHoras, i))
         costes = i - 2;
     else
-        return; // no other field of the sheet triggers anything
+        return;      // no other field of the sheet triggers anything
     Actualizar(doc); // the unit costs must be current
     CosteServicio(doc, costes, costes + 1, costes + 2, costes + 3, costes + 4, costes + 5);
 }

@@ -24,9 +24,16 @@ struct Caja {
 
 // Frames whose visibility the option groups switch, per column.
 enum class Marco : std::uint8_t {
-    F1Amortizacion, F1Financiacion, F1CosteAnual, F1Carrozado,
-    F2SemiAmortizacion, F2SemiFinanciacion, F2SemiCosteAnual,
-    F2EquipoAmortizacion, F2EquipoFinanciacion, F2EquipoCosteAnual,
+    F1Amortizacion,
+    F1Financiacion,
+    F1CosteAnual,
+    F1Carrozado,
+    F2SemiAmortizacion,
+    F2SemiFinanciacion,
+    F2SemiCosteAnual,
+    F2EquipoAmortizacion,
+    F2EquipoFinanciacion,
+    F2EquipoCosteAnual,
     Cuantos
 };
 

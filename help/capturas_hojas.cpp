@@ -2,8 +2,8 @@
 // program's own windows showing the first reference vehicle, so the help
 // always shows the sheets as they are.
 // Use: tarvia-capturas-hojas REFERENCIA.brm CARPETA
-#include "presentacion/documento.h"
 #include "engine/abrir.h"
+#include "presentacion/documento.h"
 #include "sheets/fabrica_hojas.h"
 #include "sheets/impresion.h"
 #include "sheets/ventana_hoja.h"
@@ -22,8 +22,8 @@ namespace {
 
 // The picture each help page names.
 constexpr std::array<const char*, 8> kNombres = {
-    "hoja_caracteristicas.png", "hoja_traccion.png", "hoja_semirremolque.png", "hoja_personal.png",
-    "hoja_variables.png",       "hoja_indirectos.png", "hoja_resultados.png", "hoja_servicio.png"};
+    "hoja_caracteristicas.png", "hoja_traccion.png",   "hoja_semirremolque.png", "hoja_personal.png",
+    "hoja_variables.png",       "hoja_indirectos.png", "hoja_resultados.png",    "hoja_servicio.png"};
 
 class DestinoPng final : public DestinoImpresion {
 public:

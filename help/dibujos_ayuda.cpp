@@ -79,8 +79,8 @@ QImage Estructura()
            QStringLiteral("Costes Fiscales")});
     Tramo(p, QRect(250, y, 230, alto), kKilometricos, QStringLiteral("Costes Kilométricos"),
           {QStringLiteral("Combustible"), QStringLiteral("Disolución de urea"), QStringLiteral("Neumáticos"),
-           QStringLiteral("Mantenimiento"), QStringLiteral("Reparaciones"),
-           QStringLiteral("Dietas del conductor"), QStringLiteral("Peajes")});
+           QStringLiteral("Mantenimiento"), QStringLiteral("Reparaciones"), QStringLiteral("Dietas del conductor"),
+           QStringLiteral("Peajes")});
     Tramo(p, QRect(480, y, 140, alto), kIndirectos, QStringLiteral("Costes Indirectos"),
           {QStringLiteral("Estructura"), QStringLiteral("Comercialización"), QStringLiteral("Otros")});
     Llave(p, 20, 480, y + alto + 4, QStringLiteral("Costes Directos"));
@@ -100,7 +100,10 @@ QImage Patillas()
     p.drawRect(QRect(88, 8, 420, 112));
     p.setFont(Letra(8, true));
     p.drawText(QRect(88, 10, 420, 16), Qt::AlignCenter, QStringLiteral("Costes repercutidos a todos los servicios"));
-    struct Boton { int x, ancho; QString texto; };
+    struct Boton {
+        int x, ancho;
+        QString texto;
+    };
     const Boton botones[] = {
         {8, 74, QStringLiteral("Caracterís-\nticas")},
         {94, 62, QStringLiteral("Tracción")},
@@ -128,7 +131,11 @@ QImage Revision()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const int base = 260, escala = 2; // 1 unit of cost = 2 pixels
-    struct Barra { int x; double resto, gasoleo; QString titulo; };
+    struct Barra {
+        int x;
+        double resto, gasoleo;
+        QString titulo;
+    };
     const Barra barras[] = {
         {50, 70, 30, QStringLiteral("Antes: 100")},
         {230, 70, 33, QStringLiteral("Después: 103")},

@@ -8,10 +8,7 @@ namespace {
 constexpr int kMargenes = 360; // 180 twips on each side of the sheet
 }
 
-int A16Bits(long valor)
-{
-    return static_cast<int>(std::clamp<long>(valor, INT16_MIN, INT16_MAX));
-}
+int A16Bits(long valor) { return static_cast<int>(std::clamp<long>(valor, INT16_MIN, INT16_MAX)); }
 
 Barra DimensionarV(int altoHoja, int altoVisor)
 {

@@ -21,8 +21,7 @@ class Documento : public DocumentoMotor {
 public:
     Documento() : DocumentoMotor(pantalla) {}
     // A copy shows on its own display model.
-    Documento(const Documento& otro)
-        : DocumentoMotor(pantalla), pantalla(otro.pantalla), mensajes(otro.mensajes)
+    Documento(const Documento& otro) : DocumentoMotor(pantalla), pantalla(otro.pantalla), mensajes(otro.mensajes)
     {
         calculo = otro.calculo;
     }
@@ -37,10 +36,7 @@ public:
     Pantalla pantalla;
     std::vector<Mensaje> mensajes; // the message window's sink, in order
 
-    void MostrarMensaje(const QString& texto, const QString& titulo)
-    {
-        mensajes.push_back({titulo, texto, {}, {}});
-    }
+    void MostrarMensaje(const QString& texto, const QString& titulo) { mensajes.push_back({titulo, texto, {}, {}}); }
 };
 
 } // namespace tarvia

@@ -6,7 +6,6 @@
 #include "engine/recalcular.h"
 #include "presentacion/validacion.h"
 
-
 namespace tarvia {
 
 EstadoEdicion MostrarParaEditar(Documento& doc, Hoja h, int indice)
@@ -28,8 +27,8 @@ ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdici
     if (codigo == kTeclaRetroceso)
         return {estado, true, false};
     const Campo& campo = CampoDe(h, indice);
-    ResultadoTecla r = FiltrarCaracter(estado, QChar(codigo), campo.decimales, campo.maxLength,
-                                       doc.calculo.SeparadorDecimal());
+    ResultadoTecla r =
+        FiltrarCaracter(estado, QChar(codigo), campo.decimales, campo.maxLength, doc.calculo.SeparadorDecimal());
     doc.pantalla.caja(h, Columna::S, indice).texto = r.estado.texto;
     return r;
 }

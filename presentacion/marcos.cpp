@@ -14,13 +14,12 @@ struct Tramo {
 
 // Fields by frame on the two purchase sheets.
 constexpr Tramo kTramos[] = {
-    {Hoja::F1, 2, 7, Marco::F1Amortizacion},       {Hoja::F1, 23, 24, Marco::F1Amortizacion},
-    {Hoja::F1, 8, 11, Marco::F1Financiacion},      {Hoja::F1, 12, 12, Marco::F1CosteAnual},
-    {Hoja::F1, 13, 22, Marco::F1Carrozado},
-    {Hoja::F2, 2, 7, Marco::F2SemiAmortizacion},   {Hoja::F2, 25, 26, Marco::F2SemiAmortizacion},
-    {Hoja::F2, 8, 11, Marco::F2SemiFinanciacion},  {Hoja::F2, 12, 12, Marco::F2SemiCosteAnual},
-    {Hoja::F2, 14, 19, Marco::F2EquipoAmortizacion}, {Hoja::F2, 20, 23, Marco::F2EquipoFinanciacion},
-    {Hoja::F2, 24, 24, Marco::F2EquipoCosteAnual},
+    {Hoja::F1, 2, 7, Marco::F1Amortizacion},         {Hoja::F1, 23, 24, Marco::F1Amortizacion},
+    {Hoja::F1, 8, 11, Marco::F1Financiacion},        {Hoja::F1, 12, 12, Marco::F1CosteAnual},
+    {Hoja::F1, 13, 22, Marco::F1Carrozado},          {Hoja::F2, 2, 7, Marco::F2SemiAmortizacion},
+    {Hoja::F2, 25, 26, Marco::F2SemiAmortizacion},   {Hoja::F2, 8, 11, Marco::F2SemiFinanciacion},
+    {Hoja::F2, 12, 12, Marco::F2SemiCosteAnual},     {Hoja::F2, 14, 19, Marco::F2EquipoAmortizacion},
+    {Hoja::F2, 20, 23, Marco::F2EquipoFinanciacion}, {Hoja::F2, 24, 24, Marco::F2EquipoCosteAnual},
 };
 
 } // namespace

@@ -19,15 +19,27 @@ public:
     // captions at their fixed texts; no option selected.
     void Restablecer() override;
 
-    Caja& caja(Hoja h, Columna c, int i) override { return cajas_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i)); }
-    const Caja& caja(Hoja h, Columna c, int i) const override { return cajas_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i)); }
+    Caja& caja(Hoja h, Columna c, int i) override
+    {
+        return cajas_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i));
+    }
+    const Caja& caja(Hoja h, Columna c, int i) const override
+    {
+        return cajas_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i));
+    }
 
     bool& marcoVisible(Marco m, Columna c) override { return marcos_[static_cast<int>(m)][static_cast<int>(c)]; }
     bool marcoVisible(Marco m, Columna c) const override { return marcos_[static_cast<int>(m)][static_cast<int>(c)]; }
 
     // Option button selected in a pair: 0 none, 1 the first, 2 the second.
-    int& opcion(Hoja h, Columna c, int i) override { return opciones_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i)); }
-    int opcion(Hoja h, Columna c, int i) const override { return opciones_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i)); }
+    int& opcion(Hoja h, Columna c, int i) override
+    {
+        return opciones_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i));
+    }
+    int opcion(Hoja h, Columna c, int i) const override
+    {
+        return opciones_[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i));
+    }
 
     // Captions: the title frame Frame1, the personal frame FrameS, the reference frame FrameO.
     QString& titulo(Hoja h) override { return titulos_[Indice(h)]; }

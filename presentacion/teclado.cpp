@@ -12,8 +12,7 @@ QChar CaracterDeTecla(QChar caracter, bool decimalDelTecladoNumerico, int decima
     return decimalDelTecladoNumerico && decimales >= 0 ? separador : caracter;
 }
 
-ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength,
-                               QChar separador)
+ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength, QChar separador)
 {
     ResultadoTecla r;
     // The selection goes first, whatever becomes of the key.

@@ -34,8 +34,7 @@ struct ResultadoTecla {
 
 // The character rules for one typed key (not Enter, not Backspace): the
 // selection is deleted first, then the key passes or is refused with a beep.
-ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength,
-                               QChar separador);
+ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength, QChar separador);
 
 // The numeric keypad's decimal key types the locale's decimal separator in a
 // number box (decimales >= 0), whatever the keyboard layout puts on it; any

@@ -24,10 +24,10 @@ struct Lector {
 bool TractorConNeumaticosMasCaros(const Lector& x)
 {
     using H = Hoja;
-    return (100 - x(H::F1, 3)) * x(H::F1, 2) / 100
-               - (x(H::V, 16) * x(H::V, 17) + x(H::V, 19) * x(H::V, 20) + x(H::V, 22) * x(H::V, 23))
-                     * x(H::F1, 23) / 100
-           < 0;
+    return (100 - x(H::F1, 3)) * x(H::F1, 2) / 100 -
+               (x(H::V, 16) * x(H::V, 17) + x(H::V, 19) * x(H::V, 20) + x(H::V, 22) * x(H::V, 23)) * x(H::F1, 23) /
+                   100 <
+           0;
 }
 
 bool SemirremolqueConNeumaticosMasCaros(const Lector& x)
@@ -52,34 +52,40 @@ struct Regla {
     std::function<QString(const Calculo&, int i)> frase;
 };
 
-QString Fija(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
+QString Fija(const char* texto) { return QString::fromUtf8(texto); }
 
 const std::vector<Regla>& Reglas()
 {
     using H = Hoja;
     static const std::vector<Regla> reglas = {
         // 3
-        {H::F1, {2, 3, 23}, [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
+        {H::F1,
+         {2, 3, 23},
+         [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
         // 4
-        {H::F2, {2, 3, 25},
+        {H::F2,
+         {2, 3, 25},
          [](const Lector& x, int, double) { return x(H::F2, 2) > 0 && SemirremolqueConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
         // 5: halves to even, as the count is rounded before the parity test
-        {H::V, {16, 19, 22, 25},
+        {H::V,
+         {16, 19, 22, 25},
          [](const Lector&, int, double v) { return std::fmod(std::nearbyint(v), 2.0) != 0; },
          [](const Calculo&, int) { return Fija("El número de neumáticos debe ser par."); }},
         // 6
-        {H::V, {16, 17, 19, 20, 22, 23}, [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
+        {H::V,
+         {16, 17, 19, 20, 22, 23},
+         [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
         // 7: no test of a semitrailer price here
-        {H::V, {25, 26}, [](const Lector& x, int, double) { return SemirremolqueConNeumaticosMasCaros(x); },
+        {H::V,
+         {25, 26},
+         [](const Lector& x, int, double) { return SemirremolqueConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
         // 8: a discount in euros per litre against the bounds of its percentage
-        {H::V, {3, 10, 37},
+        {H::V,
+         {3, 10, 37},
          [](const Lector& x, int i, double v) {
              const double precio = x(H::V, i - 2);
              const Calculo& c = x.c;
@@ -89,27 +95,34 @@ const std::vector<Regla>& Reglas()
          },
          [](const Calculo& c, int i) {
              const auto limite = [&](const Valor& v) { return Mostrar(v, 1, true, c.Local); };
-             return QStringLiteral("El porcentaje de descuento debe estar entre el ") + limite(c.Minimos.V(i - 1))
-                    + u'%' + QStringLiteral(" y el ") + limite(c.Maximos.V(i - 1)) + QStringLiteral("%.");
+             return QStringLiteral("El porcentaje de descuento debe estar entre el ") + limite(c.Minimos.V(i - 1)) +
+                    u'%' + QStringLiteral(" y el ") + limite(c.Maximos.V(i - 1)) + QStringLiteral("%.");
          }},
         // 9
-        {H::V, {41}, [](const Lector& x, int, double) { return x(H::V, 41) > x(H::V, 1); },
+        {H::V,
+         {41},
+         [](const Lector& x, int, double) { return x(H::V, 41) > x(H::V, 1); },
          [](const Calculo&, int) {
              return Fija("La devolución por gasóleo profesional no puede ser mayor que el precio de "
                          "adquisición del carburante.");
          }},
         // 10
-        {H::S, {3, 9, 15, 21, 27}, [](const Lector& x, int, double v) { return v > x(H::C, 9); },
+        {H::S,
+         {3, 9, 15, 21, 27},
+         [](const Lector& x, int, double v) { return v > x(H::C, 9); },
          [](const Calculo&, int) {
              return Fija("El número de kilómetros en carga en este servicio no puede ser mayor que el total.");
          }},
         // 11
-        {H::S, {4, 10, 16, 22, 28}, [](const Lector& x, int, double v) { return v > x(H::C, 14); },
+        {H::S,
+         {4, 10, 16, 22, 28},
+         [](const Lector& x, int, double v) { return v > x(H::C, 14); },
          [](const Calculo&, int) {
              return Fija("El número de horas en carga en este servicio no puede ser mayor que el total.");
          }},
         // 12
-        {H::C, {12, 17},
+        {H::C,
+         {12, 17},
          [](const Lector& x, int, double) { return x(H::C, 17) > 0 && x(H::C, 12) / x(H::C, 17) > 24; },
          [](const Calculo&, int) {
              return Fija("El número de horas trabajadas por jornada no puede resultar superior a 24 horas.");
@@ -131,10 +144,11 @@ Veredicto Validar(const Calculo& calculo, Hoja h, int i)
 
     if (campo.esNumerico()) {
         // Rule 1: the limits, with 0 accepted on the few fields that allow it.
-        const double v = valor.esNumero() ? valor.numero() : valor.numeroOCero(); // infinity is kept: every limit refuses it
+        const double v =
+            valor.esNumero() ? valor.numero() : valor.numeroOCero(); // infinity is kept: every limit refuses it
         const bool ceroAdmitido = campo.ceroPermitido && v == 0;
-        if (!ceroAdmitido && ((!minimo.esVacio() && v < minimo.numeroOCero())
-                              || (!maximo.esVacio() && v > maximo.numeroOCero())))
+        if (!ceroAdmitido &&
+            ((!minimo.esVacio() && v < minimo.numeroOCero()) || (!maximo.esVacio() && v > maximo.numeroOCero())))
             r.rechazado = true;
         const Lector lector{calculo};
         for (const Regla& regla : Reglas()) {
@@ -144,9 +158,9 @@ Veredicto Validar(const Calculo& calculo, Hoja h, int i)
             frases += regla.frase(calculo, i) + kSaltos;
         }
         if (r.rechazado)
-            r.mensaje = QStringLiteral("Valor mínimo = ") + Mostrar(minimo, campo.decimales, true, calculo.Local)
-                        + kSaltos + QStringLiteral("Valor máximo = ")
-                        + Mostrar(maximo, campo.decimales, true, calculo.Local) + kSaltos + frases;
+            r.mensaje = QStringLiteral("Valor mínimo = ") + Mostrar(minimo, campo.decimales, true, calculo.Local) +
+                        kSaltos + QStringLiteral("Valor máximo = ") +
+                        Mostrar(maximo, campo.decimales, true, calculo.Local) + kSaltos + frases;
         return r;
     }
 
@@ -155,8 +169,8 @@ Veredicto Validar(const Calculo& calculo, Hoja h, int i)
         const auto minimoCaracteres = minimo.comoTexto().size();
         if (valor.comoTexto().size() < minimoCaracteres) {
             r.rechazado = true;
-            r.mensaje = QStringLiteral("El mínimo de caracteres es de ") + QString::number(minimoCaracteres)
-                        + u'.' + kSaltos;
+            r.mensaje =
+                QStringLiteral("El mínimo de caracteres es de ") + QString::number(minimoCaracteres) + u'.' + kSaltos;
         }
     }
     return r;

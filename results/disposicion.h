@@ -33,12 +33,10 @@ struct Fila {
     bool grupo;
 };
 inline constexpr std::array<Fila, 20> kFilas = {{
-    {19, 600, true},
-    {17, 1230, true},
-    {15, 1590, true}, {1, 1860, false}, {2, 2130, false}, {3, 2400, false}, {4, 2670, false}, {5, 2940, false},
-    {16, 3300, true}, {7, 3570, false}, {20, 3840, false}, {8, 4110, false}, {9, 4380, false},
-    {10, 4650, false}, {6, 4920, false}, {11, 5190, false},
-    {18, 5550, true}, {12, 5820, false}, {13, 6090, false}, {14, 6360, false},
+    {19, 600, true},   {17, 1230, true}, {15, 1590, true},  {1, 1860, false},  {2, 2130, false},
+    {3, 2400, false},  {4, 2670, false}, {5, 2940, false},  {16, 3300, true},  {7, 3570, false},
+    {20, 3840, false}, {8, 4110, false}, {9, 4380, false},  {10, 4650, false}, {6, 4920, false},
+    {11, 5190, false}, {18, 5550, true}, {12, 5820, false}, {13, 6090, false}, {14, 6360, false},
 }};
 // The second line of the total's caption.
 inline constexpr int kTopRepercutidos = 840;
@@ -53,14 +51,33 @@ inline constexpr QSize kTamanoPicture{3315, 3315};
 inline constexpr int kLeftPicture = 37;
 
 inline constexpr std::array<QColor, kPorciones> kColoresMuestras = {{
-    {0, 0, 255}, {192, 64, 0}, {128, 128, 255}, {128, 128, 0}, {64, 64, 64},
-    {192, 0, 192}, {0, 192, 0}, {0, 0, 0}, {255, 0, 0}, {128, 0, 0},
-    {0, 192, 192}, {0, 128, 0}, {255, 255, 192},
+    {0, 0, 255},
+    {192, 64, 0},
+    {128, 128, 255},
+    {128, 128, 0},
+    {64, 64, 64},
+    {192, 0, 192},
+    {0, 192, 0},
+    {0, 0, 0},
+    {255, 0, 0},
+    {128, 0, 0},
+    {0, 192, 192},
+    {0, 128, 0},
+    {255, 255, 192},
 }};
 inline constexpr std::array<const char*, kPorciones> kLeyendas = {
-    "Amortización del vehículo", "Financiación del vehículo", "Personal de conducción",
-    "Seguros del vehículo", "Costes Fiscales", "Combustible", "Consumo de disolución de urea",
-    "Neumáticos", "Mantenimiento", "Reparaciones", "Dietas del conductor", "Peajes",
+    "Amortización del vehículo",
+    "Financiación del vehículo",
+    "Personal de conducción",
+    "Seguros del vehículo",
+    "Costes Fiscales",
+    "Combustible",
+    "Consumo de disolución de urea",
+    "Neumáticos",
+    "Mantenimiento",
+    "Reparaciones",
+    "Dietas del conductor",
+    "Peajes",
     "Costes Indirectos",
 };
 
@@ -91,7 +108,7 @@ inline constexpr int kPasoExplicacion = 225;
 // One line of an explanation frame: a caption at a column of the frame.
 struct LineaExplicacion {
     int familia;
-    int linea;  // 0-based, kPasoExplicacion apart from the first at 270
+    int linea; // 0-based, kPasoExplicacion apart from the first at 270
     int left;
     int ancho;
     int lineas; // how many lines it may wrap over
@@ -119,8 +136,7 @@ inline constexpr std::array<LineaExplicacion, 19> kExplicaciones = {{
     {3, 3, 120, 3900, 1, "TKm = toneladas-kilómetro"},
 }};
 inline constexpr std::array<const char*, 4> kTitulosFamilias = {
-    "Costes por kilómetro", "Costes por hora", "Costes por kilómetro y hora",
-    "Costes por tonelada-kilómetro"};
+    "Costes por kilómetro", "Costes por hora", "Costes por kilómetro y hora", "Costes por tonelada-kilómetro"};
 
 // One line of a small unit-cost frame in a column: an amount (caption and
 // value) or a unit cost ("C1 = ", value, unit). top is inside the frame.
@@ -130,10 +146,20 @@ struct LineaUnitaria {
     int top;
 };
 inline constexpr std::array<LineaUnitaria, 14> kUnitarias = {{
-    {0, 41, 225}, {0, 42, 450}, {0, 43, 720}, {0, 44, 945},
-    {1, 45, 225}, {1, 46, 450}, {1, 47, 720}, {1, 48, 945},
-    {2, 49, 390}, {2, 50, 615}, {2, 51, 1005}, {2, 52, 1230},
-    {3, 53, 225}, {3, 54, 540},
+    {0, 41, 225},
+    {0, 42, 450},
+    {0, 43, 720},
+    {0, 44, 945},
+    {1, 45, 225},
+    {1, 46, 450},
+    {1, 47, 720},
+    {1, 48, 945},
+    {2, 49, 390},
+    {2, 50, 615},
+    {2, 51, 1005},
+    {2, 52, 1230},
+    {3, 53, 225},
+    {3, 54, 540},
 }};
 // The separator between amounts and unit costs (C3 and C4 in the third frame).
 inline constexpr std::array<int, 4> kTopSeparador = {675, 675, 900, 480};

@@ -9,10 +9,7 @@ namespace tarvia {
 
 namespace {
 // Qt counts angles in sixteenths of a degree.
-int Dieciseisavos(double radianes)
-{
-    return static_cast<int>(std::lround(radianes * 180.0 / kPiGrafico * 16.0));
-}
+int Dieciseisavos(double radianes) { return static_cast<int>(std::lround(radianes * 180.0 / kPiGrafico * 16.0)); }
 } // namespace
 
 QFont FuenteEtiquetasTarta()
@@ -24,8 +21,7 @@ QFont FuenteEtiquetasTarta()
 }
 
 Tarta ComponerTarta(QSizeF tamanoTwips, const std::array<double, kPorciones>& porcentajes,
-                    const std::array<QColor, kPorciones>& colores, const Localizacion& loc,
-                    const QColor& fondo)
+                    const std::array<QColor, kPorciones>& colores, const Localizacion& loc, const QColor& fondo)
 {
     Tarta t;
     t.tamano = tamanoTwips;

@@ -16,14 +16,14 @@ class QPainter;
 namespace tarvia {
 
 struct EtiquetaTarta {
-    QString texto;   // "23,4%"
-    QColor color;    // the slice's colour
-    QRectF rect;     // twips, in the picture
+    QString texto; // "23,4%"
+    QColor color;  // the slice's colour
+    QRectF rect;   // twips, in the picture
     bool operator==(const EtiquetaTarta&) const = default;
 };
 
 struct Tarta {
-    QSizeF tamano;   // the picture, twips
+    QSizeF tamano; // the picture, twips
     QColor fondo;
     Circulo circulo;
     std::array<Porcion, kPorciones> porciones;
@@ -39,8 +39,7 @@ QFont FuenteEtiquetasTarta();
 // Lays out the chart of a picture of that size from the rounded percentages
 // of the thirteen headings and the legend's colours.
 Tarta ComponerTarta(QSizeF tamanoTwips, const std::array<double, kPorciones>& porcentajes,
-                    const std::array<QColor, kPorciones>& colores, const Localizacion& loc,
-                    const QColor& fondo);
+                    const std::array<QColor, kPorciones>& colores, const Localizacion& loc, const QColor& fondo);
 
 // Paints the chart with the painter's origin at the picture's top-left
 // corner; pixelesPorTwip scales twips to the device.

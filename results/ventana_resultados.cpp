@@ -41,8 +41,8 @@ void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color)
     w->setPalette(p);
 }
 
-QLabel* Rotulo(QWidget* padre, const QString& texto, const QRect& twips, bool negrita,
-               const QColor& color = Qt::black, Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel* Rotulo(QWidget* padre, const QString& texto, const QRect& twips, bool negrita, const QColor& color = Qt::black,
+               Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* l = new QLabel(texto, padre);
     l->setGeometry(Px(twips));
@@ -90,8 +90,7 @@ bool EsBloqueToneladas(int r) { return r == 53 || r == 54; }
 
 } // namespace
 
-VentanaResultados::VentanaResultados(Documento& doc, QWidget* padre)
-    : VentanaHoja(doc, Hoja::R, padre)
+VentanaResultados::VentanaResultados(Documento& doc, QWidget* padre) : VentanaHoja(doc, Hoja::R, padre)
 {
     setObjectName(QStringLiteral("frmResultados"));
     setFont(Fuente(false));
@@ -163,8 +162,8 @@ void VentanaResultados::ConstruirColumna(Columna c)
     marco->setGeometry(Px(referencia ? kMarcoReferencia : kMarcoPersonal));
     marcosColumna_[ic] = marco;
 
-    Rotulo(marco, QStringLiteral("Euros (€)"), QRect(kLeftEuros, kTopCabecera, kAnchoEuros, kAltoFila), true,
-           Qt::black, Qt::AlignCenter);
+    Rotulo(marco, QStringLiteral("Euros (€)"), QRect(kLeftEuros, kTopCabecera, kAnchoEuros, kAltoFila), true, Qt::black,
+           Qt::AlignCenter);
     Rotulo(marco, QStringLiteral("%"), QRect(kLeftPorcentaje, kTopCabecera, kAnchoPorcentaje, kAltoFila), true,
            Qt::black, Qt::AlignCenter);
     for (const Fila& f : kFilas) {
@@ -201,8 +200,8 @@ void VentanaResultados::ConstruirColumna(Columna c)
         } else {
             rotulos.push_back(Rotulo(destino, QString::fromUtf8(campo.etiqueta),
                                      QRect(kLeftCoste, u.top, kAnchoCoste, kAltoTexto), true, color));
-            valores_[ic][u.r] = EtiquetaValor(
-                destino, QRect(kLeftValorCoste, u.top, kAnchoValorCoste, kAltoTexto), kFondoValor, color);
+            valores_[ic][u.r] =
+                EtiquetaValor(destino, QRect(kLeftValorCoste, u.top, kAnchoValorCoste, kAltoTexto), kFondoValor, color);
             valores_[ic][u.r]->setFont(Fuente(true));
             rotulos.push_back(Rotulo(destino, QString::fromUtf8(campo.unidad),
                                      QRect(kLeftUnidad, u.top, kAnchoUnidad, kAltoTexto), true, color));
@@ -294,7 +293,10 @@ bool VentanaResultados::eventFilter(QObject* objeto, QEvent* e)
 
 const Tarta& VentanaResultados::tarta(Columna c) const { return pictures_[static_cast<int>(c)]->tarta(); }
 QWidget* VentanaResultados::picture(Columna c) const { return pictures_[static_cast<int>(c)]; }
-QLabel* VentanaResultados::valor(Columna c, int i) const { return valores_[static_cast<int>(c)].at(static_cast<size_t>(i)); }
+QLabel* VentanaResultados::valor(Columna c, int i) const
+{
+    return valores_[static_cast<int>(c)].at(static_cast<size_t>(i));
+}
 QLabel* VentanaResultados::leyenda(int i) const { return leyendas_.at(static_cast<size_t>(i)); }
 QWidget* VentanaResultados::muestra(int i) const { return muestras_.at(static_cast<size_t>(i)); }
 

@@ -11,7 +11,7 @@ paquetes=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libchm-dev libchm1
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
 )
@@ -45,5 +45,6 @@ if ! command -v chmcmd >/dev/null 2>&1 && ! compgen -G "/usr/bin/chmcmd-*" >/dev
   rm -rf "$descarga"
 fi
 
-cmake -S "$raiz" -B "$compilacion" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# scripts/probar sets opciones_cmake (warnings as errors); scripts/ejecutar does not.
+cmake -S "$raiz" -B "$compilacion" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${opciones_cmake[@]+"${opciones_cmake[@]}"} >/dev/null
 cmake --build "$compilacion"

@@ -11,9 +11,9 @@ namespace tarvia {
 
 namespace {
 
-constexpr int kAncho = 4950;  // inner frames
-constexpr int kPaso = 420;    // between rows
-constexpr int kAlto = 285;    // a box
+constexpr int kAncho = 4950; // inner frames
+constexpr int kPaso = 420;   // between rows
+constexpr int kAlto = 285;   // a box
 constexpr int kEtiqueta = 240, kAnchoEtiqueta = 3240, kAnchoEtiquetaDoble = 2160;
 constexpr int kEstrecha = 2520, kAnchoEstrecha = 975;
 constexpr int kAncha = 3600, kAnchoAncha = 1215;
@@ -40,7 +40,8 @@ int Fila(TablasDiseno& t, Hoja h, int marco, int indice, int y)
 {
     if (EtiquetaLarga(h, indice)) {
         // Four lines of label with the box level with the middle ones.
-        t.etiquetas.push_back(EtiquetaDeFila(marco, QRect(kEtiqueta, y - 30, kAnchoEtiqueta, 840), Etiqueta(h, indice)));
+        t.etiquetas.push_back(
+            EtiquetaDeFila(marco, QRect(kEtiqueta, y - 30, kAnchoEtiqueta, 840), Etiqueta(h, indice)));
         t.cajas.push_back({marco, indice, QRect(kAncha, y + 240, kAnchoAncha, kAlto)});
         return y + 2 * kPaso;
     }
@@ -90,8 +91,8 @@ int AnadirBloqueCompra(TablasDiseno& t, const BloqueCompra& b, int padre, int y)
     const int yCosteAnual = y;
     y += altoAmortizacion + 120;
 
-    const int financiacion =
-        t.Marco(padre, QRect(120, y, kAncho, kAltoFinanciacion), "Financiación", kInteriorS, kInteriorO, b.financiacion);
+    const int financiacion = t.Marco(padre, QRect(120, y, kAncho, kAltoFinanciacion), "Financiación", kInteriorS,
+                                     kInteriorO, b.financiacion);
     const int euros = b.financiado + 1;
     // Three lines of heading over the narrow box, reaching into the label's room.
     t.etiquetas.push_back(Encabezado(financiacion, QRect(kEstrecha - 300, 150, kAnchoEstrecha + 360, 570),

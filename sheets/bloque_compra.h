@@ -33,7 +33,7 @@ struct BloqueCompra {
     const char* tituloValor = "Valor de adquisición:";
     std::vector<int> valor{};    // rows under tituloValor
     std::vector<int> residual{}; // rows under "Valor residual:"
-    int financiado = 0; // "Capital a financiar" in %; the next index holds the euros
+    int financiado = 0;          // "Capital a financiar" in %; the next index holds the euros
     int periodo = 0, interes = 0;
     int costeAnual = 0; // 0: no other form of acquisition
     // The option group switches these; the bodywork's switch with their outer frame.

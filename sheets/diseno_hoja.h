@@ -21,11 +21,11 @@ struct MarcoDiseno {
     int padre = 0;
     QRect rect; // twips, relative to the parent
     const char* titulo = "";
-    QRgb fondoS = 0; // background in the personal column
-    QRgb fondoO = 0; // and in the reference column
+    QRgb fondoS = 0;                               // background in the personal column
+    QRgb fondoO = 0;                               // and in the reference column
     std::optional<Marco> conmutado = std::nullopt; // shown or hidden by an option group
-    const char* nombre = nullptr; // "D" names it FrameSD / FrameOD
-    int ayudaDe = 0;              // the personal frame shows this field's tooltip
+    const char* nombre = nullptr;                  // "D" names it FrameSD / FrameOD
+    int ayudaDe = 0;                               // the personal frame shows this field's tooltip
 };
 
 struct EtiquetaDiseno {
@@ -62,10 +62,10 @@ struct OpcionDiseno {
 
 struct DisenoHoja {
     Hoja hoja = Hoja::C;
-    QSize tamano;       // the sheet's Width × Height
-    QRect titulo;       // the title frame Frame1, on the sheet
-    QRect columnaS;     // FrameS inside Frame1
-    QRect columnaO;     // FrameO inside Frame1; empty: no reference column
+    QSize tamano;   // the sheet's Width × Height
+    QRect titulo;   // the title frame Frame1, on the sheet
+    QRect columnaS; // FrameS inside Frame1
+    QRect columnaO; // FrameO inside Frame1; empty: no reference column
     QRgb fondoColumnaS = qRgb(192, 192, 255);
     QRgb fondoColumnaO = qRgb(192, 192, 192);
     std::span<const MarcoDiseno> marcos;

@@ -14,24 +14,15 @@ namespace tarvia {
 VentanaHoja* CrearHoja(Hoja h, Documento& doc, QWidget* padre)
 {
     switch (h) {
-    case Hoja::C:
-        return new FrmCaracteristicas(doc, padre);
-    case Hoja::F1:
-        return new FrmCostesFijos1(doc, padre);
-    case Hoja::F2:
-        return new FrmCostesFijos2(doc, padre);
-    case Hoja::V:
-        return new FrmCostesVariables(doc, padre);
-    case Hoja::F3:
-        return new FrmCostesFijos3(doc, padre);
-    case Hoja::I:
-        return new FrmCostesIndirectos(doc, padre);
-    case Hoja::S:
-        return new FrmServicio(doc, padre);
-    case Hoja::R:
-        return CrearVentanaResultados(doc, padre);
-    default:
-        return nullptr;
+    case Hoja::C: return new FrmCaracteristicas(doc, padre);
+    case Hoja::F1: return new FrmCostesFijos1(doc, padre);
+    case Hoja::F2: return new FrmCostesFijos2(doc, padre);
+    case Hoja::V: return new FrmCostesVariables(doc, padre);
+    case Hoja::F3: return new FrmCostesFijos3(doc, padre);
+    case Hoja::I: return new FrmCostesIndirectos(doc, padre);
+    case Hoja::S: return new FrmServicio(doc, padre);
+    case Hoja::R: return CrearVentanaResultados(doc, padre);
+    default: return nullptr;
     }
 }
 

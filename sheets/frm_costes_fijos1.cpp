@@ -29,8 +29,8 @@ TablasDiseno Tablas()
     t.marcos[0].rect = QRect(120, 300, 5190, finVehiculo);
 
     const int yCarrozado = 300 + finVehiculo + 120;
-    const int carrozado = t.Marco(0, QRect(), "Carrozado del vehículo de tracción", kExteriorS, kExteriorO,
-                                  Marco::F1Carrozado);
+    const int carrozado =
+        t.Marco(0, QRect(), "Carrozado del vehículo de tracción", kExteriorS, kExteriorO, Marco::F1Carrozado);
     const size_t marcoCarrozado = t.marcos.size() - 1;
     const int finCarrozado = AnadirBloqueCompra(t,
                                                 {.hoja = Hoja::F1,

@@ -9,8 +9,7 @@ const DisenoHoja& DisenoCostesFijos1();
 class FrmCostesFijos1 : public HojaDisenada {
     Q_OBJECT
 public:
-    explicit FrmCostesFijos1(Documento& doc, QWidget* padre = nullptr)
-        : HojaDisenada(doc, DisenoCostesFijos1(), padre)
+    explicit FrmCostesFijos1(Documento& doc, QWidget* padre = nullptr) : HojaDisenada(doc, DisenoCostesFijos1(), padre)
     {
     }
 };

@@ -10,8 +10,7 @@ const DisenoHoja& DisenoCostesFijos2();
 class FrmCostesFijos2 : public HojaDisenada {
     Q_OBJECT
 public:
-    explicit FrmCostesFijos2(Documento& doc, QWidget* padre = nullptr)
-        : HojaDisenada(doc, DisenoCostesFijos2(), padre)
+    explicit FrmCostesFijos2(Documento& doc, QWidget* padre = nullptr) : HojaDisenada(doc, DisenoCostesFijos2(), padre)
     {
     }
 };

@@ -93,12 +93,8 @@ Tablas Construir()
         {kPersonal, Etiqueta(kFilaDietasYPlus), Rotulo(8)},
     };
     t.cajas = {
-        {kPersonal, 1, Caja(kFilaConductor)},
-        {kPersonal, 3, Caja(kFilaDieta)},
-        {kPersonal, 4, Caja(kFilaDias)},
-        {kPersonal, 5, Caja(kFilaDietaAnual)},
-        {kPersonal, 6, Caja(kFilaPlus, kPlus)},
-        {kPersonal, 7, Caja(kFilaPlus)},
+        {kPersonal, 1, Caja(kFilaConductor)},   {kPersonal, 3, Caja(kFilaDieta)},       {kPersonal, 4, Caja(kFilaDias)},
+        {kPersonal, 5, Caja(kFilaDietaAnual)},  {kPersonal, 6, Caja(kFilaPlus, kPlus)}, {kPersonal, 7, Caja(kFilaPlus)},
         {kPersonal, 8, Caja(kFilaDietasYPlus)},
     };
     t.opciones = {

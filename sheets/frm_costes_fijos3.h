@@ -10,8 +10,7 @@ const DisenoHoja& DisenoCostesFijos3();
 class FrmCostesFijos3 : public HojaDisenada {
     Q_OBJECT
 public:
-    explicit FrmCostesFijos3(Documento& doc, QWidget* padre = nullptr)
-        : HojaDisenada(doc, DisenoCostesFijos3(), padre)
+    explicit FrmCostesFijos3(Documento& doc, QWidget* padre = nullptr) : HojaDisenada(doc, DisenoCostesFijos3(), padre)
     {
     }
 };

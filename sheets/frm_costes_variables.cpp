@@ -72,7 +72,7 @@ constexpr int kEqPrecio = 540, kEqDescuento = 960, kEqIva = 1380, kEqSinIva = 18
 constexpr int kDireccionales = 1080, kMotrices = 1500, kArrastre = 1920, kSemi = 2340;
 constexpr int kMant = 1080, kRep = 1500;
 constexpr int kEncabezadoGrid = 150, kAltoEncabezadoGrid = 870; // four lines over 77 pixels
-constexpr int kUnico = 420; // the one row of urea and tolls
+constexpr int kUnico = 420;                                     // the one row of urea and tolls
 
 constexpr const char* kEurLitro = "Euros / litro";
 

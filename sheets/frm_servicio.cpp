@@ -37,8 +37,9 @@ struct FilaServicio {
     QRgb color; // 0: an input row
 };
 constexpr FilaServicio kFilas[] = {
-    {kFilaCostes, 0, 0}, {kFilaKm, 1, 0},        {kFilaHoras, 2, 0},
-    {kFilaPorKm, 3, kAzul}, {kFilaPorHoras, 4, kVerde}, {kFilaPorAmbos, 5, kOlivaOscuro},
+    {kFilaCostes, 0, 0},        {kFilaKm, 1, 0},
+    {kFilaHoras, 2, 0},         {kFilaPorKm, 3, kAzul},
+    {kFilaPorHoras, 4, kVerde}, {kFilaPorAmbos, 5, kOlivaOscuro},
 };
 
 const char* Rotulo(int i) { return CampoDe(Hoja::S, i).etiqueta; }
@@ -83,8 +84,12 @@ Tablas Construir()
         FilaEntrada(kFilaKm, Rotulo(3)),
         FilaEntrada(kFilaHoras, Rotulo(4)),
     };
-    EtiquetaDiseno recuadro{0, QRect(240, kRecuadro, 3360, 600),
-                            "COSTE DEL SERVICIO según el tipo de costes unitarios (Euros)", true, false, true};
+    EtiquetaDiseno recuadro{0,
+                            QRect(240, kRecuadro, 3360, 600),
+                            "COSTE DEL SERVICIO según el tipo de costes unitarios (Euros)",
+                            true,
+                            false,
+                            true};
     recuadro.recuadro = true;
     t.etiquetas.push_back(recuadro);
     for (const FilaServicio& f : kFilas)
@@ -100,7 +105,8 @@ Tablas Construir()
     t.cajas.push_back({0, 1, QRect(kColumna0, kFilaToneladas, kAnchoCaja, kAlto)});
     for (int k = 0; k < kServicios; ++k)
         for (const FilaServicio& f : kFilas)
-            t.cajas.push_back({0, 6 * (k + 1) - 4 + f.desplazamiento, QRect(Columna(k), f.y, kAnchoCaja, kAlto), f.color});
+            t.cajas.push_back(
+                {0, 6 * (k + 1) - 4 + f.desplazamiento, QRect(Columna(k), f.y, kAnchoCaja, kAlto), f.color});
     return t;
 }
 

@@ -10,10 +10,7 @@ const DisenoHoja& DisenoServicio();
 class FrmServicio : public HojaDisenada {
     Q_OBJECT
 public:
-    explicit FrmServicio(Documento& doc, QWidget* padre = nullptr)
-        : HojaDisenada(doc, DisenoServicio(), padre)
-    {
-    }
+    explicit FrmServicio(Documento& doc, QWidget* padre = nullptr) : HojaDisenada(doc, DisenoServicio(), padre) {}
 
     // Revisar, then show: legs above lowered yearly totals are zeroed and
     // every service repriced whenever the sheet is shown.

@@ -116,7 +116,8 @@ void HojaDisenada::Construir(Columna c)
         marco->FijarTitulo(QString::fromUtf8(m.titulo));
         marco->FijarFondo(QColor(personal ? m.fondoS : m.fondoO));
         if (m.nombre)
-            marco->setObjectName(QStringLiteral("Frame%1%2").arg(QChar(personal ? u'S' : u'O')).arg(QString::fromUtf8(m.nombre)));
+            marco->setObjectName(
+                QStringLiteral("Frame%1%2").arg(QChar(personal ? u'S' : u'O')).arg(QString::fromUtf8(m.nombre)));
         if (personal && m.ayudaDe)
             marco->setToolTip(QString::fromUtf8(CampoDe(diseno_.hoja, m.ayudaDe).ayuda));
         origenMarco.push_back(OrigenDe(m.padre) + m.rect.topLeft());
@@ -193,8 +194,7 @@ void HojaDisenada::Construir(Columna c)
         if (personal) {
             boton->setToolTip(QString::fromUtf8(CampoDe(h, o.indice).ayuda));
             boton->installEventFilter(this);
-            desplazamientoOpcion_[static_cast<size_t>(o.indice)][o.boton - 1] =
-                OrigenDe(o.marco) + o.rect.topLeft();
+            desplazamientoOpcion_[static_cast<size_t>(o.indice)][o.boton - 1] = OrigenDe(o.marco) + o.rect.topLeft();
         } else {
             boton->setEnabled(false); // the reference column cannot be changed
             boton->setFocusPolicy(Qt::NoFocus);
@@ -358,12 +358,8 @@ void HojaDisenada::AlEntrar(CajaTexto& caja)
 bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
 {
     switch (ev.key()) {
-    case Qt::Key_PageUp:
-        emit teclaPagina(kTeclaRePag);
-        return true;
-    case Qt::Key_PageDown:
-        emit teclaPagina(kTeclaAvPag);
-        return true;
+    case Qt::Key_PageUp: emit teclaPagina(kTeclaRePag); return true;
+    case Qt::Key_PageDown: emit teclaPagina(kTeclaAvPag); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         emit controlEnfocado();
@@ -373,11 +369,8 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
         TrasCambio();
         return true;
     }
-    case Qt::Key_Backspace:
-        emit controlEnfocado();
-        return false;
-    default:
-        break;
+    case Qt::Key_Backspace: emit controlEnfocado(); return false;
+    default: break;
     }
     const QString texto = ev.text();
     const bool conModificador = ev.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

@@ -47,7 +47,7 @@ protected:
 
 private:
     struct Columnas {
-        std::vector<QLineEdit*> cajas;   // by field index
+        std::vector<QLineEdit*> cajas; // by field index
         std::vector<std::array<QRadioButton*, 2>> opciones;
         std::vector<std::pair<Marco, QWidget*>> conmutados;
         std::vector<std::pair<int, QWidget*>> etiquetasDeCaja; // labels following a box

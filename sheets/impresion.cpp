@@ -1,12 +1,12 @@
 #include "sheets/impresion.h"
 
+#include "engine/resultados.h"
 #include "presentacion/documento.h"
 #include "presentacion/edicion.h"
-#include "engine/resultados.h"
 #include "sheets/caja_texto.h"
 #include "sheets/colores.h"
-#include "sheets/hoja_disenada.h"
 #include "sheets/fabrica_hojas.h"
+#include "sheets/hoja_disenada.h"
 
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -130,8 +130,8 @@ bool DestinoPdf::Abrir()
     pdf_->setTitle(QStringLiteral("TARVIA"));
     pdf_->setCreator(QStringLiteral("TARVIA"));
     pdf_->setResolution(300);
-    pdf_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                    QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                    QPageLayout::Millimeter));
     if (!pintor_.begin(pdf_.get())) {
         fallo_ = FalloArchivo::MalEstado;
         return false;
@@ -173,15 +173,9 @@ Impresion::Impresion(Documento& doc, Cargar cargar, VentanaHoja* activa, Destino
 void Impresion::Imprimir(Hoja h)
 {
     switch (h) {
-    case Hoja::R:
-        ImprimirResultados();
-        break;
-    case Hoja::S:
-        ImprimirServicio();
-        break;
-    default:
-        ImprimirEntrada(h);
-        break;
+    case Hoja::R: ImprimirResultados(); break;
+    case Hoja::S: ImprimirServicio(); break;
+    default: ImprimirEntrada(h); break;
     }
 }
 
@@ -252,10 +246,7 @@ void Impresion::Confirmar(CajaTexto& caja)
 }
 
 // The user goes on typing where the printing interrupted.
-void Impresion::Editar(CajaTexto& caja)
-{
-    caja.Aplicar(MostrarParaEditar(doc_, activa_->hoja(), caja.indice()));
-}
+void Impresion::Editar(CajaTexto& caja) { caja.Aplicar(MostrarParaEditar(doc_, activa_->hoja(), caja.indice())); }
 
 void FijarDestinoImpresion(DestinoImpresion* destino) { DestinoFijado() = destino; }
 

@@ -13,10 +13,7 @@ namespace tarvia {
 class VentanaHoja : public QWidget {
     Q_OBJECT
 public:
-    VentanaHoja(Documento& doc, Hoja hoja, QWidget* padre = nullptr)
-        : QWidget(padre), doc_(doc), hoja_(hoja)
-    {
-    }
+    VentanaHoja(Documento& doc, Hoja hoja, QWidget* padre = nullptr) : QWidget(padre), doc_(doc), hoja_(hoja) {}
 
     Hoja hoja() const { return hoja_; }
     Documento& documento() { return doc_; }

@@ -31,10 +31,7 @@ QString Ruta(const QString& carpeta, const char* nombre)
 
 } // namespace
 
-const QString& ArchivoAyuda()
-{
-    return Ajuste();
-}
+const QString& ArchivoAyuda() { return Ajuste(); }
 
 VisorAyuda* AbrirArchivoAyuda(QWidget* principal, const QString& ruta, const QString& mensajeError,
                               const AvisoAyuda& avisar)

@@ -17,8 +17,20 @@ constexpr int kRadio = 6;
 
 enum class Cabina { Tractora, Rigida, Furgoneta };
 enum class Carga {
-    Lona, Caja, Frigo, Quimicos, Gas, Alimentaria, Pulverulentos,
-    Coches, Gondola, Tolva, Obra, Jaula, Contenedor, Ninguna
+    Lona,
+    Caja,
+    Frigo,
+    Quimicos,
+    Gas,
+    Alimentaria,
+    Pulverulentos,
+    Coches,
+    Gondola,
+    Tolva,
+    Obra,
+    Jaula,
+    Contenedor,
+    Ninguna
 };
 
 struct Silueta {
@@ -140,9 +152,7 @@ void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
         for (int x = r.left() + 6; x < r.right(); x += 6)
             p.drawLine(x, r.top() + 1, x, r.bottom() - 1);
         break;
-    case Carga::Caja:
-        p.drawRect(r);
-        break;
+    case Carga::Caja: p.drawRect(r); break;
     case Carga::Frigo: {
         p.drawRect(r);
         p.setBrush(QColor(90, 90, 100));
@@ -164,8 +174,9 @@ void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
         p.setBrush(QColor(240, 130, 0));
         p.drawRect(QRect(r.center().x() - 14, r.center().y() - 1, 12, 8));
         p.setBrush(QColor(250, 250, 250));
-        p.drawPolygon(QPolygon({QPoint(r.center().x() + 8, r.center().y() - 6), QPoint(r.center().x() + 14, r.center().y()),
-                                QPoint(r.center().x() + 8, r.center().y() + 6), QPoint(r.center().x() + 2, r.center().y())}));
+        p.drawPolygon(
+            QPolygon({QPoint(r.center().x() + 8, r.center().y() - 6), QPoint(r.center().x() + 14, r.center().y()),
+                      QPoint(r.center().x() + 8, r.center().y() + 6), QPoint(r.center().x() + 2, r.center().y())}));
         p.setBrush(QColor(200, 0, 0));
         p.drawEllipse(QPoint(r.center().x() + 8, r.center().y()), 2, 2);
         break;
@@ -225,8 +236,8 @@ void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
         break;
     }
     case Carga::Tolva: {
-        QPolygon tolva({QPoint(r.left(), r.top() + 4), QPoint(r.right(), r.top() + 4), QPoint(r.right() - 4, r.bottom()),
-                        QPoint(r.left() + 4, r.bottom())});
+        QPolygon tolva({QPoint(r.left(), r.top() + 4), QPoint(r.right(), r.top() + 4),
+                        QPoint(r.right() - 4, r.bottom()), QPoint(r.left() + 4, r.bottom())});
         p.drawPolygon(tolva);
         // Grain heaped above the rim.
         p.setBrush(QColor(225, 190, 80));
@@ -243,8 +254,8 @@ void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
         p.restore();
         p.setBrush(QColor(140, 110, 80));
         p.setPen(Qt::NoPen);
-        p.drawPolygon(QPolygon({QPoint(r.right() + 1, r.bottom() - 4), QPoint(r.right() + 6, kSuelo),
-                                QPoint(r.right() - 6, kSuelo)}));
+        p.drawPolygon(QPolygon(
+            {QPoint(r.right() + 1, r.bottom() - 4), QPoint(r.right() + 6, kSuelo), QPoint(r.right() - 6, kSuelo)}));
         break;
     }
     case Carga::Jaula:
@@ -267,8 +278,7 @@ void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
         for (int x = r.left() + 4; x < r.right(); x += 4)
             p.drawLine(x, r.top() + 2, x, r.bottom() - 6);
         break;
-    case Carga::Ninguna:
-        break;
+    case Carga::Ninguna: break;
     }
 }
 

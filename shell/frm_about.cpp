@@ -16,11 +16,9 @@ namespace tarvia {
 namespace {
 
 const QString kTitulo = QStringLiteral("TARVIA");
-const QString kDescripcion =
-    QStringLiteral("Costes anuales de un vehículo de transporte de mercancías por carretera "
-                   "y coste de un servicio concreto.");
-const QString kAdvertencia =
-    QStringLiteral("Cifras orientativas: dependen de los datos introducidos por el usuario.");
+const QString kDescripcion = QStringLiteral("Costes anuales de un vehículo de transporte de mercancías por carretera "
+                                            "y coste de un servicio concreto.");
+const QString kAdvertencia = QStringLiteral("Cifras orientativas: dependen de los datos introducidos por el usuario.");
 const QString kCredito =
     QStringLiteral("TARVIA\r\n\r\nPrograma y ayuda realizados por el equipo de desarrollo de TARVIA.");
 
@@ -57,7 +55,10 @@ QString DescripcionAplicacion() { return kDescripcion; }
 
 QString TextoVersion()
 {
-    return QStringLiteral("Versión %1.%2.%3").arg(TARVIA_VERSION_MAJOR).arg(TARVIA_VERSION_MINOR).arg(TARVIA_VERSION_PATCH);
+    return QStringLiteral("Versión %1.%2.%3")
+        .arg(TARVIA_VERSION_MAJOR)
+        .arg(TARVIA_VERSION_MINOR)
+        .arg(TARVIA_VERSION_PATCH);
 }
 
 FrmAbout::FrmAbout(AvisoAyuda avisar, QWidget* dueno) : QDialog(dueno), avisar_(std::move(avisar))

@@ -118,7 +118,7 @@ void FrmArchivo::MostrarDirectorio(const QString& ruta)
     // The directory list: the path from the root down, then the sub-directories.
     directorios_->clear();
     QStringList tramos;
-    for (QDir d(directorio_);; ) {
+    for (QDir d(directorio_);;) {
         tramos.prepend(d.absolutePath());
         if (d.isRoot() || !d.cdUp())
             break;
@@ -135,8 +135,8 @@ void FrmArchivo::MostrarDirectorio(const QString& ruta)
     const QDir actual(directorio_);
     // By their real names: a name that is not UTF-8 still opens.
     for (const QString& sub : SubdirectoriosDe(directorio_)) {
-        auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon),
-                                         QString(nivel * 2, u' ') + sub, directorios_);
+        auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), QString(nivel * 2, u' ') + sub,
+                                         directorios_);
         item->setData(kRolRuta, actual.filePath(sub));
     }
 

@@ -4,10 +4,10 @@
 #include "engine/abrir.h"
 #include "presentacion/edicion.h"
 #include "sheets/colores.h"
+#include "sheets/fabrica_hojas.h"
 #include "sheets/hoja_disenada.h"
 #include "sheets/twips.h"
 #include "shell/ayuda.h"
-#include "sheets/fabrica_hojas.h"
 #include "shell/frm_about.h"
 #include "shell/frm_mensaje.h"
 #include "shell/frm_nueva.h"
@@ -23,11 +23,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -43,19 +43,18 @@ QMargins MarcoDe(const QWidget& w)
             fuera.bottom() - dentro.bottom()};
 }
 
-constexpr int kMargen = 180;        // the sheet lies 180 twips inside the viewport
+constexpr int kMargen = 180;          // the sheet lies 180 twips inside the viewport
 constexpr int kAnchoInterior = 11595; // designed inner width, without PicVScroll
-constexpr int kTira = 400;          // PicVScroll's width and PicHScroll's height
-constexpr int kBarra = 240;         // the scroll bar inside its strip, 80 from its edge
+constexpr int kTira = 400;            // PicVScroll's width and PicHScroll's height
+constexpr int kBarra = 240;           // the scroll bar inside its strip, 80 from its edge
 
 struct ItemHoja {
     const char* menu;
     Hoja hoja;
 };
 constexpr ItemHoja kItemsHoja[] = {
-    {"mnuCaracteristicas", Hoja::C}, {"mnuFijos1", Hoja::F1},    {"mnuFijos2", Hoja::F2},
-    {"mnuFijos3", Hoja::F3},         {"mnuVariables", Hoja::V},  {"mnuIndirectos", Hoja::I},
-    {"mnuResultados", Hoja::R},      {"mnuServicio", Hoja::S},
+    {"mnuCaracteristicas", Hoja::C}, {"mnuFijos1", Hoja::F1},    {"mnuFijos2", Hoja::F2},    {"mnuFijos3", Hoja::F3},
+    {"mnuVariables", Hoja::V},       {"mnuIndirectos", Hoja::I}, {"mnuResultados", Hoja::R}, {"mnuServicio", Hoja::S},
 };
 
 QWidget* ControlActivoDe(VentanaHoja* hoja)
@@ -118,7 +117,8 @@ FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre)
         GrabarCalculo();
         EnfocarControlActivo();
     });
-    rueda_ = new FiltroRueda(*this, [this](bool alejando) { MouseWheel(alejando); }, this);
+    rueda_ = new FiltroRueda(
+        *this, [this](bool alejando) { MouseWheel(alejando); }, this);
 
     // Window load.
     cancelado_ = true;
@@ -196,8 +196,8 @@ bool FrmMain::event(QEvent* ev)
     const bool r = QMainWindow::event(ev);
     // The window manager adds its frame after the first show: size the
     // window again with it, once, so that it fits the screen.
-    if ((ev->type() == QEvent::Move || ev->type() == QEvent::Resize || ev->type() == QEvent::Show) &&
-        isVisible() && MarcoDe(*this) != marcoSituado_ && marcoSituado_.isNull())
+    if ((ev->type() == QEvent::Move || ev->type() == QEvent::Resize || ev->type() == QEvent::Show) && isVisible() &&
+        MarcoDe(*this) != marcoSituado_ && marcoSituado_.isNull())
         Situar();
     return r;
 }
@@ -456,10 +456,7 @@ void FrmMain::CambioScrollH()
         posicionH_ = hscroll_->value();
 }
 
-void FrmMain::MouseWheel(bool alejando)
-{
-    DesplazarScrollV(actual_, PasoRueda(BarraV(), alejando));
-}
+void FrmMain::MouseWheel(bool alejando) { DesplazarScrollV(actual_, PasoRueda(BarraV(), alejando)); }
 
 // ---- commands ----
 
@@ -529,7 +526,8 @@ void FrmMain::GuardarComoPdf()
     nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString ruta = QFileDialog::getSaveFileName(
         this, QStringLiteral("Guardar como PDF"),
-        QDir(QFileInfo::exists(carpeta) ? carpeta : directorio_).filePath((nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) + QStringLiteral(".pdf")),
+        QDir(QFileInfo::exists(carpeta) ? carpeta : directorio_)
+            .filePath((nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) + QStringLiteral(".pdf")),
         QStringLiteral("Documentos PDF (*.pdf)"));
     if (!ruta.isEmpty())
         GuardarPdfEn(ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? ruta : ruta + QStringLiteral(".pdf"));
@@ -551,7 +549,8 @@ bool FrmMain::GuardarPdfEn(const QString& ruta)
 
 bool FrmMain::PreguntarGrabar(const QString& titulo)
 {
-    FrmPreguntaGrabar pregunta(titulo, [this] { return GrabarCalculo(); }, this);
+    FrmPreguntaGrabar pregunta(
+        titulo, [this] { return GrabarCalculo(); }, this);
     pregunta.exec();
     cancelado_ = pregunta.Cancelado();
     return cancelado_;

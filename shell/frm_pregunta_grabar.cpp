@@ -24,13 +24,17 @@ FrmPreguntaGrabar::FrmPreguntaGrabar(const QString& titulo, std::function<bool()
     auto* marco = new QFrame(this);
     marco->setFrameShape(QFrame::StyledPanel);
     marco->setGeometry(Px(QRect(960, 120, 3960, 1080)));
-    auto* mensaje = new QLabel(QStringLiteral("Se han modificado los datos.\n\n¿Quieres guardar los cambios realizados?"),
-                               marco);
+    auto* mensaje =
+        new QLabel(QStringLiteral("Se han modificado los datos.\n\n¿Quieres guardar los cambios realizados?"), marco);
     mensaje->setObjectName(QStringLiteral("lblMensaje"));
     mensaje->setWordWrap(true);
     mensaje->setGeometry(Px(QRect(120, 60, 3720, 960)));
 
-    struct Boton { const char* nombre; const char* texto; int izquierda; };
+    struct Boton {
+        const char* nombre;
+        const char* texto;
+        int izquierda;
+    };
     const Boton botones[] = {{"cmbSi", "Si", 960}, {"cmbNo", "No", 2340}, {"cmbCancelar", "Cancelar", 3720}};
     for (const Boton& b : botones) {
         auto* boton = new QPushButton(QString::fromUtf8(b.texto), this);

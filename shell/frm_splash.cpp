@@ -38,7 +38,10 @@ QFont Fuente(const char* familia, double puntos, bool negrita)
 
 QString FrmSplash::TextoVersion()
 {
-    return QStringLiteral("Versión %1.%2.%3").arg(TARVIA_VERSION_MAJOR).arg(TARVIA_VERSION_MINOR).arg(TARVIA_VERSION_PATCH);
+    return QStringLiteral("Versión %1.%2.%3")
+        .arg(TARVIA_VERSION_MAJOR)
+        .arg(TARVIA_VERSION_MINOR)
+        .arg(TARVIA_VERSION_PATCH);
 }
 
 FrmSplash::FrmSplash(QWidget* padre) : QDialog(padre, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -66,7 +69,8 @@ FrmSplash::FrmSplash(QWidget* padre) : QDialog(padre, Qt::SplashScreen | Qt::Fra
         linea->setGeometry(Px(QRect(240, y, 4965, 30)));
     }
 
-    auto* nombre = Etiqueta(QStringLiteral("TARVIA"), {2760, 360, 2100, 465}, Fuente("Times New Roman", 20.25, true), marco);
+    auto* nombre =
+        Etiqueta(QStringLiteral("TARVIA"), {2760, 360, 2100, 465}, Fuente("Times New Roman", 20.25, true), marco);
     nombre->setObjectName(QStringLiteral("lblProductName"));
     version_ = Etiqueta(TextoVersion(), {2760, 960, 1800, 240}, Fuente("Arial", 9.75, true), marco);
     version_->setObjectName(QStringLiteral("lblVersion"));
@@ -74,8 +78,8 @@ FrmSplash::FrmSplash(QWidget* padre) : QDialog(padre, Qt::SplashScreen | Qt::Fra
         ->setObjectName(QStringLiteral("lblDescripcion"));
     // The issuing body (an association of our own invention).
     Etiqueta(QStringLiteral("Asociación Vialtar"), {1380, 2940, 3600, 225}, Fuente("Arial", 9, true), marco);
-    Etiqueta(QStringLiteral("Observatorio de Costes del Transporte"), {1380, 3240, 3600, 210}, Fuente("Arial", 8.25, true),
-             marco);
+    Etiqueta(QStringLiteral("Observatorio de Costes del Transporte"), {1380, 3240, 3600, 210},
+             Fuente("Arial", 8.25, true), marco);
 
     setFixedSize(Px(QSize(5925, 4335)));
     QTimer::singleShot(kIntervalo, this, &QDialog::accept);

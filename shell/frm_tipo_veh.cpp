@@ -21,15 +21,16 @@ FrmTipoVeh::FrmTipoVeh(Documento& doc, const QString& directorio, QWidget* dueno
         const TipoVehiculo& t = TiposVehiculo[static_cast<size_t>(i)];
         auto* boton = new QToolButton(this);
         boton->setObjectName(QStringLiteral("cmbVehiculos(%1)").arg(i));
-        boton->setGeometry(Px(ColumnasTipoVeh[static_cast<size_t>(t.columna)]), Px(FilasTipoVeh[static_cast<size_t>(t.fila)]),
-                           lado, lado);
+        boton->setGeometry(Px(ColumnasTipoVeh[static_cast<size_t>(t.columna)]),
+                           Px(FilasTipoVeh[static_cast<size_t>(t.fila)]), lado, lado);
         boton->setIcon(QIcon(DibujoVehiculo(i, lado - 8)));
         boton->setIconSize(QSize(lado - 8, lado - 8));
         boton->setToolTip(QString::fromUtf8(t.rotulo));
         connect(boton, &QToolButton::clicked, this, [this, i] { Elegir(i); });
         botones_[static_cast<size_t>(i)] = boton;
     }
-    setFixedSize(Px(QSize(ColumnasTipoVeh.back() + LadoBotonTipoVeh + 300, FilasTipoVeh.back() + LadoBotonTipoVeh + 300)));
+    setFixedSize(
+        Px(QSize(ColumnasTipoVeh.back() + LadoBotonTipoVeh + 300, FilasTipoVeh.back() + LadoBotonTipoVeh + 300)));
 }
 
 void FrmTipoVeh::Elegir(int i)

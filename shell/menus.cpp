@@ -26,53 +26,67 @@ using H = Habilitado;
 const std::vector<MenuDiseno>& Diseno()
 {
     static const std::vector<MenuDiseno> d = {
-        {"mnuCalculo", "Cálculo", {
-            {"mnuNuevo", "Nuevo Cálculo", H::SinCalculo},
-            {"mnuCerrar", "Cerrar Cálculo", H::ConCalculo},
-            {"mnuSimulacionBar1", "-", H::Siempre},
-            {"mnuFileExit", "Salir", H::Siempre},
-        }},
-        {"mnuFile", "Archivo", {
-            {"mnuFileOpen", "Abrir ...", H::SinCalculo},
-            {"mnuFileSave", "Guardar ...", H::ConCalculo},
-            {"mnuFileSaveAs", "Guardar como ...", H::ConCalculo},
-        }},
-        {"mnuFormularios", "Formularios", {
-            {"mnuCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo},
-            {"mnuFijos1", "Vehículo de Tracción", H::ConCalculo},
-            {"mnuFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo},
-            {"mnuFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo},
-            {"mnuVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo},
-            {"mnuIndirectos", "Costes Indirectos", H::ConCalculo},
-            {"mnuResultados", "Resultados", H::ConCalculo},
-            {"mnuServicio", "Costes de un servicio concreto", H::ConCalculo},
-        }},
-        {"mnuImprimir", "Imprimir", {
-            {"mnuPrintResultados", "Resultados", H::ConCalculo},
-            {"mnuPrintCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo},
-            {"mnuPrintFijos1", "Vehículo de Tracción", H::ConCalculo},
-            {"mnuPrintFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo},
-            {"mnuPrintFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo},
-            {"mnuPrintVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo},
-            {"mnuPrintIndirectos", "Costes Indirectos", H::ConCalculo},
-            {"mnuPrintTodo", "Todos los formularios", H::ConCalculo},
-            {"mnuPrintServicio", "Costes de un servicio concreto", H::ConCalculo},
-            {"mnuPrintBar1", "-", H::Siempre},
-            {"mnuPrintPdf", "Guardar como PDF…", H::ConCalculo},
-        }},
-        {"mnuEdit", "Edición", {
-            {"mnuEditCut", "Cortar", H::ConCalculo, "Ctrl+X"},
-            {"mnuEditCopy", "Copiar", H::ConCalculo, "Ctrl+C"},
-            {"mnuEditPaste", "Pegar", H::ConCalculo, "Ctrl+V"},
-        }},
-        {"mnuHelp", "Ayuda", {
-            {"mnuHelpContents", "Contenido", H::Siempre},
-            {"mnuHelpBar1", "-", H::Siempre},
-            {"mnuHelpAbout", "Acerca de ...", H::Siempre},
-        }},
-        {"mnuBaremario", "Baremario de Costes", {
-            {"mnuAcuerdos", "Acuerdos", H::Siempre},
-        }},
+        {"mnuCalculo",
+         "Cálculo",
+         {
+             {"mnuNuevo", "Nuevo Cálculo", H::SinCalculo},
+             {"mnuCerrar", "Cerrar Cálculo", H::ConCalculo},
+             {"mnuSimulacionBar1", "-", H::Siempre},
+             {"mnuFileExit", "Salir", H::Siempre},
+         }},
+        {"mnuFile",
+         "Archivo",
+         {
+             {"mnuFileOpen", "Abrir ...", H::SinCalculo},
+             {"mnuFileSave", "Guardar ...", H::ConCalculo},
+             {"mnuFileSaveAs", "Guardar como ...", H::ConCalculo},
+         }},
+        {"mnuFormularios",
+         "Formularios",
+         {
+             {"mnuCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo},
+             {"mnuFijos1", "Vehículo de Tracción", H::ConCalculo},
+             {"mnuFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo},
+             {"mnuFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo},
+             {"mnuVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo},
+             {"mnuIndirectos", "Costes Indirectos", H::ConCalculo},
+             {"mnuResultados", "Resultados", H::ConCalculo},
+             {"mnuServicio", "Costes de un servicio concreto", H::ConCalculo},
+         }},
+        {"mnuImprimir",
+         "Imprimir",
+         {
+             {"mnuPrintResultados", "Resultados", H::ConCalculo},
+             {"mnuPrintCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo},
+             {"mnuPrintFijos1", "Vehículo de Tracción", H::ConCalculo},
+             {"mnuPrintFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo},
+             {"mnuPrintFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo},
+             {"mnuPrintVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo},
+             {"mnuPrintIndirectos", "Costes Indirectos", H::ConCalculo},
+             {"mnuPrintTodo", "Todos los formularios", H::ConCalculo},
+             {"mnuPrintServicio", "Costes de un servicio concreto", H::ConCalculo},
+             {"mnuPrintBar1", "-", H::Siempre},
+             {"mnuPrintPdf", "Guardar como PDF…", H::ConCalculo},
+         }},
+        {"mnuEdit",
+         "Edición",
+         {
+             {"mnuEditCut", "Cortar", H::ConCalculo, "Ctrl+X"},
+             {"mnuEditCopy", "Copiar", H::ConCalculo, "Ctrl+C"},
+             {"mnuEditPaste", "Pegar", H::ConCalculo, "Ctrl+V"},
+         }},
+        {"mnuHelp",
+         "Ayuda",
+         {
+             {"mnuHelpContents", "Contenido", H::Siempre},
+             {"mnuHelpBar1", "-", H::Siempre},
+             {"mnuHelpAbout", "Acerca de ...", H::Siempre},
+         }},
+        {"mnuBaremario",
+         "Baremario de Costes",
+         {
+             {"mnuAcuerdos", "Acuerdos", H::Siempre},
+         }},
     };
     return d;
 }
@@ -105,14 +119,9 @@ void Menus::Fijar(EstadoMenus estado)
 {
     for (auto it = acciones.cbegin(); it != acciones.cend(); ++it) {
         switch (clases.value(it.key())) {
-        case Habilitado::Siempre:
-            break;
-        case Habilitado::SinCalculo:
-            it.value()->setEnabled(estado == EstadoMenus::Carga);
-            break;
-        case Habilitado::ConCalculo:
-            it.value()->setEnabled(estado == EstadoMenus::Abierto);
-            break;
+        case Habilitado::Siempre: break;
+        case Habilitado::SinCalculo: it.value()->setEnabled(estado == EstadoMenus::Carga); break;
+        case Habilitado::ConCalculo: it.value()->setEnabled(estado == EstadoMenus::Abierto); break;
         }
     }
 }

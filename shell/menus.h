@@ -25,8 +25,8 @@ enum class EstadoMenus {
 };
 
 struct Menus {
-    std::vector<QMenu*> menus;            // in bar order
-    QHash<QString, QAction*> acciones;    // by item name (mnuNuevo ...)
+    std::vector<QMenu*> menus;         // in bar order
+    QHash<QString, QAction*> acciones; // by item name (mnuNuevo ...)
     QHash<QString, Habilitado> clases;
 
     QAction* operator[](const char* nombre) const { return acciones.value(QString::fromLatin1(nombre)); }

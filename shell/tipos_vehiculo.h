@@ -8,10 +8,10 @@
 namespace tarvia {
 
 struct TipoVehiculo {
-    const char* nombre;  // file name in Baremario, without ".brm"
-    const char* rotulo;  // tooltip, as a person reads it
-    int fila;            // 0..4
-    int columna;         // 0..6
+    const char* nombre; // file name in Baremario, without ".brm"
+    const char* rotulo; // tooltip, as a person reads it
+    int fila;           // 0..4
+    int columna;        // 0..6
 };
 
 inline constexpr std::array<TipoVehiculo, 20> TiposVehiculo = {{
@@ -45,8 +45,8 @@ inline constexpr int LadoBotonTipoVeh = 1275;
 // The reference data file of type i, beside the program in `directorio`.
 inline QString RutaBaremario(const QString& directorio, int i)
 {
-    return directorio + QStringLiteral("/Baremario/") + QString::fromUtf8(TiposVehiculo[static_cast<size_t>(i)].nombre) +
-           QStringLiteral(".brm");
+    return directorio + QStringLiteral("/Baremario/") +
+           QString::fromUtf8(TiposVehiculo[static_cast<size_t>(i)].nombre) + QStringLiteral(".brm");
 }
 
 } // namespace tarvia

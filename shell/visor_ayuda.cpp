@@ -85,10 +85,7 @@ std::unique_ptr<ArchivoChm> ArchivoChm::Abrir(const QString& ruta)
     return archivo;
 }
 
-ArchivoChm::~ArchivoChm()
-{
-    chm_close(chm_);
-}
+ArchivoChm::~ArchivoChm() { chm_close(chm_); }
 
 std::optional<QByteArray> ArchivoChm::Leer(const QString& ruta) const
 {
@@ -279,12 +276,10 @@ VisorAyuda::VisorAyuda(std::unique_ptr<ArchivoChm> archivo, const QString& ruta,
     connect(navegador_, &QTextBrowser::backwardAvailable, atras, &QAction::setEnabled);
     connect(navegador_, &QTextBrowser::forwardAvailable, adelante, &QAction::setEnabled);
 
-    connect(arbol_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        MostrarTema(item->data(0, Qt::UserRole).toString());
-    });
-    connect(arbol_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        MostrarTema(item->data(0, Qt::UserRole).toString());
-    });
+    connect(arbol_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { MostrarTema(item->data(0, Qt::UserRole).toString()); });
+    connect(arbol_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { MostrarTema(item->data(0, Qt::UserRole).toString()); });
     // Back, forward and followed links move the tree's selection with them.
     connect(navegador_, &QTextBrowser::sourceChanged, this, &VisorAyuda::MarcarEnContenido);
 
@@ -308,10 +303,7 @@ void VisorAyuda::Cargar(std::unique_ptr<ArchivoChm> archivo)
     MostrarInicio();
 }
 
-void VisorAyuda::MostrarInicio()
-{
-    MostrarTema(archivo_->TemaInicial());
-}
+void VisorAyuda::MostrarInicio() { MostrarTema(archivo_->TemaInicial()); }
 
 bool VisorAyuda::MostrarTema(const QString& ruta)
 {

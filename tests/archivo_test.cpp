@@ -3,8 +3,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -232,7 +232,7 @@ TEST_F(Archivo, GrabarYVolverALeerDaLosMismosValores)
     EXPECT_EQ(escrito.count("\r\n"), 256);
     EXPECT_EQ(escrito.count('\n'), 256);
     const QList<QByteArray> l = Lineas(escrito);
-    EXPECT_EQ(l[11], "19.5");                                       // C(19)
+    EXPECT_EQ(l[11], "19.5");                                        // C(19)
     EXPECT_EQ(l[128], "\"Articulado carga general (a\xF1o base)\""); // reference C(1)
 
     Calculo d = Nuevo();
@@ -476,8 +476,7 @@ TEST(ArchivoMensajes, TextosDeCadaDialogo)
     EXPECT_EQ(MensajeArchivo(FalloArchivo::DirectorioNoExiste), "El subdirectorio no existe.");
     EXPECT_EQ(MensajeBaremario(FalloArchivo::NoEncontrado),
               "Archivo no encontrado en el subdirectorio .../Baremario." + cola);
-    EXPECT_EQ(MensajeBaremario(FalloArchivo::DirectorioNoExiste),
-              "No existe el subdirectorio .../Baremario." + cola);
+    EXPECT_EQ(MensajeBaremario(FalloArchivo::DirectorioNoExiste), "No existe el subdirectorio .../Baremario." + cola);
     EXPECT_EQ(MensajeBaremario(FalloArchivo::AccesoDenegado), "Archivo en mal estado.");
 }
 
@@ -538,8 +537,8 @@ TEST(ArchivoBytes, LeerValorDeUnaLinea)
 
 TEST(ArchivoBytes, LosNumerosSeLeenComoSeEscribieron)
 {
-    for (double x : {0.0, 1500.0, 1234.5, 0.5, 12.75, -0.1, 1.0 / 3, 123456789012.34, 1e-7, 1e20,
-                     5e-324, DBL_MAX, -DBL_MIN}) {
+    for (double x :
+         {0.0, 1500.0, 1234.5, 0.5, 12.75, -0.1, 1.0 / 3, 123456789012.34, 1e-7, 1e20, 5e-324, DBL_MAX, -DBL_MIN}) {
         SCOPED_TRACE(x);
         EXPECT_EQ(ar::LeerNumero(ar::EscribirNumero(x)), x);
     }

@@ -1,10 +1,10 @@
 // The reference data delivered beside the program: every vehicle type loads,
 // stays inside the limits and rules a user's entry must meet, and costs what
 // data/README.md says a vehicle of its kind costs.
-#include "presentacion/documento.h"
 #include "core/archivo.h"
 #include "core/catalogo.h"
 #include "engine/abrir.h"
+#include "presentacion/documento.h"
 
 #include <gtest/gtest.h>
 
@@ -26,10 +26,10 @@ enum class Grupo { Articulado, Rigido, Furgoneta, Frigorifico, Cisterna, Especia
 struct Tipo {
     const char* archivo;
     Grupo grupo;
-    bool semirremolque;  // articulated or road train: F2(2) > 0
-    bool frio;           // refrigeration unit with its own fuel: V(8) > 0
-    bool internacional;  // part of the fuel bought abroad: V(33) < 100
-    bool adr = false;    // dangerous goods: ADR inspections
+    bool semirremolque; // articulated or road train: F2(2) > 0
+    bool frio;          // refrigeration unit with its own fuel: V(8) > 0
+    bool internacional; // part of the fuel bought abroad: V(33) < 100
+    bool adr = false;   // dangerous goods: ADR inspections
 };
 
 void PrintTo(const Tipo& t, std::ostream* os) { *os << t.archivo; }
@@ -59,7 +59,9 @@ const std::vector<Tipo> kTipos = {
 };
 
 // Plausible cost per kilometre (C1, euros per km), as data/README.md states.
-struct Banda { double minimo, maximo; };
+struct Banda {
+    double minimo, maximo;
+};
 Banda BandaDe(Grupo g)
 {
     switch (g) {
@@ -75,8 +77,7 @@ Banda BandaDe(Grupo g)
 
 QString Ruta(const Tipo& t)
 {
-    return QStringLiteral(TARVIA_BIN_DIR "/Baremario/") + QString::fromUtf8(t.archivo) +
-           QStringLiteral(".brm");
+    return QStringLiteral(TARVIA_BIN_DIR "/Baremario/") + QString::fromUtf8(t.archivo) + QStringLiteral(".brm");
 }
 
 std::string Nombre(const testing::TestParamInfo<Tipo>& info)
@@ -177,8 +178,7 @@ protected:
     void SetUp() override
     {
         InicializarCalculo(calculo);
-        ASSERT_EQ(LeerValores(Ruta(GetParam()), calculo), FalloArchivo::Ninguno)
-            << GetParam().archivo;
+        ASSERT_EQ(LeerValores(Ruta(GetParam()), calculo), FalloArchivo::Ninguno) << GetParam().archivo;
     }
     Calculo calculo;
 };
@@ -206,14 +206,14 @@ TEST_P(Baremario, ElTipoSeDistingueDeLosDemas)
     const Tipo& t = GetParam();
     const ValoresColumna& r = calculo.Referencia;
     if (t.grupo == Grupo::Furgoneta) {
-        EXPECT_LT(N(r.C, 3), 7500);  // no professional-diesel refund below 7.5 t
+        EXPECT_LT(N(r.C, 3), 7500); // no professional-diesel refund below 7.5 t
         EXPECT_EQ(N(r.V, 41), 0);
     } else {
         EXPECT_GE(N(r.C, 3), 7500);
         EXPECT_GT(N(r.V, 41), 0);
     }
     EXPECT_EQ(N(r.F2, 2) > 0, t.semirremolque);
-    if (t.semirremolque)  // its tyres count: semitrailer or trailer on its axles
+    if (t.semirremolque) // its tyres count: semitrailer or trailer on its axles
         EXPECT_GT(N(r.V, 25), 0);
     else
         EXPECT_EQ(N(r.V, 25), 0);
@@ -236,8 +236,8 @@ TEST(BaremarioCarpeta, VeinteArchivosConLosNombresDelDialogo)
     QSet<QString> esperados;
     for (const Tipo& t : kTipos)
         esperados.insert(QString::fromUtf8(t.archivo) + QStringLiteral(".brm"));
-    const QStringList hay = QDir(QStringLiteral(TARVIA_BIN_DIR "/Baremario"))
-                                .entryList({QStringLiteral("*.brm")}, QDir::Files);
+    const QStringList hay =
+        QDir(QStringLiteral(TARVIA_BIN_DIR "/Baremario")).entryList({QStringLiteral("*.brm")}, QDir::Files);
     EXPECT_EQ(QSet<QString>(hay.begin(), hay.end()), esperados);
 
     // Each type is its own vehicle: no two descriptions alike.
@@ -295,8 +295,7 @@ TEST(CalculoDeEjemplo, EsUnArticuladoPropioFrenteASuReferencia)
     EXPECT_GT(ejemplo.Personal.Fecha, ejemplo.Referencia.Fecha);
     for (Hoja h : HojasDeEntrada)
         for (int k : ejemplo.Entradas(h))
-            EXPECT_EQ(ejemplo.Referencia[h](k), referencia.Referencia[h](k))
-                << Codigo(h) << "(" << k << ")";
+            EXPECT_EQ(ejemplo.Referencia[h](k), referencia.Referencia[h](k)) << Codigo(h) << "(" << k << ")";
     EXPECT_EQ(FueraDeLimites(ejemplo, ejemplo.Personal), std::vector<std::string>{});
     EXPECT_EQ(ReglasIncumplidas(ejemplo, ejemplo.Personal), std::vector<std::string>{});
 }

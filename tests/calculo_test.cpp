@@ -17,8 +17,8 @@ TEST(Calculo, TrasInicializarAmbasColumnasTienenLosMinimos)
         EXPECT_EQ(col->C(12), Valor(100.0));
         EXPECT_EQ(col->C(13), Valor(20.0));
         EXPECT_EQ(col->C(17), Valor(10.0));
-        EXPECT_TRUE(col->C(9).esVacio());   // derived
-        EXPECT_TRUE(col->R(19).esVacio());  // result
+        EXPECT_TRUE(col->C(9).esVacio());  // derived
+        EXPECT_TRUE(col->R(19).esVacio()); // result
         EXPECT_EQ(col->F1(1), Valor(true));
         EXPECT_FALSE(col->Fecha.isValid());
     }
@@ -49,12 +49,12 @@ TEST(Calculo, HayCambiosEnTextosOpcionesYNoEnDerivados)
     c.Personal.F1(1) = Valor(false);
     EXPECT_TRUE(HayCambios(c));
     c.Personal.F1(1) = Valor(true);
-    c.Personal.C(9) = Valor(123.0);   // derived: never compared
-    c.Personal.R(19) = Valor(1.0);    // result
-    c.Referencia.C(7) = Valor(9e4);   // reference column
+    c.Personal.C(9) = Valor(123.0); // derived: never compared
+    c.Personal.R(19) = Valor(1.0);  // result
+    c.Referencia.C(7) = Valor(9e4); // reference column
     c.Personal.Fecha = QDate(2026, 1, 1);
     EXPECT_FALSE(HayCambios(c));
-    c.Personal.C(7) = Valor(5000.4);  // 0 decimals: still 5000
+    c.Personal.C(7) = Valor(5000.4); // 0 decimals: still 5000
     EXPECT_FALSE(HayCambios(c));
     c.Personal.C(7) = Valor(5000.5);
     EXPECT_TRUE(HayCambios(c));

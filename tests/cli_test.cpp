@@ -1,7 +1,7 @@
 // tarvia-calc run as a user scripts it: the built program on a reference file.
-#include "presentacion/documento.h"
 #include "core/archivo.h"
 #include "engine/abrir.h"
+#include "presentacion/documento.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +49,8 @@ bool EsMensajeDeArchivo(const QString& texto)
 TEST(Calc, JsonCompletoConNumerosExactos)
 {
     // Not a terminal: JSON without asking.
-    const Ejecucion e = Calc({QStringLiteral("--pantalla"), QStringLiteral("--locale"), QStringLiteral("es_ES"), kReferencia});
+    const Ejecucion e =
+        Calc({QStringLiteral("--pantalla"), QStringLiteral("--locale"), QStringLiteral("es_ES"), kReferencia});
     ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
     QJsonParseError error;
     const QJsonObject j = QJsonDocument::fromJson(e.salida, &error).object();
@@ -75,15 +76,16 @@ TEST(Calc, JsonCompletoConNumerosExactos)
             for (int i = 1; i <= NumeroDeCampos(h); ++i) {
                 const Valor& v = doc.calculo.Columna(c)[h](i);
                 const QJsonValue x = hoja[QString::number(i)];
-                EXPECT_TRUE(v.esNumero() ? x.toDouble() == v.numero()
-                            : v.esTexto() ? x.toString() == v.texto()
+                EXPECT_TRUE(v.esNumero()   ? x.toDouble() == v.numero()
+                            : v.esTexto()  ? x.toString() == v.texto()
                             : v.esLogico() ? x.isBool() && x.toBool() == v.logico()
                                            : x.isNull())
                     << nombre << " " << Codigo(h) << i;
             }
         }
     }
-    const QJsonObject total = cajas[QStringLiteral("personal")].toObject()[QStringLiteral("R")].toObject()[QStringLiteral("19")].toObject();
+    const QJsonObject total =
+        cajas[QStringLiteral("personal")].toObject()[QStringLiteral("R")].toObject()[QStringLiteral("19")].toObject();
     EXPECT_EQ(total[QStringLiteral("texto")].toString(), doc.pantalla.caja(Hoja::R, Columna::S, 19).texto);
     EXPECT_TRUE(total[QStringLiteral("visible")].toBool() && total.contains(QStringLiteral("habilitado")));
 }
@@ -91,7 +93,10 @@ TEST(Calc, JsonCompletoConNumerosExactos)
 TEST(Calc, CodigosDeSalida)
 {
     const QString f = kReferencia;
-    const struct { QStringList args; int codigo; } casos[] = {
+    const struct {
+        QStringList args;
+        int codigo;
+    } casos[] = {
         {{QStringLiteral("/no/existe/nada.trv")}, 2},
         {{}, 64},
         {{"--desconocida", f}, 64},
@@ -101,10 +106,10 @@ TEST(Calc, CodigosDeSalida)
         {{f, "--set", "C.22=3"}, 64},
         {{f, "--opcion", "C.2=1"}, 64},
         {{f, "--opcion", "F1.1=3"}, 64},
-        {{f, "--set", "C.9=5"}, 65},                          // derived
-        {{f, "--set", "R.19=5"}, 65},                         // a result
-        {{f, "--set", "F1.1=2"}, 65},                         // an option
-        {{f, "--set", "F1.12=500"}, 65},                      // its frame is hidden while bought
+        {{f, "--set", "C.9=5"}, 65},     // derived
+        {{f, "--set", "R.19=5"}, 65},    // a result
+        {{f, "--set", "F1.1=2"}, 65},    // an option
+        {{f, "--set", "F1.12=500"}, 65}, // its frame is hidden while bought
         {{f, "--opcion", "F1.1=2", "--set", "F1.2=500"}, 65},
     };
     for (const auto& c : casos) {
@@ -124,18 +129,22 @@ TEST(Calc, CodigosDeSalida)
 TEST(Calc, FijarCampoComoElUsuario)
 {
     // Accepted: stored with the locale's separator, recalculated, a change to save.
-    const Ejecucion e = Calc({"--locale", "es_ES", "--pantalla", kReferencia, "--set", "C.7=120.000",
-                              "--set", "C.19=17,25", "--opcion", "F1.1=2", "--set", "F1.12=9000"});
+    const Ejecucion e = Calc({"--locale", "es_ES", "--pantalla", kReferencia, "--set", "C.7=120.000", "--set",
+                              "C.19=17,25", "--opcion", "F1.1=2", "--set", "F1.12=9000"});
     ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
     const QJsonObject p = e.json("personal");
-    const auto n = [&p](const char* h, int i) { return p[QString::fromUtf8(h)].toObject()[QString::number(i)].toDouble(); };
+    const auto n = [&p](const char* h, int i) {
+        return p[QString::fromUtf8(h)].toObject()[QString::number(i)].toDouble();
+    };
     EXPECT_EQ(n("C", 7), 120000);
     EXPECT_EQ(n("C", 9), 120000 * n("C", 8) / 100);
     EXPECT_EQ(n("C", 19), 17.2); // MaxLength 4 cuts the pasted text to "17,2"
     EXPECT_EQ(n("F1", 12), 9000);
     EXPECT_TRUE(QJsonDocument::fromJson(e.salida).object()[QStringLiteral("hayCambios")].toBool());
-    const QJsonObject caja = e.json("pantalla")[QStringLiteral("personal")].toObject()[QStringLiteral("C")]
-                                 .toObject()[QStringLiteral("7")].toObject();
+    const QJsonObject caja = e.json("pantalla")[QStringLiteral("personal")]
+                                 .toObject()[QStringLiteral("C")]
+                                 .toObject()[QStringLiteral("7")]
+                                 .toObject();
     EXPECT_EQ(caja[QStringLiteral("texto")].toString(), QStringLiteral("120.000"));
 
     // Refused: the old value stays and the message window says why.
@@ -154,8 +163,8 @@ TEST(Calc, GuardarVolverAAbrirYFalloAlGuardar)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath(QStringLiteral("prueba.trv"));
-    const Ejecucion e = Calc({"--hoy", "2027-01-15", kReferencia, "--opcion", "F1.1=2", "--ver", "R",
-                              "--guardar", dir.filePath("no/existe/x.trv"), "--guardar", ruta});
+    const Ejecucion e = Calc({"--hoy", "2027-01-15", kReferencia, "--opcion", "F1.1=2", "--ver", "R", "--guardar",
+                              dir.filePath("no/existe/x.trv"), "--guardar", ruta});
     ASSERT_EQ(e.codigo, 73) << e.errores.toStdString(); // one save could not be written
     const QJsonArray mensajes = QJsonDocument::fromJson(e.salida).object()[QStringLiteral("mensajes")].toArray();
     ASSERT_EQ(mensajes.size(), 1); // the failed save; the run went on
@@ -167,17 +176,21 @@ TEST(Calc, GuardarVolverAAbrirYFalloAlGuardar)
     EXPECT_EQ(p[QStringLiteral("Fecha")].toString(), QStringLiteral("2027-01-15"));
     EXPECT_EQ(Calc({ruta}).json("personal"), p);
     // Rented tractor: its yearly cost plus the bought semitrailer (the file buys no equipment).
-    const auto n = [&p](const char* h, int i) { return p[QString::fromUtf8(h)].toObject()[QString::number(i)].toDouble(); };
+    const auto n = [&p](const char* h, int i) {
+        return p[QString::fromUtf8(h)].toObject()[QString::number(i)].toDouble();
+    };
     ASSERT_EQ(n("F2", 14), 0);
     EXPECT_NEAR(n("R", 1), n("F1", 12) + (n("F2", 26) - n("F2", 7)) / n("F2", 5), 0.005);
 
     EXPECT_TRUE(QJsonDocument::fromJson(Calc({kReferencia, "--opcion", "F1.1=2"}).salida)
-                    .object()[QStringLiteral("hayCambios")].toBool(false));
+                    .object()[QStringLiteral("hayCambios")]
+                    .toBool(false));
 }
 
 TEST(Calc, ResumenEnTextoConLaLocalizacion)
 {
-    const double total = Calc({kReferencia}).json("personal")[QStringLiteral("R")].toObject()[QStringLiteral("19")].toDouble();
+    const double total =
+        Calc({kReferencia}).json("personal")[QStringLiteral("R")].toObject()[QStringLiteral("19")].toDouble();
     for (const char* nombre : {"es_ES", "en_US"}) {
         const Ejecucion e = Calc({"--formato", "texto", "--locale", nombre, kReferencia});
         ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
@@ -204,11 +217,11 @@ TEST(Calc, DiscoLlenoDejaElArchivoYTerminaCon73)
     f.close();
     QProcess p;
     p.start(QStringLiteral("/bin/sh"), {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
-                                        TARVIA_BIN_DIR "/tarvia-calc", ruta, "--set", "C.7=150000",
-                                        "--guardar", ruta});
+                                        TARVIA_BIN_DIR "/tarvia-calc", ruta, "--set", "C.7=150000", "--guardar", ruta});
     p.waitForFinished(30000);
     EXPECT_EQ(p.exitCode(), 73) << p.readAllStandardError().toStdString();
-    const QJsonArray m = QJsonDocument::fromJson(p.readAllStandardOutput()).object()[QStringLiteral("mensajes")].toArray();
+    const QJsonArray m =
+        QJsonDocument::fromJson(p.readAllStandardOutput()).object()[QStringLiteral("mensajes")].toArray();
     ASSERT_EQ(m.size(), 1);
     EXPECT_EQ(m[0].toObject()[QStringLiteral("texto")].toString(), MensajeArchivo(FalloArchivo::MalEstado));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -223,10 +236,10 @@ TEST(Calc, AvisosDeUnArchivoDudoso)
     Calculo c;
     InicializarCalculo(c);
     ASSERT_EQ(LeerValores(kReferencia, c), FalloArchivo::Ninguno);
-    c.Personal.C(7) = Valor(1000.0);        // below 5.000 km
+    c.Personal.C(7) = Valor(1000.0);                 // below 5.000 km
     c.Personal.V(1) = Valor(QStringLiteral("caro")); // text for a price
-    c.Personal.V(16) = Valor(5.0);          // an odd number of tyres
-    c.Referencia.C(7) = Valor(500000.0);    // above 400.000 km
+    c.Personal.V(16) = Valor(5.0);                   // an odd number of tyres
+    c.Referencia.C(7) = Valor(500000.0);             // above 400.000 km
     const QString ruta = dir.filePath(QStringLiteral("dudoso.trv"));
     ASSERT_EQ(EscribirValores(ruta, c, QDate(2026, 1, 2)), FalloArchivo::Ninguno);
 
@@ -245,7 +258,8 @@ TEST(Calc, AvisosDeUnArchivoDudoso)
     // The twenty reference files are clean.
     for (const QString& brm : QDir(QStringLiteral(TARVIA_BIN_DIR "/Baremario")).entryList({"*.brm"})) {
         const Ejecucion r = Calc({QStringLiteral(TARVIA_BIN_DIR "/Baremario/") + brm});
-        EXPECT_EQ(QJsonDocument::fromJson(r.salida).object()[QStringLiteral("avisos")].toArray(), QJsonArray()) << brm.toStdString();
+        EXPECT_EQ(QJsonDocument::fromJson(r.salida).object()[QStringLiteral("avisos")].toArray(), QJsonArray())
+            << brm.toStdString();
     }
 }
 
@@ -286,7 +300,8 @@ TEST(Calc, EntradasRechazadasOMalLeidas)
         }
     }
     // A plain number in the locale is no warning.
-    const Ejecucion bien = Calc({"--estricto", "--locale", "es_ES", kReferencia, "--set", "C.7=150.000", "--set", "V.1=1,45"});
+    const Ejecucion bien =
+        Calc({"--estricto", "--locale", "es_ES", kReferencia, "--set", "C.7=150.000", "--set", "V.1=1,45"});
     EXPECT_EQ(bien.codigo, 0) << bien.salida.toStdString();
 }
 
@@ -298,17 +313,20 @@ TEST(Calc, ResumenDeTextoSinLocaleConServiciosYMensajes)
     for (const char* v : {"LANG", "LANGUAGE", "LC_MESSAGES", "LC_NUMERIC"})
         entorno.remove(QString::fromUtf8(v));
     entorno.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    const Ejecucion e = Calc({"--formato", "texto", "--hoy", "2026-12-15", kReferencia, "--set", "C.7=10",
-                              "--set", "S.3=250", "--set", "S.4=5,5"},
+    const Ejecucion e = Calc({"--formato", "texto", "--hoy", "2026-12-15", kReferencia, "--set", "C.7=10", "--set",
+                              "S.3=250", "--set", "S.4=5,5"},
                              entorno);
     ASSERT_EQ(e.codigo, 0);
     const QString texto = QString::fromUtf8(e.salida);
-    const double total = Calc({kReferencia}).json("personal")[QStringLiteral("R")].toObject()[QStringLiteral("19")].toDouble();
-    EXPECT_TRUE(texto.contains(FormatearNumero(total, 2, Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain)))));
+    const double total =
+        Calc({kReferencia}).json("personal")[QStringLiteral("R")].toObject()[QStringLiteral("19")].toDouble();
+    EXPECT_TRUE(
+        texto.contains(FormatearNumero(total, 2, Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain)))));
     EXPECT_TRUE(texto.contains(QStringLiteral("Servicio 1"))) << texto.toStdString();
     EXPECT_FALSE(texto.contains(QStringLiteral("Servicio 2")));
     EXPECT_TRUE(texto.contains(QStringLiteral("250,0")));
-    EXPECT_TRUE(e.errores.startsWith(QStringLiteral("Error (C.7 = «10»): Valor mínimo = 5.000"))) << e.errores.toStdString();
+    EXPECT_TRUE(e.errores.startsWith(QStringLiteral("Error (C.7 = «10»): Valor mínimo = 5.000")))
+        << e.errores.toStdString();
 }
 
 } // namespace

@@ -123,8 +123,8 @@ TEST_F(Edicion, TextoPegadoSeInterpretaAlSalir)
 
 #include "core/catalogo.h"
 #include "engine/abrir.h"
-#include "presentacion/marcos.h"
 #include "engine/opciones.h"
+#include "presentacion/marcos.h"
 
 #include <set>
 
@@ -141,11 +141,17 @@ TEST(EdicionDeTodosLosCampos, ReescribirElValorNoCambiaNada)
             Documento doc;
             InicializarCalculo(doc.calculo);
             doc.calculo.Local = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
-            ASSERT_EQ(LeerArchivo(doc, QStringLiteral(TARVIA_BIN_DIR "/Baremario/%1.brm").arg(QString::fromUtf8(archivo))),
-                      FalloArchivo::Ninguno);
+            ASSERT_EQ(
+                LeerArchivo(doc, QStringLiteral(TARVIA_BIN_DIR "/Baremario/%1.brm").arg(QString::fromUtf8(archivo))),
+                FalloArchivo::Ninguno);
             if (invertirOpciones)
-                for (auto [h, i] : {std::pair{Hoja::F1, 1}, {Hoja::F2, 1}, {Hoja::F2, 13}, {Hoja::F3, 2},
-                                    {Hoja::F3, 9}, {Hoja::F3, 19}, {Hoja::I, 1}})
+                for (auto [h, i] : {std::pair{Hoja::F1, 1},
+                                    {Hoja::F2, 1},
+                                    {Hoja::F2, 13},
+                                    {Hoja::F3, 2},
+                                    {Hoja::F3, 9},
+                                    {Hoja::F3, 19},
+                                    {Hoja::I, 1}})
                     PulsarOpcion(doc, h, Columna::S, i, doc.calculo.Personal[h](i).logico() ? 2 : 1);
             const ValoresColumna antes = doc.calculo.Personal;
             for (Hoja h : HojasDeEntrada)
@@ -160,12 +166,15 @@ TEST(EdicionDeTodosLosCampos, ReescribirElValorNoCambiaNada)
             for (Hoja h : HojasDeEntrada)
                 for (int i : doc.calculo.Entradas(h))
                     EXPECT_EQ(doc.calculo.Personal[h](i), antes[h](i)) << Codigo(h) << i;
-            if (!invertirOpciones)
+            if (!invertirOpciones) {
                 EXPECT_FALSE(HayCambios(doc.calculo));
+            }
         }
     }
     // Every input but the option fields was reachable somewhere.
-    for (const Campo& c : Catalogo())
-        if (c.esEntrada() && c.tipo != TipoCampo::Opcion)
+    for (const Campo& c : Catalogo()) {
+        if (c.esEntrada() && c.tipo != TipoCampo::Opcion) {
             EXPECT_TRUE(alcanzados.count({c.hoja, c.indice})) << Codigo(c.hoja) << c.indice;
+        }
+    }
 }

@@ -83,14 +83,8 @@ TEST(Grafico, EtiquetaAnclada)
         bool abajo;   // anchored by its bottom edge
     };
     const Caso casos[] = {
-        {kInicioGrafico, false, true},
-        {1.0, false, true},
-        {kPiGrafico / 2, true, true},
-        {2.5, true, true},
-        {kPiGrafico, true, false},
-        {4.0, true, false},
-        {3 * kPiGrafico / 2, false, false},
-        {6.0, false, false},
+        {kInicioGrafico, false, true}, {1.0, false, true}, {kPiGrafico / 2, true, true},       {2.5, true, true},
+        {kPiGrafico, true, false},     {4.0, true, false}, {3 * kPiGrafico / 2, false, false}, {6.0, false, false},
     };
     const double d = k.radio + kSeparacionEtiqueta;
     for (const Caso& c : casos) {

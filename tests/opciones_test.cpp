@@ -1,5 +1,5 @@
-#include "presentacion/documento.h"
 #include "engine/opciones.h"
+#include "presentacion/documento.h"
 
 #include "engine/recalcular.h"
 

@@ -1,6 +1,6 @@
-#include "presentacion/documento.h"
 #include "engine/abrir.h"
 #include "engine/repartir.h"
+#include "presentacion/documento.h"
 
 #include "core/catalogo.h"
 #include "core/formato.h"
@@ -37,9 +37,7 @@ std::vector<Derivado> Derivados()
     const auto f2 = [](const ValoresColumna& v, int i) { return N(v, H::F2, i); };
     const auto f3 = [](const ValoresColumna& v, int i) { return N(v, H::F3, i); };
     const auto vv = [](const ValoresColumna& v, int i) { return N(v, H::V, i); };
-    const auto sinDescuento = [](double tarifa, double d, Hoja h, int i) {
-        return Rd(tarifa * (100 - d) / 100, h, i);
-    };
+    const auto sinDescuento = [](double tarifa, double d, Hoja h, int i) { return Rd(tarifa * (100 - d) / 100, h, i); };
     const auto cargado = [=](const ValoresColumna& v) { return c(v, 8) != 0; };
     const auto horas = [=](const ValoresColumna& v) { return c(v, 12) != 0 && c(v, 13) != 0; };
     const auto f3Suma = [=](const ValoresColumna& v, std::initializer_list<int> l) {
@@ -68,10 +66,11 @@ std::vector<Derivado> Derivados()
         {H::F1, 15, [=](auto& v) { return sinDescuento(f1(v, 13), f1(v, 14), H::F1, 15); }},
         {H::F1, 18, [=](auto& v) { return Rd(f1(v, 13) * f1(v, 17) / 100, H::F1, 18); }},
         {H::F1, 20, [=](auto& v) { return Rd(f1(v, 19) * f1(v, 15) / 100, H::F1, 20); }},
-        {H::F1, 24, [=](auto& v) {
+        {H::F1, 24,
+         [=](auto& v) {
              const double ruedas = vv(v, 16) * vv(v, 17) + vv(v, 19) * vv(v, 20) + vv(v, 22) * vv(v, 23);
-             return std::max(0.0, sinDescuento(f1(v, 2), f1(v, 3), H::F1, 24) -
-                                      Rd(ruedas * f1(v, 23) / 100, H::F1, 24));
+             return std::max(0.0,
+                             sinDescuento(f1(v, 2), f1(v, 3), H::F1, 24) - Rd(ruedas * f1(v, 23) / 100, H::F1, 24));
          }},
         {H::F2, 4, [=](auto& v) { return sinDescuento(f2(v, 2), f2(v, 3), H::F2, 4); }},
         {H::F2, 7, [=](auto& v) { return Rd(f2(v, 2) * f2(v, 6) / 100, H::F2, 7); }},
@@ -79,32 +78,37 @@ std::vector<Derivado> Derivados()
         {H::F2, 16, [=](auto& v) { return sinDescuento(f2(v, 14), f2(v, 15), H::F2, 16); }},
         {H::F2, 19, [=](auto& v) { return Rd(f2(v, 14) * f2(v, 18) / 100, H::F2, 19); }},
         {H::F2, 21, [=](auto& v) { return Rd(f2(v, 20) * f2(v, 16) / 100, H::F2, 21); }},
-        {H::F2, 26, [=](auto& v) {
+        {H::F2, 26,
+         [=](auto& v) {
              return std::max(0.0, sinDescuento(f2(v, 2), f2(v, 3), H::F2, 26) -
                                       Rd(vv(v, 25) * vv(v, 26) * f2(v, 25) / 100, H::F2, 26));
          }},
         {H::F3, 5, [=](auto& v) { return Rd(f3(v, 3) * f3(v, 4), H::F3, 5); }, 2},
         {H::F3, 7, [=](auto& v) { return Rd(f3(v, 6) * c(v, 7), H::F3, 7); }, 2},
         {H::F3, 8, [=](auto& v) { return f3(v, 5) + f3(v, 7); }, 2},
-        {H::F3, 18, [=](auto& v) { return f3Suma(v, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}); }, 9},
-        {H::F3, 28, [=](auto& v) { return f3Suma(v, {20, 21, 22, 23, 24, 25, 26, 27}); }, 19},
+        {H::F3, 18,
+         [=](auto& v) {
+             return f3Suma(v, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31});
+         },
+         9},
+        {H::F3, 28,
+         [=](auto& v) {
+             return f3Suma(v, {20, 21, 22, 23, 24, 25, 26, 27});
+         },
+         19},
         {H::V, 34, [=](auto& v) { return 100 - vv(v, 33); }},
         {H::V, 29, [=](auto& v) { return Rd(vv(v, 28) * c(v, 7), H::V, 29); }},
         {H::V, 31, [=](auto& v) { return Rd(vv(v, 30) * c(v, 7), H::V, 31); }},
     };
-    for (const auto& campos : {std::array{1, 2, 3, 4, 5, 6}, std::array{35, 36, 37, 38, 39, 40},
-                               std::array{8, 9, 10, 11, 12, 13}}) {
+    for (const auto& campos :
+         {std::array{1, 2, 3, 4, 5, 6}, std::array{35, 36, 37, 38, 39, 40}, std::array{8, 9, 10, 11, 12, 13}}) {
         // Named copies, not bindings: the lambdas capture them (clang 14).
         const int p = campos[0], q = campos[1], r = campos[2], t = campos[3], u = campos[4], w = campos[5];
-        d.push_back({H::V, q, [=](auto& v) {
-                         return vv(v, p) != 0 ? Rd(100 * vv(v, r) / vv(v, p), H::V, q) : 0;
-                     }});
+        d.push_back({H::V, q, [=](auto& v) { return vv(v, p) != 0 ? Rd(100 * vv(v, r) / vv(v, p), H::V, q) : 0; }});
         // All the fuel bought on one side: the other side's net price is cleared.
         const double vacio = w == 6 ? 0 : w == 40 ? 100 : -1;
         d.push_back({H::V, w, [=](auto& v) { return vv(v, 33) == vacio ? 0 : sinIva(v, p, r, t, w); }});
-        d.push_back({H::V, u, [=](auto& v) {
-                         return Rd(vv(v, p) - vv(v, r) - sinIva(v, p, r, t, w), H::V, u);
-                     }});
+        d.push_back({H::V, u, [=](auto& v) { return Rd(vv(v, p) - vv(v, r) - sinIva(v, p, r, t, w), H::V, u); }});
     }
     return d;
 }
@@ -112,10 +116,12 @@ std::vector<Derivado> Derivados()
 void ComprobarDerivados(const Documento& doc, Columna col)
 {
     const ValoresColumna& v = doc.calculo.Columna(col);
-    for (const Derivado& d : Derivados())
-        if (d.desglose == 0 || v.F3(d.desglose) == Valor(true))
+    for (const Derivado& d : Derivados()) {
+        if (d.desglose == 0 || v.F3(d.desglose) == Valor(true)) {
             EXPECT_DOUBLE_EQ(N(v, d.h, d.i), d.formula(v))
-            << (col == Columna::S ? "S" : "O") << Codigo(d.h).data() << "(" << d.i << ")";
+                << (col == Columna::S ? "S" : "O") << Codigo(d.h).data() << "(" << d.i << ")";
+        }
+    }
 }
 
 class RepartirTest : public ::testing::Test {

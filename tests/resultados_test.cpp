@@ -1,5 +1,5 @@
-#include "presentacion/documento.h"
 #include "engine/resultados.h"
+#include "presentacion/documento.h"
 
 #include <gtest/gtest.h>
 
@@ -31,27 +31,51 @@ protected:
     // Every row of the structure set; the expected figures are in the tests.
     void Completa()
     {
-        p.F1(1) = false; p.F1(12) = 12000.0;
-        p.F3(1) = 35000.0; p.F3(18) = 4000.0; p.F3(28) = 1500.0; p.F3(8) = 9000.0;
+        p.F1(1) = false;
+        p.F1(12) = 12000.0;
+        p.F3(1) = 35000.0;
+        p.F3(18) = 4000.0;
+        p.F3(28) = 1500.0;
+        p.F3(8) = 9000.0;
         Gasoleo(3500, 30000, 1.1, 0); // 33 000
-        p.V(42) = 800.0; p.V(29) = 3000.0; p.V(31) = 2500.0; p.V(32) = 1700.0;
-        p.I(1) = true; p.I(2) = 3000.0; p.I(3) = 1000.0; p.I(4) = 500.0; p.I(5) = 4500.0;
-        p.C(9) = 80000.0; p.C(12) = 2000.0; p.C(14) = 1600.0; p.C(20) = 1600000.0;
+        p.V(42) = 800.0;
+        p.V(29) = 3000.0;
+        p.V(31) = 2500.0;
+        p.V(32) = 1700.0;
+        p.I(1) = true;
+        p.I(2) = 3000.0;
+        p.I(3) = 1000.0;
+        p.I(4) = 500.0;
+        p.I(5) = 4500.0;
+        p.C(9) = 80000.0;
+        p.C(12) = 2000.0;
+        p.C(14) = 1600.0;
+        p.C(20) = 1600000.0;
     }
 };
 
 TEST_F(Resultados, AmortizacionYFinanciacion)
 {
     p.F1(1) = true; // (price without tyres − residual) / life = 14 000
-    p.F1(2) = 100000.0; p.F1(5) = 5.0; p.F1(24) = 90000.0; p.F1(7) = 20000.0;
+    p.F1(2) = 100000.0;
+    p.F1(5) = 5.0;
+    p.F1(24) = 90000.0;
+    p.F1(7) = 20000.0;
     p.F2(1) = true; // 2 500
-    p.F2(2) = 30000.0; p.F2(5) = 10.0; p.F2(26) = 28000.0; p.F2(7) = 3000.0;
+    p.F2(2) = 30000.0;
+    p.F2(5) = 10.0;
+    p.F2(26) = 28000.0;
+    p.F2(7) = 3000.0;
     p.F2(13) = false; // equipment rented
     p.F2(24) = 1200.0;
     // 60 000 at 5 % over 5 years: instalment 13 858,49, interest 9 292,44 over a 5-year life.
-    p.F1(9) = 60000.0; p.F1(10) = 5.0; p.F1(11) = 5.0;
+    p.F1(9) = 60000.0;
+    p.F1(10) = 5.0;
+    p.F1(11) = 5.0;
     // A rate of 0 cannot be computed: that item is left out.
-    p.F2(9) = 20000.0; p.F2(10) = 4.0; p.F2(11) = 0.0;
+    p.F2(9) = 20000.0;
+    p.F2(10) = 4.0;
+    p.F2(11) = 0.0;
     EXPECT_DOUBLE_EQ(R(1), 14000 + 2500 + 1200);
     EXPECT_DOUBLE_EQ(R(2), 1858.49);
 
@@ -60,15 +84,21 @@ TEST_F(Resultados, AmortizacionYFinanciacion)
 
     p.F1(1) = false; // renting: its yearly cost, nothing of the purchase or the bodywork
     p.F1(12) = 15000.0;
-    p.F1(13) = 10000.0; p.F1(16) = 4.0; p.F1(15) = 9000.0;
-    p.F1(20) = 9000.0; p.F1(21) = 4.0; p.F1(22) = 4.0;
+    p.F1(13) = 10000.0;
+    p.F1(16) = 4.0;
+    p.F1(15) = 9000.0;
+    p.F1(20) = 9000.0;
+    p.F1(21) = 4.0;
+    p.F1(22) = 4.0;
     EXPECT_DOUBLE_EQ(R(1), 15000 + 2500 + 1200);
     EXPECT_DOUBLE_EQ(R(2), 0);
 }
 
 TEST_F(Resultados, ReembolsoDelGasoleoProfesional)
 {
-    const struct { double mma, litros, precio, reembolso, parte; } casos[] = {
+    const struct {
+        double mma, litros, precio, reembolso, parte;
+    } casos[] = {
         {40000, 60000, 1.0, 0.05, 10000 * 1.0 + 50000 * 0.95}, // refund on 50 000 litres only
         {7500, 40000, 1.0, 0.05, 40000 * 0.95},                // from 7 500 kg on
         {3500, 60000, 1.0, 0.05, 60000 * 1.0},                 // light vehicle: no refund
@@ -82,20 +112,31 @@ TEST_F(Resultados, ReembolsoDelGasoleoProfesional)
     // Spain, abroad and the equipment each cost 0,006: each part is rounded
     // to cents before the sum (0,03, not 0,02).
     Gasoleo(3500, 6, 0.001, 0);
-    p.V(34) = 100.0; p.V(40) = 0.001;
-    p.V(13) = 0.006; p.V(14) = 1.0; p.V(15) = 1.0;
+    p.V(34) = 100.0;
+    p.V(40) = 0.001;
+    p.V(13) = 0.006;
+    p.V(14) = 1.0;
+    p.V(15) = 1.0;
     EXPECT_DOUBLE_EQ(R(7), 0.03);
 }
 
 TEST_F(Resultados, NeumaticosYLaReglaDelSemirremolque)
 {
     p.C(7) = 100000.0;
-    p.V(16) = 2.0; p.V(17) = 500.0; p.V(18) = 100000.0; // 0,01 €/km
-    p.V(19) = 4.0; p.V(20) = 500.0; p.V(21) = 200000.0; // 0,01 €/km
+    p.V(16) = 2.0;
+    p.V(17) = 500.0;
+    p.V(18) = 100000.0; // 0,01 €/km
+    p.V(19) = 4.0;
+    p.V(20) = 500.0;
+    p.V(21) = 200000.0; // 0,01 €/km
     p.V(24) = 100000.0;
-    p.V(25) = 6.0; p.V(26) = 500.0; p.V(27) = 150000.0; // semitrailer 0,02 €/km
-    const struct { bool compra; double precio, euros; } casos[] = {
-        {true, 30000, 4000}, {true, 0, 2000}, {false, 0, 4000}}; // no semitrailer only if bought at 0
+    p.V(25) = 6.0;
+    p.V(26) = 500.0;
+    p.V(27) = 150000.0; // semitrailer 0,02 €/km
+    const struct {
+        bool compra;
+        double precio, euros;
+    } casos[] = {{true, 30000, 4000}, {true, 0, 2000}, {false, 0, 4000}}; // no semitrailer only if bought at 0
     for (const auto& c : casos) {
         p.F2(1) = c.compra;
         p.F2(2) = c.precio;
@@ -116,10 +157,12 @@ TEST_F(Resultados, GruposPorcentajesYCostesUnitarios)
         suma += R(k);
     EXPECT_NEAR(suma, 100, 0.5);
 
-    const struct { int r; double valor; } unitarios[] = {
-        {43, 1.07}, {44, 1.3375}, {47, 53.5}, {48, 66.88}, // 66,875 half up
-        {49, 0.5}, {50, 0.625}, {51, 28.5}, {52, 35.63},    // (52 500 + 4 500) / 1 600
-        {54, 0.06688}};
+    const struct {
+        int r;
+        double valor;
+    } unitarios[] = {{43, 1.07},   {44, 1.3375}, {47, 53.5}, {48, 66.88}, // 66,875 half up
+                     {49, 0.5},    {50, 0.625},  {51, 28.5}, {52, 35.63}, // (52 500 + 4 500) / 1 600
+                     {54, 0.06688}};
     for (const auto& u : unitarios)
         EXPECT_DOUBLE_EQ(R(u.r), u.valor) << u.r;
     EXPECT_EQ(Caja(19), QStringLiteral("107.000,00"));
@@ -141,7 +184,9 @@ TEST_F(Resultados, DivisoresCero)
     EXPECT_EQ(Caja(39), QStringLiteral("0,0"));
 
     Completa();
-    p.C(7) = 0.0; p.C(9) = 0.0; p.C(20) = Valor(); // no kilometres, no tonnage
+    p.C(7) = 0.0;
+    p.C(9) = 0.0;
+    p.C(20) = Valor(); // no kilometres, no tonnage
     for (int i : {41, 42, 43, 44, 49, 50, 51, 52, 53, 54})
         EXPECT_DOUBLE_EQ(R(i), 0) << i;
     EXPECT_DOUBLE_EQ(R(47), R(19) / 2000); // C2 still computed

@@ -43,14 +43,15 @@ TEST(Desplazamiento, Horizontal)
 TEST(Desplazamiento, RuedaYLimites)
 {
     Barra b = DimensionarV(8000, 6150);
-    struct Caso { int valor; bool alejando; int esperado; };
+    struct Caso {
+        int valor;
+        bool alejando;
+        int esperado;
+    };
     const Caso casos[] = {
-        {300, true, 0},      // clamped at 0, not -300
-        {0, true, 0},
-        {600, true, 0},
-        {1000, true, 400},
-        {1000, false, 1600},
-        {2000, false, 2210}, // clamped at the maximum
+        {300, true, 0}, // clamped at 0, not -300
+        {0, true, 0},        {600, true, 0},      {1000, true, 400},
+        {1000, false, 1600}, {2000, false, 2210}, // clamped at the maximum
         {2210, false, 2210},
     };
     for (const Caso& c : casos) {
@@ -74,7 +75,7 @@ TEST(Desplazamiento, MoverVAmbasRamas)
     // Above the page: show it with 220 of margin.
     b.valor = 4000;
     EXPECT_EQ(MoverV(b, 4100, 285), 4100 - 285 - 220);
-    EXPECT_EQ(MoverV(b, 300, 285), 0); // floored at the minimum
+    EXPECT_EQ(MoverV(b, 300, 285), 0);     // floored at the minimum
     EXPECT_EQ(MoverV(b, 4285, 285), 4000); // upper edge exactly at the page top
 }
 

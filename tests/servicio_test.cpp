@@ -1,6 +1,6 @@
-#include "presentacion/documento.h"
 #include "engine/indirectos.h"
 #include "engine/servicio.h"
+#include "presentacion/documento.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,10 @@ protected:
 
     void SetUp() override
     {
-        p.R(44) = 1.2; p.R(48) = 40.0; p.R(50) = 0.8; p.R(52) = 20.0;
+        p.R(44) = 1.2;
+        p.R(48) = 40.0;
+        p.R(50) = 0.8;
+        p.R(52) = 20.0;
     }
     double S(int i) { return p.S(i).numeroOCero(); }
     QString Caja(int i) { return doc.pantalla.caja(Hoja::S, Columna::S, i).texto; }
@@ -31,14 +34,18 @@ protected:
 
 TEST_F(Servicio, PreciosPorKilometrosHorasYAmbos)
 {
-    const struct { double costes, km, horas, porKm, porHoras, ambos; } casos[] = {
+    const struct {
+        double costes, km, horas, porKm, porHoras, ambos;
+    } casos[] = {
         {100, 250, 5, 400, 300, 400},
         {100, 250, 0, 400, 0, 0}, // kilometres but no hours
         {100, 0, 0, 0, 0, 0},     // charged costs alone are not priced
         {0, 1.25, 0.015, 1.5, 0.6, 1.3},
     };
     for (const auto& c : casos) {
-        p.S(8) = c.costes; p.S(9) = c.km; p.S(10) = c.horas;
+        p.S(8) = c.costes;
+        p.S(9) = c.km;
+        p.S(10) = c.horas;
         CosteServicio(doc, 8, 9, 10, 11, 12, 13);
         EXPECT_DOUBLE_EQ(S(11), c.porKm) << c.km << " km, " << c.horas << " h";
         EXPECT_DOUBLE_EQ(S(12), c.porHoras) << c.km << " km, " << c.horas << " h";
@@ -49,9 +56,14 @@ TEST_F(Servicio, PreciosPorKilometrosHorasYAmbos)
 
 TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotalesYPoneC5)
 {
-    p.C(9) = 1000.0; p.C(14) = 50.0;
-    p.S(2) = 100.0; p.S(3) = 1500.0; p.S(4) = 10.0; // kilometres above the year's
-    p.S(8) = 100.0; p.S(9) = 800.0; p.S(10) = 60.0; // hours above the year's
+    p.C(9) = 1000.0;
+    p.C(14) = 50.0;
+    p.S(2) = 100.0;
+    p.S(3) = 1500.0;
+    p.S(4) = 10.0; // kilometres above the year's
+    p.S(8) = 100.0;
+    p.S(9) = 800.0;
+    p.S(10) = 60.0; // hours above the year's
     p.R(54) = 0.0668754;
     Revisar(doc);
     EXPECT_DOUBLE_EQ(S(3), 0);
@@ -73,7 +85,11 @@ TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotalesYPoneC5)
 TEST_F(Servicio, CambioDeUnCampoRecalculaResultadosYSoloSuServicio)
 {
     // 100 000 € a year over 50 000 loaded km and 1 000 loaded hours.
-    p.F3(1) = 100000.0; p.C(7) = 100000.0; p.C(9) = 50000.0; p.C(12) = 2000.0; p.C(14) = 1000.0;
+    p.F3(1) = 100000.0;
+    p.C(7) = 100000.0;
+    p.C(9) = 50000.0;
+    p.C(12) = 2000.0;
+    p.C(14) = 1000.0;
     p.S(21) = 100.0;
     p.S(5) = 7.0; // a price of service 1 that must stay
     RecalcularServicio(doc, 21);
@@ -93,8 +109,8 @@ TEST_F(Servicio, ComentarioDeIndirectos)
 {
     Costes(80000, 5000);
     Comentario(doc, Columna::S);
-    const QString texto = QStringLiteral(
-        "Los  Costes  Indirectos  anuales  representan  el\r\n6,3  %\r\nde  los  Costes  Directos.");
+    const QString texto =
+        QStringLiteral("Los  Costes  Indirectos  anuales  representan  el\r\n6,3  %\r\nde  los  Costes  Directos.");
     EXPECT_EQ(doc.pantalla.comentario(Columna::S), texto);
     EXPECT_EQ(doc.pantalla.comentario(Columna::O), QStringLiteral("Comentario"));
 

@@ -68,7 +68,14 @@ TEST(FiltroTeclas, CursorTrasLaTecla)
     const ResultadoTecla r = FiltrarCaracter({"15", 1, 1, 0}, u'2', 0, 7, u',');
     EXPECT_EQ(r.estado.texto, u"125");
     EXPECT_EQ(r.estado.cursor, 2);
-    const ResultadoTecla s = FiltrarCaracter({"12345", 3, 1, 2, }, u'x', 0, 7, u',');
+    const ResultadoTecla s = FiltrarCaracter(
+        {
+            "12345",
+            3,
+            1,
+            2,
+        },
+        u'x', 0, 7, u',');
     EXPECT_EQ(s.estado.cursor, 1);
 }
 
@@ -79,9 +86,8 @@ TEST(Interpretar, Numeros)
         QChar separador;
         double valor;
     } casos[] = {
-        {"12,5,3", u',', 12.53}, {"1.234,5", u',', 1234.5}, {"-5", u',', 5}, {"", u',', 0},
-        {"abc", u',', 0},        {"1,234.5", u'.', 1234.5}, {" 7 000 ", u',', 7000}, {",5", u',', 0.5},
-        {",", u',', 0},
+        {"12,5,3", u',', 12.53},   {"1.234,5", u',', 1234.5}, {"-5", u',', 5},   {"", u',', 0},  {"abc", u',', 0},
+        {"1,234.5", u'.', 1234.5}, {" 7 000 ", u',', 7000},   {",5", u',', 0.5}, {",", u',', 0},
     };
     for (const auto& c : casos) {
         const Valor v = Interpretar(QString::fromUtf8(c.texto), false, c.separador);

@@ -31,8 +31,8 @@ Calculo Nuevo()
 
 QString Limites(const char* minimo, const char* maximo)
 {
-    return u"Valor mínimo = "_qs + QString::fromUtf8(minimo) + kSS + u"Valor máximo = "_qs
-           + QString::fromUtf8(maximo) + kSS;
+    return u"Valor mínimo = "_qs + QString::fromUtf8(minimo) + kSS + u"Valor máximo = "_qs + QString::fromUtf8(maximo) +
+           kSS;
 }
 
 } // namespace
@@ -50,7 +50,7 @@ TEST(Validar, LimitesConLosDecimalesDelCampo)
         {Hoja::C, 3, 1000, true, "1.500", "44.000"},
         {Hoja::C, 3, 1500, false, "", ""},
         {Hoja::C, 7, 0, true, "5.000", "400.000"},
-        {Hoja::C, 8, 0, false, "", ""},   // 0 allowed below the minimum
+        {Hoja::C, 8, 0, false, "", ""}, // 0 allowed below the minimum
         {Hoja::C, 12, 0, false, "", ""},
         {Hoja::C, 13, 10, true, "20,0", "100,0"},
         {Hoja::F1, 3, 60.01, true, "0,0", "60,0"},
@@ -64,8 +64,9 @@ TEST(Validar, LimitesConLosDecimalesDelCampo)
         calc.Personal[c.h](c.i) = c.valor;
         const Veredicto v = Validar(calc, c.h, c.i);
         EXPECT_EQ(v.rechazado, c.rechazado);
-        if (c.rechazado)
+        if (c.rechazado) {
             EXPECT_EQ(v.mensaje, Limites(c.minimo, c.maximo));
+        }
     }
 }
 
@@ -120,8 +121,8 @@ TEST(Validar, DescuentoDelCarburante)
     c.Personal.V(3) = 1.0; // 66,7 %
     const Veredicto v = Validar(c, Hoja::V, 3);
     EXPECT_TRUE(v.rechazado);
-    EXPECT_EQ(v.mensaje, Limites("0,0000", "5,0000")
-                             + u"El porcentaje de descuento debe estar entre el 0,0% y el 60,0%."_qs + kSS);
+    EXPECT_EQ(v.mensaje, Limites("0,0000", "5,0000") +
+                             u"El porcentaje de descuento debe estar entre el 0,0% y el 60,0%."_qs + kSS);
     c.Personal.V(3) = 0.9; // exactly 60 %
     EXPECT_FALSE(Validar(c, Hoja::V, 3).rechazado);
 }
@@ -134,13 +135,21 @@ TEST(Validar, FrasesPropiasDeCadaHoja)
         std::function<void(Calculo&)> preparar;
         const char* frase;
     } casos[] = {
-        {Hoja::V, 41, [](Calculo& c) { c.Personal.V(1) = 0.5; c.Personal.V(41) = 0.6; },
+        {Hoja::V, 41,
+         [](Calculo& c) {
+             c.Personal.V(1) = 0.5;
+             c.Personal.V(41) = 0.6;
+         },
          "La devolución por gasóleo profesional no puede ser mayor que el precio de adquisición del carburante."},
         {Hoja::S, 9, [](Calculo& c) { c.Personal.S(9) = 75001.0; },
          "El número de kilómetros en carga en este servicio no puede ser mayor que el total."},
         {Hoja::S, 22, [](Calculo& c) { c.Personal.S(22) = 1500.5; },
          "El número de horas en carga en este servicio no puede ser mayor que el total."},
-        {Hoja::C, 12, [](Calculo& c) { c.Personal.C(12) = 6000.0; c.Personal.C(17) = 200.0; },
+        {Hoja::C, 12,
+         [](Calculo& c) {
+             c.Personal.C(12) = 6000.0;
+             c.Personal.C(17) = 200.0;
+         },
          "El número de horas trabajadas por jornada no puede resultar superior a 24 horas."},
     };
     for (const auto& caso : casos) {

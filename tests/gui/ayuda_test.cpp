@@ -21,8 +21,8 @@ namespace {
 #define TARVIA_AYUDA_COMPILADA 0
 #endif
 
-#define SIN_AYUDA_COMPILADA()                                                                          \
-    if (!TARVIA_AYUDA_COMPILADA)                                                                       \
+#define SIN_AYUDA_COMPILADA()                                                                                          \
+    if (!TARVIA_AYUDA_COMPILADA)                                                                                       \
     GTEST_SKIP() << "La compilación no encontró chmcmd: no hay Tarvia.chm ni Acuerdos.chm que abrir"
 
 const QString kBin = QStringLiteral(TARVIA_BIN_DIR);
@@ -125,8 +125,9 @@ TEST_P(AyudaTest, FicheroAusenteTruncadoOAjenoDaSuMensaje)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ficheros, AyudaTest, ::testing::ValuesIn(kFicheros),
-                         [](const auto& info) { return QString::fromLatin1(info.param.nombre).section('.', 0, 0).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Ficheros, AyudaTest, ::testing::ValuesIn(kFicheros), [](const auto& caso) {
+    return QString::fromLatin1(caso.param.nombre).section('.', 0, 0).toStdString();
+});
 
 class VisorTest : public ::testing::Test {
 protected:
@@ -162,15 +163,19 @@ TEST_F(VisorTest, LasImagenesYLaHojaDeEstiloSeLeenDelFichero)
 {
     QTextDocument* doc = visor->navegador()->document();
     // Relative names, as the page writes them, resolved against the page.
-    const QImage estructura = doc->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("estructura.png"))).value<QImage>();
+    const QImage estructura =
+        doc->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("estructura.png"))).value<QImage>();
     EXPECT_EQ(estructura.size(), QSize(640, 300));
     const QImage icono = doc->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("icono.png"))).value<QImage>();
     EXPECT_EQ(icono.size(), QSize(64, 64));
-    const QString estilo = visor->navegador()->loadResource(QTextDocument::StyleSheetResource,
-                                                            QUrl(QStringLiteral("chm:///estilo.css"))).toString();
+    const QString estilo =
+        visor->navegador()
+            ->loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("chm:///estilo.css")))
+            .toString();
     EXPECT_TRUE(estilo.contains(QStringLiteral("font-family")));
-    EXPECT_FALSE(visor->navegador()->loadResource(QTextDocument::ImageResource,
-                                                  QUrl(QStringLiteral("chm:///no_existe.png"))).isValid());
+    EXPECT_FALSE(visor->navegador()
+                     ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:///no_existe.png")))
+                     .isValid());
 }
 
 TEST_F(VisorTest, ElArbolDeContenidoAbreCadaTema)
@@ -187,16 +192,16 @@ TEST_F(VisorTest, ElArbolDeContenidoAbreCadaTema)
 
 TEST(SitemapTest, AnidaLasListasYDecodificaLosNombres)
 {
-    const QString hhc = QStringLiteral(
-        "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Libro &amp; hojas\">"
-        "<param name=\"Local\" value=\"libro.htm\"></OBJECT>"
-        "<ul><li><object type='text/sitemap'><PARAM NAME='name' VALUE='Cap&iacute;tulo'>"
-        "<param name=local value=dentro/cap.htm#parte></object>"
-        "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Hondo\"></OBJECT></UL>"
-        "</ul>"
-        "<LI><OBJECT type=\"text/sitemap\"><param name=\"ImageNumber\" value=\"1\"></OBJECT>"
-        "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Segundo\">"
-        "<param name=\"Local\" value=\"/dos.htm\"></OBJECT></UL>");
+    const QString hhc =
+        QStringLiteral("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Libro &amp; hojas\">"
+                       "<param name=\"Local\" value=\"libro.htm\"></OBJECT>"
+                       "<ul><li><object type='text/sitemap'><PARAM NAME='name' VALUE='Cap&iacute;tulo'>"
+                       "<param name=local value=dentro/cap.htm#parte></object>"
+                       "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Hondo\"></OBJECT></UL>"
+                       "</ul>"
+                       "<LI><OBJECT type=\"text/sitemap\"><param name=\"ImageNumber\" value=\"1\"></OBJECT>"
+                       "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Segundo\">"
+                       "<param name=\"Local\" value=\"/dos.htm\"></OBJECT></UL>");
     const auto raiz = LeerSitemap(hhc);
     ASSERT_EQ(raiz.size(), 2u); // the entry with neither name nor page is left out
     EXPECT_EQ(raiz[0].nombre, QStringLiteral("Libro & hojas"));
@@ -221,9 +226,9 @@ TEST(DecodificarPaginaTest, RespetaElJuegoDeCaracteresOUsaWindows1252)
         {"<meta charset=\"utf-8\"><p>Cami\xc3\xb3n</p>", QStringLiteral("Camión")},
         {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\xe2\x82\xac", QStringLiteral("€")},
         {"<meta http-equiv=Content-Type content='text/html; charset=iso-8859-15'>\xa4", QStringLiteral("€")},
-        {"<p>Cami\xf3n \x80</p>", QStringLiteral("Camión €")},        // no charset: Windows-1252
-        {"<meta charset=\"desconocido\">\xe9", QStringLiteral("é")},    // unknown charset: Windows-1252
-        {"\xef\xbb\xbf<p>a\xc3\xb1o</p>", QStringLiteral("año")},       // UTF-8 mark
+        {"<p>Cami\xf3n \x80</p>", QStringLiteral("Camión €")},       // no charset: Windows-1252
+        {"<meta charset=\"desconocido\">\xe9", QStringLiteral("é")}, // unknown charset: Windows-1252
+        {"\xef\xbb\xbf<p>a\xc3\xb1o</p>", QStringLiteral("año")},    // UTF-8 mark
     };
     for (const Caso& c : casos)
         EXPECT_TRUE(DecodificarPagina(c.bytes).contains(c.esperado)) << c.bytes.toStdString();

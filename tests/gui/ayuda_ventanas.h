@@ -29,8 +29,8 @@ inline void PrepararDocumento(Documento& doc)
 inline void CargarReferencia(Documento& doc, const char* tipo = "Articulado Carga General")
 {
     PrepararDocumento(doc);
-    const QString ruta = DirectorioPrograma() + QStringLiteral("/Baremario/") + QString::fromUtf8(tipo) +
-                         QStringLiteral(".brm");
+    const QString ruta =
+        DirectorioPrograma() + QStringLiteral("/Baremario/") + QString::fromUtf8(tipo) + QStringLiteral(".brm");
     ASSERT_EQ(LeerArchivo(doc, ruta), FalloArchivo::Ninguno) << ruta.toStdString();
 }
 

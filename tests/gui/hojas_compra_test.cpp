@@ -104,8 +104,7 @@ TEST_F(HojasCompra, LasOpcionesDeCompraMuestranSuBloque)
     const struct {
         Hoja h;
         int opcion, boton, oculta, visible;
-    } pasos[] = {{Hoja::F1, 1, 2, 2, 12}, {Hoja::F1, 1, 1, 12, 13}, {Hoja::F2, 1, 2, 2, 14},
-                 {Hoja::F2, 13, 2, 20, 24}};
+    } pasos[] = {{Hoja::F1, 1, 2, 2, 12}, {Hoja::F1, 1, 1, 12, 13}, {Hoja::F2, 1, 2, 2, 14}, {Hoja::F2, 13, 2, 20, 24}};
     const QString carrozado = Mostrar(Hoja::F1)->Caja(Columna::S, 13)->text();
     for (const auto& p : pasos) {
         SCOPED_TRACE(std::string(Codigo(p.h)) + " " + std::to_string(p.opcion) + " " + std::to_string(p.boton));

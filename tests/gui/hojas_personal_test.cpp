@@ -161,7 +161,8 @@ TEST_F(HojaI, TotalOcultaLasPartesYEscribeElComentario)
     EXPECT_TRUE(S(5)->isEnabled());
     Escribir(5, QStringLiteral("6000"));
     EXPECT_FALSE(comentario->text().isEmpty());
-    EXPECT_EQ(comentario->text(), doc.pantalla.comentario(Columna::S).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(comentario->text(),
+              doc.pantalla.comentario(Columna::S).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     Pulsar(1, 1);
     EXPECT_TRUE(comentario->text().isEmpty());

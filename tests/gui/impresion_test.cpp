@@ -7,10 +7,10 @@
 #include "results/ventana_resultados.h"
 #include "sheets/caja_texto.h"
 #include "sheets/hoja_disenada.h"
+#include "sheets/impresion.h"
 #include "sheets/twips.h"
 #include "shell/frm_main.h"
 #include "shell/frm_tipo_veh.h"
-#include "sheets/impresion.h"
 
 #include <QAction>
 #include <QFile>
@@ -96,10 +96,14 @@ TEST_F(Impresion, CadaElementoImprimeSuHojaYTodosLasOchoEnOrden)
         const char* item;
         std::vector<Hoja> hojas;
     } casos[] = {
-        {"mnuPrintResultados", {Hoja::R}},      {"mnuPrintCaracteristicas", {Hoja::C}},
-        {"mnuPrintFijos1", {Hoja::F1}},         {"mnuPrintFijos2", {Hoja::F2}},
-        {"mnuPrintFijos3", {Hoja::F3}},         {"mnuPrintVariables", {Hoja::V}},
-        {"mnuPrintIndirectos", {Hoja::I}},      {"mnuPrintServicio", {Hoja::S}},
+        {"mnuPrintResultados", {Hoja::R}},
+        {"mnuPrintCaracteristicas", {Hoja::C}},
+        {"mnuPrintFijos1", {Hoja::F1}},
+        {"mnuPrintFijos2", {Hoja::F2}},
+        {"mnuPrintFijos3", {Hoja::F3}},
+        {"mnuPrintVariables", {Hoja::V}},
+        {"mnuPrintIndirectos", {Hoja::I}},
+        {"mnuPrintServicio", {Hoja::S}},
         {"mnuPrintTodo", {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V, Hoja::I, Hoja::R, Hoja::S}},
     };
     for (const auto& caso : casos) {
@@ -205,7 +209,8 @@ TEST_F(Impresion, ResultadosConSusGraficosSinHaberlosAbierto)
         }
         EXPECT_GE(vistas, 4);
         const QPoint esquina = origen * 2 + QPoint(4, 4);
-        EXPECT_EQ(imagen.pixelColor(esquina), c == Columna::S ? resultados::kFondoPersonal : resultados::kFondoReferencia);
+        EXPECT_EQ(imagen.pixelColor(esquina),
+                  c == Columna::S ? resultados::kFondoPersonal : resultados::kFondoReferencia);
     }
 }
 
@@ -304,11 +309,11 @@ TEST(CalcPdf, OchoHojasEnUnPdfYUnFalloEsUnMensaje)
     const QString referencia = DirectorioPrograma() + QStringLiteral("/Baremario/Articulado Carga General.brm");
     const QString pdf = dir.filePath(QStringLiteral("estudio.pdf"));
     const QString guardado = dir.filePath(QStringLiteral("despues.trv"));
-    const QJsonObject j = Calc({QStringLiteral("--locale"), QStringLiteral("es_ES"), referencia,
-                                QStringLiteral("--pdf"), dir.filePath(QStringLiteral("no/hay/x.pdf")),
-                                QStringLiteral("--set"), QStringLiteral("C.7=150000"),
-                                QStringLiteral("--pdf"), pdf, QStringLiteral("--guardar"), guardado},
-                               73); // one output could not be written
+    const QJsonObject j =
+        Calc({QStringLiteral("--locale"), QStringLiteral("es_ES"), referencia, QStringLiteral("--pdf"),
+              dir.filePath(QStringLiteral("no/hay/x.pdf")), QStringLiteral("--set"), QStringLiteral("C.7=150000"),
+              QStringLiteral("--pdf"), pdf, QStringLiteral("--guardar"), guardado},
+             73); // one output could not be written
     const QJsonArray m = j[QStringLiteral("mensajes")].toArray();
     ASSERT_EQ(m.size(), 1);
     EXPECT_EQ(m[0].toObject()[QStringLiteral("titulo")].toString(), QStringLiteral("Error"));

@@ -131,7 +131,7 @@ TEST_F(Cargada, AlRepintarseRecalculaSinBucle)
     int pinturas = 0;
     struct Contador : QObject {
         int& n;
-        explicit Contador(int& n) : n(n) {}
+        explicit Contador(int& cuenta) : n(cuenta) {}
         bool eventFilter(QObject*, QEvent* e) override
         {
             if (e->type() == QEvent::Paint)
@@ -163,9 +163,9 @@ TEST_F(Cargada, TeclasDePaginaEnMuestrasYGraficos)
         Qt::Key tecla;
         int codigo;
     };
-    for (const Caso& c : {Caso{hoja.muestra(0), Qt::Key_PageDown, 34}, Caso{hoja.muestra(12), Qt::Key_PageUp, 33},
-                          Caso{hoja.picture(Columna::S), Qt::Key_PageUp, 33},
-                          Caso{hoja.picture(Columna::O), Qt::Key_PageDown, 34}}) {
+    for (const Caso& c :
+         {Caso{hoja.muestra(0), Qt::Key_PageDown, 34}, Caso{hoja.muestra(12), Qt::Key_PageUp, 33},
+          Caso{hoja.picture(Columna::S), Qt::Key_PageUp, 33}, Caso{hoja.picture(Columna::O), Qt::Key_PageDown, 34}}) {
         c.control->setFocus();
         QTest::keyClick(c.control, c.tecla);
         ASSERT_EQ(teclas.size(), 1);

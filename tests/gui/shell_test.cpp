@@ -20,9 +20,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,8 +44,8 @@ QStringList Habilitados(const Menus& m)
 }
 
 const QStringList kSiempre = {"mnuAcuerdos", "mnuFileExit", "mnuHelpAbout", "mnuHelpContents"};
-const QStringList kSinCalculo = {"mnuAcuerdos", "mnuFileExit", "mnuFileOpen", "mnuHelpAbout", "mnuHelpContents",
-                                 "mnuNuevo"};
+const QStringList kSinCalculo = {"mnuAcuerdos",  "mnuFileExit",     "mnuFileOpen",
+                                 "mnuHelpAbout", "mnuHelpContents", "mnuNuevo"};
 
 class Principal : public VentanaPrincipal {
 protected:
@@ -108,8 +108,7 @@ TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
     EXPECT_FALSE(c->Caja(Columna::S, 7)->text().isEmpty());
     EXPECT_EQ(c->Caja(Columna::O, 7)->text(), c->Caja(Columna::S, 7)->text());
     EXPECT_TRUE(doc.calculo.RutaArchivo.isEmpty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->findChild<FrmTipoVeh*>() == nullptr; }))
-        << "the chooser closes";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->findChild<FrmTipoVeh*>() == nullptr; })) << "the chooser closes";
     EXPECT_EQ(ventana->patillas()->Boton(Hoja::C)->Cara(), c->MarcoTitulo()->fondo());
     EXPECT_TRUE(mensajes.lista.empty());
     ventana->menus()["mnuFijos1"]->trigger();
@@ -455,7 +454,8 @@ TEST(Mensajes, IconosSegunElTitulo)
         bool informacion, alarma;
     };
     const Caso casos[] = {
-        {"Error", false, true}, {"Grabar", true, false}, {"Autor", true, false}, {"Aviso", false, false}, {"", true, true},
+        {"Error", false, true},  {"Grabar", true, false}, {"Autor", true, false},
+        {"Aviso", false, false}, {"", true, true},
     };
     for (const Caso& c : casos) {
         FrmMensaje m(QStringLiteral("uno\r\n\r\ndos"), QString::fromUtf8(c.titulo));
