@@ -1,5 +1,7 @@
 #include "cli/salida_json.h"
+
 #include "cli/json.h"
+#include "presentacion/marcos.h"
 
 #include <string>
 
@@ -52,7 +54,7 @@ void Cajas(Json& j, const Pantalla& p, tarvia::Columna c)
             j.clave(std::to_string(i)).abrirObjeto();
             j.clave("texto").texto(caja.texto);
             j.clave("habilitado").logico(caja.habilitado);
-            j.clave("visible").logico(caja.visible);
+            j.clave("visible").logico(CampoVisible(p, h, c, i)); // inside its frame, as the user sees it
             j.cerrarObjeto();
         }
         j.cerrarObjeto();

@@ -48,7 +48,7 @@ struct Calculo {
     ValoresColumna Minimos;
     ValoresColumna Maximos;
     // Input fields of each sheet, ascending, indexed by Indice(Hoja); R has none.
-    std::array<std::vector<std::int16_t>, 8> CamposEntrada;
+    std::array<std::vector<std::int16_t>, kNumeroDeHojas> CamposEntrada;
     QString RutaArchivo;
     Localizacion Local; // decimal separator, grouping, short date
     bool MostrarCeros = false;

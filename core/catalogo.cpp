@@ -66,7 +66,7 @@ constexpr Hoja C = Hoja::C, F1 = Hoja::F1, F2 = Hoja::F2, F3 = Hoja::F3, V = Hoj
 constexpr const char* kEur = "Euros";
 constexpr const char* kPct = "%";
 
-const std::array<Campo, 21> kC = {{
+constexpr std::array<Campo, 21> kC = {{
     txt(C, 1, 55, "A", "Descripción", "Descripción del tipo de vehículo"),
     ent(C, 2, 0, 3, 0, 999, "Potencia", "CV", "Potencia del vehículo de tracción en Caballos de Vapor"),
     ent(C, 3, 0, 6, 1500, 44000, "Masa Máxima Autorizada (kg)", "", "MMA en kilogramos"),
@@ -95,7 +95,7 @@ const std::array<Campo, 21> kC = {{
     der(C, 21, 0, 3, "Potencia", "kW"),
 }};
 
-const std::array<Campo, 24> kF1 = {{
+constexpr std::array<Campo, 24> kF1 = {{
     opc(F1, 1, "Forma de adquisición", "Elegir la forma de adquisición del vehículo de tracción"),
     ent(F1, 2, 2, 10, 3000, 900000, "Precio de tarifa sin IVA (Euros)", "",
         "Precio sin IVA, según tarifa del vendedor, del vehículo de tracción (euros)"),
@@ -135,7 +135,7 @@ const std::array<Campo, 24> kF1 = {{
     der(F1, 24, 2, 10, "Precio de adquisición sin neumáticos y sin IVA (Euros)", ""),
 }};
 
-const std::array<Campo, 26> kF2 = {{
+constexpr std::array<Campo, 26> kF2 = {{
     opc(F2, 1, "Forma de adquisición", "Elegir la forma de adquisición del semirremolque o del remolque"),
     ent(F2, 2, 2, 10, 0, 600000, "Precio de tarifa sin IVA (Euros)", "",
         "Precio sin IVA, según tarifa del vendedor, del semirremolque o del remolque (euros)"),
@@ -178,7 +178,7 @@ const std::array<Campo, 26> kF2 = {{
     der(F2, 26, 2, 10, "Precio de adquisición sin neumáticos y sin IVA (Euros)", ""),
 }};
 
-const std::array<Campo, 31> kF3 = {{
+constexpr std::array<Campo, 31> kF3 = {{
     ent(F3, 1, 2, 10, 0, 150000,
         "Coste total anual del conductor, incluidos costes de empresa (Seguridad Social y otros)", "",
         "Coste anual para la empresa del sueldo del conductor (euros)"),
@@ -234,7 +234,7 @@ constexpr const char* kEurLitro = "Euros / litro";
 constexpr const char* kPrecioNeum = "Precio sin IVA de un neumático (Euros / unidad)";
 constexpr const char* kDuracion = "Duración media (km)";
 
-const std::array<Campo, 42> kV = {{
+constexpr std::array<Campo, 42> kV = {{
     ent(V, 1, 4, 6, 0.1, 5, "Precio del carburante con IVA", "Repostaje en España (Euros / litro)",
         "Precio con IVA, antes de restar el descuento, al que se compra en España el carburante del vehículo de tracción (euros / litro)"),
     derLim(V, 2, 1, 5, 0, 60, "Descuento", kPct),
@@ -308,7 +308,7 @@ const std::array<Campo, 42> kV = {{
         "Coste anual sin IVA en disolución de urea (euros)"),
 }};
 
-const std::array<Campo, 5> kI = {{
+constexpr std::array<Campo, 5> kI = {{
     opc(I, 1, "Costes Indirectos", "Elegir la forma de introducir los costes indirectos"),
     ent(I, 2, 2, 9, 0, 30000,
         "Coste anual de estructura de empresa (gestión, administración, ...) repercutible a este vehículo", kEur,
@@ -321,7 +321,7 @@ const std::array<Campo, 5> kI = {{
         "Coste indirectos anuales a repercutir sobre este vehículo (euros)"),
 }};
 
-const std::array<Campo, 54> kR = {{
+constexpr std::array<Campo, 54> kR = {{
     res(1, 2, "Amortización del vehículo"),
     res(2, 2, "Financiación del vehículo"),
     res(3, 2, "Personal de conducción"),
@@ -391,7 +391,7 @@ constexpr const char* kHorasSrv = "Horas en carga en este servicio";
         der(S, 6 * k - 1, 2, 10, "Kilómetros", "Servicio " #k), der(S, 6 * k, 2, 10, "Horas", "Servicio " #k),         \
         der(S, 6 * k + 1, 2, 10, "Kilómetros y horas", "Servicio " #k)
 
-const std::array<Campo, 31> kS = {{
+constexpr std::array<Campo, 31> kS = {{
     der(S, 1, 5, 12, "Coste unitario por tonelada-kilómetro", "€/tonelada-km"),
     SERVICIO(1),
     SERVICIO(2),
@@ -400,6 +400,18 @@ const std::array<Campo, 31> kS = {{
     SERVICIO(5),
 }};
 #undef SERVICIO
+
+// Each table holds its sheet's fields, every index once and in order.
+template <std::size_t N>
+constexpr bool EnOrden(const std::array<Campo, N>& tabla, Hoja h)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        if (tabla[k].hoja != h || tabla[k].indice != static_cast<int>(k) + 1)
+            return false;
+    return static_cast<int>(N) == NumeroDeCampos(h);
+}
+static_assert(EnOrden(kC, C) && EnOrden(kF1, F1) && EnOrden(kF2, F2) && EnOrden(kF3, F3));
+static_assert(EnOrden(kV, V) && EnOrden(kI, I) && EnOrden(kR, Hoja::R) && EnOrden(kS, S));
 
 // All sheets in one contiguous table, built once.
 const std::vector<Campo>& Tabla()
@@ -420,9 +432,9 @@ const std::vector<Campo>& Tabla()
     return tabla;
 }
 
-std::array<int, 8> Inicios()
+std::array<int, kNumeroDeHojas> Inicios()
 {
-    std::array<int, 8> ini{};
+    std::array<int, kNumeroDeHojas> ini{};
     int n = 0;
     for (Hoja h : TodasLasHojas) {
         ini[Indice(h)] = n;
@@ -437,7 +449,7 @@ std::span<const Campo> Catalogo() { return Tabla(); }
 
 std::span<const Campo> CamposDe(Hoja h)
 {
-    static const std::array<int, 8> inicios = Inicios();
+    static const std::array<int, kNumeroDeHojas> inicios = Inicios();
     return std::span<const Campo>(Tabla()).subspan(inicios[Indice(h)], NumeroDeCampos(h));
 }
 

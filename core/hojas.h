@@ -9,8 +9,11 @@ namespace tarvia {
 
 enum class Hoja : std::uint8_t { C, F1, F2, F3, V, I, R, S };
 
-inline constexpr std::array<Hoja, 8> TodasLasHojas = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
-                                                      Hoja::V, Hoja::I,  Hoja::R,  Hoja::S};
+// The eight sheets: six of input, the results and the service.
+inline constexpr int kNumeroDeHojas = 8;
+
+inline constexpr std::array<Hoja, kNumeroDeHojas> TodasLasHojas = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
+                                                                   Hoja::V, Hoja::I,  Hoja::R,  Hoja::S};
 
 // Sheets with input fields, in file and comparison order (R has none).
 inline constexpr std::array<Hoja, 7> HojasDeEntrada = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
@@ -23,35 +26,35 @@ constexpr int Indice(Hoja h) { return static_cast<int>(h); }
 
 constexpr int NumeroDeCampos(Hoja h)
 {
-    constexpr std::array<int, 8> n = {21, 24, 26, 31, 42, 5, 54, 31};
+    constexpr std::array<int, kNumeroDeHojas> n = {21, 24, 26, 31, 42, 5, 54, 31};
     return n[Indice(h)];
 }
 
 constexpr std::string_view Codigo(Hoja h)
 {
-    constexpr std::array<std::string_view, 8> c = {"C", "F1", "F2", "F3", "V", "I", "R", "S"};
+    constexpr std::array<std::string_view, kNumeroDeHojas> c = {"C", "F1", "F2", "F3", "V", "I", "R", "S"};
     return c[Indice(h)];
 }
 
 constexpr std::string_view NombreFormulario(Hoja h)
 {
-    constexpr std::array<std::string_view, 8> f = {"frmCaracteristicas", "frmCostesFijos1",    "frmCostesFijos2",
-                                                   "frmCostesFijos3",    "frmCostesVariables", "frmCostesIndirectos",
-                                                   "frmResultados",      "frmServicio"};
+    constexpr std::array<std::string_view, kNumeroDeHojas> f = {
+        "frmCaracteristicas", "frmCostesFijos1",     "frmCostesFijos2", "frmCostesFijos3",
+        "frmCostesVariables", "frmCostesIndirectos", "frmResultados",   "frmServicio"};
     return f[Indice(h)];
 }
 
 // Fixed caption of each sheet's title frame.
 constexpr std::string_view TituloHoja(Hoja h)
 {
-    constexpr std::array<std::string_view, 8> t = {"Características Técnicas y de Explotación",
-                                                   "Vehículo de Tracción",
-                                                   "Semirremolque, Remolque ...",
-                                                   "Personal, Seguros y Costes Fiscales",
-                                                   "Carburante, Urea, Neumáticos, ...",
-                                                   "Costes Indirectos",
-                                                   "Resultados",
-                                                   "Costes de un servicio concreto"};
+    constexpr std::array<std::string_view, kNumeroDeHojas> t = {"Características Técnicas y de Explotación",
+                                                                "Vehículo de Tracción",
+                                                                "Semirremolque, Remolque ...",
+                                                                "Personal, Seguros y Costes Fiscales",
+                                                                "Carburante, Urea, Neumáticos, ...",
+                                                                "Costes Indirectos",
+                                                                "Resultados",
+                                                                "Costes de un servicio concreto"};
     return t[Indice(h)];
 }
 

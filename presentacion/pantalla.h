@@ -57,10 +57,10 @@ public:
     bool comentarioFijado(Columna c) const { return comentarioFijado_[static_cast<int>(c)]; }
 
 private:
-    std::array<std::array<std::vector<Caja>, 2>, 8> cajas_;
-    std::array<std::array<std::vector<int>, 2>, 8> opciones_;
+    std::array<std::array<std::vector<Caja>, 2>, kNumeroDeHojas> cajas_;
+    std::array<std::array<std::vector<int>, 2>, kNumeroDeHojas> opciones_;
     std::array<std::array<bool, 2>, static_cast<int>(Marco::Cuantos)> marcos_{};
-    std::array<QString, 8> titulos_, marcosS_, marcosO_;
+    std::array<QString, kNumeroDeHojas> titulos_, marcosS_, marcosO_;
     std::array<QString, 2> comentarios_;
     std::array<bool, 2> comentarioFijado_{};
 };

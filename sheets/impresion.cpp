@@ -260,7 +260,7 @@ DestinoImpresion& DestinoActual()
 FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta)
 {
     DestinoPdf pdf(ruta);
-    std::array<std::unique_ptr<VentanaHoja>, 8> hojas;
+    std::array<std::unique_ptr<VentanaHoja>, kNumeroDeHojas> hojas;
     const auto cargar = [&](Hoja h) {
         std::unique_ptr<VentanaHoja>& hoja = hojas[static_cast<size_t>(Indice(h))];
         if (!hoja)

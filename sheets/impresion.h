@@ -24,8 +24,8 @@ class Documento;
 class VentanaHoja;
 
 // "Todos los formularios": the input sheets, then the results, then the service.
-inline constexpr std::array<Hoja, 8> OrdenTodos = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
-                                                   Hoja::V, Hoja::I,  Hoja::R,  Hoja::S};
+inline constexpr std::array<Hoja, kNumeroDeHojas> OrdenTodos = {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3,
+                                                                Hoja::V, Hoja::I,  Hoja::R,  Hoja::S};
 
 // A window as it looks on screen, kept as drawing commands so that on paper
 // text stays text and the charts stay sharp at any resolution.

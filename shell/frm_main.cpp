@@ -49,12 +49,13 @@ constexpr int kTira = 400;            // PicVScroll's width and PicHScroll's hei
 constexpr int kBarra = 240;           // the scroll bar inside its strip, 80 from its edge
 
 struct ItemHoja {
-    const char* menu;
+    QAction* Menus::*menu;
     Hoja hoja;
 };
 constexpr ItemHoja kItemsHoja[] = {
-    {"mnuCaracteristicas", Hoja::C}, {"mnuFijos1", Hoja::F1},    {"mnuFijos2", Hoja::F2},    {"mnuFijos3", Hoja::F3},
-    {"mnuVariables", Hoja::V},       {"mnuIndirectos", Hoja::I}, {"mnuResultados", Hoja::R}, {"mnuServicio", Hoja::S},
+    {&Menus::mnuCaracteristicas, Hoja::C}, {&Menus::mnuFijos1, Hoja::F1},   {&Menus::mnuFijos2, Hoja::F2},
+    {&Menus::mnuFijos3, Hoja::F3},         {&Menus::mnuVariables, Hoja::V}, {&Menus::mnuIndirectos, Hoja::I},
+    {&Menus::mnuResultados, Hoja::R},      {&Menus::mnuServicio, Hoja::S},
 };
 
 QWidget* ControlActivoDe(VentanaHoja* hoja)
@@ -81,7 +82,7 @@ FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre)
     : QMainWindow(padre), doc_(doc), directorio_(directorio)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("TARVIA"));
+    setWindowTitle(QStringLiteral("TARVIA[*]")); // [*]: the modified mark, shown while HayCambios
     menus_ = CrearMenus(*menuBar());
 
     cliente_ = new QWidget(this);
@@ -139,19 +140,19 @@ FrmMain::~FrmMain()
 
 void FrmMain::ConectarMenus()
 {
-    connect(menus_["mnuNuevo"], &QAction::triggered, this, [this] { MostrarTipoVeh(); });
-    connect(menus_["mnuCerrar"], &QAction::triggered, this, &FrmMain::CerrarCalculo);
-    connect(menus_["mnuFileExit"], &QAction::triggered, this, &QWidget::close);
-    connect(menus_["mnuFileOpen"], &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Abrir); });
-    connect(menus_["mnuFileSave"], &QAction::triggered, this, &FrmMain::GrabarCalculo);
-    connect(menus_["mnuFileSaveAs"], &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Grabar); });
+    connect(menus_.mnuNuevo, &QAction::triggered, this, [this] { MostrarTipoVeh(); });
+    connect(menus_.mnuCerrar, &QAction::triggered, this, &FrmMain::CerrarCalculo);
+    connect(menus_.mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(menus_.mnuFileOpen, &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Abrir); });
+    connect(menus_.mnuFileSave, &QAction::triggered, this, &FrmMain::GrabarCalculo);
+    connect(menus_.mnuFileSaveAs, &QAction::triggered, this, [this] { AbrirArchivo(FrmArchivo::Modo::Grabar); });
     for (const ItemHoja& item : kItemsHoja)
-        connect(menus_[item.menu], &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
+        connect(menus_.*item.menu, &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
     ConectarImpresion(*this);
-    connect(menus_["mnuPrintPdf"], &QAction::triggered, this, &FrmMain::GuardarComoPdf);
-    connect(menus_["mnuHelpContents"], &QAction::triggered, this, [this] { AbrirAyuda(this, MostrarMensaje); });
-    connect(menus_["mnuAcuerdos"], &QAction::triggered, this, [this] { AbrirAcuerdos(this, MostrarMensaje); });
-    connect(menus_["mnuHelpAbout"], &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });
+    connect(menus_.mnuPrintPdf, &QAction::triggered, this, &FrmMain::GuardarComoPdf);
+    connect(menus_.mnuHelpContents, &QAction::triggered, this, [this] { AbrirAyuda(this, MostrarMensaje); });
+    connect(menus_.mnuAcuerdos, &QAction::triggered, this, [this] { AbrirAcuerdos(this, MostrarMensaje); });
+    connect(menus_.mnuHelpAbout, &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });
     // The edit commands act on the box being edited in the shown sheet.
     const auto enHoja = [this](void (*orden)(QWidget*)) {
         return [this, orden] {
@@ -160,9 +161,9 @@ void FrmMain::ConectarMenus()
                 orden(foco);
         };
     };
-    connect(menus_["mnuEditCut"], &QAction::triggered, this, enHoja(&Cortar));
-    connect(menus_["mnuEditCopy"], &QAction::triggered, this, enHoja(&Copiar));
-    connect(menus_["mnuEditPaste"], &QAction::triggered, this, enHoja(&Pegar));
+    connect(menus_.mnuEditCut, &QAction::triggered, this, enHoja(&Cortar));
+    connect(menus_.mnuEditCopy, &QAction::triggered, this, enHoja(&Copiar));
+    connect(menus_.mnuEditPaste, &QAction::triggered, this, enHoja(&Pegar));
     // Opening a menu commits the field being edited before any command runs;
     // the edit menu leaves the focus where it is.
     for (QMenu* menu : menus_.menus)
@@ -231,8 +232,8 @@ bool FrmMain::eventFilter(QObject* objeto, QEvent* ev)
     // reach the menu's shortcuts, so the keys and the menu do the same.
     if (ev->type() == QEvent::ShortcutOverride) {
         const QKeySequence tecla(static_cast<QKeyEvent*>(ev)->keyCombination());
-        for (const char* item : {"mnuEditCut", "mnuEditCopy", "mnuEditPaste"})
-            if (QAction* a = menus_[item]; a && a->isEnabled() && a->shortcut() == tecla)
+        for (QAction* a : {menus_.mnuEditCut, menus_.mnuEditCopy, menus_.mnuEditPaste})
+            if (a->isEnabled() && a->shortcut() == tecla)
                 return true;
     }
     return QMainWindow::eventFilter(objeto, ev);
@@ -264,6 +265,7 @@ void FrmMain::CargarPatillas()
     }
     MostrarFormulario(Hoja::C);
     activateWindow(); // the chooser that closed had it
+    MarcarCambios();
     MostrarMensajesPendientes();
 }
 
@@ -286,7 +288,10 @@ void FrmMain::CerrarPatillas()
     picH_->hide();
     patillas_->hide();
     Colocar();
+    MarcarCambios();
 }
+
+void FrmMain::MarcarCambios() { setWindowModified(HayCambios(doc_.calculo)); }
 
 VentanaHoja* FrmMain::Crear(Hoja h)
 {
@@ -311,6 +316,7 @@ VentanaHoja* FrmMain::Crear(Hoja h)
     // After the event that raised them, so that a modal window never opens
     // in the middle of a focus change.
     connect(hoja, &VentanaHoja::mensajesPendientes, this, &FrmMain::MostrarMensajesPendientes, Qt::QueuedConnection);
+    connect(hoja, &VentanaHoja::modeloCambiado, this, &FrmMain::MarcarCambios);
     return hoja;
 }
 
@@ -499,6 +505,7 @@ bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
         CargarPatillas();
     else if (actual_)
         actual_->Refrescar(); // the personal frame shows the new date
+    MarcarCambios();
     return aceptado;
 }
 
@@ -509,6 +516,7 @@ bool FrmMain::GrabarCalculo()
     const FalloArchivo fallo = EscribirArchivo(doc_, doc_.calculo.RutaArchivo, QDate::currentDate());
     if (actual_)
         actual_->Refrescar();
+    MarcarCambios();
     if (fallo == FalloArchivo::Ninguno)
         MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
     else // nothing was replaced; say why

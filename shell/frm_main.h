@@ -63,6 +63,8 @@ public:
     void GuardarComoPdf();
     // Writes them to `ruta` and says how it went; whether it was written.
     bool GuardarPdfEn(const QString& ruta);
+    // The title's modified mark follows HayCambios.
+    void MarcarCambios();
     // Shows, one by one, the messages the document has collected.
     void MostrarMensajesPendientes();
     // The save question with its title; returns Cancelado.
@@ -106,7 +108,7 @@ private:
     QScrollBar* hscroll_ = nullptr;
     FiltroRueda* rueda_ = nullptr;
 
-    std::array<VentanaHoja*, 8> hojas_{};
+    std::array<VentanaHoja*, kNumeroDeHojas> hojas_{};
     VentanaHoja* actual_ = nullptr;
     QColor colorFondo_;
     QColor colorPatilla_;

@@ -11,13 +11,15 @@ namespace tarvia {
 namespace {
 
 struct ItemImpresion {
-    const char* menu;
+    QAction* Menus::*menu;
     std::optional<Hoja> hoja; // none: every sheet
 };
 const ItemImpresion kItems[] = {
-    {"mnuPrintResultados", Hoja::R}, {"mnuPrintCaracteristicas", Hoja::C}, {"mnuPrintFijos1", Hoja::F1},
-    {"mnuPrintFijos2", Hoja::F2},    {"mnuPrintFijos3", Hoja::F3},         {"mnuPrintVariables", Hoja::V},
-    {"mnuPrintIndirectos", Hoja::I}, {"mnuPrintTodo", std::nullopt},       {"mnuPrintServicio", Hoja::S},
+    {&Menus::mnuPrintResultados, Hoja::R}, {&Menus::mnuPrintCaracteristicas, Hoja::C},
+    {&Menus::mnuPrintFijos1, Hoja::F1},    {&Menus::mnuPrintFijos2, Hoja::F2},
+    {&Menus::mnuPrintFijos3, Hoja::F3},    {&Menus::mnuPrintVariables, Hoja::V},
+    {&Menus::mnuPrintIndirectos, Hoja::I}, {&Menus::mnuPrintTodo, std::nullopt},
+    {&Menus::mnuPrintServicio, Hoja::S},
 };
 
 Impresion DesdeLaVentana(FrmMain& ventana, DestinoImpresion& destino)
@@ -32,10 +34,7 @@ Impresion DesdeLaVentana(FrmMain& ventana, DestinoImpresion& destino)
 void ConectarImpresion(FrmMain& ventana)
 {
     for (const ItemImpresion& item : kItems) {
-        QAction* accion = ventana.menus()[item.menu];
-        if (!accion)
-            continue;
-        QObject::connect(accion, &QAction::triggered, &ventana, [&ventana, item] {
+        QObject::connect(ventana.menus().*item.menu, &QAction::triggered, &ventana, [&ventana, item] {
             Impresion impresion = DesdeLaVentana(ventana, DestinoActual());
             if (item.hoja)
                 impresion.Imprimir(*item.hoja);

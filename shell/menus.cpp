@@ -12,6 +12,7 @@ struct ItemMenu {
     const char* nombre;
     const char* titulo; // "-" is a separator
     Habilitado clase;
+    QAction* Menus::*miembro = nullptr; // where the program finds it
     const char* atajo = nullptr;
 };
 
@@ -29,63 +30,67 @@ const std::vector<MenuDiseno>& Diseno()
         {"mnuCalculo",
          "Cálculo",
          {
-             {"mnuNuevo", "Nuevo Cálculo", H::SinCalculo},
-             {"mnuCerrar", "Cerrar Cálculo", H::ConCalculo},
+             {"mnuNuevo", "Nuevo Cálculo", H::SinCalculo, &Menus::mnuNuevo},
+             {"mnuCerrar", "Cerrar Cálculo", H::ConCalculo, &Menus::mnuCerrar},
              {"mnuSimulacionBar1", "-", H::Siempre},
-             {"mnuFileExit", "Salir", H::Siempre},
+             {"mnuFileExit", "Salir", H::Siempre, &Menus::mnuFileExit},
          }},
         {"mnuFile",
          "Archivo",
          {
-             {"mnuFileOpen", "Abrir ...", H::SinCalculo},
-             {"mnuFileSave", "Guardar ...", H::ConCalculo},
-             {"mnuFileSaveAs", "Guardar como ...", H::ConCalculo},
+             {"mnuFileOpen", "Abrir ...", H::SinCalculo, &Menus::mnuFileOpen},
+             {"mnuFileSave", "Guardar ...", H::ConCalculo, &Menus::mnuFileSave},
+             {"mnuFileSaveAs", "Guardar como ...", H::ConCalculo, &Menus::mnuFileSaveAs},
          }},
         {"mnuFormularios",
          "Formularios",
          {
-             {"mnuCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo},
-             {"mnuFijos1", "Vehículo de Tracción", H::ConCalculo},
-             {"mnuFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo},
-             {"mnuFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo},
-             {"mnuVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo},
-             {"mnuIndirectos", "Costes Indirectos", H::ConCalculo},
-             {"mnuResultados", "Resultados", H::ConCalculo},
-             {"mnuServicio", "Costes de un servicio concreto", H::ConCalculo},
+             {"mnuCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo,
+              &Menus::mnuCaracteristicas},
+             {"mnuFijos1", "Vehículo de Tracción", H::ConCalculo, &Menus::mnuFijos1},
+             {"mnuFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo, &Menus::mnuFijos2},
+             {"mnuFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo, &Menus::mnuFijos3},
+             {"mnuVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo,
+              &Menus::mnuVariables},
+             {"mnuIndirectos", "Costes Indirectos", H::ConCalculo, &Menus::mnuIndirectos},
+             {"mnuResultados", "Resultados", H::ConCalculo, &Menus::mnuResultados},
+             {"mnuServicio", "Costes de un servicio concreto", H::ConCalculo, &Menus::mnuServicio},
          }},
         {"mnuImprimir",
          "Imprimir",
          {
-             {"mnuPrintResultados", "Resultados", H::ConCalculo},
-             {"mnuPrintCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo},
-             {"mnuPrintFijos1", "Vehículo de Tracción", H::ConCalculo},
-             {"mnuPrintFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo},
-             {"mnuPrintFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo},
-             {"mnuPrintVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo},
-             {"mnuPrintIndirectos", "Costes Indirectos", H::ConCalculo},
-             {"mnuPrintTodo", "Todos los formularios", H::ConCalculo},
-             {"mnuPrintServicio", "Costes de un servicio concreto", H::ConCalculo},
+             {"mnuPrintResultados", "Resultados", H::ConCalculo, &Menus::mnuPrintResultados},
+             {"mnuPrintCaracteristicas", "Características Técnicas y de Explotación", H::ConCalculo,
+              &Menus::mnuPrintCaracteristicas},
+             {"mnuPrintFijos1", "Vehículo de Tracción", H::ConCalculo, &Menus::mnuPrintFijos1},
+             {"mnuPrintFijos2", "Semirremolque, Remolque y Equipos Auxiliares", H::ConCalculo, &Menus::mnuPrintFijos2},
+             {"mnuPrintFijos3", "Personal, Seguros y Costes Fiscales", H::ConCalculo, &Menus::mnuPrintFijos3},
+             {"mnuPrintVariables", "Carburante, Urea, Neumáticos, Mantenimiento, Reparaciones y Peajes", H::ConCalculo,
+              &Menus::mnuPrintVariables},
+             {"mnuPrintIndirectos", "Costes Indirectos", H::ConCalculo, &Menus::mnuPrintIndirectos},
+             {"mnuPrintTodo", "Todos los formularios", H::ConCalculo, &Menus::mnuPrintTodo},
+             {"mnuPrintServicio", "Costes de un servicio concreto", H::ConCalculo, &Menus::mnuPrintServicio},
              {"mnuPrintBar1", "-", H::Siempre},
-             {"mnuPrintPdf", "Guardar como PDF…", H::ConCalculo},
+             {"mnuPrintPdf", "Guardar como PDF…", H::ConCalculo, &Menus::mnuPrintPdf},
          }},
         {"mnuEdit",
          "Edición",
          {
-             {"mnuEditCut", "Cortar", H::ConCalculo, "Ctrl+X"},
-             {"mnuEditCopy", "Copiar", H::ConCalculo, "Ctrl+C"},
-             {"mnuEditPaste", "Pegar", H::ConCalculo, "Ctrl+V"},
+             {"mnuEditCut", "Cortar", H::ConCalculo, &Menus::mnuEditCut, "Ctrl+X"},
+             {"mnuEditCopy", "Copiar", H::ConCalculo, &Menus::mnuEditCopy, "Ctrl+C"},
+             {"mnuEditPaste", "Pegar", H::ConCalculo, &Menus::mnuEditPaste, "Ctrl+V"},
          }},
         {"mnuHelp",
          "Ayuda",
          {
-             {"mnuHelpContents", "Contenido", H::Siempre},
+             {"mnuHelpContents", "Contenido", H::Siempre, &Menus::mnuHelpContents},
              {"mnuHelpBar1", "-", H::Siempre},
-             {"mnuHelpAbout", "Acerca de ...", H::Siempre},
+             {"mnuHelpAbout", "Acerca de ...", H::Siempre, &Menus::mnuHelpAbout},
          }},
         {"mnuBaremario",
          "Baremario de Costes",
          {
-             {"mnuAcuerdos", "Acuerdos", H::Siempre},
+             {"mnuAcuerdos", "Acuerdos", H::Siempre, &Menus::mnuAcuerdos},
          }},
     };
     return d;
@@ -107,6 +112,8 @@ Menus CrearMenus(QMenuBar& barra)
             a->setObjectName(QString::fromLatin1(item.nombre));
             if (item.atajo)
                 a->setShortcut(QKeySequence(QString::fromLatin1(item.atajo)));
+            if (item.miembro)
+                m.*item.miembro = a;
             m.acciones.insert(a->objectName(), a);
             m.clases.insert(a->objectName(), item.clase);
         }

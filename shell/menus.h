@@ -25,8 +25,40 @@ enum class EstadoMenus {
 };
 
 struct Menus {
+    // The items the program acts on; the table of menus.cpp sets them.
+    QAction* mnuNuevo = nullptr;
+    QAction* mnuCerrar = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuCaracteristicas = nullptr;
+    QAction* mnuFijos1 = nullptr;
+    QAction* mnuFijos2 = nullptr;
+    QAction* mnuFijos3 = nullptr;
+    QAction* mnuVariables = nullptr;
+    QAction* mnuIndirectos = nullptr;
+    QAction* mnuResultados = nullptr;
+    QAction* mnuServicio = nullptr;
+    QAction* mnuPrintResultados = nullptr;
+    QAction* mnuPrintCaracteristicas = nullptr;
+    QAction* mnuPrintFijos1 = nullptr;
+    QAction* mnuPrintFijos2 = nullptr;
+    QAction* mnuPrintFijos3 = nullptr;
+    QAction* mnuPrintVariables = nullptr;
+    QAction* mnuPrintIndirectos = nullptr;
+    QAction* mnuPrintTodo = nullptr;
+    QAction* mnuPrintServicio = nullptr;
+    QAction* mnuPrintPdf = nullptr;
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditPaste = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QAction* mnuAcuerdos = nullptr;
+
     std::vector<QMenu*> menus;         // in bar order
-    QHash<QString, QAction*> acciones; // by item name (mnuNuevo ...)
+    QHash<QString, QAction*> acciones; // every item by name, separators too
     QHash<QString, Habilitado> clases;
 
     QAction* operator[](const char* nombre) const { return acciones.value(QString::fromLatin1(nombre)); }

@@ -41,7 +41,7 @@ signals:
     void grabarPulsado();
 
 private:
-    std::array<BotonPatilla*, 8> hojas_{};
+    std::array<BotonPatilla*, kNumeroDeHojas> hojas_{};
     BotonPatilla* cerrar_ = nullptr;
     BotonPatilla* grabar_ = nullptr;
     MarcoHoja* todos_ = nullptr;

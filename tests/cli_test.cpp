@@ -2,6 +2,7 @@
 #include "core/archivo.h"
 #include "engine/abrir.h"
 #include "presentacion/documento.h"
+#include "presentacion/marcos.h"
 
 #include <QDir>
 #include <QFile>
@@ -201,6 +202,38 @@ TEST(Calc, ResumenEnTextoConLaLocalizacion)
             EXPECT_TRUE(texto.contains(QString::fromUtf8(rotulo))) << rotulo;
         EXPECT_EQ(texto.count(QStringLiteral("C5 = ")), 1); // the reference has no tonnage
     }
+}
+
+// "visible" is what the user sees: a box inside a frame that an option hides
+// is not, although the box itself is not hidden.
+TEST(Calc, VisibleDentroDeUnMarcoOculto)
+{
+    const Ejecucion e = Calc({"--pantalla", kReferencia, "--opcion", "F1.1=2", "--opcion", "F2.1=2"});
+    ASSERT_EQ(e.codigo, 0);
+    const QJsonObject cajas = e.json("pantalla")[QStringLiteral("personal")].toObject();
+    const auto visible = [&](Hoja h, int i) {
+        return cajas[QString::fromUtf8(Codigo(h))]
+            .toObject()[QString::number(i)]
+            .toObject()[QStringLiteral("visible")]
+            .toBool();
+    };
+    int ocultas = 0;
+    for (Hoja h : {Hoja::F1, Hoja::F2}) {
+        for (int i = 1; i <= NumeroDeCampos(h); ++i) {
+            const auto marco = MarcoDeCampo(h, i);
+            if (!marco)
+                continue;
+            // Bought or financed frames hide; the yearly-cost frame shows.
+            const bool anual = *marco == Marco::F1CosteAnual || *marco == Marco::F2SemiCosteAnual;
+            const bool equipo = *marco == Marco::F2EquipoAmortizacion || *marco == Marco::F2EquipoFinanciacion ||
+                                *marco == Marco::F2EquipoCosteAnual; // its own option, untouched
+            if (equipo)
+                continue;
+            EXPECT_EQ(visible(h, i), anual) << Codigo(h) << i;
+            ocultas += !anual;
+        }
+    }
+    EXPECT_GT(ocultas, 20);
 }
 
 // A disk that refuses to grow the file (the kernel's file-size limit, as a full

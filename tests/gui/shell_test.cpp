@@ -181,9 +181,11 @@ TEST_F(Principal, PreguntaSiGrabaAntesDeSeguir)
     QTemporaryDir dir;
     doc.calculo.RutaArchivo = dir.filePath(QStringLiteral("uno.trv"));
     AlAbrirModal([&](QWidget* w) { w->findChild<QPushButton*>("cmbSi")->click(); });
+    EXPECT_TRUE(ventana->isWindowModified()) << "the title marks the change";
     EXPECT_FALSE(ventana->PreguntarGrabar(QStringLiteral("Cerrar")));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("uno.trv"))));
     EXPECT_FALSE(HayCambios(doc.calculo));
+    EXPECT_FALSE(ventana->isWindowModified());
     ASSERT_EQ(mensajes.lista.size(), 1u);
     EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("El archivo se ha grabado."));
     EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
