@@ -162,6 +162,21 @@ void VentanaResultados::ConstruirColumna(Columna c)
     marco->setGeometry(Px(referencia ? kMarcoReferencia : kMarcoPersonal));
     marcosColumna_[ic] = marco;
 
+    ConstruirEstructura(c, marco);
+    auto* picture = new CuadroTarta(marco);
+    picture->setGeometry(Px(QRect(QPoint(kLeftPicture, kTopLeyenda), kTamanoPicture)));
+    picture->installEventFilter(this);
+    pictures_[ic] = picture;
+
+    ConstruirUnitarios(c, marco);
+    for (QWidget* w : bloqueToneladas_)
+        w->hide();
+}
+
+// The yearly cost structure: euros and percentages, row by row.
+void VentanaResultados::ConstruirEstructura(Columna c, MarcoHoja* marco)
+{
+    const int ic = static_cast<int>(c);
     Rotulo(marco, QStringLiteral("Euros (€)"), QRect(kLeftEuros, kTopCabecera, kAnchoEuros, kAltoFila), true, Qt::black,
            Qt::AlignCenter);
     Rotulo(marco, QStringLiteral("%"), QRect(kLeftPorcentaje, kTopCabecera, kAnchoPorcentaje, kAltoFila), true,
@@ -172,12 +187,13 @@ void VentanaResultados::ConstruirColumna(Columna c)
         valores_[ic][f.r + 20] =
             EtiquetaValor(marco, QRect(kLeftPorcentaje, f.top, kAnchoPorcentaje, kAltoFila), fondo, Qt::black);
     }
+}
 
-    auto* picture = new CuadroTarta(marco);
-    picture->setGeometry(Px(QRect(QPoint(kLeftPicture, kTopLeyenda), kTamanoPicture)));
-    picture->installEventFilter(this);
-    pictures_[ic] = picture;
-
+// The unit costs, in the four coloured families of the explanation frames.
+void VentanaResultados::ConstruirUnitarios(Columna c, MarcoHoja* marco)
+{
+    const int ic = static_cast<int>(c);
+    const bool referencia = c == Columna::O;
     std::array<MarcoHoja*, 4> familias{};
     for (size_t k = 0; k < kFamilias.size(); ++k) {
         const Familia& f = kFamilias[k];
@@ -214,8 +230,6 @@ void VentanaResultados::ConstruirColumna(Columna c)
             }
         }
     }
-    for (QWidget* w : bloqueToneladas_)
-        w->hide();
 }
 
 void VentanaResultados::Refrescar()

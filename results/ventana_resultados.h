@@ -47,6 +47,8 @@ private:
     void ActualizarYMostrar();
     void ConstruirCostes();
     void ConstruirColumna(Columna c);
+    void ConstruirEstructura(Columna c, MarcoHoja* marco);
+    void ConstruirUnitarios(Columna c, MarcoHoja* marco);
     void RefrescarColumna(Columna c);
 
     MarcoHoja* marcoTitulo_ = nullptr;

@@ -89,25 +89,42 @@ QWidget* HojaDisenada::MarcoPadre(Columna c, int id) const
 
 void HojaDisenada::Construir(Columna c)
 {
-    const int k = static_cast<int>(c);
-    const bool personal = c == Columna::S;
     auto* columna = new MarcoHoja(titulo_);
+    const bool personal = c == Columna::S;
     columna->setObjectName(personal ? QStringLiteral("FrameS") : QStringLiteral("FrameO"));
     columna->setFont(Fuente(true));
     columna->setGeometry(Px(personal ? diseno_.columnaS : diseno_.columnaO));
     columna->FijarFondo(QColor(personal ? diseno_.fondoColumnaS : diseno_.fondoColumnaO));
-    columnas_[k] = columna;
+    columnas_[static_cast<int>(c)] = columna;
 
+    const std::vector<QPoint> origenMarco = ConstruirMarcos(c);
     // Offset of a frame from the outermost frame, in twips.
     const QPoint origen = (personal ? diseno_.columnaS : diseno_.columnaO).topLeft();
-    std::vector<QPoint> origenMarco;
-    auto OrigenDe = [&](int id) {
+    const OrigenDeMarco origenDe = [&](int id) {
         for (size_t m = 0; m < diseno_.marcos.size(); ++m)
             if (diseno_.marcos[m].id == id)
                 return origenMarco[m];
         return origen;
     };
+    ConstruirEtiquetas(c);
+    ConstruirCajas(c, origenDe);
+    ConstruirOpciones(c, origenDe);
+    ConectarOpciones(c);
+}
 
+std::vector<QPoint> HojaDisenada::ConstruirMarcos(Columna c)
+{
+    const int k = static_cast<int>(c);
+    const bool personal = c == Columna::S;
+    const QPoint origen = (personal ? diseno_.columnaS : diseno_.columnaO).topLeft();
+    std::vector<QPoint> origenMarco;
+    // A frame lies inside its parent, drawn before it.
+    auto OrigenDe = [&](int id) {
+        for (size_t m = 0; m < origenMarco.size(); ++m)
+            if (diseno_.marcos[m].id == id)
+                return origenMarco[m];
+        return origen;
+    };
     Columnas& col = col_[k];
     for (const MarcoDiseno& m : diseno_.marcos) {
         auto* marco = new MarcoHoja(MarcoPadre(c, m.padre));
@@ -126,6 +143,14 @@ void HojaDisenada::Construir(Columna c)
             col.conmutados.emplace_back(*m.conmutado, marco);
     }
 
+    return origenMarco;
+}
+
+void HojaDisenada::ConstruirEtiquetas(Columna c)
+{
+    const int k = static_cast<int>(c);
+    const bool personal = c == Columna::S;
+    Columnas& col = col_[k];
     for (const EtiquetaDiseno& e : diseno_.etiquetas) {
         if (!personal && e.soloPersonal)
             continue;
@@ -151,7 +176,13 @@ void HojaDisenada::Construir(Columna c)
         if (e.marcador)
             PonerMarcador(*etiqueta);
     }
+}
 
+void HojaDisenada::ConstruirCajas(Columna c, const OrigenDeMarco& OrigenDe)
+{
+    const int k = static_cast<int>(c);
+    const bool personal = c == Columna::S;
+    Columnas& col = col_[k];
     const Hoja h = diseno_.hoja;
     col.cajas.assign(static_cast<size_t>(NumeroDeCampos(h) + 1), nullptr);
     for (const CajaDiseno& d : diseno_.cajas) {
@@ -184,7 +215,13 @@ void HojaDisenada::Construir(Columna c)
         }
         col.cajas[static_cast<size_t>(d.indice)] = caja;
     }
+}
 
+void HojaDisenada::ConstruirOpciones(Columna c, const OrigenDeMarco& OrigenDe)
+{
+    const bool personal = c == Columna::S;
+    const Hoja h = diseno_.hoja;
+    Columnas& col = col_[static_cast<int>(c)];
     col.opciones.assign(static_cast<size_t>(NumeroDeCampos(h) + 1), {nullptr, nullptr});
     for (const OpcionDiseno& o : diseno_.opciones) {
         auto* boton = new QRadioButton(QString::fromUtf8(o.texto), MarcoPadre(c, o.marco));
@@ -201,7 +238,6 @@ void HojaDisenada::Construir(Columna c)
         }
         col.opciones[static_cast<size_t>(o.indice)][o.boton - 1] = boton;
     }
-    ConectarOpciones(c);
 }
 
 void HojaDisenada::ConectarOpciones(Columna c)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace tarvia {
@@ -53,7 +54,13 @@ private:
         std::vector<std::pair<int, QWidget*>> etiquetasDeCaja; // labels following a box
     };
 
+    // One column's controls, built from the layout tables in named steps.
     void Construir(Columna c);
+    using OrigenDeMarco = std::function<QPoint(int)>; // a frame's offset in its column, twips
+    std::vector<QPoint> ConstruirMarcos(Columna c);
+    void ConstruirEtiquetas(Columna c);
+    void ConstruirCajas(Columna c, const OrigenDeMarco& OrigenDe);
+    void ConstruirOpciones(Columna c, const OrigenDeMarco& OrigenDe);
     void ConectarOpciones(Columna c);
     void FijarOrdenTab();
     QWidget* MarcoPadre(Columna c, int id) const;

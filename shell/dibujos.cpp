@@ -140,144 +140,185 @@ void Cochecito(QPainter& p, int x, int y, QColor color)
     p.drawEllipse(QPoint(x + 16, y + 9), 2, 2);
 }
 
+// Curtain sides: vertical folds.
+void CargaLona(QPainter& p, QRect r, const QColor& color)
+{
+    p.drawRect(r);
+    p.setPen(QPen(color.darker(125), 1));
+    for (int x = r.left() + 6; x < r.right(); x += 6)
+        p.drawLine(x, r.top() + 1, x, r.bottom() - 1);
+}
+
+// A closed box.
+void CargaCaja(QPainter& p, QRect r, const QColor&) { p.drawRect(r); }
+
+// An insulated box, its refrigeration unit and a snowflake.
+void CargaFrigo(QPainter& p, QRect r, const QColor&)
+{
+    p.drawRect(r);
+    p.setBrush(QColor(90, 90, 100));
+    p.drawRect(QRect(r.left() - 4, r.top() + 3, 4, 12)); // refrigeration unit
+    // A snowflake on the side.
+    const QPoint c = r.center();
+    p.setPen(QPen(QColor(40, 120, 210), 2));
+    for (int k = 0; k < 3; ++k) {
+        const double a = k * 3.14159 / 3;
+        p.drawLine(c - QPoint(int(9 * std::cos(a)), int(9 * std::sin(a))),
+                   c + QPoint(int(9 * std::cos(a)), int(9 * std::sin(a))));
+    }
+}
+
+// A tank with the orange danger plate and the hazard diamond.
+void CargaQuimicos(QPainter& p, QRect r, const QColor& color)
+{
+    Tanque(p, r.adjusted(0, 4, 0, 0), color, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(240, 130, 0));
+    p.drawRect(QRect(r.center().x() - 14, r.center().y() - 1, 12, 8));
+    p.setBrush(QColor(250, 250, 250));
+    p.drawPolygon(
+        QPolygon({QPoint(r.center().x() + 8, r.center().y() - 6), QPoint(r.center().x() + 14, r.center().y()),
+                  QPoint(r.center().x() + 8, r.center().y() + 6), QPoint(r.center().x() + 2, r.center().y())}));
+    p.setBrush(QColor(200, 0, 0));
+    p.drawEllipse(QPoint(r.center().x() + 8, r.center().y()), 2, 2);
+}
+
+// A pressure tank with its band.
+void CargaGas(QPainter& p, QRect r, const QColor& color)
+{
+    Tanque(p, r.adjusted(0, 2, 0, 0), color, true);
+    p.setPen(QPen(QColor(0, 90, 170), 2));
+    p.drawLine(r.left() + 6, r.center().y() + 1, r.right() - 6, r.center().y() + 1);
+}
+
+// A food tank with its ribs and manhole.
+void CargaAlimentaria(QPainter& p, QRect r, const QColor& color)
+{
+    Tanque(p, r.adjusted(0, 4, 0, 0), color, false);
+    p.setPen(QPen(color.darker(140), 1));
+    for (int x = r.left() + 14; x < r.right() - 4; x += 14)
+        p.drawLine(x, r.top() + 5, x, r.bottom() - 1);
+    p.setBrush(color.darker(120));
+    p.drawRect(QRect(r.center().x() - 4, r.top() + 1, 8, 3)); // manhole
+}
+
+// A silo tank with two hoppers underneath.
+void CargaPulverulentos(QPainter& p, QRect r, const QColor&)
+{
+    QPainterPath silo;
+    silo.moveTo(r.left(), r.top() + 4);
+    silo.lineTo(r.right(), r.top() + 4);
+    silo.lineTo(r.right(), r.bottom() - 8);
+    silo.lineTo(r.right() - 10, r.bottom());
+    silo.lineTo(r.center().x() + 6, r.bottom() - 8);
+    silo.lineTo(r.center().x() - 6, r.bottom() - 8);
+    silo.lineTo(r.left() + 10, r.bottom());
+    silo.lineTo(r.left(), r.bottom() - 8);
+    silo.closeSubpath();
+    p.drawPath(silo);
+}
+
+// A two-deck car carrier with four cars.
+void CargaCoches(QPainter& p, QRect r, const QColor& color)
+{
+    p.setPen(QPen(color, 2));
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+    p.drawLine(r.left() + 2, r.top() + 2, r.left() + 2, r.bottom());
+    p.drawLine(r.right() - 2, r.top() + 8, r.right() - 2, r.bottom());
+    Cochecito(p, r.left() + 6, r.center().y() - 11, QColor(220, 40, 40));
+    Cochecito(p, r.left() + 30, r.center().y() - 11, QColor(40, 160, 60));
+    Cochecito(p, r.left() + 6, r.bottom() - 11, QColor(40, 90, 220));
+    Cochecito(p, r.left() + 30, r.bottom() - 11, QColor(240, 200, 40));
+}
+
+// A low loader carrying an excavator.
+void CargaGondola(QPainter& p, QRect r, const QColor&)
+{
+    p.drawRect(QRect(r.left(), r.bottom() - 4, r.width(), 4));
+    p.setBrush(QColor(240, 190, 0));
+    p.setPen(QPen(QColor(120, 90, 0), 1));
+    p.drawRect(QRect(r.left() + 14, r.bottom() - 18, 24, 12));
+    p.drawRect(QRect(r.left() + 30, r.bottom() - 26, 10, 10));
+    p.setPen(QPen(QColor(200, 150, 0), 3));
+    p.drawLine(r.left() + 16, r.bottom() - 16, r.left() + 4, r.top() + 4);
+    p.drawLine(r.left() + 4, r.top() + 4, r.left() + 2, r.bottom() - 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 40));
+    p.drawRoundedRect(QRect(r.left() + 12, r.bottom() - 8, 30, 4), 2, 2);
+}
+
+// A hopper with grain heaped above the rim.
+void CargaTolva(QPainter& p, QRect r, const QColor&)
+{
+    QPolygon tolva({QPoint(r.left(), r.top() + 4), QPoint(r.right(), r.top() + 4), QPoint(r.right() - 4, r.bottom()),
+                    QPoint(r.left() + 4, r.bottom())});
+    p.drawPolygon(tolva);
+    // Grain heaped above the rim.
+    p.setBrush(QColor(225, 190, 80));
+    p.setPen(Qt::NoPen);
+    p.drawChord(QRect(r.left() + 4, r.top() - 4, r.width() - 8, 16), 0, 180 * 16);
+}
+
+// The box tipped up, gravel sliding out behind.
+void CargaObra(QPainter& p, QRect r, const QColor&)
+{
+    p.save();
+    p.translate(r.right(), r.bottom());
+    p.rotate(-18);
+    p.drawRect(QRect(-r.width(), -r.height() + 6, r.width(), r.height() - 6));
+    p.restore();
+    p.setBrush(QColor(140, 110, 80));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygon(
+        {QPoint(r.right() + 1, r.bottom() - 4), QPoint(r.right() + 6, kSuelo), QPoint(r.right() - 6, kSuelo)}));
+}
+
+// A livestock cage with two sheep.
+void CargaJaula(QPainter& p, QRect r, const QColor&)
+{
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r);
+    for (int y = r.top() + 5; y < r.bottom(); y += 5)
+        p.drawLine(r.left(), y, r.right(), y);
+    // A sheep's head at a gap.
+    p.setBrush(QColor(250, 250, 245));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawEllipse(QPoint(r.left() + 20, r.center().y()), 5, 4);
+    p.drawEllipse(QPoint(r.left() + 44, r.center().y() + 2), 5, 4);
+}
+
+// A container on a skeletal trailer.
+void CargaContenedor(QPainter& p, QRect r, const QColor& color)
+{
+    Chasis(p, r.left(), r.right(), r.bottom() - 2); // the skeletal trailer
+    p.setPen(QPen(color.darker(160), 1));
+    p.setBrush(color);
+    p.drawRect(r.adjusted(0, 0, 0, -4));
+    p.setPen(QPen(color.darker(112), 1));
+    for (int x = r.left() + 4; x < r.right(); x += 4)
+        p.drawLine(x, r.top() + 2, x, r.bottom() - 6);
+}
+
 void DibujarCarga(QPainter& p, const Silueta& s, QRect r)
 {
     const QColor color(s.colorCarga);
     p.setPen(QPen(color.darker(160), 1));
     p.setBrush(color);
     switch (s.carga) {
-    case Carga::Lona:
-        p.drawRect(r);
-        p.setPen(QPen(color.darker(125), 1));
-        for (int x = r.left() + 6; x < r.right(); x += 6)
-            p.drawLine(x, r.top() + 1, x, r.bottom() - 1);
-        break;
-    case Carga::Caja: p.drawRect(r); break;
-    case Carga::Frigo: {
-        p.drawRect(r);
-        p.setBrush(QColor(90, 90, 100));
-        p.drawRect(QRect(r.left() - 4, r.top() + 3, 4, 12)); // refrigeration unit
-        // A snowflake on the side.
-        const QPoint c = r.center();
-        p.setPen(QPen(QColor(40, 120, 210), 2));
-        for (int k = 0; k < 3; ++k) {
-            const double a = k * 3.14159 / 3;
-            p.drawLine(c - QPoint(int(9 * std::cos(a)), int(9 * std::sin(a))),
-                       c + QPoint(int(9 * std::cos(a)), int(9 * std::sin(a))));
-        }
-        break;
-    }
-    case Carga::Quimicos: {
-        Tanque(p, r.adjusted(0, 4, 0, 0), color, false);
-        // Orange danger plate and the hazard diamond.
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(240, 130, 0));
-        p.drawRect(QRect(r.center().x() - 14, r.center().y() - 1, 12, 8));
-        p.setBrush(QColor(250, 250, 250));
-        p.drawPolygon(
-            QPolygon({QPoint(r.center().x() + 8, r.center().y() - 6), QPoint(r.center().x() + 14, r.center().y()),
-                      QPoint(r.center().x() + 8, r.center().y() + 6), QPoint(r.center().x() + 2, r.center().y())}));
-        p.setBrush(QColor(200, 0, 0));
-        p.drawEllipse(QPoint(r.center().x() + 8, r.center().y()), 2, 2);
-        break;
-    }
-    case Carga::Gas:
-        Tanque(p, r.adjusted(0, 2, 0, 0), color, true);
-        p.setPen(QPen(QColor(0, 90, 170), 2));
-        p.drawLine(r.left() + 6, r.center().y() + 1, r.right() - 6, r.center().y() + 1);
-        break;
-    case Carga::Alimentaria:
-        Tanque(p, r.adjusted(0, 4, 0, 0), color, false);
-        p.setPen(QPen(color.darker(140), 1));
-        for (int x = r.left() + 14; x < r.right() - 4; x += 14)
-            p.drawLine(x, r.top() + 5, x, r.bottom() - 1);
-        p.setBrush(color.darker(120));
-        p.drawRect(QRect(r.center().x() - 4, r.top() + 1, 8, 3)); // manhole
-        break;
-    case Carga::Pulverulentos: {
-        // Silo tank: two hoppers underneath.
-        QPainterPath silo;
-        silo.moveTo(r.left(), r.top() + 4);
-        silo.lineTo(r.right(), r.top() + 4);
-        silo.lineTo(r.right(), r.bottom() - 8);
-        silo.lineTo(r.right() - 10, r.bottom());
-        silo.lineTo(r.center().x() + 6, r.bottom() - 8);
-        silo.lineTo(r.center().x() - 6, r.bottom() - 8);
-        silo.lineTo(r.left() + 10, r.bottom());
-        silo.lineTo(r.left(), r.bottom() - 8);
-        silo.closeSubpath();
-        p.drawPath(silo);
-        break;
-    }
-    case Carga::Coches:
-        p.setPen(QPen(color, 2));
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
-        p.drawLine(r.left() + 2, r.top() + 2, r.left() + 2, r.bottom());
-        p.drawLine(r.right() - 2, r.top() + 8, r.right() - 2, r.bottom());
-        Cochecito(p, r.left() + 6, r.center().y() - 11, QColor(220, 40, 40));
-        Cochecito(p, r.left() + 30, r.center().y() - 11, QColor(40, 160, 60));
-        Cochecito(p, r.left() + 6, r.bottom() - 11, QColor(40, 90, 220));
-        Cochecito(p, r.left() + 30, r.bottom() - 11, QColor(240, 200, 40));
-        break;
-    case Carga::Gondola: {
-        // A low loader carrying an excavator.
-        p.drawRect(QRect(r.left(), r.bottom() - 4, r.width(), 4));
-        p.setBrush(QColor(240, 190, 0));
-        p.setPen(QPen(QColor(120, 90, 0), 1));
-        p.drawRect(QRect(r.left() + 14, r.bottom() - 18, 24, 12));
-        p.drawRect(QRect(r.left() + 30, r.bottom() - 26, 10, 10));
-        p.setPen(QPen(QColor(200, 150, 0), 3));
-        p.drawLine(r.left() + 16, r.bottom() - 16, r.left() + 4, r.top() + 4);
-        p.drawLine(r.left() + 4, r.top() + 4, r.left() + 2, r.bottom() - 8);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 40, 40));
-        p.drawRoundedRect(QRect(r.left() + 12, r.bottom() - 8, 30, 4), 2, 2);
-        break;
-    }
-    case Carga::Tolva: {
-        QPolygon tolva({QPoint(r.left(), r.top() + 4), QPoint(r.right(), r.top() + 4),
-                        QPoint(r.right() - 4, r.bottom()), QPoint(r.left() + 4, r.bottom())});
-        p.drawPolygon(tolva);
-        // Grain heaped above the rim.
-        p.setBrush(QColor(225, 190, 80));
-        p.setPen(Qt::NoPen);
-        p.drawChord(QRect(r.left() + 4, r.top() - 4, r.width() - 8, 16), 0, 180 * 16);
-        break;
-    }
-    case Carga::Obra: {
-        // The box tipped up, gravel sliding out behind.
-        p.save();
-        p.translate(r.right(), r.bottom());
-        p.rotate(-18);
-        p.drawRect(QRect(-r.width(), -r.height() + 6, r.width(), r.height() - 6));
-        p.restore();
-        p.setBrush(QColor(140, 110, 80));
-        p.setPen(Qt::NoPen);
-        p.drawPolygon(QPolygon(
-            {QPoint(r.right() + 1, r.bottom() - 4), QPoint(r.right() + 6, kSuelo), QPoint(r.right() - 6, kSuelo)}));
-        break;
-    }
-    case Carga::Jaula:
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
-        for (int y = r.top() + 5; y < r.bottom(); y += 5)
-            p.drawLine(r.left(), y, r.right(), y);
-        // A sheep's head at a gap.
-        p.setBrush(QColor(250, 250, 245));
-        p.setPen(QPen(Qt::black, 1));
-        p.drawEllipse(QPoint(r.left() + 20, r.center().y()), 5, 4);
-        p.drawEllipse(QPoint(r.left() + 44, r.center().y() + 2), 5, 4);
-        break;
-    case Carga::Contenedor:
-        Chasis(p, r.left(), r.right(), r.bottom() - 2); // the skeletal trailer
-        p.setPen(QPen(color.darker(160), 1));
-        p.setBrush(color);
-        p.drawRect(r.adjusted(0, 0, 0, -4));
-        p.setPen(QPen(color.darker(112), 1));
-        for (int x = r.left() + 4; x < r.right(); x += 4)
-            p.drawLine(x, r.top() + 2, x, r.bottom() - 6);
-        break;
+    case Carga::Lona: CargaLona(p, r, color); break;
+    case Carga::Caja: CargaCaja(p, r, color); break;
+    case Carga::Frigo: CargaFrigo(p, r, color); break;
+    case Carga::Quimicos: CargaQuimicos(p, r, color); break;
+    case Carga::Gas: CargaGas(p, r, color); break;
+    case Carga::Alimentaria: CargaAlimentaria(p, r, color); break;
+    case Carga::Pulverulentos: CargaPulverulentos(p, r, color); break;
+    case Carga::Coches: CargaCoches(p, r, color); break;
+    case Carga::Gondola: CargaGondola(p, r, color); break;
+    case Carga::Tolva: CargaTolva(p, r, color); break;
+    case Carga::Obra: CargaObra(p, r, color); break;
+    case Carga::Jaula: CargaJaula(p, r, color); break;
+    case Carga::Contenedor: CargaContenedor(p, r, color); break;
     case Carga::Ninguna: break;
     }
 }
