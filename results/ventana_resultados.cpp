@@ -1,4 +1,5 @@
 #include "results/ventana_resultados.h"
+#include "sheets/fuentes.h"
 
 #include "presentacion/teclado.h"
 
@@ -23,14 +24,6 @@ constexpr int kIndiceO = static_cast<int>(Columna::O);
 constexpr int kAltoTexto = 225;
 
 // Page Up and Page Down as the key navigation names them.
-
-QFont Fuente(bool negrita, double puntos = 8.25)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
 
 void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color)
 {

@@ -1,4 +1,5 @@
 #include "sheets/hoja_disenada.h"
+#include "sheets/fuentes.h"
 
 #include "core/catalogo.h"
 #include "engine/opciones.h"
@@ -17,14 +18,6 @@ namespace tarvia {
 namespace {
 
 constexpr int kMargen = 180; // the sheet lies 180 twips inside the viewport
-
-QFont Fuente(bool negrita, double puntos = 8.25)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
 
 void PintarFondoCaja(QLineEdit& caja, Fondo fondo)
 {

@@ -1,5 +1,6 @@
 #include "shell/frm_about.h"
 #include "core/version.h"
+#include "sheets/fuentes.h"
 
 #include "help/icono_tarvia.h"
 #include "sheets/twips.h"
@@ -32,15 +33,6 @@ constexpr QRect kAceptar(4320, 2520, 1260, 465);
 constexpr int kLineaY = 1980, kLineaIzquierda = 240, kLineaDerecha = 5580;
 constexpr QSize kVentana(5820, 3225);
 
-QFont Letra(const QStringList& familias, double puntos, bool negrita)
-{
-    QFont f;
-    f.setFamilies(familias);
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
 QLabel* Etiqueta(QWidget* padre, const char* nombre, const QRect& twips)
 {
     auto* l = new QLabel(padre);
@@ -71,9 +63,9 @@ FrmAbout::FrmAbout(AvisoAyuda avisar, QWidget* dueno) : QDialog(dueno), avisar_(
     icono_->setPixmap(QPixmap::fromImage(DibujoIconoTarvia(icono_->width())));
 
     titulo_ = Etiqueta(this, "lblTitulo", kTituloR);
-    titulo_->setFont(Letra({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, 20.25, true));
+    titulo_->setFont(Fuente({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, 20.25, true));
     version_ = Etiqueta(this, "lblVersion", kVersion);
-    version_->setFont(Letra({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}, 9.75, true));
+    version_->setFont(Fuente({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}, 9.75, true));
     descripcion_ = Etiqueta(this, "lblDescripcion", kDescripcionR);
     descripcion_->setWordWrap(true);
     descripcion_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

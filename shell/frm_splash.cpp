@@ -1,4 +1,5 @@
 #include "shell/frm_splash.h"
+#include "sheets/fuentes.h"
 
 #include "core/version.h"
 
@@ -24,14 +25,6 @@ QLabel* Etiqueta(const QString& texto, const QRect& twips, const QFont& fuente, 
     l->setGeometry(Px(twips));
     l->setWordWrap(true);
     return l;
-}
-
-QFont Fuente(const char* familia, double puntos, bool negrita)
-{
-    QFont f(QString::fromLatin1(familia));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
 }
 
 } // namespace
@@ -69,17 +62,18 @@ FrmSplash::FrmSplash(QWidget* padre) : QDialog(padre, Qt::SplashScreen | Qt::Fra
         linea->setGeometry(Px(QRect(240, y, 4965, 30)));
     }
 
-    auto* nombre =
-        Etiqueta(QStringLiteral("TARVIA"), {2760, 360, 2100, 465}, Fuente("Times New Roman", 20.25, true), marco);
+    auto* nombre = Etiqueta(QStringLiteral("TARVIA"), {2760, 360, 2100, 465},
+                            Fuente({QStringLiteral("Times New Roman")}, 20.25, true), marco);
     nombre->setObjectName(QStringLiteral("lblProductName"));
-    version_ = Etiqueta(TextoVersion(), {2760, 960, 1800, 240}, Fuente("Arial", 9.75, true), marco);
+    version_ = Etiqueta(TextoVersion(), {2760, 960, 1800, 240}, Fuente({QStringLiteral("Arial")}, 9.75, true), marco);
     version_->setObjectName(QStringLiteral("lblVersion"));
-    Etiqueta(DescripcionAplicacion(), {2760, 1440, 2505, 840}, Fuente("Arial", 8.25, false), marco)
+    Etiqueta(DescripcionAplicacion(), {2760, 1440, 2505, 840}, Fuente({QStringLiteral("Arial")}, 8.25, false), marco)
         ->setObjectName(QStringLiteral("lblDescripcion"));
     // The issuing body (an association of our own invention).
-    Etiqueta(QStringLiteral("Asociación Vialtar"), {1380, 2940, 3600, 225}, Fuente("Arial", 9, true), marco);
+    Etiqueta(QStringLiteral("Asociación Vialtar"), {1380, 2940, 3600, 225}, Fuente({QStringLiteral("Arial")}, 9, true),
+             marco);
     Etiqueta(QStringLiteral("Observatorio de Costes del Transporte"), {1380, 3240, 3600, 210},
-             Fuente("Arial", 8.25, true), marco);
+             Fuente({QStringLiteral("Arial")}, 8.25, true), marco);
 
     setFixedSize(Px(QSize(5925, 4335)));
     QTimer::singleShot(kIntervalo, this, &QDialog::accept);

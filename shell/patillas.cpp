@@ -1,4 +1,5 @@
 #include "shell/patillas.h"
+#include "sheets/fuentes.h"
 
 #include "sheets/colores.h"
 #include "sheets/marco_hoja.h"
@@ -34,21 +35,13 @@ const BotonDiseno kBotones[] = {
     {"cmbServicio", "Costes de un servicio concreto", QRect(9360, 540, 1215, 735), Hoja::S},
 };
 
-QFont Negrita()
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
 } // namespace
 
 BotonPatilla::BotonPatilla(const QString& titulo, QWidget* padre) : QPushButton(padre)
 {
     setFocusPolicy(Qt::ClickFocus); // a click commits the field being edited
     texto_ = new QLabel(titulo, this);
-    texto_->setFont(Negrita());
+    texto_->setFont(Fuente(true));
     texto_->setWordWrap(true);
     texto_->setAlignment(Qt::AlignCenter);
     texto_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -79,7 +72,7 @@ Patillas::Patillas(QWidget* padre) : QWidget(padre)
 
     todos_ = new MarcoHoja(this);
     todos_->setObjectName(QStringLiteral("FrameTodos"));
-    todos_->setFont(Negrita());
+    todos_->setFont(Fuente(true));
     todos_->FijarTitulo(QStringLiteral("Costes repercutidos a todos los servicios"));
     todos_->FijarFondo(QColor(colores::FrameTodos));
     todos_->setGeometry(Px(QRect(1560, 60, 7695, 1515)));
