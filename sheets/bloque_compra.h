@@ -3,6 +3,7 @@
 // adquisición" option frame, then "Amortización" or, in the same place,
 // "Coste anual (alquiler, ...)", then "Financiación". The tables are built
 // once from the catalogue's labels, since the block repeats four times.
+#include "sheets/colores.h"
 #include "sheets/diseno_hoja.h"
 
 #include <vector>
@@ -23,8 +24,8 @@ struct TablasDiseno {
 };
 
 // Frame backgrounds of the purchase sheets.
-inline constexpr QRgb kExteriorS = qRgb(213, 213, 255), kExteriorO = qRgb(208, 208, 208);
-inline constexpr QRgb kInteriorS = qRgb(234, 234, 255), kInteriorO = qRgb(224, 224, 224);
+inline constexpr QRgb kExteriorS = colores::BloquePersonal, kExteriorO = colores::BloqueReferencia;
+inline constexpr QRgb kInteriorS = colores::GrupoPersonal, kInteriorO = colores::GrupoReferencia;
 
 struct BloqueCompra {
     Hoja hoja = Hoja::F1;

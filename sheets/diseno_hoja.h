@@ -5,6 +5,7 @@
 // sheet has one, again in the reference column.
 #include "core/hojas.h"
 #include "presentacion/pantalla.h"
+#include "sheets/colores.h"
 
 #include <QRect>
 #include <QRgb>
@@ -66,8 +67,8 @@ struct DisenoHoja {
     QRect titulo;   // the title frame Frame1, on the sheet
     QRect columnaS; // FrameS inside Frame1
     QRect columnaO; // FrameO inside Frame1; empty: no reference column
-    QRgb fondoColumnaS = qRgb(192, 192, 255);
-    QRgb fondoColumnaO = qRgb(192, 192, 192);
+    QRgb fondoColumnaS = colores::ColumnaPersonal;
+    QRgb fondoColumnaO = colores::ColumnaReferencia;
     std::span<const MarcoDiseno> marcos;
     std::span<const EtiquetaDiseno> etiquetas;
     // The personal controls take the focus in this order: options, then boxes,

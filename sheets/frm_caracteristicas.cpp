@@ -1,6 +1,7 @@
 // The layout of sheet C, in twips. Rows are 480 apart; labels sit left,
 // percentages in the narrow box column, amounts in the wide one.
 #include "sheets/frm_caracteristicas.h"
+#include "sheets/colores.h"
 
 #include <array>
 
@@ -8,8 +9,8 @@ namespace tarvia {
 
 namespace {
 
-constexpr QRgb kGrupoS = qRgb(234, 234, 255);
-constexpr QRgb kGrupoO = qRgb(224, 224, 224);
+constexpr QRgb kGrupoS = colores::GrupoPersonal;
+constexpr QRgb kGrupoO = colores::GrupoReferencia;
 
 enum : int { kTecnicas = 1, kExplotacion = 2 };
 

@@ -2,6 +2,7 @@
 // "Seguros" and "Costes Fiscales"; the value boxes stand at their right edge,
 // and a small frame per group chooses breakdown or total.
 #include "sheets/frm_costes_fijos3.h"
+#include "sheets/colores.h"
 
 #include "core/catalogo.h"
 
@@ -12,8 +13,8 @@ namespace tarvia {
 
 namespace {
 
-constexpr QRgb kGrupoS = qRgb(234, 234, 255);
-constexpr QRgb kGrupoO = qRgb(224, 224, 224);
+constexpr QRgb kGrupoS = colores::GrupoPersonal;
+constexpr QRgb kGrupoO = colores::GrupoReferencia;
 
 enum : int { kPersonal = 1, kSeguros, kFiscales, kOpcionD, kOpcionG, kOpcionF };
 

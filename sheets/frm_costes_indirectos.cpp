@@ -1,6 +1,7 @@
 // The layout of sheet I, in twips, and its comment labels LabelComenS and
 // LabelComenO beside the option frame.
 #include "sheets/frm_costes_indirectos.h"
+#include "sheets/colores.h"
 
 #include "core/catalogo.h"
 #include "engine/indirectos.h"
@@ -24,7 +25,7 @@ constexpr int kFilaEstructura = 1500, kFilaComercial = 2160, kFilaOtros = 2760, 
 // The comment at its design place, and where it goes once a total is shown.
 constexpr QRect kComentarioDiseno(1740, 480, 3600, 285);
 constexpr QRect kComentarioFijado(1740, 300, 3600, 660);
-constexpr QRgb kAzul = qRgb(0, 0, 255);
+constexpr QRgb kAzul = colores::Azul;
 
 const char* Rotulo(int i) { return CampoDe(Hoja::I, i).etiqueta; }
 
@@ -39,7 +40,8 @@ Tablas Construir()
 {
     Tablas t;
     t.marcos = {{
-        {kOpcion, 0, QRect(120, 300, 1560, 660), "", qRgb(234, 234, 255), qRgb(224, 224, 224), std::nullopt, "I1", 1},
+        {kOpcion, 0, QRect(120, 300, 1560, 660), "", colores::GrupoPersonal, colores::GrupoReferencia, std::nullopt,
+         "I1", 1},
     }};
     EtiquetaDiseno euros{0, QRect(kCaja, kFilaEstructura - 420, kAnchoCaja, 240), "Euros", false, false, true};
     EtiquetaDiseno estructura{0, Etiqueta(kFilaEstructura, 600), Rotulo(2)};

@@ -3,6 +3,7 @@
 // equipment's, price and life in the tyre grid, per km and per year in the
 // maintenance grid. Every enabling rule lives in the engine.
 #include "sheets/frm_costes_variables.h"
+#include "sheets/colores.h"
 
 #include <array>
 
@@ -10,8 +11,8 @@ namespace tarvia {
 
 namespace {
 
-constexpr QRgb kGrupoS = qRgb(234, 234, 255);
-constexpr QRgb kGrupoO = qRgb(224, 224, 224);
+constexpr QRgb kGrupoS = colores::GrupoPersonal;
+constexpr QRgb kGrupoO = colores::GrupoReferencia;
 
 enum : int { kCarburante = 1, kEquipos, kUrea, kNeumaticos, kMantenimiento, kPeajes };
 

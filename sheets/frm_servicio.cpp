@@ -2,6 +2,7 @@
 // tonne-kilometre cost, a band with the five services' inputs, and the three
 // coloured result rows.
 #include "sheets/frm_servicio.h"
+#include "sheets/colores.h"
 
 #include "core/catalogo.h"
 #include "engine/servicio.h"
@@ -20,9 +21,9 @@ constexpr int Columna(int k) { return kColumna0 + kPasoColumna * k; } // k = 0..
 
 constexpr QRgb kBanda = qRgb(128, 128, 192);
 constexpr QRgb kBlanco = qRgb(255, 255, 255);
-constexpr QRgb kAzul = qRgb(0, 0, 255);
-constexpr QRgb kVerde = qRgb(0, 128, 0);
-constexpr QRgb kOlivaOscuro = qRgb(128, 128, 0);
+constexpr QRgb kAzul = colores::Azul;
+constexpr QRgb kVerde = colores::Verde;
+constexpr QRgb kOlivaOscuro = colores::OlivaOscuro;
 
 constexpr int kBandaToneladas = 300, kFilaToneladas = 780;
 constexpr int kBandaServicios = 1260, kCabeceras = 1680;
