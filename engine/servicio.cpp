@@ -84,6 +84,9 @@ void RecalcularServicio(DocumentoMotor& doc, int i)
 
 void Revisar(DocumentoMotor& doc)
 {
+    // Prices from the unit costs as they are now: after a change on another
+    // sheet the results sheet may not have been shown (and recomputed) yet.
+    Actualizar(doc);
     ValoresColumna& p = doc.calculo.Personal;
     const double c5 = p.R(54).numeroOCero();
     if (c5 == 0) {

@@ -236,6 +236,24 @@ TEST(Calc, VisibleDentroDeUnMarcoOculto)
     EXPECT_GT(ocultas, 20);
 }
 
+// The service sheet prices with the unit costs as they are after a change on
+// sheet C, exactly as a fresh opening of the same data would.
+TEST(Calc, ServiciosConLosCostesUnitariosActuales)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("servicios.trv"));
+    const Ejecucion e = Calc({"--locale", "es_ES", kReferencia, "--set", "S.2=100", "--set", "S.3=250", "--set",
+                              "S.4=5,5", "--set", "C.7=60.000", "--ver", "S", "--guardar", ruta});
+    ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
+    const QJsonObject ahora = e.json("personal")[QStringLiteral("S")].toObject();
+    const QJsonObject antes =
+        Calc({"--locale", "es_ES", kReferencia, "--set", "S.2=100", "--set", "S.3=250", "--set", "S.4=5,5"})
+            .json("personal")[QStringLiteral("S")]
+            .toObject();
+    EXPECT_NE(ahora[QStringLiteral("5")], antes[QStringLiteral("5")]) << "half the kilometres: dearer per km";
+    EXPECT_EQ(ahora, Calc({"--locale", "es_ES", ruta}).json("personal")[QStringLiteral("S")].toObject());
+}
+
 // A disk that refuses to grow the file (the kernel's file-size limit, as a full
 // disk would): the old calculation keeps every byte, the run reports it and
 // ends with 73.

@@ -54,32 +54,34 @@ TEST_F(Servicio, PreciosPorKilometrosHorasYAmbos)
     }
 }
 
-TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotalesYPoneC5)
+// Reviewing the sheet recomputes the results first, then zeroes what exceeds
+// the year and reprices. 100 000 € a year (the driver alone) over 1 000
+// loaded km and 50 loaded hours: 100 €/km and 2 000 €/h in load.
+TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotalesConCostesActuales)
 {
+    p.F3(1) = 100000.0;
+    p.C(7) = 100000.0;
+    p.C(12) = 2000.0;
     p.C(9) = 1000.0;
     p.C(14) = 50.0;
+    p.R(44) = 1.2; // stale unit costs: the review must not use them
+    p.R(48) = 40.0;
     p.S(2) = 100.0;
-    p.S(3) = 1500.0;
-    p.S(4) = 10.0; // kilometres above the year's
+    p.S(3) = 1500.0; // kilometres above the year's
+    p.S(4) = 10.0;
     p.S(8) = 100.0;
     p.S(9) = 800.0;
     p.S(10) = 60.0; // hours above the year's
-    p.R(54) = 0.0668754;
     Revisar(doc);
     EXPECT_DOUBLE_EQ(S(3), 0);
     EXPECT_DOUBLE_EQ(S(9), 800);
     EXPECT_DOUBLE_EQ(S(10), 0);
-    EXPECT_DOUBLE_EQ(S(5), 0); // prices follow
-    EXPECT_DOUBLE_EQ(S(6), 500);
-    EXPECT_DOUBLE_EQ(S(11), 1060);
-    EXPECT_EQ(Caja(1), QStringLiteral("0,06688"));
-
-    for (Valor sinResultado : {Valor(), Valor(0.0)}) {
-        p.R(54) = sinResultado;
-        Revisar(doc);
-        EXPECT_TRUE(p.S(1).esVacio());
-        EXPECT_EQ(Caja(1), QString());
-    }
+    EXPECT_DOUBLE_EQ(S(5), 0);      // charged costs alone are not priced
+    EXPECT_DOUBLE_EQ(S(6), 20100);  // 100 + 10 h × 2 000
+    EXPECT_DOUBLE_EQ(S(11), 80100); // 100 + 800 km × 100
+    // No tonnage: no tonne-kilometre cost, an empty box.
+    EXPECT_TRUE(p.S(1).esVacio());
+    EXPECT_EQ(Caja(1), QString());
 }
 
 TEST_F(Servicio, CambioDeUnCampoRecalculaResultadosYSoloSuServicio)
