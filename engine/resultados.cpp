@@ -1,5 +1,6 @@
 #include "engine/resultados.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
 #include "core/redondear.h"
 #include "engine/mostrar.h"
@@ -12,6 +13,7 @@ namespace tarvia {
 namespace {
 
 using H = Hoja;
+using namespace campos;
 
 // Reads one column's figures: what cannot be computed counts as 0.
 struct Lector {
@@ -148,89 +150,120 @@ double RedondearR(double x, int i) { return Redondear(x, Decimales(H::R, i)); }
 
 } // namespace
 
+// One column's results while they are worked out: a step that cannot be
+// computed keeps the previous value.
+class Filas {
+public:
+    explicit Filas(const ValoresColumna& col)
+    {
+        for (int i = 1; i <= kUltima; ++i)
+            r_[static_cast<size_t>(i)] = col.R(i).numeroOCero();
+    }
+    double& operator[](int i) { return r_[static_cast<size_t>(i)]; }
+    void Poner(int i, double x)
+    {
+        if (!std::isnan(x))
+            (*this)[i] = x;
+    }
+    static constexpr int kUltima = R::C5;
+
+private:
+    std::array<double, kUltima + 1> r_{};
+};
+
+double Leer(const Lector& n, campos::CampoDeHoja f) { return n(f.hoja, f.i); }
+
+// The yearly costs, item by item, and their groups.
+void CostesAnuales(DocumentoMotor& doc, Columna c, const Lector& n, Filas& r)
+{
+    r.Poner(R::Amortizacion, Amortizacion(n));
+    r.Poner(R::Financiacion, Financiacion(n));
+    r[R::Personal] = Leer(n, F3::CosteConductor);
+    r[R::Seguros] = Leer(n, F3::Seguros);
+    r[R::Fiscales] = Leer(n, F3::Fiscales);
+    r.Poner(R::Combustible, Combustible(n));
+    r[R::Urea] = Leer(n, V::Urea);
+    r.Poner(R::Neumaticos, Neumaticos(n));
+    r[R::Mantenimiento] = Leer(n, V::Mantenimiento);
+    r[R::Reparaciones] = Leer(n, V::Reparaciones);
+    r[R::Dietas] = Leer(n, F3::Dietas);
+    r[R::Peajes] = Leer(n, V::Peajes);
+
+    // The three indirect items show only when they are entered one by one.
+    const bool detalle = n.cierto(I::Desglosados.hoja, I::Desglosados.i);
+    for (int i : kDetalleIndirectos)
+        doc.vista().caja(H::R, c, i).visible = detalle;
+    r[R::Estructura] = Leer(n, I::Estructura);
+    r[R::Comercializacion] = Leer(n, I::Comercializacion);
+    r[R::OtrosIndirectos] = Leer(n, I::Otros);
+
+    r[R::Temporales] = r[R::Amortizacion] + r[R::Financiacion] + r[R::Personal] + r[R::Seguros] + r[R::Fiscales];
+    r[R::Kilometricos] = r[R::Combustible] + r[R::Urea] + r[R::Neumaticos] + r[R::Mantenimiento] + r[R::Reparaciones] +
+                         r[R::Dietas] + r[R::Peajes];
+    r[R::Directos] = r[R::Temporales] + r[R::Kilometricos];
+    r[R::Indirectos] = Leer(n, I::Total);
+    r[R::Totales] = r[R::Directos] + r[R::Indirectos];
+
+    for (int k : kOrdenPorcentajes) {
+        const int pct = k + R::Porcentaje;
+        r.Poner(pct, r[R::Totales] == 0 ? 0.0 : RedondearR(r[k] * 100 / r[R::Totales], pct));
+    }
+}
+
+// Total / divisor into `fila`, or nothing when the divisor is 0: then the
+// divisor's row and every quotient over it are zeroed.
+bool Cociente(Filas& r, int fila, double dividendo, int divisor)
+{
+    if (r[divisor] == 0)
+        return false;
+    r.Poner(fila, RedondearR(dividendo / r[divisor], fila));
+    return true;
+}
+
+// The unit costs C1 to C5, per unit of the year and per loaded unit.
+void CostesUnitarios(const Lector& n, Filas& r)
+{
+    r[R::Kilometros] = Leer(n, C::KilometrosAnuales);
+    r[R::KilometrosEnCarga] = Leer(n, C::KilometrosEnCarga);
+    if (!Cociente(r, R::C1, r[R::Totales], R::Kilometros))
+        r[R::Kilometros] = r[R::C1] = r[R::C3] = 0;
+    if (!Cociente(r, R::C1EnCarga, r[R::Totales], R::KilometrosEnCarga))
+        r[R::KilometrosEnCarga] = r[R::C1EnCarga] = r[R::C3EnCarga] = 0;
+
+    r[R::Horas] = Leer(n, C::HorasAnuales);
+    r[R::HorasEnCarga] = Leer(n, C::HorasEnCarga);
+    if (!Cociente(r, R::C2, r[R::Totales], R::Horas))
+        r[R::Horas] = r[R::C2] = r[R::C4] = 0;
+    if (!Cociente(r, R::C2EnCarga, r[R::Totales], R::HorasEnCarga))
+        r[R::HorasEnCarga] = r[R::C2EnCarga] = r[R::C4EnCarga] = 0;
+
+    // C3 spreads the distance costs over the kilometres, C4 the time and
+    // indirect costs over the hours; both need kilometres and hours.
+    if (r[R::Kilometros] > 0 && r[R::Horas] > 0) {
+        const double temporales = r[R::Temporales] + r[R::Indirectos];
+        Cociente(r, R::C3, r[R::Kilometricos], R::Kilometros);
+        Cociente(r, R::C4, temporales, R::Horas);
+        r.Poner(R::C3EnCarga, r[R::KilometrosEnCarga] > 0
+                                  ? RedondearR(r[R::Kilometricos] / r[R::KilometrosEnCarga], R::C3EnCarga)
+                                  : 0.0);
+        r.Poner(R::C4EnCarga, r[R::HorasEnCarga] > 0 ? RedondearR(temporales / r[R::HorasEnCarga], R::C4EnCarga) : 0.0);
+    } else {
+        r[R::C3] = r[R::C3EnCarga] = r[R::C4] = r[R::C4EnCarga] = 0;
+    }
+
+    r[R::ToneladasKilometro] = Leer(n, C::ToneladasKilometro);
+    if (!Cociente(r, R::C5, r[R::Totales], R::ToneladasKilometro))
+        r[R::ToneladasKilometro] = r[R::C5] = 0;
+}
+
 void ActualizarColumna(DocumentoMotor& doc, Columna c)
 {
     ValoresColumna& col = doc.calculo.Columna(c);
     const Lector n{col};
-
-    // Work on a copy: a step that cannot be computed keeps the previous value.
-    std::array<double, 55> r{};
-    for (int i = 1; i <= 54; ++i)
-        r[i] = col.R(i).numeroOCero();
-    auto poner = [&r](int i, double x) {
-        if (!std::isnan(x))
-            r[i] = x;
-    };
-
-    poner(1, Amortizacion(n));
-    poner(2, Financiacion(n));
-    r[3] = n(H::F3, 1);
-    r[4] = n(H::F3, 18);
-    r[5] = n(H::F3, 28);
-    poner(7, Combustible(n));
-    r[20] = n(H::V, 42);
-    poner(8, Neumaticos(n));
-    r[9] = n(H::V, 29);
-    r[10] = n(H::V, 31);
-    r[6] = n(H::F3, 8);
-    r[11] = n(H::V, 32);
-
-    const bool detalle = n.cierto(H::I, 1);
-    for (int i : kDetalleIndirectos)
-        doc.vista().caja(H::R, c, i).visible = detalle;
-    r[12] = n(H::I, 2);
-    r[13] = n(H::I, 3);
-    r[14] = n(H::I, 4);
-
-    r[15] = r[1] + r[2] + r[3] + r[4] + r[5];
-    r[16] = r[7] + r[20] + r[8] + r[9] + r[10] + r[6] + r[11];
-    r[17] = r[15] + r[16];
-    r[18] = n(H::I, 5);
-    r[19] = r[17] + r[18];
-
-    for (int k : kOrdenPorcentajes)
-        poner(k + 20, r[19] == 0 ? 0.0 : RedondearR(r[k] * 100 / r[19], k + 20));
-
-    // Unit costs: a zero divisor zeroes the divisor's row and its quotients.
-    r[41] = n(H::C, 7);
-    r[42] = n(H::C, 9);
-    if (r[41] != 0)
-        poner(43, RedondearR(r[19] / r[41], 43));
-    else
-        r[41] = r[43] = r[49] = 0;
-    if (r[42] != 0)
-        poner(44, RedondearR(r[19] / r[42], 44));
-    else
-        r[42] = r[44] = r[50] = 0;
-
-    r[45] = n(H::C, 12);
-    r[46] = n(H::C, 14);
-    if (r[45] != 0)
-        poner(47, RedondearR(r[19] / r[45], 47));
-    else
-        r[45] = r[47] = r[51] = 0;
-    if (r[46] != 0)
-        poner(48, RedondearR(r[19] / r[46], 48));
-    else
-        r[46] = r[48] = r[52] = 0;
-
-    if (r[41] > 0 && r[45] > 0) {
-        const double temporales = r[15] + r[18];
-        poner(49, RedondearR(r[16] / r[41], 49));
-        poner(51, RedondearR(temporales / r[45], 51));
-        poner(50, r[42] > 0 ? RedondearR(r[16] / r[42], 50) : 0.0);
-        poner(52, r[46] > 0 ? RedondearR(temporales / r[46], 52) : 0.0);
-    } else {
-        r[49] = r[50] = r[51] = r[52] = 0;
-    }
-
-    r[53] = n(H::C, 20);
-    if (r[53] != 0)
-        poner(54, RedondearR(r[19] / r[53], 54));
-    else
-        r[53] = r[54] = 0;
-
-    for (int i = 1; i <= 54; ++i) {
+    Filas r(col);
+    CostesAnuales(doc, c, n, r);
+    CostesUnitarios(n, r);
+    for (int i = 1; i <= Filas::kUltima; ++i) {
         col.R(i) = Valor(r[i]);
         MostrarCampo(doc, H::R, c, i, true);
     }

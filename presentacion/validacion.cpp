@@ -44,8 +44,10 @@ bool Entre(int i, const std::vector<int>& lista)
     return false;
 }
 
-// One consistency rule: the sheet, the fields it guards, when it rejects, and its sentence.
+// One consistency rule: its name, the sheet, the fields it guards, when it
+// rejects, and its sentence.
 struct Regla {
+    const char* nombre;
     Hoja hoja;
     std::vector<int> campos;
     std::function<bool(const Lector&, int i, double valor)> rechaza;
@@ -58,33 +60,36 @@ const std::vector<Regla>& Reglas()
 {
     using H = Hoja;
     static const std::vector<Regla> reglas = {
-        // 3
-        {H::F1,
+        {"NeumaticosDelTractorNoMasCarosQueElTractor",
+         H::F1,
          {2, 3, 23},
          [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
-        // 4
-        {H::F2,
+        {"NeumaticosDelSemirremolqueNoMasCarosQueElSemirremolque",
+         H::F2,
          {2, 3, 25},
          [](const Lector& x, int, double) { return x(H::F2, 2) > 0 && SemirremolqueConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
-        // 5: halves to even, as the count is rounded before the parity test
-        {H::V,
+        // halves to even, as the count is rounded before the parity test
+        {"NumeroDeNeumaticosPar",
+         H::V,
          {16, 19, 22, 25},
          [](const Lector&, int, double v) { return std::fmod(std::nearbyint(v), 2.0) != 0; },
          [](const Calculo&, int) { return Fija("El número de neumáticos debe ser par."); }},
-        // 6
-        {H::V,
+        {"NeumaticosDelTractorNoMasCarosQueElTractorDesdeLaHojaV",
+         H::V,
          {16, 17, 19, 20, 22, 23},
          [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
-        // 7: no test of a semitrailer price here
-        {H::V,
+        // no test of a semitrailer price here
+        {"NeumaticosDelSemirremolqueNoMasCarosDesdeLaHojaV",
+         H::V,
          {25, 26},
          [](const Lector& x, int, double) { return SemirremolqueConNeumaticosMasCaros(x); },
          [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
-        // 8: a discount in euros per litre against the bounds of its percentage
-        {H::V,
+        // a discount in euros per litre against the bounds of its percentage
+        {"DescuentoEnEurosDentroDeLosLimitesDelPorcentaje",
+         H::V,
          {3, 10, 37},
          [](const Lector& x, int i, double v) {
              const double precio = x(H::V, i - 2);
@@ -98,30 +103,30 @@ const std::vector<Regla>& Reglas()
              return QStringLiteral("El porcentaje de descuento debe estar entre el ") + limite(c.Minimos.V(i - 1)) +
                     u'%' + QStringLiteral(" y el ") + limite(c.Maximos.V(i - 1)) + QStringLiteral("%.");
          }},
-        // 9
-        {H::V,
+        {"DevolucionNoMayorQueElPrecioDelCarburante",
+         H::V,
          {41},
          [](const Lector& x, int, double) { return x(H::V, 41) > x(H::V, 1); },
          [](const Calculo&, int) {
              return Fija("La devolución por gasóleo profesional no puede ser mayor que el precio de "
                          "adquisición del carburante.");
          }},
-        // 10
-        {H::S,
+        {"KilometrosDelServicioNoMasQueLosDelAno",
+         H::S,
          {3, 9, 15, 21, 27},
          [](const Lector& x, int, double v) { return v > x(H::C, 9); },
          [](const Calculo&, int) {
              return Fija("El número de kilómetros en carga en este servicio no puede ser mayor que el total.");
          }},
-        // 11
-        {H::S,
+        {"HorasDelServicioNoMasQueLasDelAno",
+         H::S,
          {4, 10, 16, 22, 28},
          [](const Lector& x, int, double v) { return v > x(H::C, 14); },
          [](const Calculo&, int) {
              return Fija("El número de horas en carga en este servicio no puede ser mayor que el total.");
          }},
-        // 12
-        {H::C,
+        {"JornadaDeComoMucho24Horas",
+         H::C,
          {12, 17},
          [](const Lector& x, int, double) { return x(H::C, 17) > 0 && x(H::C, 12) / x(H::C, 17) > 24; },
          [](const Calculo&, int) {

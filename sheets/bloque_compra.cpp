@@ -2,6 +2,7 @@
 // row. Single values sit in the wide box column, the financed share in the
 // narrow one beside its amount in euros.
 #include "sheets/bloque_compra.h"
+#include "sheets/medidas.h"
 
 #include "core/catalogo.h"
 
@@ -13,8 +14,8 @@ namespace {
 
 constexpr int kAncho = 4950; // inner frames
 constexpr int kPaso = 420;   // between rows
-constexpr int kAlto = 285;   // a box
-constexpr int kEtiqueta = 240, kAnchoEtiqueta = 3240, kAnchoEtiquetaDoble = 2160;
+constexpr int kAlto = medidas::kAltoCaja;
+constexpr int kEtiqueta = medidas::kIzquierdaRotulo, kAnchoEtiqueta = 3240, kAnchoEtiquetaDoble = 2160;
 constexpr int kEstrecha = 2520, kAnchoEstrecha = 975;
 constexpr int kAncha = 3600, kAnchoAncha = 1215;
 constexpr size_t kLargoDeDosLineas = 70; // characters that still fit two lines

@@ -2,6 +2,7 @@
 // percentages in the narrow box column, amounts in the wide one.
 #include "sheets/frm_caracteristicas.h"
 #include "sheets/colores.h"
+#include "sheets/medidas.h"
 
 #include <array>
 
@@ -20,10 +21,10 @@ const std::array<MarcoDiseno, 2> kMarcos = {{
 }};
 
 // Box columns: technical rows end at 4935 like the operation rows.
-constexpr int kEtiqueta = 240, kAnchoEtiqueta = 2700;
+constexpr int kEtiqueta = medidas::kIzquierdaRotulo, kAnchoEtiqueta = 2700;
 constexpr int kEstrecha = 3000, kAnchoEstrecha = 855; // "%"
 constexpr int kAncha = 3960, kAnchoAncha = 975;       // kilómetros, Horas
-constexpr int kAlto = 285;
+constexpr int kAlto = medidas::kAltoCaja;
 
 constexpr QRect Etiqueta(int y) { return QRect(kEtiqueta, y - 60, kAnchoEtiqueta, 405); }
 constexpr QRect Estrecha(int y) { return QRect(kEstrecha, y, kAnchoEstrecha, kAlto); }

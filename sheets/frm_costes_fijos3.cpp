@@ -3,6 +3,7 @@
 // and a small frame per group chooses breakdown or total.
 #include "sheets/frm_costes_fijos3.h"
 #include "sheets/colores.h"
+#include "sheets/medidas.h"
 
 #include "core/catalogo.h"
 
@@ -18,9 +19,9 @@ constexpr QRgb kGrupoO = colores::GrupoReferencia;
 
 enum : int { kPersonal = 1, kSeguros, kFiscales, kOpcionD, kOpcionG, kOpcionF };
 
-constexpr int kCaja = 3840, kAnchoCaja = 1215, kAlto = 285;
+constexpr int kCaja = 3840, kAnchoCaja = 1215, kAlto = medidas::kAltoCaja;
 constexpr int kPlus = 2520; // F3(6), to the left of F3(7)
-constexpr int kEtiqueta = 240, kAnchoEtiqueta = 3480;
+constexpr int kEtiqueta = medidas::kIzquierdaRotulo, kAnchoEtiqueta = 3480;
 
 constexpr QRect Caja(int y, int x = kCaja) { return QRect(x, y, kAnchoCaja, kAlto); }
 constexpr QRect Etiqueta(int y, int ancho = kAnchoEtiqueta) { return QRect(kEtiqueta, y - 60, ancho, 405); }

@@ -2,6 +2,7 @@
 // LabelComenO beside the option frame.
 #include "sheets/frm_costes_indirectos.h"
 #include "sheets/colores.h"
+#include "sheets/medidas.h"
 
 #include "core/catalogo.h"
 #include "engine/indirectos.h"
@@ -16,7 +17,7 @@ namespace {
 
 enum : int { kOpcion = 1 };
 
-constexpr int kCaja = 3840, kAnchoCaja = 1215, kAlto = 285;
+constexpr int kCaja = 3840, kAnchoCaja = 1215, kAlto = medidas::kAltoCaja;
 constexpr QRect Caja(int y) { return QRect(kCaja, y, kAnchoCaja, kAlto); }
 constexpr QRect Etiqueta(int y, int alto) { return QRect(240, y + kAlto / 2 - alto / 2, 3480, alto); }
 

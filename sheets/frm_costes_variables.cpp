@@ -4,6 +4,7 @@
 // maintenance grid. Every enabling rule lives in the engine.
 #include "sheets/frm_costes_variables.h"
 #include "sheets/colores.h"
+#include "sheets/medidas.h"
 
 #include <array>
 
@@ -26,7 +27,7 @@ const std::array<MarcoDiseno, 6> kMarcos = {{
     {kPeajes, 0, QRect(120, 14860, kAnchoMarco, 1050), "Peajes", kGrupoS, kGrupoO},
 }};
 
-constexpr int kAlto = 285;
+constexpr int kAlto = medidas::kAltoCaja;
 constexpr int kIzquierda = 2880, kDerecha = 4020, kAnchoValor = 1035; // the two value columns
 constexpr int kNumero = 2040, kAnchoNumero = 420;                     // tyre counts
 

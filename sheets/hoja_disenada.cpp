@@ -1,5 +1,6 @@
 #include "sheets/hoja_disenada.h"
 #include "sheets/fuentes.h"
+#include "sheets/medidas.h"
 
 #include "core/catalogo.h"
 #include "engine/opciones.h"
@@ -17,7 +18,7 @@ namespace tarvia {
 
 namespace {
 
-constexpr int kMargen = 180; // the sheet lies 180 twips inside the viewport
+constexpr int kMargen = medidas::kMargenHoja;
 
 void PintarFondoCaja(QLineEdit& caja, Fondo fondo)
 {

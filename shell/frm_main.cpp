@@ -6,6 +6,7 @@
 #include "sheets/colores.h"
 #include "sheets/fabrica_hojas.h"
 #include "sheets/hoja_disenada.h"
+#include "sheets/medidas.h"
 #include "sheets/twips.h"
 #include "shell/ayuda.h"
 #include "shell/frm_about.h"
@@ -43,10 +44,10 @@ QMargins MarcoDe(const QWidget& w)
             fuera.bottom() - dentro.bottom()};
 }
 
-constexpr int kMargen = 180;          // the sheet lies 180 twips inside the viewport
-constexpr int kAnchoInterior = 11595; // designed inner width, without PicVScroll
-constexpr int kTira = 400;            // PicVScroll's width and PicHScroll's height
-constexpr int kBarra = 240;           // the scroll bar inside its strip, 80 from its edge
+constexpr int kMargen = medidas::kMargenHoja;
+constexpr int kAnchoInterior = medidas::kAnchoInterior;
+constexpr int kTira = medidas::kTira;
+constexpr int kBarra = medidas::kBarra;
 
 struct ItemHoja {
     QAction* Menus::*menu;
@@ -207,16 +208,16 @@ void FrmMain::Colocar()
 {
     const QRect r = cliente_->rect();
     const bool abierto = patillas_->isVisibleTo(cliente_);
-    const int arriba = abierto ? Px(1695) : 0;
+    const int arriba = abierto ? Px(medidas::kAltoPatillas) : 0;
     const int tiraH = abierto ? Px(kTira) : 0;
     const int tiraV = abierto ? Px(kTira) : 0;
-    patillas_->setGeometry(0, 0, r.width(), Px(1695));
+    patillas_->setGeometry(0, 0, r.width(), Px(medidas::kAltoPatillas));
     const int alto = std::max(0, r.height() - arriba - tiraH);
     visor_->setGeometry(0, arriba, std::max(0, r.width() - tiraV), alto);
     picV_->setGeometry(r.width() - tiraV, arriba, tiraV, alto);
     picH_->setGeometry(0, r.height() - tiraH, r.width(), tiraH);
-    vscroll_->setGeometry(Px(80), 0, Px(kBarra), alto);
-    hscroll_->setGeometry(0, Px(80), std::max(0, r.width() - tiraV), Px(kBarra));
+    vscroll_->setGeometry(Px(medidas::kBordeBarra), 0, Px(kBarra), alto);
+    hscroll_->setGeometry(0, Px(medidas::kBordeBarra), std::max(0, r.width() - tiraV), Px(kBarra));
     if (abierto && actual_) {
         SituarScrollV(actual_);
         SituarScrollH(actual_);

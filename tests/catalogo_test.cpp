@@ -1,8 +1,11 @@
 // The catalogue against the published input lists and limits.
 #include "core/calculo.h"
+#include "core/campos.h"
 #include "core/catalogo.h"
 
 #include <gtest/gtest.h>
+
+#include <span>
 
 #include <map>
 
@@ -153,5 +156,18 @@ TEST(Catalogo, CadaEntradaNumericaTieneAyudaYLongitud)
         SCOPED_TRACE(std::string(Codigo(c.hoja)) + "(" + std::to_string(c.indice) + ")");
         EXPECT_GT(c.maxLength, 0);
         EXPECT_STRNE(c.ayuda, "");
+    }
+}
+
+// The names the cost formulas use are the fields the catalogue gives them.
+TEST(Catalogo, NombresDeLosCamposDeLasFormulas)
+{
+    for (std::span<const campos::Nombre> lista :
+         {std::span<const campos::Nombre>(campos::kNombres), std::span<const campos::Nombre>(campos::kNombresR)}) {
+        for (const campos::Nombre& nombre : lista) {
+            const QString rotulo = QString::fromUtf8(CampoDe(nombre.campo.hoja, nombre.campo.i).etiqueta);
+            EXPECT_TRUE(rotulo.startsWith(QString::fromUtf8(nombre.rotulo)))
+                << Codigo(nombre.campo.hoja) << nombre.campo.i << ": " << rotulo.toStdString();
+        }
     }
 }
