@@ -15,6 +15,7 @@ struct CampoDeHoja {
 };
 
 namespace C {
+inline constexpr CampoDeHoja MasaMaximaAutorizada{Hoja::C, 3};
 inline constexpr CampoDeHoja KilometrosAnuales{Hoja::C, 7};
 inline constexpr CampoDeHoja KilometrosEnCarga{Hoja::C, 9};
 inline constexpr CampoDeHoja HorasAnuales{Hoja::C, 12};
@@ -30,6 +31,15 @@ inline constexpr CampoDeHoja Fiscales{Hoja::F3, 28};
 } // namespace F3
 
 namespace V {
+inline constexpr CampoDeHoja PrecioGasoleoEspana{Hoja::V, 6}; // net, without VAT, €/l
+inline constexpr CampoDeHoja Consumo{Hoja::V, 7};             // l/100 km
+inline constexpr CampoDeHoja PrecioEquipos{Hoja::V, 13};
+inline constexpr CampoDeHoja ConsumoEquipos{Hoja::V, 14}; // l/h
+inline constexpr CampoDeHoja HorasEquipos{Hoja::V, 15};
+inline constexpr CampoDeHoja PorcentajeEspana{Hoja::V, 33}; // of the fuel bought in Spain
+inline constexpr CampoDeHoja PorcentajeExtranjero{Hoja::V, 34};
+inline constexpr CampoDeHoja PrecioGasoleoExtranjero{Hoja::V, 40};
+inline constexpr CampoDeHoja DevolucionProfesional{Hoja::V, 41}; // €/l refunded
 inline constexpr CampoDeHoja Mantenimiento{Hoja::V, 29};
 inline constexpr CampoDeHoja Reparaciones{Hoja::V, 31};
 inline constexpr CampoDeHoja Peajes{Hoja::V, 32};
@@ -62,7 +72,17 @@ struct Nombre {
     CampoDeHoja campo;
     const char* rotulo;
 };
-inline constexpr std::array<Nombre, 17> kNombres = {{
+inline constexpr std::array<Nombre, 27> kNombres = {{
+    {V::DevolucionProfesional, "Devolución por gasóleo profesional"},
+    {C::MasaMaximaAutorizada, "Masa Máxima Autorizada"},
+    {V::PrecioGasoleoEspana, "Precio de adquisición sin IVA"},
+    {V::Consumo, "Consumo medio del vehículo de tracción"},
+    {V::PrecioEquipos, "Precio de adquisición sin IVA"},
+    {V::ConsumoEquipos, "Consumo medio de los equipos"},
+    {V::HorasEquipos, "Consumo medio de los equipos"},
+    {V::PorcentajeEspana, "Distribución del repostaje"},
+    {V::PorcentajeExtranjero, "Distribución del repostaje"},
+    {V::PrecioGasoleoExtranjero, "Precio de adquisición sin IVA"},
     {C::KilometrosAnuales, "Kilómetros recorridos anualmente"},
     {C::KilometrosEnCarga, "Kilómetros recorridos anualmente en carga"},
     {C::HorasAnuales, "Horas trabajadas al año"},

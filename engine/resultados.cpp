@@ -86,18 +86,20 @@ double Financiacion(const Lector& n)
     return Redondear(suma, 2);
 }
 
+double Leer(const Lector& n, campos::CampoDeHoja f) { return n(f.hoja, f.i); }
+
 constexpr double kMmaReembolso = 7500;     // kg from which professional diesel is refunded
 constexpr double kLitrosReembolso = 50000; // yearly litres the refund covers
 
 double Combustible(const Lector& n)
 {
-    const double km = n(H::C, 7);
-    const double consumo = n(H::V, 7);
-    const double precio = n(H::V, 6);
-    const double litros = consumo * km * n(H::V, 33) / 10000;
+    const double km = Leer(n, C::KilometrosAnuales);
+    const double consumo = Leer(n, V::Consumo);
+    const double precio = Leer(n, V::PrecioGasoleoEspana);
+    const double litros = consumo * km * Leer(n, V::PorcentajeEspana) / 10000;
     double espana;
-    if (n(H::C, 3) >= kMmaReembolso) {
-        const double neto = precio - n(H::V, 41);
+    if (Leer(n, C::MasaMaximaAutorizada) >= kMmaReembolso) {
+        const double neto = precio - Leer(n, V::DevolucionProfesional);
         espana = litros < kLitrosReembolso
                      ? Redondear(litros * neto, 2)
                      : Redondear((litros - kLitrosReembolso) * precio + kLitrosReembolso * neto, 2);
@@ -106,8 +108,10 @@ double Combustible(const Lector& n)
     } else {
         espana = Redondear(litros * precio, 2);
     }
-    const double extranjero = Redondear(n(H::V, 40) * consumo * km * n(H::V, 34) / 10000, 2);
-    const double equipos = Redondear(n(H::V, 13) * n(H::V, 14) * n(H::V, 15), 2);
+    const double extranjero =
+        Redondear(Leer(n, V::PrecioGasoleoExtranjero) * consumo * km * Leer(n, V::PorcentajeExtranjero) / 10000, 2);
+    const double equipos =
+        Redondear(Leer(n, V::PrecioEquipos) * Leer(n, V::ConsumoEquipos) * Leer(n, V::HorasEquipos), 2);
     return Redondear(espana + extranjero + equipos, 2);
 }
 
@@ -136,7 +140,7 @@ double Neumaticos(const Lector& n)
         if (!falloSemi)
             t += s;
     }
-    return Redondear(t * n(H::C, 7), 2);
+    return Redondear(t * Leer(n, C::KilometrosAnuales), 2);
 }
 
 // Percentages in the order the sheet computes them.
@@ -170,8 +174,6 @@ public:
 private:
     std::array<double, kUltima + 1> r_{};
 };
-
-double Leer(const Lector& n, campos::CampoDeHoja f) { return n(f.hoja, f.i); }
 
 // The yearly costs, item by item, and their groups.
 void CostesAnuales(DocumentoMotor& doc, Columna c, const Lector& n, Filas& r)
