@@ -1,12 +1,16 @@
-// Draws the pictures of the sheets for the help pages at build time, from the
-// program's own windows showing the first reference vehicle, so the help
-// always shows the sheets as they are.
+// Draws the pictures of the sheets and of the sheet strip for the help pages
+// at build time, from the program's own windows showing the first reference
+// vehicle, so the help always shows them as they are.
 // Use: tarvia-capturas-hojas REFERENCIA.brm CARPETA
 #include "engine/abrir.h"
 #include "presentacion/documento.h"
+#include "sheets/colores.h"
 #include "sheets/fabrica_hojas.h"
 #include "sheets/impresion.h"
+#include "sheets/medidas.h"
+#include "sheets/twips.h"
 #include "sheets/ventana_hoja.h"
+#include "shell/patillas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,5 +74,16 @@ int main(int argc, char* argv[])
         return hoja.get();
     };
     Impresion(doc, cargar, nullptr, destino).Todo();
-    return destino.fallos_ ? 1 : 0;
+
+    // The strip as an open calculation shows it, sheet C highlighted.
+    Patillas patillas;
+    patillas.resize(Px(QSize(11985, medidas::kAltoPatillas))); // the main window's designed width
+    QPalette fondo = patillas.palette();
+    fondo.setColor(QPalette::Window, QColor(colores::Patillas));
+    patillas.setPalette(fondo);
+    patillas.setAutoFillBackground(true);
+    patillas.Boton(Hoja::C)->FijarCara(QColor(colores::BotonCaracteristicas));
+    const bool franja =
+        patillas.grab().toImage().save(QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("patillas.png")));
+    return destino.fallos_ || !franja ? 1 : 0;
 }

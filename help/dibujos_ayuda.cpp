@@ -88,42 +88,6 @@ QImage Estructura()
     return img;
 }
 
-// The strip of sheet buttons of the main window, as a diagram.
-QImage Patillas()
-{
-    QImage img = Lienzo(640, 130);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(img.rect(), QColor(255, 255, 192));
-    p.setPen(QPen(kTinta, 1));
-    p.setBrush(QColor(223, 217, 140));
-    p.drawRect(QRect(88, 8, 420, 112));
-    p.setFont(Letra(8, true));
-    p.drawText(QRect(88, 10, 420, 16), Qt::AlignCenter, QStringLiteral("Costes repercutidos a todos los servicios"));
-    struct Boton {
-        int x, ancho;
-        QString texto;
-    };
-    const Boton botones[] = {
-        {8, 74, QStringLiteral("Caracterís-\nticas")},
-        {94, 62, QStringLiteral("Tracción")},
-        {162, 74, QStringLiteral("Semirre-\nmolque y\nequipos")},
-        {242, 62, QStringLiteral("Personal,\nseguros,\nfiscales")},
-        {310, 100, QStringLiteral("Carburante,\nneumáticos,\nmantenimiento")},
-        {416, 60, QStringLiteral("Indirec-\ntos")},
-        {514, 56, QStringLiteral("Resulta-\ndos")},
-        {576, 58, QStringLiteral("Servicio")},
-    };
-    p.setFont(Letra(7, true));
-    for (const Boton& b : botones) {
-        p.setBrush(b.x == 8 ? QColor(180, 215, 168) : QColor(236, 233, 216));
-        const QRect r(b.x, 30, b.ancho, 82);
-        p.drawRoundedRect(r, 3, 3);
-        p.drawText(r, Qt::AlignCenter, b.texto);
-    }
-    return img;
-}
-
 // Passing a fuel price rise on: two stacked bars, before and after.
 QImage Revision()
 {
@@ -174,8 +138,7 @@ const std::map<QString, std::map<QString, Dibujo>>& Proyectos()
     static const std::map<QString, std::map<QString, Dibujo>> proyectos = {
         {QStringLiteral("Tarvia"),
          {{QStringLiteral("icono.png"), [] { return DibujoIconoTarvia(64); }},
-          {QStringLiteral("estructura.png"), Estructura},
-          {QStringLiteral("patillas.png"), Patillas}}},
+          {QStringLiteral("estructura.png"), Estructura}}},
         {QStringLiteral("Acuerdos"),
          {{QStringLiteral("icono.png"), [] { return DibujoIconoTarvia(64); }},
           {QStringLiteral("revision.png"), Revision}}},

@@ -3,15 +3,18 @@
 #include "shell/frm_about.h"
 #include "shell/visor_ayuda.h"
 
+#include <QCollator>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace tarvia {
@@ -185,9 +188,59 @@ TEST_F(VisorTest, ElArbolDeContenidoAbreCadaTema)
     ASSERT_EQ(encontrados.size(), 1);
     emit arbol->itemClicked(encontrados[0], 0);
     EXPECT_EQ(visor->navegador()->documentTitle(), QStringLiteral("Financiación"));
-    // Every entry names a page that the file holds.
-    for (QTreeWidgetItemIterator it(arbol); *it; ++it)
-        EXPECT_TRUE(visor->MostrarTema((*it)->data(0, Qt::UserRole).toString())) << (*it)->text(0).toStdString();
+    // Every entry names a page that the file holds; a book of pages names none.
+    for (QTreeWidgetItemIterator it(arbol); *it; ++it) {
+        const QString tema = (*it)->data(0, Qt::UserRole).toString();
+        if ((*it)->childCount() > 0)
+            EXPECT_TRUE(tema.isEmpty()) << (*it)->text(0).toStdString() << ": a book repeats its first page";
+        else
+            EXPECT_TRUE(visor->MostrarTema(tema)) << (*it)->text(0).toStdString();
+    }
+}
+
+// Every page reached from the contents, the index or another page's links
+// exists, and so does every picture; the keyword index is in alphabetical order.
+TEST(AyudaCompilada, EnlacesImagenesEIndice)
+{
+    if (!TARVIA_AYUDA_COMPILADA)
+        GTEST_SKIP() << "La compilación no encontró chmcmd";
+    for (const char* nombre : {"Tarvia", "Acuerdos"}) {
+        SCOPED_TRACE(nombre);
+        const auto chm = ArchivoChm::Abrir(QStringLiteral(TARVIA_BIN_DIR "/%1.chm").arg(QString::fromLatin1(nombre)));
+        ASSERT_NE(chm, nullptr);
+        const auto indice = chm->Leer(QStringLiteral("/%1.hhk").arg(QString::fromLatin1(nombre)));
+        ASSERT_TRUE(indice.has_value());
+        const QString hhk = DecodificarPagina(*indice);
+        QStringList pendientes{chm->TemaInicial()};
+        QStringList claves;
+        for (const EntradaContenido& e : LeerSitemap(hhk)) {
+            claves << e.nombre;
+            pendientes << u'/' + e.local;
+        }
+        QCollator orden{QLocale(QLocale::Spanish, QLocale::Spain)};
+        orden.setCaseSensitivity(Qt::CaseInsensitive);
+        for (qsizetype k = 1; k < claves.size(); ++k)
+            EXPECT_LE(orden.compare(claves[k - 1], claves[k]), 0) << claves[k].toStdString();
+
+        static const QRegularExpression enlace(QStringLiteral(R"((href|src)="([^"#:]+)(#[^"]*)?")"));
+        QSet<QString> vistas;
+        while (!pendientes.isEmpty()) {
+            const QString pagina = QUrl(pendientes.takeLast()).path();
+            if (vistas.contains(pagina))
+                continue;
+            vistas.insert(pagina);
+            const auto bytes = chm->Leer(pagina);
+            ASSERT_TRUE(bytes.has_value()) << pagina.toStdString();
+            auto it = enlace.globalMatch(DecodificarPagina(*bytes));
+            while (it.hasNext()) {
+                const QString destino = QStringLiteral("/") + it.next().captured(2);
+                EXPECT_TRUE(chm->Leer(destino).has_value()) << pagina.toStdString() << " -> " << destino.toStdString();
+                if (destino.endsWith(QStringLiteral(".htm")))
+                    pendientes << destino;
+            }
+        }
+        EXPECT_GT(vistas.size(), 4);
+    }
 }
 
 TEST(SitemapTest, AnidaLasListasYDecodificaLosNombres)
