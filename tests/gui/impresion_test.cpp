@@ -125,6 +125,28 @@ TEST_F(Impresion, CadaElementoImprimeSuHojaYTodosLasOchoEnOrden)
     EXPECT_TRUE(mensajes.lista.empty());
 }
 
+// After a change on sheet C, the service sheet shows the prices that its
+// printout carries: both use the unit costs as they are now.
+TEST_F(Impresion, ServiciosMostradosEImpresosCoinciden)
+{
+    ventana->MostrarFormulario(Hoja::S);
+    Teclear(Hoja_(Hoja::S)->Caja(Columna::S, 3), QStringLiteral("250"), Qt::Key_Tab);
+    Teclear(Hoja_(Hoja::S)->Caja(Columna::S, 4), QStringLiteral("5,5"), Qt::Key_Tab);
+    ventana->MostrarFormulario(Hoja::C);
+    Teclear(Hoja_(Hoja::C)->Caja(Columna::S, 7), QStringLiteral("60000"), Qt::Key_Tab);
+    ventana->MostrarFormulario(Hoja::S);
+    const auto precios = [&] {
+        QStringList p;
+        for (int i : {1, 5, 6, 7})
+            p << Hoja_(Hoja::S)->Caja(Columna::S, i)->text();
+        return p;
+    };
+    const QStringList mostrados = precios();
+    Pulsar("mnuPrintServicio");
+    EXPECT_EQ(precios(), mostrados);
+    EXPECT_FALSE(mostrados[1].isEmpty());
+}
+
 TEST_F(Impresion, CampoEnEdicionSeImprimeConfirmadoYSigueEnEdicion)
 {
     CajaTexto* caja = Escribir(Hoja::C, 7, QStringLiteral("150000"));
