@@ -5,7 +5,7 @@
 namespace tarvia::calc {
 
 const char* const kUso =
-    "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto] "
+    "uso: tarvia-calc [--version | --campos [HOJA]] | [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto] "
     "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ...";
 
 namespace {
@@ -58,6 +58,16 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
 
         if (arg == u"--ayuda" || arg == u"--help" || arg == u"-h") {
             a.ayuda = true;
+        } else if (arg == u"--version") {
+            a.version = true;
+        } else if (arg == u"--campos") {
+            // An optional sheet code right after it.
+            std::optional<Hoja> hoja;
+            if (k + 1 < args.size())
+                hoja = HojaPorCodigo(args[k + 1].toUpper().toStdString());
+            if (hoja)
+                ++k;
+            a.campos = hoja;
         } else if (arg == u"--pantalla") {
             a.pantalla = true;
         } else if (arg == u"--estricto") {
@@ -112,7 +122,7 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             return QStringLiteral("sobra el argumento «%1»").arg(arg);
         }
     }
-    if (a.archivo.isEmpty() && !a.ayuda)
+    if (a.archivo.isEmpty() && !a.ayuda && !a.version && !a.campos)
         return QStringLiteral("falta el ARCHIVO");
     return a;
 }

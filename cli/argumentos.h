@@ -29,6 +29,8 @@ struct Argumentos {
     bool estricto = false;          // exit 65 when an entry was refused or misread
     std::optional<Formato> formato; // none: by whether stdout is a terminal
     bool ayuda = false;
+    bool version = false;
+    std::optional<std::optional<Hoja>> campos; // --campos [HOJA]: the list of fields, of one sheet or all
     QString archivo;
     std::vector<Accion> acciones;
 

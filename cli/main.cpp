@@ -2,8 +2,10 @@
 // the command line in order and prints the document.
 #include "cli/acciones.h"
 #include "cli/argumentos.h"
+#include "cli/campos.h"
 #include "cli/salida_json.h"
 #include "cli/salida_texto.h"
+#include "core/version.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
@@ -86,6 +88,20 @@ int main(int argc, char* argv[])
     if (const auto* error = std::get_if<QString>(&leidos))
         return ErrorDeUso(*error);
     const Argumentos& args = std::get<Argumentos>(leidos);
+    if (args.version) {
+        Linea(stdout, QStringLiteral("tarvia-calc (TARVIA) %1.%2.%3")
+                          .arg(TARVIA_VERSION_MAJOR)
+                          .arg(TARVIA_VERSION_MINOR)
+                          .arg(TARVIA_VERSION_PATCH));
+        return kBien;
+    }
+    if (args.campos) {
+        const QString campos =
+            ListaDeCampos(*args.campos, Localizacion::Desde(args.locale.value_or(LocaleDelEntorno())));
+        const QByteArray b = campos.toUtf8();
+        std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
+        return kBien;
+    }
     if (args.ayuda) {
         Linea(stdout, QString::fromUtf8(kUso));
         return kBien;

@@ -50,7 +50,8 @@ QString UnidadDe(const QString& ruta)
 
 } // namespace
 
-FrmArchivo::FrmArchivo(Documento& doc, Modo modo, const QString& directorioPrograma, QWidget* dueno)
+FrmArchivo::FrmArchivo(Documento& doc, Modo modo, const QString& directorioPrograma, QWidget* dueno,
+                       const QString& calculos)
     : QDialog(dueno), doc_(doc), modo_(modo)
 {
     setObjectName(QStringLiteral("frmArchivo"));
@@ -103,8 +104,11 @@ FrmArchivo::FrmArchivo(Documento& doc, Modo modo, const QString& directorioProgr
     });
 
     const QDir programa(directorioPrograma);
-    const QString calculos = programa.filePath(QStringLiteral("Cálculos"));
-    MostrarDirectorio(QFileInfo(calculos).isDir() ? calculos : programa.absolutePath());
+    const QString junto = programa.filePath(QStringLiteral("Cálculos"));
+    const QString inicial = QFileInfo(calculos).isDir() ? calculos
+                            : QFileInfo(junto).isDir()  ? junto
+                                                        : programa.absolutePath();
+    MostrarDirectorio(inicial);
     AplicarModo();
 }
 

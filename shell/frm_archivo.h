@@ -20,7 +20,10 @@ public:
 
     // Starts in "Cálculos" beside the program (`directorioPrograma`), or in
     // the program's directory when there is none.
-    FrmArchivo(Documento& doc, Modo modo, const QString& directorioPrograma, QWidget* dueno = nullptr);
+    // Opens in `calculos` when given and there, else in the Cálculos folder
+    // of the program's directory, else in the program's directory.
+    FrmArchivo(Documento& doc, Modo modo, const QString& directorioPrograma, QWidget* dueno = nullptr,
+               const QString& calculos = {});
 
     Modo modo() const { return modo_; }
     const QString& Directorio() const { return directorio_; }

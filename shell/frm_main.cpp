@@ -79,8 +79,9 @@ QWidget* Tira(QWidget* padre)
 
 } // namespace
 
-FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre)
-    : QMainWindow(padre), doc_(doc), directorio_(directorio)
+FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre, const QString& calculos)
+    : QMainWindow(padre), doc_(doc), directorio_(directorio),
+      calculos_(calculos.isEmpty() ? directorio + QStringLiteral("/Cálculos") : calculos)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("TARVIA[*]")); // [*]: the modified mark, shown while HayCambios
@@ -151,8 +152,10 @@ void FrmMain::ConectarMenus()
         connect(menus_.*item.menu, &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
     ConectarImpresion(*this);
     connect(menus_.mnuPrintPdf, &QAction::triggered, this, &FrmMain::GuardarComoPdf);
-    connect(menus_.mnuHelpContents, &QAction::triggered, this, [this] { AbrirAyuda(this, MostrarMensaje); });
-    connect(menus_.mnuAcuerdos, &QAction::triggered, this, [this] { AbrirAcuerdos(this, MostrarMensaje); });
+    connect(menus_.mnuHelpContents, &QAction::triggered, this,
+            [this] { AbrirAyuda(this, MostrarMensaje, directorio_); });
+    connect(menus_.mnuAcuerdos, &QAction::triggered, this,
+            [this] { AbrirAcuerdos(this, MostrarMensaje, directorio_); });
     connect(menus_.mnuHelpAbout, &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });
     // The edit commands act on the box being edited in the shown sheet.
     const auto enHoja = [this](void (*orden)(QWidget*)) {
@@ -292,7 +295,14 @@ void FrmMain::CerrarPatillas()
     MarcarCambios();
 }
 
-void FrmMain::MarcarCambios() { setWindowModified(HayCambios(doc_.calculo)); }
+void FrmMain::MarcarCambios()
+{
+    // The open file's name after the application's, and the modified mark.
+    const QString& ruta = doc_.calculo.RutaArchivo;
+    setWindowTitle(ruta.isEmpty() ? QStringLiteral("TARVIA[*]")
+                                  : QStringLiteral("TARVIA - %1[*]").arg(QFileInfo(ruta).fileName()));
+    setWindowModified(HayCambios(doc_.calculo));
+}
 
 VentanaHoja* FrmMain::Crear(Hoja h)
 {
@@ -500,7 +510,7 @@ FrmTipoVeh* FrmMain::MostrarTipoVeh()
 
 bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
 {
-    FrmArchivo dialogo(doc_, modo, directorio_, this);
+    FrmArchivo dialogo(doc_, modo, directorio_, this, calculos_);
     const bool aceptado = dialogo.exec() == QDialog::Accepted;
     if (aceptado && modo == FrmArchivo::Modo::Abrir)
         CargarPatillas();
@@ -508,6 +518,19 @@ bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
         actual_->Refrescar(); // the personal frame shows the new date
     MarcarCambios();
     return aceptado;
+}
+
+bool FrmMain::AbrirCalculo(const QString& ruta)
+{
+    const QString completa = QFileInfo(ruta).absoluteFilePath();
+    const FalloArchivo fallo = LeerArchivo(doc_, completa);
+    if (fallo != FalloArchivo::Ninguno) {
+        MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+        return false;
+    }
+    doc_.calculo.RutaArchivo = completa;
+    CargarPatillas();
+    return true;
 }
 
 bool FrmMain::GrabarCalculo()
@@ -529,8 +552,8 @@ void FrmMain::GuardarComoPdf()
 {
     ConfirmarEdicion(); // the name proposed is the description as it stands
     MostrarMensajesPendientes();
-    const QString carpeta = doc_.calculo.RutaArchivo.isEmpty() ? directorio_ + QStringLiteral("/Cálculos")
-                                                               : QFileInfo(doc_.calculo.RutaArchivo).absolutePath();
+    const QString carpeta =
+        doc_.calculo.RutaArchivo.isEmpty() ? calculos_ : QFileInfo(doc_.calculo.RutaArchivo).absolutePath();
     QString nombre = doc_.calculo.Personal.C(1).comoTexto().trimmed();
     nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString ruta = QFileDialog::getSaveFileName(

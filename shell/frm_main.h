@@ -23,9 +23,14 @@ class VentanaHoja;
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // `directorio`: the program's directory, beside which Baremario and
-    // Cálculos lie.
-    FrmMain(Documento& doc, const QString& directorio, QWidget* padre = nullptr);
+    // `directorio`: where Baremario and the help files lie (the program's
+    // directory in the build tree); `calculos`: where the file dialogs open
+    // (by default the Cálculos folder in `directorio`).
+    FrmMain(Documento& doc, const QString& directorio, QWidget* padre = nullptr, const QString& calculos = {});
+
+    // Opens a calculation file as "Cálculo previamente grabado" does; false,
+    // with the file dialog's message, when it cannot be read.
+    bool AbrirCalculo(const QString& ruta);
     ~FrmMain() override;
 
     // Sizes the window to the screen's work area, as it does when it loads:
@@ -98,6 +103,7 @@ private:
 
     Documento& doc_;
     QString directorio_;
+    QString calculos_;
     Menus menus_;
     QWidget* cliente_ = nullptr;
     Patillas* patillas_ = nullptr;

@@ -124,6 +124,13 @@ TEST(Calc, CodigosDeSalida)
         }
     }
     EXPECT_TRUE(EsMensajeDeArchivo(Calc({QStringLiteral("/no/existe/nada.trv")}).errores.trimmed()));
+    // No file needed to learn the fields.
+    const Ejecucion campos = Calc({"--locale", "es_ES", "--campos", "F1"});
+    EXPECT_EQ(campos.codigo, 0);
+    EXPECT_TRUE(
+        campos.salida.contains("F1.11\tInterés anual de la financiación (%)\tentrada, 2 decimales, de 0,10 a 25,00"))
+        << campos.salida.toStdString();
+    EXPECT_FALSE(campos.salida.contains("C.7"));
     EXPECT_TRUE(Calc({f, QStringLiteral("--set"), QStringLiteral("C.9=5")}).errores.contains(QStringLiteral("C.9")));
 }
 

@@ -11,6 +11,7 @@
 #include "shell/frm_splash.h"
 #include "shell/frm_tipo_veh.h"
 #include "shell/patillas.h"
+#include "shell/ubicaciones.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -499,4 +500,65 @@ TEST_F(Principal, MenuEdicionSobreLaCajaEnEdicion)
     caja->deselect();
     QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+// Where the data and the user's calculations are found: beside the program
+// (build tree, portable copy) first, then the installed data folder; the
+// calculations in Documents/TARVIA, created with the example, unless the
+// program has its own Cálculos folder.
+TEST(Ubicaciones, ProgramaInstaladoYSinDatos)
+{
+    QTemporaryDir raiz;
+    const QDir r(raiz.path());
+    for (const char* d : {"programa", "arbol/Baremario", "arbol/Cálculos", "share/tarvia/Baremario",
+                          "share/tarvia/Cálculos", "documentos"})
+        ASSERT_TRUE(r.mkpath(QString::fromUtf8(d)));
+    {
+        QFile ejemplo(r.filePath(QStringLiteral("share/tarvia/Cálculos/Mi articulado.trv")));
+        ASSERT_TRUE(ejemplo.open(QIODevice::WriteOnly));
+        ejemplo.write("x");
+    }
+    const QString instalados = r.filePath(QStringLiteral("share/tarvia"));
+    const QString documentos = r.filePath(QStringLiteral("documentos"));
+
+    const Ubicaciones arbol = BuscarUbicaciones(r.filePath(QStringLiteral("arbol")), instalados, documentos);
+    EXPECT_EQ(arbol.datos, r.filePath(QStringLiteral("arbol")));
+    EXPECT_EQ(arbol.calculos, r.filePath(QStringLiteral("arbol/Cálculos")));
+    EXPECT_FALSE(QFileInfo::exists(r.filePath(QStringLiteral("documentos/TARVIA")))) << "nothing created";
+
+    const Ubicaciones instalado = BuscarUbicaciones(r.filePath(QStringLiteral("programa")), instalados, documentos);
+    EXPECT_EQ(instalado.datos, instalados);
+    EXPECT_EQ(instalado.calculos, r.filePath(QStringLiteral("documentos/TARVIA")));
+    EXPECT_TRUE(QFileInfo::exists(r.filePath(QStringLiteral("documentos/TARVIA/Mi articulado.trv"))));
+
+    // Without data anywhere: the program's folder, whose missing Baremario
+    // the vehicle-type window reports with its usual message.
+    const Ubicaciones nada =
+        BuscarUbicaciones(r.filePath(QStringLiteral("programa")), r.filePath(QStringLiteral("no_hay")), documentos);
+    EXPECT_EQ(nada.datos, r.filePath(QStringLiteral("programa")));
+}
+
+// "tarvia FICHERO": a good file opens as a saved calculation; a damaged or a
+// missing one gives the file dialog's message and opens nothing.
+TEST_F(Principal, AbrirUnFicheroDesdeLaLineaDeOrdenes)
+{
+    QTemporaryDir dir;
+    const QString malo = dir.filePath(QStringLiteral("malo.trv"));
+    {
+        QFile f(malo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("no es un cálculo\r\n");
+    }
+    EXPECT_FALSE(ventana->AbrirCalculo(malo));
+    EXPECT_FALSE(ventana->AbrirCalculo(dir.filePath(QStringLiteral("no_existe.trv"))));
+    ASSERT_EQ(mensajes.lista.size(), 2u);
+    EXPECT_EQ(mensajes.lista[0].texto, MensajeArchivo(FalloArchivo::MalEstado));
+    EXPECT_EQ(mensajes.lista[1].texto, MensajeArchivo(FalloArchivo::NoEncontrado));
+    EXPECT_EQ(ventana->FormularioActual(), nullptr);
+
+    const QString bueno = DirectorioPrograma() + QStringLiteral("/Cálculos/Mi articulado.trv");
+    ASSERT_TRUE(ventana->AbrirCalculo(bueno));
+    EXPECT_NE(ventana->FormularioActual(), nullptr);
+    EXPECT_EQ(doc.calculo.RutaArchivo, QFileInfo(bueno).absoluteFilePath());
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("TARVIA - Mi articulado.trv[*]"));
 }

@@ -1,0 +1,16 @@
+#pragma once
+// tarvia-calc --campos: every field of a sheet, so that a script writer knows
+// what F1.11 is without opening the program.
+#include "core/formato.h"
+#include "core/hojas.h"
+
+#include <QString>
+#include <optional>
+
+namespace tarvia::calc {
+
+// One line per field: "F1.11", its caption and unit, its kind, decimals and
+// limits, in the locale's figures. All sheets when `hoja` is none.
+QString ListaDeCampos(std::optional<Hoja> hoja, const Localizacion& loc);
+
+} // namespace tarvia::calc
