@@ -19,7 +19,8 @@ namespace {
 const QString kTitulo = QStringLiteral("TARVIA");
 const QString kDescripcion = QStringLiteral("Costes anuales de un vehículo de transporte de mercancías por carretera "
                                             "y coste de un servicio concreto.");
-const QString kAdvertencia = QStringLiteral("Cifras orientativas: dependen de los datos introducidos por el usuario.");
+const QString kAdvertencia =
+    QStringLiteral("Cifras orientativas, según sus datos. Programa libre: licencia GPL-3.0 o posterior.");
 const QString kCredito =
     QStringLiteral("TARVIA\r\n\r\nPrograma y ayuda realizados por el equipo de desarrollo de TARVIA.");
 

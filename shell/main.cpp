@@ -2,6 +2,7 @@
 // splash shows until its timer or a click; then the main window and the
 // start dialog.
 #include "core/version.h"
+#include "help/icono_tarvia.h"
 #include "presentacion/documento.h"
 #include "shell/frm_main.h"
 #include "shell/frm_splash.h"
@@ -9,8 +10,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -72,6 +75,9 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("TARVIA"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The menu entry's name, so that the desktop matches the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("es.tarvia.Tarvia"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(tarvia::DibujoIconoTarvia(64))));
 
     QCommandLineParser opciones;
     Opciones(opciones);
