@@ -17,6 +17,7 @@
 #include "shell/menu_imprimir.h"
 #include "shell/patillas.h"
 #include "shell/portapapeles.h"
+#include "shell/recientes.h"
 #include "shell/rueda.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 
 namespace tarvia {
 
@@ -168,6 +170,8 @@ void FrmMain::ConectarMenus()
     connect(menus_.mnuEditCut, &QAction::triggered, this, enHoja(&Cortar));
     connect(menus_.mnuEditCopy, &QAction::triggered, this, enHoja(&Copiar));
     connect(menus_.mnuEditPaste, &QAction::triggered, this, enHoja(&Pegar));
+    // The recent calculations, as the Cálculo menu opens.
+    connect(menus_.menus.front(), &QMenu::aboutToShow, this, &FrmMain::ActualizarRecientes);
     // Opening a menu commits the field being edited before any command runs;
     // the edit menu leaves the focus where it is.
     for (QMenu* menu : menus_.menus)
@@ -270,6 +274,7 @@ void FrmMain::CargarPatillas()
     MostrarFormulario(Hoja::C);
     activateWindow(); // the chooser that closed had it
     MarcarCambios();
+    RecordarFichero();
     MostrarMensajesPendientes();
 }
 
@@ -516,8 +521,60 @@ bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
         CargarPatillas();
     else if (actual_)
         actual_->Refrescar(); // the personal frame shows the new date
+    if (aceptado)
+        RecordarFichero();
     MarcarCambios();
     return aceptado;
+}
+
+void FrmMain::FijarAjustes(QSettings* ajustes) { ajustes_ = ajustes; }
+
+Recientes FrmMain::ListaReciente()
+{
+    if (ajustes_)
+        return Recientes(*ajustes_);
+    if (!ajustesUsuario_)
+        ajustesUsuario_ = std::make_unique<QSettings>();
+    return Recientes(*ajustesUsuario_);
+}
+
+// The open calculation's file goes to the top of the recent list.
+void FrmMain::RecordarFichero()
+{
+    if (doc_.calculo.RutaArchivo.isEmpty())
+        return;
+    ListaReciente().Anadir(doc_.calculo.RutaArchivo);
+}
+
+void FrmMain::ActualizarRecientes()
+{
+    QMenu* menu = menus_.menus.front(); // "Cálculo"
+    for (QAction* a : recientes_) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    recientes_.clear();
+    const QStringList lista = ListaReciente().Lista();
+    if (lista.isEmpty())
+        return;
+    recientes_.push_back(menu->addSeparator());
+    // Like "Abrir ...": only while no calculation is open.
+    const bool habilitado = menus_.mnuFileOpen->isEnabled();
+    for (int k = 0; k < lista.size(); ++k) {
+        const QString ruta = lista[k];
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(ruta).fileName()));
+        a->setToolTip(QDir::toNativeSeparators(ruta));
+        a->setEnabled(habilitado);
+        connect(a, &QAction::triggered, this, [this, ruta] {
+            if (!QFileInfo(ruta).isFile()) {
+                ListaReciente().Quitar(ruta);
+                MostrarMensaje(MensajeArchivo(FalloArchivo::NoEncontrado), QStringLiteral("Error"));
+                return;
+            }
+            AbrirCalculo(ruta);
+        });
+        recientes_.push_back(a);
+    }
 }
 
 bool FrmMain::AbrirCalculo(const QString& ruta)
@@ -541,6 +598,8 @@ bool FrmMain::GrabarCalculo()
     if (actual_)
         actual_->Refrescar();
     MarcarCambios();
+    if (fallo == FalloArchivo::Ninguno)
+        RecordarFichero();
     if (fallo == FalloArchivo::Ninguno)
         MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
     else // nothing was replaced; say why

@@ -5,12 +5,16 @@
 #include "presentacion/documento.h"
 #include "shell/frm_archivo.h"
 #include "shell/menus.h"
+#include "shell/recientes.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSettings>
 #include <array>
+#include <memory>
 
 class QScrollBar;
+class QSettings;
 
 namespace tarvia {
 
@@ -31,6 +35,12 @@ public:
     // Opens a calculation file as "Cálculo previamente grabado" does; false,
     // with the file dialog's message, when it cannot be read.
     bool AbrirCalculo(const QString& ruta);
+
+    // Where the last calculations are kept (the user's settings by default).
+    void FijarAjustes(QSettings* ajustes);
+    // The list at the end of the "Cálculo" menu, rebuilt as the menu opens.
+    QList<QAction*> AccionesRecientes() const { return recientes_; }
+    void ActualizarRecientes();
     ~FrmMain() override;
 
     // Sizes the window to the screen's work area, as it does when it loads:
@@ -122,6 +132,11 @@ private:
     int posicionH_ = 0;
     bool cancelado_ = true;
     QMargins marcoSituado_; // the frame the window was last sized with
+    QSettings* ajustes_ = nullptr;
+    std::unique_ptr<QSettings> ajustesUsuario_;
+    QList<QAction*> recientes_;
+    void RecordarFichero();
+    Recientes ListaReciente();
     QPointer<FrmNueva> nueva_;
     QPointer<FrmTipoVeh> tipoVeh_;
 };

@@ -77,6 +77,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The menu entry's name, so that the desktop matches the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("es.tarvia.Tarvia"));
+    QCoreApplication::setOrganizationName(QStringLiteral("TARVIA")); // where the user's settings live
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(tarvia::DibujoIconoTarvia(64))));
 
     QCommandLineParser opciones;

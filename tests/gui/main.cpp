@@ -1,5 +1,6 @@
 // Widget tests need an application object before any widget exists.
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    // Settings (the recent calculations) go to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -561,4 +562,30 @@ TEST_F(Principal, AbrirUnFicheroDesdeLaLineaDeOrdenes)
     EXPECT_NE(ventana->FormularioActual(), nullptr);
     EXPECT_EQ(doc.calculo.RutaArchivo, QFileInfo(bueno).absoluteFilePath());
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("TARVIA - Mi articulado.trv[*]"));
+}
+
+// The last calculations opened or saved, at the end of the Cálculo menu: a
+// missing one says so and leaves the list.
+TEST_F(Principal, CalculosRecientesEnElMenu)
+{
+    QTemporaryDir dir;
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    ventana->FijarAjustes(&ajustes);
+    const QString uno = dir.filePath(QStringLiteral("uno.trv"));
+    ASSERT_TRUE(QFile::copy(DirectorioPrograma() + QStringLiteral("/Cálculos/Mi articulado.trv"), uno));
+    ASSERT_TRUE(ventana->AbrirCalculo(uno));
+    ventana->CerrarPatillas();
+    ventana->ActualizarRecientes();
+    QList<QAction*> acciones = ventana->AccionesRecientes();
+    ASSERT_EQ(acciones.size(), 2); // a separator, then the file
+    EXPECT_EQ(acciones[1]->text(), QStringLiteral("&1 uno.trv"));
+    EXPECT_TRUE(acciones[1]->isEnabled());
+
+    QFile::remove(uno);
+    acciones[1]->trigger();
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].texto, MensajeArchivo(FalloArchivo::NoEncontrado));
+    ventana->ActualizarRecientes();
+    EXPECT_TRUE(ventana->AccionesRecientes().isEmpty());
+    ventana->FijarAjustes(nullptr);
 }
