@@ -6,7 +6,8 @@ namespace tarvia::calc {
 
 const char* const kUso =
     "uso: tarvia-calc [--version | --campos [HOJA]] | [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto] "
-    "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ...";
+    "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ... "
+    "[--sensibilidad HOJA.i=DESDE:HASTA:PASOS] [--equilibrio PRECIO] | [--formato json|csv|texto] --comparar ARCHIVO...";
 
 namespace {
 
@@ -51,13 +52,39 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& arg = args[k];
         const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" || arg == u"--set" ||
-                              arg == u"--opcion" || arg == u"--ver" || arg == u"--guardar" || arg == u"--pdf";
+                              arg == u"--sensibilidad" || arg == u"--equilibrio" || arg == u"--opcion" ||
+                              arg == u"--ver" || arg == u"--guardar" || arg == u"--pdf";
         if (conValor && k + 1 >= args.size())
             return QStringLiteral("falta el valor de %1").arg(arg);
         const QString valor = conValor ? args[++k] : QString();
 
         if (arg == u"--ayuda" || arg == u"--help" || arg == u"-h") {
             a.ayuda = true;
+        } else if (arg == u"--comparar") {
+            a.comparar = true;
+        } else if (arg == u"--sensibilidad") {
+            auto campo = LeerCampo(valor, arg);
+            if (auto* error = std::get_if<QString>(&campo))
+                return *error;
+            const Campo& c = std::get<Campo>(campo);
+            const QStringList partes = c.valor.split(u':');
+            bool ok1 = false, ok2 = false, ok3 = false;
+            const double desde = partes.value(0).toDouble(&ok1), hasta = partes.value(1).toDouble(&ok2);
+            const int pasos = partes.value(2).toInt(&ok3);
+            const tarvia::Campo& cat = CampoDe(c.hoja, c.indice);
+            if (cat.tipo != TipoCampo::Entrada || c.hoja == Hoja::R)
+                return QStringLiteral("--sensibilidad necesita un campo numérico de entrada: «%1»").arg(valor);
+            if (partes.size() != 3 || !ok1 || !ok2 || !ok3 || pasos < 2)
+                return QStringLiteral(
+                           "--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS, con PASOS ≥ 2 y punto decimal: «%1»")
+                    .arg(valor);
+            a.sensibilidad = Argumentos::Serie{c.hoja, c.indice, desde, hasta, pasos};
+        } else if (arg == u"--equilibrio") {
+            bool ok = false;
+            const double precio = valor.toDouble(&ok);
+            if (!ok || precio < 0)
+                return QStringLiteral("--equilibrio espera un precio por km con punto decimal: «%1»").arg(valor);
+            a.equilibrio = precio;
         } else if (arg == u"--version") {
             a.version = true;
         } else if (arg == u"--campos") {
@@ -86,6 +113,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
                 a.formato = Formato::Json;
             else if (valor == u"texto")
                 a.formato = Formato::Texto;
+            else if (valor == u"csv")
+                a.formato = Formato::Csv;
             else
                 return QStringLiteral("formato desconocido: «%1» (json o texto)").arg(valor);
         } else if (arg == u"--set" || arg == u"--opcion") {
@@ -116,12 +145,14 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             a.acciones.push_back({Accion::Tipo::Pdf, Hoja::C, 0, 0, valor});
         } else if (arg.startsWith(u"--")) {
             return QStringLiteral("opción desconocida: %1").arg(arg);
-        } else if (a.archivo.isEmpty()) {
-            a.archivo = arg;
         } else {
-            return QStringLiteral("sobra el argumento «%1»").arg(arg);
+            a.archivos.push_back(arg);
         }
     }
+    if (!a.archivos.isEmpty())
+        a.archivo = a.archivos.front();
+    if (!a.comparar && a.archivos.size() > 1)
+        return QStringLiteral("sobra el argumento «%1»").arg(a.archivos[1]);
     if (a.archivo.isEmpty() && !a.ayuda && !a.version && !a.campos)
         return QStringLiteral("falta el ARCHIVO");
     return a;

@@ -12,7 +12,7 @@
 
 namespace tarvia::calc {
 
-enum class Formato { Json, Texto };
+enum class Formato { Json, Texto, Csv };
 
 struct Accion {
     enum class Tipo { Fijar, Opcion, Ver, Guardar, Pdf } tipo;
@@ -31,6 +31,18 @@ struct Argumentos {
     bool ayuda = false;
     bool version = false;
     std::optional<std::optional<Hoja>> campos; // --campos [HOJA]: the list of fields, of one sheet or all
+    bool comparar = false;                     // --comparar: every ARCHIVO side by side
+    QStringList archivos;                      // --comparar's files, in order
+
+    // --sensibilidad HOJA.i=DESDE:HASTA:PASOS
+    struct Serie {
+        Hoja hoja;
+        int campo;
+        double desde, hasta;
+        int pasos;
+    };
+    std::optional<Serie> sensibilidad;
+    std::optional<double> equilibrio; // --equilibrio PRECIO (per km travelled)
     QString archivo;
     std::vector<Accion> acciones;
 

@@ -1,6 +1,7 @@
 // tarvia-calc: opens a calculation as the program does, runs the actions of
 // the command line in order and prints the document.
 #include "cli/acciones.h"
+#include "cli/analisis.h"
 #include "cli/argumentos.h"
 #include "cli/campos.h"
 #include "cli/salida_json.h"
@@ -107,9 +108,23 @@ int main(int argc, char* argv[])
         return kBien;
     }
 
+    const Localizacion local = Localizacion::Desde(args.locale.value_or(LocaleDelEntorno()));
+    if (args.comparar) {
+        // Thousands of files in one process: each opened as the program does.
+        const std::vector<ResultadoArchivo> r = Comparar(args.archivos, local);
+        const Formato formato = args.formato.value_or(isatty(STDOUT_FILENO) ? Formato::Texto : Formato::Json);
+        const QByteArray salida = formato == Formato::Json ? QByteArray::fromStdString(ComparacionJson(r))
+                                                           : ComparacionTexto(r, formato, local).toUtf8();
+        std::fwrite(salida.constData(), 1, static_cast<size_t>(salida.size()), stdout);
+        bool todos = true;
+        for (const ResultadoArchivo& a : r)
+            todos = todos && a.error.isEmpty();
+        return std::fflush(stdout) != 0 ? 1 : todos ? kBien : kNoCargado;
+    }
+
     Documento doc;
     InicializarCalculo(doc.calculo);
-    doc.calculo.Local = Localizacion::Desde(args.locale.value_or(LocaleDelEntorno()));
+    doc.calculo.Local = local;
 
     const FalloArchivo fallo = LeerArchivo(doc, args.archivo);
     if (fallo != FalloArchivo::Ninguno) {
@@ -137,7 +152,14 @@ int main(int argc, char* argv[])
 
     const Formato formato = args.formato.value_or(isatty(STDOUT_FILENO) ? Formato::Texto : Formato::Json);
     if (formato == Formato::Json) {
-        const std::string json = DocumentoJson(doc, avisos, args.pantalla);
+        const std::string json = DocumentoJson(doc, avisos, args.pantalla, [&](Json& j) {
+            if (args.sensibilidad) {
+                const Argumentos::Serie& s = *args.sensibilidad;
+                SensibilidadJson(j, s, Sensibilidad(doc, s.hoja, s.campo, s.desde, s.hasta, s.pasos));
+            }
+            if (args.equilibrio)
+                EquilibrioJson(j, *args.equilibrio, KilometrosDeEquilibrio(doc, *args.equilibrio));
+        });
         std::fwrite(json.data(), 1, json.size(), stdout);
     } else {
         // What the results sheet and the service sheet show when opened.

@@ -64,7 +64,8 @@ void Cajas(Json& j, const Pantalla& p, tarvia::Columna c)
 
 } // namespace
 
-std::string DocumentoJson(const Documento& doc, const std::vector<Aviso>& avisos, bool pantalla)
+std::string DocumentoJson(const Documento& doc, const std::vector<Aviso>& avisos, bool pantalla,
+                          const std::function<void(Json&)>& mas)
 {
     Json j;
     j.abrirObjeto();
@@ -109,6 +110,8 @@ std::string DocumentoJson(const Documento& doc, const std::vector<Aviso>& avisos
         Cajas(j, doc.pantalla, tarvia::Columna::O);
         j.cerrarObjeto();
     }
+    if (mas)
+        mas(j);
     j.cerrarObjeto();
     return j.resultado() + '\n';
 }

@@ -261,6 +261,74 @@ TEST(Calc, ServiciosConLosCostesUnitariosActuales)
     EXPECT_EQ(ahora, Calc({"--locale", "es_ES", ruta}).json("personal")[QStringLiteral("S")].toObject());
 }
 
+QJsonObject ResultadosR(const QByteArray& salida)
+{
+    return QJsonDocument::fromJson(salida)
+        .object()[QStringLiteral("personal")]
+        .toObject()[QStringLiteral("R")]
+        .toObject();
+}
+
+// Several files side by side: each element is what --ver R gives for its
+// file; a file that cannot be opened is listed with its reason, and the run
+// ends with 2.
+TEST(Analisis, CompararVariosFicheros)
+{
+    const QString furgoneta = QStringLiteral(TARVIA_BIN_DIR "/Baremario/Furgoneta.brm");
+    const QStringList ficheros{kReferencia, QStringLiteral("/no/existe.trv"), furgoneta};
+    const Ejecucion e = Calc(QStringList{"--comparar"} + ficheros);
+    EXPECT_EQ(e.codigo, 2);
+    const QJsonArray c = QJsonDocument::fromJson(e.salida).object()[QStringLiteral("comparacion")].toArray();
+    ASSERT_EQ(c.size(), 3);
+    EXPECT_EQ(c[0].toObject()[QStringLiteral("R")].toObject(), ResultadosR(Calc({kReferencia, "--ver", "R"}).salida));
+    EXPECT_EQ(c[2].toObject()[QStringLiteral("R")].toObject(), ResultadosR(Calc({furgoneta, "--ver", "R"}).salida));
+    EXPECT_FALSE(c[1].toObject()[QStringLiteral("error")].toString().isEmpty());
+
+    // CSV: a header and one row per file, 2 + 54 fields each.
+    const Ejecucion csv = Calc({"--locale", "es_ES", "--formato", "csv", "--comparar", kReferencia, furgoneta});
+    ASSERT_EQ(csv.codigo, 0);
+    const QStringList filas = QString::fromUtf8(csv.salida).trimmed().split(u'\n');
+    ASSERT_EQ(filas.size(), 3);
+    for (const QString& f : filas)
+        EXPECT_EQ(f.count(u';'), 55) << f.toStdString();
+    EXPECT_TRUE(filas[1].contains(QStringLiteral("1,2055"))); // C1 in Spanish figures
+}
+
+// A sensitivity point is what typing that value and showing the results
+// gives; the calculation itself is left as it was; a refused value says why.
+TEST(Analisis, SensibilidadYEquilibrio)
+{
+    const Ejecucion e =
+        Calc({"--locale", "es_ES", kReferencia, "--sensibilidad", "C.7=1000:120000:3", "--equilibrio", "1.30"});
+    ASSERT_EQ(e.codigo, 0);
+    const QJsonObject j = QJsonDocument::fromJson(e.salida).object();
+    EXPECT_EQ(j[QStringLiteral("personal")], Calc({"--locale", "es_ES", kReferencia}).json("personal"));
+    const QJsonArray puntos = j[QStringLiteral("sensibilidad")].toObject()[QStringLiteral("puntos")].toArray();
+    ASSERT_EQ(puntos.size(), 3);
+    EXPECT_TRUE(puntos[0].toObject()[QStringLiteral("rechazado")].toBool()); // below 5.000 km
+    EXPECT_TRUE(puntos[0].toObject()[QStringLiteral("mensaje")].toString().startsWith(QStringLiteral("Valor mínimo")));
+    EXPECT_EQ(puntos[1].toObject()[QStringLiteral("valor")].toDouble(), 60500);
+    EXPECT_EQ(puntos[1].toObject()[QStringLiteral("R")].toObject(),
+              ResultadosR(Calc({"--locale", "es_ES", kReferencia, "--set", "C.7=60500", "--ver", "R"}).salida));
+
+    // Break-even exact to the km: C1 at x is at or below the price, at x − 1 above.
+    const QJsonValue km = j[QStringLiteral("equilibrio")].toObject()[QStringLiteral("km_anuales")];
+    ASSERT_TRUE(km.isDouble());
+    const auto c1 = [](int x) {
+        return ResultadosR(
+                   Calc({"--locale", "es_ES", kReferencia, "--set", QStringLiteral("C.7=%1").arg(x), "--ver", "R"})
+                       .salida)[QStringLiteral("43")]
+            .toDouble();
+    };
+    EXPECT_LE(c1(km.toInt()), 1.30);
+    EXPECT_GT(c1(km.toInt() - 1), 1.30);
+    // Not even 400.000 km bring it this low.
+    EXPECT_TRUE(Calc({kReferencia, "--equilibrio", "0.5"}).json("equilibrio")[QStringLiteral("km_anuales")].isNull());
+    // Not an input, or too few steps: a usage error.
+    for (const char* malo : {"F1.1=1:2:2", "R.19=1:2:2", "C.7=1:2:1", "C.9=1:2:3"})
+        EXPECT_EQ(Calc({kReferencia, "--sensibilidad", malo}).codigo, 64) << malo;
+}
+
 // A disk that refuses to grow the file (the kernel's file-size limit, as a full
 // disk would): the old calculation keeps every byte, the run reports it and
 // ends with 73.

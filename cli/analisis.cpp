@@ -1,0 +1,125 @@
+#include "cli/analisis.h"
+
+#include "cli/avisos.h"
+#include "core/catalogo.h"
+
+namespace tarvia::calc {
+
+namespace {
+
+void Resultados(Json& j, const Arreglo& R)
+{
+    j.clave("R").abrirObjeto();
+    for (int i = 1; i <= R.size(); ++i) {
+        j.clave(std::to_string(i));
+        const auto x = R(i).comoNumero();
+        x ? j.numero(*x) : j.nulo();
+    }
+    j.cerrarObjeto();
+}
+
+QString Rotulo(int i)
+{
+    const Campo& c = CampoDe(Hoja::R, i);
+    QString r = QString::fromUtf8(c.etiqueta).trimmed();
+    if (r.endsWith(u'='))
+        r.chop(1);
+    r = r.trimmed();
+    if (*c.unidad)
+        r += QStringLiteral(" (%1)").arg(QString::fromUtf8(c.unidad));
+    return r;
+}
+
+QString Cifra(const Arreglo& R, int i, const Localizacion& loc)
+{
+    const auto x = R(i).comoNumero();
+    return x ? FormatearNumero(*x, Decimales(Hoja::R, i), loc) : QString();
+}
+
+} // namespace
+
+std::string ComparacionJson(const std::vector<ResultadoArchivo>& r)
+{
+    Json j;
+    j.abrirObjeto().clave("comparacion").abrirLista();
+    for (const ResultadoArchivo& a : r) {
+        j.abrirObjeto().clave("archivo").texto(a.archivo);
+        if (!a.error.isEmpty()) {
+            j.clave("error").texto(a.error);
+        } else {
+            j.clave("descripcion").texto(a.descripcion);
+            Resultados(j, a.R);
+        }
+        j.cerrarObjeto();
+    }
+    j.cerrarLista().cerrarObjeto();
+    return j.resultado() + '\n';
+}
+
+QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato, const Localizacion& loc)
+{
+    const int filas = NumeroDeCampos(Hoja::R);
+    QString t;
+    if (formato == Formato::Csv) {
+        // One row per file, ";" between fields, decimals in the locale.
+        t = QStringLiteral("archivo;descripcion");
+        for (int i = 1; i <= filas; ++i)
+            t += u';' + Rotulo(i);
+        t += u'\n';
+        for (const ResultadoArchivo& a : r) {
+            t += a.archivo + u';' + (a.error.isEmpty() ? a.descripcion : a.error);
+            for (int i = 1; i <= filas; ++i)
+                t += u';' + (a.error.isEmpty() ? Cifra(a.R, i, loc) : QString());
+            t += u'\n';
+        }
+        return t;
+    }
+    // A table with one column per file.
+    constexpr int kRotulo = 48, kColumna = 16;
+    t = QString().leftJustified(kRotulo);
+    for (size_t k = 0; k < r.size(); ++k)
+        t += QStringLiteral("[%1]").arg(k + 1).rightJustified(kColumna);
+    t += u'\n';
+    for (int i = 1; i <= filas; ++i) {
+        QString linea = Rotulo(i).left(kRotulo - 1).leftJustified(kRotulo);
+        for (const ResultadoArchivo& a : r)
+            linea += (a.error.isEmpty() ? Cifra(a.R, i, loc) : QStringLiteral("-")).rightJustified(kColumna);
+        t += linea + u'\n';
+    }
+    t += u'\n';
+    for (size_t k = 0; k < r.size(); ++k)
+        t += QStringLiteral("[%1] %2%3\n")
+                 .arg(k + 1)
+                 .arg(r[k].archivo, r[k].error.isEmpty() ? QStringLiteral(": ") + r[k].descripcion
+                                                         : QStringLiteral(": ") + r[k].error);
+    return t;
+}
+
+void SensibilidadJson(Json& j, const Argumentos::Serie& serie, const std::vector<PuntoSensibilidad>& puntos)
+{
+    j.clave("sensibilidad").abrirObjeto();
+    j.clave("campo").texto(NombreCampo(serie.hoja, serie.campo));
+    j.clave("puntos").abrirLista();
+    for (const PuntoSensibilidad& p : puntos) {
+        j.abrirObjeto().clave("valor").numero(p.valor);
+        if (p.rechazado) {
+            j.clave("rechazado").logico(true);
+            j.clave("mensaje").texto(p.mensaje);
+        } else {
+            Resultados(j, p.R);
+        }
+        j.cerrarObjeto();
+    }
+    j.cerrarLista().cerrarObjeto();
+}
+
+void EquilibrioJson(Json& j, double precio, std::optional<int> km)
+{
+    j.clave("equilibrio").abrirObjeto();
+    j.clave("precio_km").numero(precio);
+    j.clave("km_anuales");
+    km ? j.numero(*km) : j.nulo();
+    j.cerrarObjeto();
+}
+
+} // namespace tarvia::calc

@@ -1,0 +1,17 @@
+#pragma once
+// tarvia-calc's analyses: --comparar, --sensibilidad and --equilibrio.
+#include "cli/argumentos.h"
+#include "cli/json.h"
+#include "presentacion/analisis.h"
+
+namespace tarvia::calc {
+
+// The comparison in the chosen format; and whether every file opened.
+QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato, const Localizacion& loc);
+std::string ComparacionJson(const std::vector<ResultadoArchivo>& r);
+
+// The "sensibilidad" and "equilibrio" members of the document's JSON.
+void SensibilidadJson(Json& j, const Argumentos::Serie& serie, const std::vector<PuntoSensibilidad>& puntos);
+void EquilibrioJson(Json& j, double precio, std::optional<int> km);
+
+} // namespace tarvia::calc

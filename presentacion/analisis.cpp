@@ -1,0 +1,105 @@
+#include "presentacion/analisis.h"
+
+#include "core/campos.h"
+#include "core/catalogo.h"
+#include "engine/abrir.h"
+#include "engine/resultados.h"
+#include "presentacion/edicion.h"
+
+#include <cmath>
+
+namespace tarvia {
+
+namespace {
+
+// The value as the user would type it: the field's decimals, the locale's
+// separator, no grouping.
+QString Tecleado(double valor, int decimales, QChar separador)
+{
+    QString texto = QString::number(valor, 'f', std::max(0, decimales));
+    texto.replace(u'.', separador);
+    return texto;
+}
+
+// Types `valor` into a copy of the calculation: whether it was accepted, and the copy.
+bool Probar(Documento& copia, Hoja h, int i, double valor)
+{
+    MostrarParaEditar(copia, h, i);
+    const bool aceptado =
+        ConfirmarCampo(copia, h, i, Tecleado(valor, Decimales(h, i), copia.calculo.Local.decimal), kTeclaSalida);
+    if (aceptado)
+        Actualizar(copia);
+    return aceptado;
+}
+
+double C1(const Documento& doc, int km)
+{
+    Documento copia = doc;
+    copia.mensajes.clear();
+    if (!Probar(copia, Hoja::C, campos::C::KilometrosAnuales.i, km))
+        return std::nan("");
+    return copia.calculo.Personal.R(campos::R::C1).numeroOCero();
+}
+
+} // namespace
+
+std::vector<ResultadoArchivo> Comparar(const QStringList& archivos, const Localizacion& loc)
+{
+    std::vector<ResultadoArchivo> resultados;
+    resultados.reserve(static_cast<size_t>(archivos.size()));
+    Documento doc;
+    for (const QString& archivo : archivos) {
+        InicializarCalculo(doc.calculo);
+        doc.calculo.Local = loc;
+        doc.pantalla.Restablecer();
+        ResultadoArchivo r;
+        r.archivo = archivo;
+        if (const FalloArchivo f = LeerArchivo(doc, archivo); f != FalloArchivo::Ninguno) {
+            r.error = MensajeArchivo(f);
+        } else {
+            // Loading ends with the results and the services computed.
+            r.descripcion = doc.calculo.Personal.C(1).comoTexto();
+            r.R = doc.calculo.Personal.R;
+        }
+        resultados.push_back(std::move(r));
+    }
+    return resultados;
+}
+
+std::vector<PuntoSensibilidad> Sensibilidad(const Documento& doc, Hoja h, int i, double desde, double hasta, int pasos)
+{
+    std::vector<PuntoSensibilidad> puntos;
+    for (int k = 0; k < pasos; ++k) {
+        PuntoSensibilidad p;
+        p.valor = pasos == 1 ? desde : desde + (hasta - desde) * k / (pasos - 1);
+        Documento copia = doc;
+        copia.mensajes.clear();
+        if (Probar(copia, h, i, p.valor)) {
+            p.R = copia.calculo.Personal.R;
+        } else {
+            p.rechazado = true;
+            p.mensaje = copia.mensajes.empty() ? QString() : copia.mensajes.back().texto;
+        }
+        puntos.push_back(std::move(p));
+    }
+    return puntos;
+}
+
+std::optional<int> KilometrosDeEquilibrio(const Documento& doc, double precioKm)
+{
+    const int i = campos::C::KilometrosAnuales.i;
+    int bajo = static_cast<int>(doc.calculo.Minimos.C(i).numeroOCero());
+    int alto = static_cast<int>(doc.calculo.Maximos.C(i).numeroOCero());
+    if (C1(doc, bajo) <= precioKm)
+        return bajo;
+    if (!(C1(doc, alto) <= precioKm))
+        return std::nullopt;
+    // C1(bajo) > price >= C1(alto): narrow down to the first whole km.
+    while (alto - bajo > 1) {
+        const int medio = bajo + (alto - bajo) / 2;
+        (C1(doc, medio) <= precioKm ? alto : bajo) = medio;
+    }
+    return alto;
+}
+
+} // namespace tarvia
