@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -85,9 +86,15 @@ FalloArchivo LeerBytes(const QString& ruta, std::string& bytes)
     else if (S_ISDIR(st.st_mode))
         fallo = FalloArchivo::AccesoDenegado;
 
-    bytes.assign(archivo::kBytesMaximos + 1, '\0');
+    // A buffer the size of the file (a pipe reports none: it grows as it
+    // fills), never past the limit: a real file is a few kilobytes.
+    const std::size_t tope = archivo::kBytesMaximos + 1;
+    const auto tamano = fallo == FalloArchivo::Ninguno && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    bytes.resize(std::min(tope, std::max<std::size_t>(tamano + 1, 4096)));
     std::size_t leidos = 0;
-    while (fallo == FalloArchivo::Ninguno && leidos < bytes.size()) {
+    while (fallo == FalloArchivo::Ninguno && leidos < tope) {
+        if (leidos == bytes.size())
+            bytes.resize(std::min(tope, bytes.size() * 2));
         const ssize_t n = ::read(fd, bytes.data() + leidos, bytes.size() - leidos);
         if (n < 0 && errno == EINTR)
             continue;

@@ -123,11 +123,14 @@ void RepartirValores(DocumentoMotor& doc)
                 VaciarCaja(doc, Hoja::V, col, i);
     Repartir(doc, Hoja::I, false);
     Actualizar(doc);
+    // The service entries change no result: the results just computed serve
+    // every service, as the driver would recompute them to the same figures.
     for (int k : doc.calculo.Entradas(Hoja::S)) {
         MostrarCampo(doc, Hoja::S, Columna::S, k);
-        Recalcular(doc, Hoja::S, Columna::S, k);
+        Normalizar(doc.calculo);
+        RecalcularServicio(doc, k, Resultados::AlDia);
     }
-    Revisar(doc);
+    Revisar(doc, Resultados::AlDia);
 }
 
 } // namespace tarvia

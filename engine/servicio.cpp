@@ -67,7 +67,7 @@ void CosteServicio(DocumentoMotor& doc, int costes, int km, int horas, int salid
     Precio(doc, salidaAmbos, k > 0 && h > 0, coste + k * r(50) + h * r(52));
 }
 
-void RecalcularServicio(DocumentoMotor& doc, int i)
+void RecalcularServicio(DocumentoMotor& doc, int i, Resultados resultados)
 {
     int costes;
     if (Contiene(kCostes, i))
@@ -77,16 +77,18 @@ void RecalcularServicio(DocumentoMotor& doc, int i)
     else if (Contiene(kHoras, i))
         costes = i - 2;
     else
-        return;      // no other field of the sheet triggers anything
-    Actualizar(doc); // the unit costs must be current
+        return; // no other field of the sheet triggers anything
+    if (resultados == Resultados::Recalcular)
+        Actualizar(doc); // the unit costs must be current
     CosteServicio(doc, costes, costes + 1, costes + 2, costes + 3, costes + 4, costes + 5);
 }
 
-void Revisar(DocumentoMotor& doc)
+void Revisar(DocumentoMotor& doc, Resultados resultados)
 {
     // Prices from the unit costs as they are now: after a change on another
     // sheet the results sheet may not have been shown (and recomputed) yet.
-    Actualizar(doc);
+    if (resultados == Resultados::Recalcular)
+        Actualizar(doc);
     ValoresColumna& p = doc.calculo.Personal;
     const double c5 = p.R(54).numeroOCero();
     if (c5 == 0) {
