@@ -25,7 +25,7 @@ etapa() {
 
 paquetes=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libchm-dev libchm1
   clang libclang-rt-14-dev clang-format

@@ -3,6 +3,8 @@
 #include "core/archivo.h"
 #include "engine/abrir.h"
 #include "presentacion/edicion.h"
+#include "results/ventana_comparar.h"
+#include "results/ventana_sensibilidad.h"
 #include "sheets/colores.h"
 #include "sheets/fabrica_hojas.h"
 #include "sheets/hoja_disenada.h"
@@ -154,6 +156,17 @@ void FrmMain::ConectarMenus()
         connect(menus_.*item.menu, &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
     ConectarImpresion(*this);
     connect(menus_.mnuPrintPdf, &QAction::triggered, this, &FrmMain::GuardarComoPdf);
+    connect(menus_.mnuComparar, &QAction::triggered, this, [this] {
+        ConfirmarEdicion();
+        const QStringList archivos = QFileDialog::getOpenFileNames(this, QStringLiteral("Comparar cálculos"), calculos_,
+                                                                   QStringLiteral("Cálculos (*.trv *.brm)"));
+        if (!archivos.isEmpty())
+            VentanaComparar(doc_, archivos, this).exec();
+    });
+    connect(menus_.mnuSensibilidad, &QAction::triggered, this, [this] {
+        ConfirmarEdicion();
+        VentanaSensibilidad(doc_, this).exec();
+    });
     connect(menus_.mnuHelpContents, &QAction::triggered, this,
             [this] { AbrirAyuda(this, MostrarMensaje, directorio_); });
     connect(menus_.mnuAcuerdos, &QAction::triggered, this,

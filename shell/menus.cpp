@@ -92,6 +92,12 @@ const std::vector<MenuDiseno>& Diseno()
          {
              {"mnuAcuerdos", "Acuerdos", H::Siempre, &Menus::mnuAcuerdos},
          }},
+        {"mnuAnalisis",
+         "Análisis",
+         {
+             {"mnuComparar", "Comparar cálculos…", H::ConCalculo, &Menus::mnuComparar},
+             {"mnuSensibilidad", "Sensibilidad…", H::ConCalculo, &Menus::mnuSensibilidad},
+         }},
     };
     return d;
 }

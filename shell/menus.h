@@ -56,6 +56,8 @@ struct Menus {
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QAction* mnuAcuerdos = nullptr;
+    QAction* mnuComparar = nullptr;
+    QAction* mnuSensibilidad = nullptr;
 
     std::vector<QMenu*> menus;         // in bar order
     QHash<QString, QAction*> acciones; // every item by name, separators too

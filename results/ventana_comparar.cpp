@@ -1,0 +1,200 @@
+#include "results/ventana_comparar.h"
+
+#include "core/campos.h"
+#include "core/catalogo.h"
+#include "engine/resultados.h"
+#include "results/disposicion.h"
+#include "sheets/impresion.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace tarvia {
+
+namespace {
+
+// The rows: the yearly costs and their groups, then the unit costs.
+constexpr std::array<int, 29> kFilas = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 20,
+                                        15, 16, 17, 18, 19, 41, 42, 43, 44, 47, 48, 49, 50, 54};
+
+QString Rotulo(int r)
+{
+    const Campo& c = CampoDe(Hoja::R, r);
+    QString t = QString::fromUtf8(c.etiqueta).trimmed();
+    if (t.endsWith(u'='))
+        t.chop(1);
+    return *c.unidad ? t.trimmed() + QStringLiteral(" (%1)").arg(QString::fromUtf8(c.unidad)) : t;
+}
+
+} // namespace
+
+VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archivos, QWidget* dueno)
+    : QDialog(dueno), loc_(doc.calculo.Local)
+{
+    setObjectName(QStringLiteral("frmComparar"));
+    setWindowTitle(QStringLiteral("Comparar cálculos"));
+    // The open calculation as it stands, then each file as it opens.
+    Documento abierto = doc;
+    ResultadoArchivo primero;
+    primero.archivo = doc.calculo.RutaArchivo.isEmpty() ? QStringLiteral("Cálculo abierto") : doc.calculo.RutaArchivo;
+    primero.descripcion = doc.calculo.Personal.C(1).comoTexto();
+    Actualizar(abierto);
+    primero.R = abierto.calculo.Personal.R;
+    columnas_.push_back(primero);
+    for (ResultadoArchivo& r : Comparar(archivos, loc_))
+        columnas_.push_back(std::move(r));
+
+    tabla_ = new QTableWidget(this);
+    tabla_->setObjectName(QStringLiteral("Tabla"));
+    LlenarTabla();
+
+    auto* division = new QSplitter(Qt::Vertical, this);
+    division->addWidget(tabla_);
+    division->addWidget(Grafico());
+
+    auto* botones = new QDialogButtonBox(this);
+    QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
+    QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
+    botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(csv, &QPushButton::clicked, this, [this] {
+        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar CSV"), QString(),
+                                                          QStringLiteral("CSV (*.csv)"));
+        if (!ruta.isEmpty())
+            ExportarCsv(ruta);
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (!ruta.isEmpty())
+            GuardarPdf(ruta);
+    });
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addWidget(division);
+    capa->addWidget(botones);
+    resize(1000, 700);
+}
+
+void VentanaComparar::LlenarTabla()
+{
+    // Each vehicle, and after each but the first its difference to the first.
+    QStringList cabeceras;
+    for (size_t k = 0; k < columnas_.size(); ++k) {
+        const ResultadoArchivo& c = columnas_[k];
+        cabeceras << QStringLiteral("[%1] %2").arg(k + 1).arg(c.error.isEmpty() ? c.descripcion : c.archivo);
+        if (k > 0)
+            cabeceras << QStringLiteral("[%1] − [1]").arg(k + 1);
+    }
+    tabla_->setColumnCount(static_cast<int>(cabeceras.size()));
+    tabla_->setHorizontalHeaderLabels(cabeceras);
+    tabla_->setRowCount(static_cast<int>(kFilas.size()));
+    QStringList rotulos;
+    for (int r : kFilas)
+        rotulos << Rotulo(r);
+    tabla_->setVerticalHeaderLabels(rotulos);
+    for (size_t f = 0; f < kFilas.size(); ++f) {
+        const int r = kFilas[f];
+        const int dec = Decimales(Hoja::R, r);
+        const double base = columnas_[0].R(r).numeroOCero();
+        int col = 0;
+        for (size_t k = 0; k < columnas_.size(); ++k) {
+            const ResultadoArchivo& c = columnas_[k];
+            const bool hay = c.error.isEmpty();
+            const double x = hay ? c.R(r).numeroOCero() : 0;
+            auto celda = [&](const QString& t) {
+                auto* item = new QTableWidgetItem(t);
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                tabla_->setItem(static_cast<int>(f), col++, item);
+            };
+            celda(hay ? FormatearNumero(x, dec, loc_) : c.error);
+            if (k > 0)
+                celda(hay ? FormatearNumero(x - base, dec, loc_) : QString());
+        }
+    }
+    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+QWidget* VentanaComparar::Grafico()
+{
+    // One stacked bar per vehicle: the thirteen headings of the pie charts, in their colours.
+    auto* serie = new QStackedBarSeries;
+    for (int p = 0; p < kPorciones; ++p) {
+        auto* conjunto = new QBarSet(QString::fromUtf8(resultados::kLeyendas[static_cast<size_t>(p)]));
+        conjunto->setColor(resultados::kColoresMuestras[static_cast<size_t>(p)]);
+        for (const ResultadoArchivo& c : columnas_)
+            *conjunto << (c.error.isEmpty() ? c.R(kIndicePorcion[static_cast<size_t>(p)]).numeroOCero() : 0.0);
+        serie->append(conjunto);
+    }
+    auto* grafico = new QChart;
+    grafico->addSeries(serie);
+    QStringList nombres;
+    for (size_t k = 0; k < columnas_.size(); ++k)
+        nombres << QStringLiteral("[%1]").arg(k + 1);
+    auto* x = new QBarCategoryAxis;
+    x->append(nombres);
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Euros al año"));
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    grafico->addAxis(x, Qt::AlignBottom);
+    grafico->addAxis(y, Qt::AlignLeft);
+    serie->attachAxis(x);
+    serie->attachAxis(y);
+    grafico->legend()->setAlignment(Qt::AlignRight);
+    grafico->setTitle(QStringLiteral("Estructura de costes anual"));
+    grafico->setLocalizeNumbers(true);
+    grafico->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    auto* vista = new QChartView(grafico);
+    vista->setRenderHint(QPainter::Antialiasing);
+    vista->setMinimumHeight(300);
+    return vista;
+}
+
+QString VentanaComparar::Csv() const
+{
+    QString t = QStringLiteral("Concepto");
+    for (int c = 0; c < tabla_->columnCount(); ++c)
+        t += u';' + tabla_->horizontalHeaderItem(c)->text();
+    t += u'\n';
+    for (int f = 0; f < tabla_->rowCount(); ++f) {
+        t += tabla_->verticalHeaderItem(f)->text();
+        for (int c = 0; c < tabla_->columnCount(); ++c)
+            t += u';' + (tabla_->item(f, c) ? tabla_->item(f, c)->text() : QString());
+        t += u'\n';
+    }
+    return t;
+}
+
+bool VentanaComparar::ExportarCsv(const QString& ruta) const
+{
+    ArchivoSeguro archivo(ruta);
+    if (archivo.Abrir() != FalloArchivo::Ninguno)
+        return false;
+    const QByteArray bytes = Csv().toUtf8();
+    if (archivo.write(bytes) != bytes.size()) {
+        archivo.Descartar();
+        return false;
+    }
+    return archivo.Confirmar() == FalloArchivo::Ninguno;
+}
+
+FalloArchivo VentanaComparar::GuardarPdf(const QString& ruta)
+{
+    DestinoPdf pdf(ruta);
+    pdf.Imprimir(Hoja::R, ImagenVentana(*this));
+    return pdf.Cerrar();
+}
+
+} // namespace tarvia

@@ -1,0 +1,250 @@
+#include "results/ventana_sensibilidad.h"
+
+#include "core/campos.h"
+#include "core/catalogo.h"
+#include "sheets/impresion.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace tarvia {
+
+namespace {
+
+// The inputs that move the cost most.
+struct Variable {
+    campos::CampoDeHoja campo;
+    const char* nombre;
+};
+constexpr std::array<Variable, 6> kVariables = {{
+    {campos::C::KilometrosAnuales, "Kilómetros anuales"},
+    {campos::C::HorasAnuales, "Horas anuales"},
+    {{Hoja::V, 1}, "Precio del gasóleo en España (€/litro)"},
+    {campos::V::Consumo, "Consumo (litros / 100 km)"},
+    {campos::F3::CosteConductor, "Coste anual del conductor (€)"},
+    {{Hoja::F1, 2}, "Precio de tarifa del vehículo de tracción (€)"},
+}};
+
+double Hoy(const Documento& doc, campos::CampoDeHoja c) { return doc.calculo.Personal[c.hoja](c.i).numeroOCero(); }
+
+} // namespace
+
+VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) : QDialog(dueno), doc_(doc)
+{
+    setObjectName(QStringLiteral("frmSensibilidad"));
+    setWindowTitle(QStringLiteral("Sensibilidad"));
+    variable_ = new QComboBox;
+    for (const Variable& v : kVariables)
+        variable_->addItem(QString::fromUtf8(v.nombre));
+    const auto numero = [this] {
+        auto* s = new QDoubleSpinBox;
+        s->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+        s->setRange(0, 1e7);
+        s->setDecimals(4);
+        return s;
+    };
+    desde_ = numero();
+    hasta_ = numero();
+    pasos_ = new QSpinBox;
+    pasos_->setRange(2, 101);
+    pasos_->setValue(11);
+    precio_ = numero();
+    precio_->setSpecialValueText(QStringLiteral("(ninguno)"));
+    equilibrio_ = new QLabel;
+    equilibrio_->setObjectName(QStringLiteral("lblEquilibrio"));
+
+    auto* datos = new QFormLayout;
+    datos->addRow(QStringLiteral("Variable"), variable_);
+    datos->addRow(QStringLiteral("Desde"), desde_);
+    datos->addRow(QStringLiteral("Hasta"), hasta_);
+    datos->addRow(QStringLiteral("Puntos"), pasos_);
+    datos->addRow(QStringLiteral("Precio por km (€)"), precio_);
+    datos->addRow(QString(), equilibrio_);
+
+    grafico_ = new QChart;
+    grafico_->setLocalizeNumbers(true);
+    grafico_->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    auto* vista = new QChartView(grafico_);
+    vista->setRenderHint(QPainter::Antialiasing);
+    vista->setMinimumHeight(320);
+    tabla_ = new QTableWidget;
+    tabla_->setObjectName(QStringLiteral("Tabla"));
+    auto* division = new QSplitter(Qt::Vertical);
+    division->addWidget(vista);
+    division->addWidget(tabla_);
+
+    auto* botones = new QDialogButtonBox;
+    QPushButton* calcular = botones->addButton(QStringLiteral("Calcular"), QDialogButtonBox::ApplyRole);
+    QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
+    QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
+    botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(calcular, &QPushButton::clicked, this, &VentanaSensibilidad::Calcular);
+    connect(variable_, &QComboBox::currentIndexChanged, this, &VentanaSensibilidad::ElegirVariable);
+    connect(csv, &QPushButton::clicked, this, [this] {
+        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar CSV"), QString(),
+                                                          QStringLiteral("CSV (*.csv)"));
+        if (!ruta.isEmpty())
+            ExportarCsv(ruta);
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (!ruta.isEmpty())
+            GuardarPdf(ruta);
+    });
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(datos);
+    capa->addWidget(division, 1);
+    capa->addWidget(botones);
+    resize(900, 760);
+    ElegirVariable(0);
+}
+
+void VentanaSensibilidad::ElegirVariable(int k)
+{
+    const Variable& v = kVariables[static_cast<size_t>(std::clamp(k, 0, int(kVariables.size()) - 1))];
+    const double hoy = Hoy(doc_, v.campo);
+    desde_->setValue(hoy * 0.5);
+    hasta_->setValue(hoy * 1.5);
+    Calcular();
+}
+
+void VentanaSensibilidad::Calcular()
+{
+    const Variable& v = kVariables[static_cast<size_t>(variable_->currentIndex())];
+    const auto puntos = Sensibilidad(doc_, v.campo.hoja, v.campo.i, desde_->value(), hasta_->value(), pasos_->value());
+    const Localizacion& loc = doc_.calculo.Local;
+
+    tabla_->clear();
+    tabla_->setColumnCount(4);
+    tabla_->setHorizontalHeaderLabels({QString::fromUtf8(v.nombre), QStringLiteral("C1 (€/km)"),
+                                       QStringLiteral("C2 (€/hora)"), QStringLiteral("Costes Totales (€)")});
+    tabla_->setRowCount(static_cast<int>(puntos.size()));
+    for (size_t f = 0; f < puntos.size(); ++f) {
+        const PuntoSensibilidad& p = puntos[f];
+        const auto celda = [&](int c, const QString& t) {
+            tabla_->setItem(static_cast<int>(f), c, new QTableWidgetItem(t));
+        };
+        celda(0, FormatearNumero(p.valor, std::max(0, Decimales(v.campo.hoja, v.campo.i)), loc));
+        if (p.rechazado) {
+            celda(1, QString(p.mensaje).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+            continue;
+        }
+        celda(1, FormatearNumero(p.R(campos::R::C1).numeroOCero(), 4, loc));
+        celda(2, FormatearNumero(p.R(campos::R::C2).numeroOCero(), 2, loc));
+        celda(3, FormatearNumero(p.R(campos::R::Totales).numeroOCero(), 2, loc));
+    }
+    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    equilibrio_->clear();
+    if (precio_->value() > 0) {
+        const auto km = KilometrosDeEquilibrio(doc_, precio_->value());
+        equilibrio_->setText(km ? QStringLiteral("Equilibrio: a partir de %1 km al año C1 no supera el precio.")
+                                      .arg(FormatearNumero(*km, 0, loc))
+                                : QStringLiteral("Ni con el máximo de kilómetros anuales C1 baja de ese precio."));
+    }
+    Dibujar(puntos, Hoy(doc_, v.campo));
+}
+
+void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, double hoy)
+{
+    grafico_->removeAllSeries();
+    for (QAbstractAxis* eje : grafico_->axes())
+        grafico_->removeAxis(eje);
+    auto* c1 = new QLineSeries;
+    c1->setName(QStringLiteral("C1 (€/km)"));
+    auto* c2 = new QLineSeries;
+    c2->setName(QStringLiteral("C2 (€/hora)"));
+    for (const PuntoSensibilidad& p : puntos) {
+        if (p.rechazado)
+            continue;
+        c1->append(p.valor, p.R(campos::R::C1).numeroOCero());
+        c2->append(p.valor, p.R(campos::R::C2).numeroOCero());
+    }
+    auto* x = new QValueAxis;
+    x->setTitleText(variable_->currentText());
+    x->setLabelFormat(QStringLiteral("%.0f"));
+    auto* y1 = new QValueAxis;
+    y1->setTitleText(QStringLiteral("C1 (€/km)"));
+    auto* y2 = new QValueAxis;
+    y2->setTitleText(QStringLiteral("C2 (€/hora)"));
+    grafico_->addAxis(x, Qt::AlignBottom);
+    grafico_->addAxis(y1, Qt::AlignLeft);
+    grafico_->addAxis(y2, Qt::AlignRight);
+    for (QLineSeries* s : {c1, c2}) {
+        grafico_->addSeries(s);
+        s->attachAxis(x);
+        s->attachAxis(s == c1 ? y1 : y2);
+    }
+    // Today's value, marked on C1.
+    auto* marca = new QScatterSeries;
+    marca->setName(QStringLiteral("Hoy"));
+    for (const PuntoSensibilidad& p : puntos)
+        if (!p.rechazado && std::abs(p.valor - hoy) < 1e-9 * std::max(1.0, std::abs(hoy)))
+            marca->append(p.valor, p.R(campos::R::C1).numeroOCero());
+    grafico_->addSeries(marca);
+    marca->attachAxis(x);
+    marca->attachAxis(y1);
+    if (precio_->value() > 0 && c1->count() > 0) {
+        auto* linea = new QLineSeries;
+        linea->setName(QStringLiteral("Precio por km"));
+        linea->append(c1->at(0).x(), precio_->value());
+        linea->append(c1->at(c1->count() - 1).x(), precio_->value());
+        grafico_->addSeries(linea);
+        linea->attachAxis(x);
+        linea->attachAxis(y1);
+    }
+}
+
+QString VentanaSensibilidad::Csv() const
+{
+    QString t;
+    for (int c = 0; c < tabla_->columnCount(); ++c)
+        t += (c ? QStringLiteral(";") : QString()) + tabla_->horizontalHeaderItem(c)->text();
+    t += u'\n';
+    for (int f = 0; f < tabla_->rowCount(); ++f) {
+        for (int c = 0; c < tabla_->columnCount(); ++c)
+            t += (c ? QStringLiteral(";") : QString()) + (tabla_->item(f, c) ? tabla_->item(f, c)->text() : QString());
+        t += u'\n';
+    }
+    return t;
+}
+
+bool VentanaSensibilidad::ExportarCsv(const QString& ruta) const
+{
+    ArchivoSeguro archivo(ruta);
+    if (archivo.Abrir() != FalloArchivo::Ninguno)
+        return false;
+    const QByteArray bytes = Csv().toUtf8();
+    if (archivo.write(bytes) != bytes.size()) {
+        archivo.Descartar();
+        return false;
+    }
+    return archivo.Confirmar() == FalloArchivo::Ninguno;
+}
+
+FalloArchivo VentanaSensibilidad::GuardarPdf(const QString& ruta)
+{
+    DestinoPdf pdf(ruta);
+    pdf.Imprimir(Hoja::R, ImagenVentana(*this));
+    return pdf.Cerrar();
+}
+
+} // namespace tarvia

@@ -1,0 +1,50 @@
+#pragma once
+// "Análisis > Sensibilidad…": how C1, C2 and the total cost move with one
+// input, on a copy of the open calculation, with an optional price per km and
+// its break-even yearly kilometres.
+#include "core/rutas.h"
+#include "presentacion/analisis.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QSpinBox;
+class QTableWidget;
+class QChart;
+
+namespace tarvia {
+
+class VentanaSensibilidad : public QDialog {
+    Q_OBJECT
+public:
+    VentanaSensibilidad(const Documento& doc, QWidget* dueno = nullptr);
+
+    // Chooses the input (index in the list of drivers), sets the range
+    // around today's value (±50 %) and computes.
+    void ElegirVariable(int k);
+    void Calcular();
+
+    QTableWidget* tabla() const { return tabla_; }
+    QLabel* equilibrio() const { return equilibrio_; }
+    QDoubleSpinBox* precio() const { return precio_; }
+    QString Csv() const;
+    bool ExportarCsv(const QString& ruta) const;
+    FalloArchivo GuardarPdf(const QString& ruta);
+
+private:
+    void Dibujar(const std::vector<PuntoSensibilidad>& puntos, double hoy);
+
+    const Documento& doc_;
+    QComboBox* variable_;
+    QDoubleSpinBox* desde_;
+    QDoubleSpinBox* hasta_;
+    QSpinBox* pasos_;
+    QDoubleSpinBox* precio_;
+    QLabel* equilibrio_;
+    QTableWidget* tabla_;
+    QChart* grafico_;
+};
+
+} // namespace tarvia
