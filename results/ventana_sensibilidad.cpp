@@ -121,6 +121,9 @@ void VentanaSensibilidad::ElegirVariable(int k)
 {
     const Variable& v = kVariables[static_cast<size_t>(std::clamp(k, 0, int(kVariables.size()) - 1))];
     const double hoy = Hoy(doc_, v.campo);
+    const int decimales = std::max(0, Decimales(v.campo.hoja, v.campo.i));
+    desde_->setDecimals(decimales);
+    hasta_->setDecimals(decimales);
     desde_->setValue(hoy * 0.5);
     hasta_->setValue(hoy * 1.5);
     Calcular();
