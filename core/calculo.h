@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tarvia {
@@ -19,6 +20,8 @@ public:
     Valor& operator()(int i) { return v_.at(static_cast<size_t>(i)); }
     const Valor& operator()(int i) const { return v_.at(static_cast<size_t>(i)); }
     bool contiene(int i) const { return i >= 1 && i <= size(); }
+    // Elements 1..size() in order, for passes over a whole sheet.
+    std::span<Valor> valores() { return std::span<Valor>(v_).subspan(1); }
     friend bool operator==(const Arreglo&, const Arreglo&) = default;
 
 private:

@@ -33,11 +33,12 @@ void NormalizarValor(Valor& v, TipoCampo tipo)
 
 void NormalizarColumna(ValoresColumna& col)
 {
+    // The catalogue lists each sheet's fields in index order, as the array holds them.
     for (Hoja h : TodasLasHojas) {
-        Arreglo& a = col[h];
+        const std::span<Valor> valores = col[h].valores();
         const auto campos = CamposDe(h);
-        for (const Campo& c : campos)
-            NormalizarValor(a(c.indice), c.tipo);
+        for (size_t k = 0; k < campos.size(); ++k)
+            NormalizarValor(valores[k], campos[k].tipo);
     }
 }
 
