@@ -67,6 +67,12 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     auto* botones = new QDialogButtonBox(this);
     QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
+    QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
+    // On the default printer, as the sheets print; without one, nothing happens.
+    connect(imprimir, &QPushButton::clicked, this, [this] {
+        DestinoImpresora impresora;
+        impresora.Imprimir(Hoja::R, ImagenVentana(*this));
+    });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(csv, &QPushButton::clicked, this, [this] {

@@ -92,6 +92,12 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) :
     QPushButton* calcular = botones->addButton(QStringLiteral("Calcular"), QDialogButtonBox::ApplyRole);
     QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
+    QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
+    // On the default printer, as the sheets print; without one, nothing happens.
+    connect(imprimir, &QPushButton::clicked, this, [this] {
+        DestinoImpresora impresora;
+        impresora.Imprimir(Hoja::R, ImagenVentana(*this));
+    });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(calcular, &QPushButton::clicked, this, &VentanaSensibilidad::Calcular);
