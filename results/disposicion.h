@@ -1,4 +1,7 @@
 #pragma once
+#include "core/formato.h"
+
+#include <QLocale>
 // The results sheet as designed: positions in twips, captions and colours.
 // Positions inside a frame are relative to that frame.
 #include "presentacion/grafico.h"
@@ -169,5 +172,13 @@ inline constexpr int kLeftValorCantidad = 2250, kAnchoValorCantidad = 975;
 inline constexpr int kLeftCoste = 90, kAnchoCoste = 450;
 inline constexpr int kLeftValorCoste = 540, kAnchoValorCoste = 1230;
 inline constexpr int kLeftUnidad = 1830, kAnchoUnidad = 1400;
+
+// Qt's charts and spin boxes format with a QLocale: the one whose two
+// characters are the calculation's (Spain's when the decimal is a comma).
+inline QLocale LocaleDeLosEjes(const Localizacion& loc)
+{
+    return loc.decimal == u',' ? QLocale(QLocale::Spanish, QLocale::Spain)
+                               : QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 } // namespace tarvia::resultados

@@ -161,7 +161,7 @@ QWidget* VentanaComparar::Grafico()
     grafico->legend()->setAlignment(Qt::AlignRight);
     grafico->setTitle(QStringLiteral("Estructura de costes anual"));
     grafico->setLocalizeNumbers(true);
-    grafico->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    grafico->setLocale(resultados::LocaleDeLosEjes(loc_));
     auto* vista = new QChartView(grafico);
     vista->setRenderHint(QPainter::Antialiasing);
     vista->setMinimumHeight(300);

@@ -2,6 +2,7 @@
 
 #include "core/campos.h"
 #include "core/catalogo.h"
+#include "results/disposicion.h"
 #include "sheets/impresion.h"
 
 #include <QChart>
@@ -53,7 +54,7 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) :
         variable_->addItem(QString::fromUtf8(v.nombre));
     const auto numero = [this] {
         auto* s = new QDoubleSpinBox;
-        s->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+        s->setLocale(resultados::LocaleDeLosEjes(doc_.calculo.Local));
         s->setRange(0, 1e7);
         s->setDecimals(4);
         return s;
@@ -78,7 +79,7 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) :
 
     grafico_ = new QChart;
     grafico_->setLocalizeNumbers(true);
-    grafico_->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    grafico_->setLocale(resultados::LocaleDeLosEjes(doc_.calculo.Local));
     auto* vista = new QChartView(grafico_);
     vista->setRenderHint(QPainter::Antialiasing);
     vista->setMinimumHeight(320);
