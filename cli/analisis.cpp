@@ -122,4 +122,35 @@ void EquilibrioJson(Json& j, double precio, std::optional<int> km)
     j.cerrarObjeto();
 }
 
+void RevisionJson(Json& j, double precio, const Revision& r, const QString& avisoIndices)
+{
+    j.clave("revision").abrirObjeto();
+    j.clave("precio").numero(precio);
+    j.clave("variacion_gasoleo_pct").numero(r.variacionPct);
+    j.clave("indice_repercusion").numero(r.indice);
+    j.clave("aplica").logico(r.aplica);
+    j.clave("incremento").numero(r.incremento);
+    j.clave("precio_revisado").numero(r.precioRevisado);
+    j.clave("cuota_combustible_pct").numero(r.cuotaCombustiblePct);
+    j.clave("incremento_cuota_propia").numero(r.incrementoCuotaPropia);
+    if (!avisoIndices.isEmpty())
+        j.clave("aviso_indices").texto(avisoIndices);
+    j.cerrarObjeto();
+}
+
+void PresupuestoJson(Json& j, const Presupuesto& p)
+{
+    static const char* const kBases[] = {"km", "horas", "ambos"};
+    j.clave("presupuesto").abrirObjeto();
+    j.clave("servicio").numero(p.servicio);
+    j.clave("base").texto(QString::fromLatin1(kBases[static_cast<int>(p.base)]));
+    j.clave("coste").numero(p.coste);
+    j.clave("margen_pct").numero(p.margenPct);
+    j.clave("precio").numero(p.precio);
+    j.clave("iva_pct").numero(p.ivaPct);
+    j.clave("iva").numero(p.iva);
+    j.clave("total").numero(p.total);
+    j.cerrarObjeto();
+}
+
 } // namespace tarvia::calc

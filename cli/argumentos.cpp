@@ -52,7 +52,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& arg = args[k];
         const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" || arg == u"--set" ||
-                              arg == u"--sensibilidad" || arg == u"--equilibrio" || arg == u"--opcion" ||
+                              arg == u"--sensibilidad" || arg == u"--equilibrio" || arg == u"--revision" ||
+                              arg == u"--fecha-contrato" || arg == u"--presupuesto" || arg == u"--opcion" ||
                               arg == u"--ver" || arg == u"--guardar" || arg == u"--pdf";
         if (conValor && k + 1 >= args.size())
             return QStringLiteral("falta el valor de %1").arg(arg);
@@ -79,6 +80,36 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
                            "--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS, con PASOS ≥ 2 y punto decimal: «%1»")
                     .arg(valor);
             a.sensibilidad = Argumentos::Serie{c.hoja, c.indice, desde, hasta, pasos};
+        } else if (arg == u"--revision") {
+            const QStringList p = valor.split(u':');
+            bool ok[4] = {false, false, false, true};
+            Argumentos::PedidoRevision r{p.value(0).toDouble(&ok[0]), p.value(1).toDouble(&ok[1]),
+                                         p.value(2).toDouble(&ok[2]), 5};
+            if (p.size() == 4)
+                r.umbral = p[3].toDouble(&ok[3]);
+            if (p.size() < 3 || p.size() > 4 || !ok[0] || !ok[1] || !ok[2] || !ok[3] || r.contrato <= 0)
+                return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL], con punto "
+                                      "decimal: «%1»")
+                    .arg(valor);
+            a.revision = r;
+        } else if (arg == u"--fecha-contrato") {
+            const QDate d = QDate::fromString(valor, Qt::ISODate);
+            if (!d.isValid() || valor.size() != 10)
+                return QStringLiteral("fecha no válida (AAAA-MM-DD): «%1»").arg(valor);
+            a.fechaContrato = d;
+        } else if (arg == u"--obra") {
+            a.obra = true;
+        } else if (arg == u"--presupuesto") {
+            const QStringList p = valor.split(u':');
+            bool ok1 = false, ok2 = false;
+            const int servicio = p.value(0).toInt(&ok1);
+            const double margen = p.value(1).toDouble(&ok2);
+            const QString base = p.value(2, QStringLiteral("ambos"));
+            const int b = base == u"km" ? 0 : base == u"horas" ? 1 : base == u"ambos" ? 2 : -1;
+            if (p.size() < 2 || p.size() > 3 || !ok1 || !ok2 || servicio < 1 || servicio > 5 || b < 0)
+                return QStringLiteral("--presupuesto espera K:MARGEN[:km|horas|ambos], con K de 1 a 5: «%1»")
+                    .arg(valor);
+            a.presupuesto = Argumentos::PedidoPresupuesto{servicio, margen, b};
         } else if (arg == u"--equilibrio") {
             bool ok = false;
             const double precio = valor.toDouble(&ok);

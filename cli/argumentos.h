@@ -43,6 +43,21 @@ struct Argumentos {
     };
     std::optional<Serie> sensibilidad;
     std::optional<double> equilibrio; // --equilibrio PRECIO (per km travelled)
+
+    // --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL], --fecha-contrato, --obra
+    struct PedidoRevision {
+        double precio, contrato, servicio, umbral = 5;
+    };
+    std::optional<PedidoRevision> revision;
+    std::optional<QDate> fechaContrato;
+    bool obra = false;
+    // --presupuesto K:MARGEN[:BASE]
+    struct PedidoPresupuesto {
+        int servicio;
+        double margen;
+        int base; // 0 km, 1 horas, 2 ambos
+    };
+    std::optional<PedidoPresupuesto> presupuesto;
     QString archivo;
     std::vector<Accion> acciones;
 

@@ -152,6 +152,38 @@ int main(int argc, char* argv[])
 
     const Formato formato = args.formato.value_or(isatty(STDOUT_FILENO) ? Formato::Texto : Formato::Json);
     if (formato == Formato::Json) {
+        // The quotation prices the service with today's unit costs.
+        std::optional<Presupuesto> presupuesto;
+        if (args.presupuesto) {
+            Revisar(doc);
+            presupuesto =
+                PresupuestarServicio(doc.calculo.Personal, args.presupuesto->servicio,
+                                     static_cast<BaseCoste>(args.presupuesto->base), args.presupuesto->margen);
+            if (!presupuesto) {
+                Linea(stderr,
+                      QStringLiteral("tarvia-calc: el servicio %1 no tiene coste: escriba sus kilómetros u horas "
+                                     "en carga en la hoja S")
+                          .arg(args.presupuesto->servicio));
+                return kNoPermitido;
+            }
+        }
+        std::optional<Revision> revision;
+        QString avisoIndices;
+        if (args.revision) {
+            // The index table lies with the reference data, beside the program or installed.
+            QString ruta =
+                QCoreApplication::applicationDirPath() + QStringLiteral("/Baremario/indices_repercusion.tsv");
+            if (!QFileInfo::exists(ruta))
+                ruta = QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario/indices_repercusion.tsv");
+            const TablaIndices tabla = LeerIndices(ruta);
+            avisoIndices = tabla.aviso;
+            Actualizar(doc);
+            const double indice = IndiceRepercusion(tabla, doc.calculo.Personal.C(3).numeroOCero(), args.obra,
+                                                    args.fechaContrato.value_or(hoy));
+            const Argumentos::PedidoRevision& p = *args.revision;
+            revision = RevisarPrecio(p.precio, p.contrato, p.servicio, p.umbral, indice,
+                                     doc.calculo.Personal.R(27).numeroOCero());
+        }
         const std::string json = DocumentoJson(doc, avisos, args.pantalla, [&](Json& j) {
             if (args.sensibilidad) {
                 const Argumentos::Serie& s = *args.sensibilidad;
@@ -159,6 +191,10 @@ int main(int argc, char* argv[])
             }
             if (args.equilibrio)
                 EquilibrioJson(j, *args.equilibrio, KilometrosDeEquilibrio(doc, *args.equilibrio));
+            if (revision)
+                RevisionJson(j, args.revision->precio, *revision, avisoIndices);
+            if (presupuesto)
+                PresupuestoJson(j, *presupuesto);
         });
         std::fwrite(json.data(), 1, json.size(), stdout);
     } else {

@@ -1,0 +1,97 @@
+// The fuel-price revision of a transport's price and the quotation, against
+// figures worked out by hand.
+#include "engine/revision.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvia {
+namespace {
+
+TEST(Revision, IndicePorMasaYVehiculoDeObra)
+{
+    const TablaIndices t = IndicesPorDefecto();
+    const QDate hoy(2026, 12, 1);
+    const struct {
+        double mma;
+        bool obra;
+        double indice;
+    } casos[] = {
+        {3500, false, 0.10},  {3501, false, 0.20}, {19999, false, 0.20}, {20000, false, 0.30},
+        {40000, false, 0.30}, {40000, true, 0.20}, {3500, true, 0.10},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(IndiceRepercusion(t, c.mma, c.obra, hoy), c.indice) << c.mma << (c.obra ? " obra" : "");
+}
+
+TEST(Revision, UmbralSubidasYBajadas)
+{
+    // P = 1.000 €, IR 0,30, own fuel share 29,8 %.
+    const struct {
+        double contrato, servicio;
+        double g;
+        bool aplica;
+        double incremento, revisado, propio;
+    } casos[] = {
+        {1.40, 1.54, 10.00, true, 30.00, 1030.00, 29.80},   // 10 × 1.000 × 0,30 / 100
+        {1.00, 1.0499, 4.99, false, 0, 1000.00, 14.87},     // below 5 %: no revision
+        {1.00, 1.05, 5.00, true, 15.00, 1015.00, 14.90},    // exactly 5 %: it applies
+        {1.50, 1.35, -10.00, true, -30.00, 970.00, -29.80}, // falling prices lower the price
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.servicio);
+        const Revision r = RevisarPrecio(1000, c.contrato, c.servicio, 5, 0.30, 29.8);
+        EXPECT_DOUBLE_EQ(r.variacionPct, c.g);
+        EXPECT_EQ(r.aplica, c.aplica);
+        EXPECT_DOUBLE_EQ(r.incremento, c.incremento);
+        EXPECT_DOUBLE_EQ(r.precioRevisado, c.revisado);
+        EXPECT_DOUBLE_EQ(r.incrementoCuotaPropia, c.propio);
+    }
+}
+
+TEST(Revision, FicheroDeIndicesConPeriodosDanadoOAusente)
+{
+    QTemporaryDir dir;
+    const auto escribir = [&](const char* nombre, const QByteArray& bytes) {
+        QFile f(dir.filePath(QString::fromLatin1(nombre)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    // A temporary change for heavy vehicles in 2022: the last period covering the date wins.
+    const TablaIndices t = LeerIndices(escribir("bien.tsv", "# comentario\n"
+                                                            "2012-01-01\t9999-12-31\t0,10\t0,20\t0,30\n"
+                                                            "2022-03-01\t2022-12-31\t0.15\t0.25\t0.40\n"));
+    EXPECT_TRUE(t.aviso.isEmpty());
+    EXPECT_EQ(IndiceRepercusion(t, 40000, false, QDate(2022, 6, 1)), 0.40);
+    EXPECT_EQ(IndiceRepercusion(t, 40000, false, QDate(2023, 1, 1)), 0.30);
+
+    for (const QString& ruta : {escribir("mal.tsv", "2012-01-01\t9999-12-31\t0,10\tveinte\t0,30\n"),
+                                escribir("vacio.tsv", "# nada\n"), dir.filePath(QStringLiteral("no_existe.tsv"))}) {
+        const TablaIndices d = LeerIndices(ruta);
+        EXPECT_FALSE(d.aviso.isEmpty()) << ruta.toStdString();
+        EXPECT_EQ(IndiceRepercusion(d, 40000, false, QDate(2026, 1, 1)), 0.30); // the built-in table
+    }
+}
+
+TEST(Presupuesto, RedondeoAlCentimoYMargenDeUnPrecio)
+{
+    ValoresColumna p;
+    p.S(7) = 461.86; // service 1 priced on kilometres and hours
+    p.S(6) = 600.0;  // on hours
+    const auto q = PresupuestarServicio(p, 1, BaseCoste::Ambos, 15);
+    ASSERT_TRUE(q);
+    EXPECT_DOUBLE_EQ(q->precio, 531.14); // 461,86 × 1,15 = 531,139
+    EXPECT_DOUBLE_EQ(q->iva, 111.54);    // 21 % of 531,14 = 111,5394
+    EXPECT_DOUBLE_EQ(q->total, 642.68);
+    EXPECT_DOUBLE_EQ(PresupuestarServicio(p, 1, BaseCoste::Horas, 0)->precio, 600);
+    EXPECT_FALSE(PresupuestarServicio(p, 1, BaseCoste::Kilometros, 15)); // no cost on that basis
+    EXPECT_FALSE(PresupuestarServicio(p, 6, BaseCoste::Ambos, 15));
+    // A target price gives back its margin.
+    EXPECT_DOUBLE_EQ(MargenDePrecio(461.86, 531.14), 15.00);
+    EXPECT_DOUBLE_EQ(MargenDePrecio(400, 500), 25);
+}
+
+} // namespace
+} // namespace tarvia
