@@ -37,14 +37,14 @@ private:
     void Dibujar(const std::vector<PuntoSensibilidad>& puntos, double hoy);
 
     const Documento& doc_;
-    QComboBox* variable_;
-    QDoubleSpinBox* desde_;
-    QDoubleSpinBox* hasta_;
-    QSpinBox* pasos_;
-    QDoubleSpinBox* precio_;
-    QLabel* equilibrio_;
-    QTableWidget* tabla_;
-    QChart* grafico_;
+    QComboBox* variable_ = nullptr;
+    QDoubleSpinBox* desde_ = nullptr;
+    QDoubleSpinBox* hasta_ = nullptr;
+    QSpinBox* pasos_ = nullptr;
+    QDoubleSpinBox* precio_ = nullptr;
+    QLabel* equilibrio_ = nullptr;
+    QTableWidget* tabla_ = nullptr;
+    QChart* grafico_ = nullptr;
 };
 
 } // namespace tarvia

@@ -4,6 +4,8 @@
 #include "engine/abrir.h"
 #include "presentacion/edicion.h"
 #include "results/ventana_comparar.h"
+#include "results/ventana_presupuesto.h"
+#include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 #include "sheets/colores.h"
 #include "sheets/fabrica_hojas.h"
@@ -166,6 +168,16 @@ void FrmMain::ConectarMenus()
     connect(menus_.mnuSensibilidad, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
         VentanaSensibilidad(doc_, this).exec();
+    });
+    connect(menus_.mnuRevision, &QAction::triggered, this, [this] {
+        ConfirmarEdicion();
+        VentanaRevision(doc_, LeerIndices(directorio_ + QStringLiteral("/Baremario/indices_repercusion.tsv")),
+                        Ajustes(), this)
+            .exec();
+    });
+    connect(menus_.mnuPresupuesto, &QAction::triggered, this, [this] {
+        ConfirmarEdicion();
+        VentanaPresupuesto(doc_, Ajustes(), this).exec();
     });
     connect(menus_.mnuHelpContents, &QAction::triggered, this,
             [this] { AbrirAyuda(this, MostrarMensaje, directorio_); });
@@ -542,14 +554,16 @@ bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
 
 void FrmMain::FijarAjustes(QSettings* ajustes) { ajustes_ = ajustes; }
 
-Recientes FrmMain::ListaReciente()
+QSettings& FrmMain::Ajustes()
 {
     if (ajustes_)
-        return Recientes(*ajustes_);
+        return *ajustes_;
     if (!ajustesUsuario_)
         ajustesUsuario_ = std::make_unique<QSettings>();
-    return Recientes(*ajustesUsuario_);
+    return *ajustesUsuario_;
 }
+
+Recientes FrmMain::ListaReciente() { return Recientes(Ajustes()); }
 
 // The open calculation's file goes to the top of the recent list.
 void FrmMain::RecordarFichero()

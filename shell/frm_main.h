@@ -137,6 +137,7 @@ private:
     QList<QAction*> recientes_;
     void RecordarFichero();
     Recientes ListaReciente();
+    QSettings& Ajustes(); // the user's settings, or those given for tests
     QPointer<FrmNueva> nueva_;
     QPointer<FrmTipoVeh> tipoVeh_;
 };

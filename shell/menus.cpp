@@ -97,6 +97,8 @@ const std::vector<MenuDiseno>& Diseno()
          {
              {"mnuComparar", "Comparar cálculos…", H::ConCalculo, &Menus::mnuComparar},
              {"mnuSensibilidad", "Sensibilidad…", H::ConCalculo, &Menus::mnuSensibilidad},
+             {"mnuRevision", "Revisión por gasóleo…", H::ConCalculo, &Menus::mnuRevision},
+             {"mnuPresupuesto", "Presupuesto…", H::ConCalculo, &Menus::mnuPresupuesto},
          }},
     };
     return d;

@@ -58,6 +58,8 @@ struct Menus {
     QAction* mnuAcuerdos = nullptr;
     QAction* mnuComparar = nullptr;
     QAction* mnuSensibilidad = nullptr;
+    QAction* mnuRevision = nullptr;
+    QAction* mnuPresupuesto = nullptr;
 
     std::vector<QMenu*> menus;         // in bar order
     QHash<QString, QAction*> acciones; // every item by name, separators too

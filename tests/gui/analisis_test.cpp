@@ -2,12 +2,19 @@
 // calculation, export a CSV that reads back as their table, and print to PDF.
 #include "ayuda_ventanas.h"
 
+#include "presentacion/edicion.h"
+
 #include "results/ventana_comparar.h"
+#include "results/ventana_presupuesto.h"
+#include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -82,6 +89,55 @@ TEST(VentanasAnalisis, SensibilidadTablaEquilibrioCsvYPdf)
         << ventana.equilibrio()->text().toStdString();
     EXPECT_TRUE(doc.calculo.Personal == antes.calculo.Personal) << "the open calculation is untouched";
     EsperarCsvYPdf(ventana, 0);
+}
+
+// The revision explained in one sentence, the official and the own figures,
+// and a history kept per vehicle.
+TEST(VentanasAnalisis, RevisionPorGasoleo)
+{
+    Documento doc;
+    CargarReferencia(doc); // 40.000 kg: index 0,30; fuel 29,8 % of the costs
+    QTemporaryDir dir;
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    VentanaRevision ventana(doc, IndicesPorDefecto(), ajustes);
+    ventana.FijarDatos(1260, 1.40, 1.54);
+    EXPECT_EQ(ventana.Explicacion().left(33), QStringLiteral("El precio sube 37,80 € (3,00 %): "));
+    EXPECT_DOUBLE_EQ(ventana.Resultado().incrementoCuotaPropia, 37.55); // 10 × 1.260 × 29,8 / 10.000
+    ventana.Guardar();
+    VentanaRevision otra(doc, IndicesPorDefecto(), ajustes);
+    ASSERT_EQ(otra.historial()->count(), 1);
+    EXPECT_TRUE(otra.historial()->item(0)->text().contains(QStringLiteral("37,80")));
+    ventana.FijarDatos(1260, 1.40, 1.45); // 3,57 %: below the threshold
+    EXPECT_TRUE(ventana.Explicacion().contains(QStringLiteral("no se revisa")));
+}
+
+// The quotation: the price with its margin, a target price giving back its
+// margin, and one A4 page in the PDF.
+TEST(VentanasAnalisis, PresupuestoDeUnServicio)
+{
+    Documento doc;
+    CargarReferencia(doc);
+    ASSERT_TRUE(ConfirmarCampo(doc, Hoja::S, 3, QStringLiteral("250"), kTeclaSalida));
+    ASSERT_TRUE(ConfirmarCampo(doc, Hoja::S, 4, QStringLiteral("5,5"), kTeclaSalida));
+    QTemporaryDir dir;
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    VentanaPresupuesto ventana(doc, ajustes);
+    ventana.Elegir(1, BaseCoste::Ambos, 15);
+    ASSERT_TRUE(ventana.Resultado());
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->precio, 531.14);
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->total, 642.68);
+    ventana.PrecioObjetivo(600);
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->margenPct, MargenDePrecio(461.86, 600));
+    ventana.cliente()->setText(QStringLiteral("Transportes Ejemplo"));
+    EXPECT_TRUE(ventana.Html().contains(QStringLiteral("Transportes Ejemplo")));
+    const QString pdf = dir.filePath(QStringLiteral("presupuesto.pdf"));
+    ASSERT_EQ(ventana.GuardarPdf(pdf), FalloArchivo::Ninguno);
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(pagina), 1);
+    ventana.Elegir(2, BaseCoste::Ambos, 15); // a service with no cost
+    EXPECT_FALSE(ventana.Resultado());
 }
 
 } // namespace

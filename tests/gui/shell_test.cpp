@@ -81,7 +81,7 @@ TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
 
     Abrir();
     QStringList abierto = Habilitados(ventana->menus());
-    EXPECT_EQ(abierto.size(), 4 + 23 + 1 + 2); // and "Guardar como PDF…", the two analyses
+    EXPECT_EQ(abierto.size(), 4 + 23 + 1 + 4); // and "Guardar como PDF…", the four analyses
     EXPECT_FALSE(abierto.contains("mnuNuevo"));
     EXPECT_FALSE(abierto.contains("mnuFileOpen"));
     EXPECT_TRUE(abierto.contains("mnuCerrar"));

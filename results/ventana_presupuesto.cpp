@@ -1,0 +1,219 @@
+#include "results/ventana_presupuesto.h"
+
+#include "core/archivo_seguro.h"
+#include "core/formato.h"
+#include "engine/servicio.h"
+#include "results/disposicion.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace tarvia {
+
+namespace {
+
+constexpr std::array<const char*, 5> kEmpresa = {"nombre", "nif", "direccion", "telefono", "correo"};
+constexpr std::array<const char*, 5> kRotulosEmpresa = {"Empresa", "NIF", "Dirección", "Teléfono", "Correo"};
+
+QString Escapar(const QString& s) { return s.toHtmlEscaped(); }
+
+} // namespace
+
+VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes, QWidget* dueno)
+    : QDialog(dueno), doc_(doc), ajustes_(ajustes)
+{
+    setObjectName(QStringLiteral("frmPresupuesto"));
+    setWindowTitle(QStringLiteral("Presupuesto"));
+    Revisar(doc_); // the services priced with today's unit costs
+    const QLocale local = resultados::LocaleDeLosEjes(doc.calculo.Local);
+
+    servicio_ = new QComboBox;
+    for (int k = 1; k <= 5; ++k)
+        servicio_->addItem(QStringLiteral("Servicio %1").arg(k));
+    base_ = new QComboBox;
+    base_->addItems(
+        {QStringLiteral("Por kilómetros"), QStringLiteral("Por horas"), QStringLiteral("Por kilómetros y horas")});
+    base_->setCurrentIndex(2);
+    margen_ = new QDoubleSpinBox;
+    margen_->setLocale(local);
+    margen_->setRange(-100, 1000);
+    margen_->setValue(10);
+    auto* objetivo = new QDoubleSpinBox;
+    objetivo->setLocale(local);
+    objetivo->setRange(0, 1e7);
+    objetivo->setSpecialValueText(QStringLiteral("(ninguno)"));
+    cliente_ = new QLineEdit;
+    ruta_ = new QLineEdit;
+    validez_ = new QSpinBox;
+    validez_->setRange(1, 365);
+    validez_->setValue(30);
+    gasoleo_ = new QDoubleSpinBox;
+    gasoleo_->setLocale(local);
+    gasoleo_->setDecimals(3);
+    gasoleo_->setRange(0, 10);
+    fechaGasoleo_ = new QDateEdit(QDate::currentDate());
+    fechaGasoleo_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+
+    auto* datos = new QFormLayout;
+    datos->addRow(QStringLiteral("Servicio"), servicio_);
+    datos->addRow(QStringLiteral("Coste"), base_);
+    datos->addRow(QStringLiteral("Margen sobre el coste (%)"), margen_);
+    datos->addRow(QStringLiteral("o precio objetivo sin IVA (€)"), objetivo);
+    datos->addRow(QStringLiteral("Cliente"), cliente_);
+    datos->addRow(QStringLiteral("Recorrido"), ruta_);
+    datos->addRow(QStringLiteral("Validez (días)"), validez_);
+    datos->addRow(QStringLiteral("Gasóleo de referencia (€/l)"), gasoleo_);
+    datos->addRow(QStringLiteral("Fecha del gasóleo"), fechaGasoleo_);
+    // The company's data, asked once and kept.
+    for (size_t k = 0; k < kEmpresa.size(); ++k) {
+        empresa_[k] = new QLineEdit(ajustes_.value(QStringLiteral("empresa/") + QLatin1String(kEmpresa[k])).toString());
+        datos->addRow(QString::fromUtf8(kRotulosEmpresa[k]), empresa_[k]);
+        connect(empresa_[k], &QLineEdit::editingFinished, this, &VentanaPresupuesto::GuardarEmpresa);
+        connect(empresa_[k], &QLineEdit::textChanged, this, &VentanaPresupuesto::Calcular);
+    }
+    vista_ = new QTextBrowser;
+    vista_->setObjectName(QStringLiteral("Vista"));
+
+    for (QComboBox* c : {servicio_, base_})
+        connect(c, &QComboBox::currentIndexChanged, this, &VentanaPresupuesto::Calcular);
+    for (QDoubleSpinBox* s : {margen_, gasoleo_})
+        connect(s, &QDoubleSpinBox::valueChanged, this, &VentanaPresupuesto::Calcular);
+    connect(objetivo, &QDoubleSpinBox::valueChanged, this, [this](double precio) {
+        if (precio > 0)
+            PrecioObjetivo(precio);
+    });
+    for (QLineEdit* l : {cliente_, ruta_})
+        connect(l, &QLineEdit::textChanged, this, &VentanaPresupuesto::Calcular);
+    connect(validez_, &QSpinBox::valueChanged, this, &VentanaPresupuesto::Calcular);
+    connect(fechaGasoleo_, &QDateEdit::dateChanged, this, &VentanaPresupuesto::Calcular);
+
+    auto* botones = new QDialogButtonBox;
+    QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
+    QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
+    botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(imprimir, &QPushButton::clicked, this, [this] {
+        QPrinter impresora;
+        QTextDocument documento;
+        documento.setHtml(Html());
+        documento.print(&impresora); // without a printer, nothing happens
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (!ruta.isEmpty())
+            GuardarPdf(ruta);
+    });
+
+    auto* columnas = new QHBoxLayout;
+    columnas->addLayout(datos);
+    columnas->addWidget(vista_, 1);
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(columnas);
+    capa->addWidget(botones);
+    resize(1100, 700);
+    Calcular();
+}
+
+void VentanaPresupuesto::Elegir(int servicio, BaseCoste base, double margenPct)
+{
+    servicio_->setCurrentIndex(servicio - 1);
+    base_->setCurrentIndex(static_cast<int>(base));
+    margen_->setValue(margenPct);
+    Calcular();
+}
+
+void VentanaPresupuesto::PrecioObjetivo(double precio)
+{
+    const auto p = PresupuestarServicio(doc_.calculo.Personal, servicio_->currentIndex() + 1,
+                                        static_cast<BaseCoste>(base_->currentIndex()), 0);
+    if (p)
+        margen_->setValue(MargenDePrecio(p->coste, precio));
+}
+
+void VentanaPresupuesto::Calcular()
+{
+    if (!vista_)
+        return; // still being built
+    presupuesto_ = PresupuestarServicio(doc_.calculo.Personal, servicio_->currentIndex() + 1,
+                                        static_cast<BaseCoste>(base_->currentIndex()), margen_->value());
+    vista_->setHtml(Html());
+}
+
+void VentanaPresupuesto::GuardarEmpresa()
+{
+    for (size_t k = 0; k < kEmpresa.size(); ++k)
+        ajustes_.setValue(QStringLiteral("empresa/") + QLatin1String(kEmpresa[k]), empresa_[k]->text());
+}
+
+QString VentanaPresupuesto::Html() const
+{
+    const Localizacion& loc = doc_.calculo.Local;
+    const auto euros = [&](double x) { return FormatearNumero(x, 2, loc) + QStringLiteral(" €"); };
+    QString h = QStringLiteral("<html><body style=\"font-family: Arial; font-size: 11pt\">");
+    h += QStringLiteral("<p><b>%1</b><br>NIF %2<br>%3<br>%4 · %5</p>")
+             .arg(Escapar(empresa_[0]->text()), Escapar(empresa_[1]->text()), Escapar(empresa_[2]->text()),
+                  Escapar(empresa_[3]->text()), Escapar(empresa_[4]->text()));
+    h += QStringLiteral("<h2>Presupuesto de transporte</h2>");
+    h += QStringLiteral("<p>Fecha: %1<br>Cliente: %2<br>Recorrido: %3<br>Vehículo: %4</p>")
+             .arg(FormatearFecha(QDate::currentDate(), loc), Escapar(cliente_->text()), Escapar(ruta_->text()),
+                  Escapar(doc_.calculo.Personal.C(1).comoTexto()));
+    if (!presupuesto_) {
+        h += QStringLiteral("<p>Este servicio no tiene coste: escriba sus kilómetros u horas en carga en la hoja "
+                            "«Costes de un servicio concreto».</p></body></html>");
+        return h;
+    }
+    const Presupuesto& p = *presupuesto_;
+    h += QStringLiteral("<table cellpadding=\"4\" style=\"border-collapse: collapse\">");
+    const auto fila = [&](const QString& a, const QString& b) {
+        return QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(a, b);
+    };
+    h += fila(QStringLiteral("Precio del servicio, sin IVA"), euros(p.precio));
+    h += fila(QStringLiteral("IVA (%1 %)").arg(FormatearNumero(p.ivaPct, 0, loc)), euros(p.iva));
+    h += fila(QStringLiteral("<b>Total</b>"), QStringLiteral("<b>%1</b>").arg(euros(p.total)));
+    h += QStringLiteral("</table>");
+    h += QStringLiteral("<p>Oferta válida durante %1 días desde su fecha.</p>").arg(validez_->value());
+    if (gasoleo_->value() > 0)
+        h += QStringLiteral(
+                 "<p><small>Este precio se revisará, al alza o a la baja, cuando el precio medio del "
+                 "gasóleo varíe un 5 % o más respecto a %1 €/l (%2), según el artículo 38 de la Ley "
+                 "15/2009, de 11 de noviembre, del contrato de transporte terrestre de mercancías.</small></p>")
+                 .arg(FormatearNumero(gasoleo_->value(), 3, loc), FormatearFecha(fechaGasoleo_->date(), loc));
+    h += QStringLiteral("</body></html>");
+    return h;
+}
+
+FalloArchivo VentanaPresupuesto::GuardarPdf(const QString& ruta) const
+{
+    ArchivoSeguro archivo(ruta);
+    if (const FalloArchivo f = archivo.Abrir(); f != FalloArchivo::Ninguno)
+        return f;
+    {
+        QPdfWriter pdf(&archivo);
+        pdf.setTitle(QStringLiteral("Presupuesto"));
+        pdf.setCreator(QStringLiteral("TARVIA"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                                      QPageLayout::Millimeter));
+        QTextDocument documento;
+        documento.setHtml(Html());
+        documento.print(&pdf);
+    }
+    return archivo.Confirmar();
+}
+
+} // namespace tarvia

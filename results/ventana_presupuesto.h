@@ -1,0 +1,53 @@
+#pragma once
+// "Análisis > Presupuesto…": from the cost of a service on sheet S to a price
+// with a margin, on one A4 page in Spanish that the client receives.
+#include "core/rutas.h"
+#include "engine/revision.h"
+#include "presentacion/documento.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLineEdit;
+class QSettings;
+class QSpinBox;
+class QTextBrowser;
+
+namespace tarvia {
+
+class VentanaPresupuesto : public QDialog {
+    Q_OBJECT
+public:
+    // `ajustes` keeps the company's data (the user's settings; a file in tests).
+    VentanaPresupuesto(const Documento& doc, QSettings& ajustes, QWidget* dueno = nullptr);
+
+    void Elegir(int servicio, BaseCoste base, double margenPct);
+    // A target price before VAT sets the margin that gives it.
+    void PrecioObjetivo(double precio);
+    const std::optional<Presupuesto>& Resultado() const { return presupuesto_; }
+    QString Html() const;
+    FalloArchivo GuardarPdf(const QString& ruta) const;
+    QLineEdit* cliente() const { return cliente_; }
+
+private:
+    void Calcular();
+    void GuardarEmpresa();
+
+    Documento doc_; // a copy with the services priced on today's unit costs
+    QSettings& ajustes_;
+    QComboBox* servicio_ = nullptr;
+    QComboBox* base_ = nullptr;
+    QDoubleSpinBox* margen_ = nullptr;
+    QLineEdit* cliente_ = nullptr;
+    QLineEdit* ruta_ = nullptr;
+    QSpinBox* validez_ = nullptr;
+    QDoubleSpinBox* gasoleo_ = nullptr;
+    QDateEdit* fechaGasoleo_ = nullptr;
+    std::array<QLineEdit*, 5> empresa_{}; // name, NIF, address, phone, e-mail
+    QTextBrowser* vista_ = nullptr;
+    std::optional<Presupuesto> presupuesto_;
+};
+
+} // namespace tarvia

@@ -1,0 +1,154 @@
+#include "results/ventana_revision.h"
+
+#include "core/campos.h"
+#include "core/formato.h"
+#include "engine/resultados.h"
+#include "results/disposicion.h"
+#include "sheets/impresion.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace tarvia {
+
+VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes, QWidget* dueno)
+    : QDialog(dueno), doc_(doc), indices_(std::move(indices)), ajustes_(ajustes)
+{
+    setObjectName(QStringLiteral("frmRevision"));
+    setWindowTitle(QStringLiteral("Revisión por gasóleo"));
+    const QLocale local = resultados::LocaleDeLosEjes(doc.calculo.Local);
+    const auto numero = [&](double maximo, int decimales) {
+        auto* s = new QDoubleSpinBox;
+        s->setLocale(local);
+        s->setRange(0, maximo);
+        s->setDecimals(decimales);
+        connect(s, &QDoubleSpinBox::valueChanged, this, &VentanaRevision::Calcular);
+        return s;
+    };
+    precio_ = numero(1e7, 2);
+    contrato_ = numero(10, 3);
+    servicio_ = numero(10, 3);
+    umbral_ = numero(100, 2);
+    umbral_->setValue(5);
+    fecha_ = new QDateEdit(QDate::currentDate());
+    fecha_->setCalendarPopup(true);
+    fecha_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    connect(fecha_, &QDateEdit::dateChanged, this, &VentanaRevision::Calcular);
+    obra_ = new QCheckBox(QStringLiteral("Vehículo de obra"));
+    connect(obra_, &QCheckBox::toggled, this, &VentanaRevision::Calcular);
+    texto_ = new QLabel;
+    texto_->setObjectName(QStringLiteral("lblExplicacion"));
+    texto_->setWordWrap(true);
+    comparacion_ = new QLabel;
+    comparacion_->setWordWrap(true);
+    historial_ = new QListWidget;
+    historial_->addItems(ajustes_.value(Clave()).toStringList());
+
+    auto* datos = new QFormLayout;
+    datos->addRow(QStringLiteral("Precio pactado del transporte (€)"), precio_);
+    datos->addRow(QStringLiteral("Gasóleo en la fecha del contrato (€/l)"), contrato_);
+    datos->addRow(QStringLiteral("Gasóleo en la fecha del transporte (€/l)"), servicio_);
+    datos->addRow(QStringLiteral("Umbral (%)"), umbral_);
+    datos->addRow(QStringLiteral("Fecha del contrato"), fecha_);
+    datos->addRow(QString(), obra_);
+
+    auto* botones = new QDialogButtonBox;
+    QPushButton* guardar = botones->addButton(QStringLiteral("Añadir al historial"), QDialogButtonBox::ActionRole);
+    QPushButton* copiar = botones->addButton(QStringLiteral("Copiar"), QDialogButtonBox::ActionRole);
+    QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
+    botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(guardar, &QPushButton::clicked, this, &VentanaRevision::Guardar);
+    connect(copiar, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(explicacion_ + u'\n' + comparacion_->text()); });
+    connect(imprimir, &QPushButton::clicked, this, [this] {
+        DestinoImpresora impresora;
+        impresora.Imprimir(Hoja::R, ImagenVentana(*this));
+    });
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(datos);
+    capa->addWidget(texto_);
+    capa->addWidget(comparacion_);
+    capa->addWidget(new QLabel(QStringLiteral("Historial de este vehículo")));
+    capa->addWidget(historial_);
+    capa->addWidget(botones);
+    resize(620, 560);
+    Calcular();
+}
+
+QString VentanaRevision::Clave() const
+{
+    // One history per vehicle: its file, or its description while it has none.
+    const QString vehiculo =
+        doc_.calculo.RutaArchivo.isEmpty() ? doc_.calculo.Personal.C(1).comoTexto() : doc_.calculo.RutaArchivo;
+    return QStringLiteral("revisiones/") + QString::fromLatin1(vehiculo.toUtf8().toHex());
+}
+
+void VentanaRevision::FijarDatos(double precio, double contrato, double servicio)
+{
+    precio_->setValue(precio);
+    contrato_->setValue(contrato);
+    servicio_->setValue(servicio);
+    Calcular();
+}
+
+void VentanaRevision::Calcular()
+{
+    if (!texto_)
+        return; // still being built
+    Documento copia = doc_;
+    Actualizar(copia);
+    const double mma = copia.calculo.Personal.C(3).numeroOCero();
+    const double indice = IndiceRepercusion(indices_, mma, obra_->isChecked(), fecha_->date());
+    const double cuota = copia.calculo.Personal.R(campos::R::Combustible + campos::R::Porcentaje).numeroOCero();
+    revision_ =
+        RevisarPrecio(precio_->value(), contrato_->value(), servicio_->value(), umbral_->value(), indice, cuota);
+    const Localizacion& loc = doc_.calculo.Local;
+    const double precio = precio_->value();
+    const auto euros = [&](double x) { return FormatearNumero(std::abs(x), 2, loc) + QStringLiteral(" €"); };
+    const QString pct = FormatearNumero(precio > 0 ? std::abs(revision_.incremento) / precio * 100 : 0, 2, loc);
+    const QString g = FormatearNumero(revision_.variacionPct, 2, loc);
+    if (contrato_->value() <= 0 || precio <= 0)
+        explicacion_ = QStringLiteral("Escriba el precio pactado y los dos precios del gasóleo.");
+    else if (!revision_.aplica)
+        explicacion_ = QStringLiteral("El gasóleo ha variado un %1 %, menos del %2 %: el precio no se revisa y "
+                                      "sigue en %3.")
+                           .arg(g, FormatearNumero(umbral_->value(), 2, loc), euros(precio));
+    else
+        explicacion_ = QStringLiteral("El precio %1 %2 (%3 %): el gasóleo ha variado un %4 % y el índice de "
+                                      "repercusión de un vehículo de %5 kg es %6. Precio revisado: %7.")
+                           .arg(revision_.incremento >= 0 ? QStringLiteral("sube") : QStringLiteral("baja"),
+                                euros(revision_.incremento), pct, g, FormatearNumero(mma, 0, loc),
+                                FormatearNumero(indice, 2, loc), euros(revision_.precioRevisado));
+    texto_->setText(explicacion_ + (indices_.aviso.isEmpty() ? QString() : QStringLiteral("\n") + indices_.aviso));
+    comparacion_->setText(QStringLiteral("Índice oficial %1: %2 %3.   Con la cuota del combustible de su cálculo "
+                                         "(%4 %): %5 %6.")
+                              .arg(FormatearNumero(indice, 2, loc),
+                                   revision_.incremento >= 0 ? QStringLiteral("+") : QStringLiteral("−"),
+                                   euros(revision_.incremento), FormatearNumero(cuota, 1, loc),
+                                   revision_.incrementoCuotaPropia >= 0 ? QStringLiteral("+") : QStringLiteral("−"),
+                                   euros(revision_.incrementoCuotaPropia)));
+}
+
+void VentanaRevision::Guardar()
+{
+    const QString linea =
+        FormatearFecha(QDate::currentDate(), doc_.calculo.Local) + QStringLiteral(": ") + explicacion_;
+    historial_->insertItem(0, linea);
+    QStringList lista = ajustes_.value(Clave()).toStringList();
+    lista.prepend(linea);
+    ajustes_.setValue(Clave(), lista);
+}
+
+} // namespace tarvia
