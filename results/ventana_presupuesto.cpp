@@ -166,9 +166,22 @@ QString VentanaPresupuesto::Html() const
     const Localizacion& loc = doc_.calculo.Local;
     const auto euros = [&](double x) { return FormatearNumero(x, 2, loc) + QStringLiteral(" €"); };
     QString h = QStringLiteral("<html><body style=\"font-family: Arial; font-size: 11pt\">");
-    h += QStringLiteral("<p><b>%1</b><br>NIF %2<br>%3<br>%4 · %5</p>")
-             .arg(Escapar(empresa_[0]->text()), Escapar(empresa_[1]->text()), Escapar(empresa_[2]->text()),
-                  Escapar(empresa_[3]->text()), Escapar(empresa_[4]->text()));
+    // The company's lines that have something in them.
+    QStringList empresa;
+    if (!empresa_[0]->text().isEmpty())
+        empresa << QStringLiteral("<b>%1</b>").arg(Escapar(empresa_[0]->text()));
+    if (!empresa_[1]->text().isEmpty())
+        empresa << QStringLiteral("NIF %1").arg(Escapar(empresa_[1]->text()));
+    if (!empresa_[2]->text().isEmpty())
+        empresa << Escapar(empresa_[2]->text());
+    QStringList contacto;
+    for (size_t k : {size_t{3}, size_t{4}})
+        if (!empresa_[k]->text().isEmpty())
+            contacto << Escapar(empresa_[k]->text());
+    if (!contacto.isEmpty())
+        empresa << contacto.join(QStringLiteral(" · "));
+    if (!empresa.isEmpty())
+        h += QStringLiteral("<p>%1</p>").arg(empresa.join(QStringLiteral("<br>")));
     h += QStringLiteral("<h2>Presupuesto de transporte</h2>");
     h += QStringLiteral("<p>Fecha: %1<br>Cliente: %2<br>Recorrido: %3<br>Vehículo: %4</p>")
              .arg(FormatearFecha(QDate::currentDate(), loc), Escapar(cliente_->text()), Escapar(ruta_->text()),
