@@ -158,6 +158,30 @@ TEST_F(Archivo, RarezasQueSeAceptan)
     }
 }
 
+// A UTF-8 file saved with a byte-order mark reads as the same file without
+// it; dates are real calendar dates (2000 was a leap year, 1900 was not).
+TEST_F(Archivo, MarcaDeOrdenYAnosBisiestos)
+{
+    const QByteArray utf8 = Contenido(Dato("articulado_utf8_lf.trv"));
+    Guardar(Ruta("con_bom.trv"), "\xEF\xBB\xBF" + utf8);
+    Calculo sin = Nuevo(), con = Nuevo();
+    ASSERT_EQ(LeerValores(Dato("articulado_utf8_lf.trv"), sin), FalloArchivo::Ninguno);
+    ASSERT_EQ(LeerValores(Ruta("con_bom.trv"), con), FalloArchivo::Ninguno);
+    EXPECT_TRUE(sin.Personal == con.Personal);
+    EXPECT_TRUE(sin.Referencia == con.Referencia);
+
+    const struct {
+        const char* fecha;
+        bool aceptada;
+    } casos[] = {{"#2000-02-29#", true}, {"#1900-02-29#", false}, {"#2024-02-29#", true}, {"#2023-02-29#", false}};
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.fecha);
+        Guardar(Ruta("fecha.trv"), ConLinea(128, k.fecha));
+        Calculo c = Nuevo();
+        EXPECT_EQ(LeerValores(Ruta("fecha.trv"), c) == FalloArchivo::Ninguno, k.aceptada);
+    }
+}
+
 TEST_F(Archivo, LoQueSigueALaLinea256NoSeLee)
 {
     QByteArray bytes = Contenido(Dato("articulado_cp1252.trv"));
