@@ -4,7 +4,7 @@
 #include "core/catalogo.h"
 #include "engine/resultados.h"
 #include "results/disposicion.h"
-#include "sheets/impresion.h"
+#include "results/exportar.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -69,10 +69,7 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     // On the default printer, as the sheets print; without one, nothing happens.
-    connect(imprimir, &QPushButton::clicked, this, [this] {
-        DestinoImpresora impresora;
-        impresora.Imprimir(Hoja::R, ImagenVentana(*this));
-    });
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(csv, &QPushButton::clicked, this, [this] {
@@ -168,39 +165,10 @@ QWidget* VentanaComparar::Grafico()
     return vista;
 }
 
-QString VentanaComparar::Csv() const
-{
-    QString t = QStringLiteral("Concepto");
-    for (int c = 0; c < tabla_->columnCount(); ++c)
-        t += u';' + tabla_->horizontalHeaderItem(c)->text();
-    t += u'\n';
-    for (int f = 0; f < tabla_->rowCount(); ++f) {
-        t += tabla_->verticalHeaderItem(f)->text();
-        for (int c = 0; c < tabla_->columnCount(); ++c)
-            t += u';' + (tabla_->item(f, c) ? tabla_->item(f, c)->text() : QString());
-        t += u'\n';
-    }
-    return t;
-}
+QString VentanaComparar::Csv() const { return TablaCsv(*tabla_, true, QStringLiteral("Concepto")); }
 
-bool VentanaComparar::ExportarCsv(const QString& ruta) const
-{
-    ArchivoSeguro archivo(ruta);
-    if (archivo.Abrir() != FalloArchivo::Ninguno)
-        return false;
-    const QByteArray bytes = Csv().toUtf8();
-    if (archivo.write(bytes) != bytes.size()) {
-        archivo.Descartar();
-        return false;
-    }
-    return archivo.Confirmar() == FalloArchivo::Ninguno;
-}
+bool VentanaComparar::ExportarCsv(const QString& ruta) const { return GrabarTexto(ruta, Csv()); }
 
-FalloArchivo VentanaComparar::GuardarPdf(const QString& ruta)
-{
-    DestinoPdf pdf(ruta);
-    pdf.Imprimir(Hoja::R, ImagenVentana(*this));
-    return pdf.Cerrar();
-}
+FalloArchivo VentanaComparar::GuardarPdf(const QString& ruta) { return VentanaAPdf(*this, ruta); }
 
 } // namespace tarvia

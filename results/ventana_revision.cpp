@@ -4,7 +4,7 @@
 #include "core/formato.h"
 #include "engine/resultados.h"
 #include "results/disposicion.h"
-#include "sheets/impresion.h"
+#include "results/exportar.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -71,10 +71,7 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
     connect(guardar, &QPushButton::clicked, this, &VentanaRevision::Guardar);
     connect(copiar, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(explicacion_ + u'\n' + comparacion_->text()); });
-    connect(imprimir, &QPushButton::clicked, this, [this] {
-        DestinoImpresora impresora;
-        impresora.Imprimir(Hoja::R, ImagenVentana(*this));
-    });
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
 
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(datos);

@@ -3,7 +3,7 @@
 #include "core/campos.h"
 #include "core/catalogo.h"
 #include "results/disposicion.h"
-#include "sheets/impresion.h"
+#include "results/exportar.h"
 
 #include <QChart>
 #include <QChartView>
@@ -95,10 +95,7 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) :
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     // On the default printer, as the sheets print; without one, nothing happens.
-    connect(imprimir, &QPushButton::clicked, this, [this] {
-        DestinoImpresora impresora;
-        impresora.Imprimir(Hoja::R, ImagenVentana(*this));
-    });
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(calcular, &QPushButton::clicked, this, &VentanaSensibilidad::Calcular);
@@ -223,38 +220,10 @@ void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, 
     }
 }
 
-QString VentanaSensibilidad::Csv() const
-{
-    QString t;
-    for (int c = 0; c < tabla_->columnCount(); ++c)
-        t += (c ? QStringLiteral(";") : QString()) + tabla_->horizontalHeaderItem(c)->text();
-    t += u'\n';
-    for (int f = 0; f < tabla_->rowCount(); ++f) {
-        for (int c = 0; c < tabla_->columnCount(); ++c)
-            t += (c ? QStringLiteral(";") : QString()) + (tabla_->item(f, c) ? tabla_->item(f, c)->text() : QString());
-        t += u'\n';
-    }
-    return t;
-}
+QString VentanaSensibilidad::Csv() const { return TablaCsv(*tabla_, false); }
 
-bool VentanaSensibilidad::ExportarCsv(const QString& ruta) const
-{
-    ArchivoSeguro archivo(ruta);
-    if (archivo.Abrir() != FalloArchivo::Ninguno)
-        return false;
-    const QByteArray bytes = Csv().toUtf8();
-    if (archivo.write(bytes) != bytes.size()) {
-        archivo.Descartar();
-        return false;
-    }
-    return archivo.Confirmar() == FalloArchivo::Ninguno;
-}
+bool VentanaSensibilidad::ExportarCsv(const QString& ruta) const { return GrabarTexto(ruta, Csv()); }
 
-FalloArchivo VentanaSensibilidad::GuardarPdf(const QString& ruta)
-{
-    DestinoPdf pdf(ruta);
-    pdf.Imprimir(Hoja::R, ImagenVentana(*this));
-    return pdf.Cerrar();
-}
+FalloArchivo VentanaSensibilidad::GuardarPdf(const QString& ruta) { return VentanaAPdf(*this, ruta); }
 
 } // namespace tarvia

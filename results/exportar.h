@@ -1,0 +1,21 @@
+#pragma once
+// What the analysis windows share to hand their work out: a table as CSV, a
+// text written safely, the window on the printer or in a PDF.
+#include "core/rutas.h"
+
+#include <QString>
+
+class QTableWidget;
+class QWidget;
+
+namespace tarvia {
+
+// ";" between fields, the cells as shown; the row captions first when asked.
+QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const QString& esquina = {});
+// Replaces the file only once the whole text is written.
+bool GrabarTexto(const QString& ruta, const QString& texto);
+// The window as it looks, on the default printer (nothing without one) or in a PDF.
+void ImprimirVentana(QWidget& ventana);
+FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta);
+
+} // namespace tarvia
