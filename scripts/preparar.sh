@@ -24,7 +24,7 @@ etapa() {
 }
 
 paquetes=(
-  build-essential cmake ninja-build
+  build-essential cmake ninja-build python3
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libchm-dev libchm1

@@ -60,7 +60,7 @@ const std::array<Silueta, 20>& Siluetas()
         {Cabina::Tractora, qRgb(30, 80, 170), Carga::Gas, qRgb(250, 250, 250), {14, 30, 84, 96, 108}},
         {Cabina::Tractora, qRgb(20, 120, 60), Carga::Alimentaria, qRgb(215, 225, 235), {14, 30, 84, 96, 108}},
         {Cabina::Tractora, qRgb(200, 120, 20), Carga::Pulverulentos, qRgb(225, 225, 215), {14, 30, 84, 96, 108}},
-        {Cabina::Tractora, qRgb(180, 40, 40), Carga::Coches, qRgb(90, 90, 100), {14, 30, 90, 104}},
+        {Cabina::Rigida, qRgb(180, 40, 40), Carga::Coches, qRgb(90, 90, 100), {10, 38, 50, 82, 104}, true},
         {Cabina::Tractora, qRgb(200, 120, 20), Carga::Gondola, qRgb(70, 70, 80), {14, 30, 92, 102, 112}},
         {Cabina::Tractora, qRgb(110, 60, 160), Carga::Tolva, qRgb(170, 175, 185), {14, 30, 84, 96, 108}},
         {Cabina::Rigida, qRgb(230, 170, 0), Carga::Obra, qRgb(150, 150, 150), {14, 30, 84, 98}},

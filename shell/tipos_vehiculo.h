@@ -29,10 +29,10 @@ inline constexpr std::array<TipoVehiculo, 20> TiposVehiculo = {{
     {"Cisterna Gases", "Cisterna de gases", 2, 1},
     {"Cisterna Alimentacion", "Cisterna de alimentación", 2, 2},
     {"Cisterna Pulverulentos", "Cisterna de pulverulentos", 2, 3},
-    {"Portavehiculos", "Portavehículos", 3, 0},
+    {"Portavehiculos", "Portavehículos de turismos, camión y remolque", 3, 0},
     {"Portavehiculos Industriales", "Portavehículos industriales", 3, 1},
     {"Volquete Graneles", "Volquete de graneles", 4, 0},
-    {"Volquete Obra", "Volquete de obra", 4, 1},
+    {"Volquete Obra", "Volquete de obra, rígido 8x4", 4, 1},
     {"3 Ejes Animales", "Rígido de 3 ejes, transporte de animales", 4, 2},
     {"Portacontenedores", "Portacontenedores", 4, 3},
 }};

@@ -291,7 +291,7 @@ TEST(Analisis, CompararVariosFicheros)
     ASSERT_EQ(filas.size(), 3);
     for (const QString& f : filas)
         EXPECT_EQ(f.count(u';'), 55) << f.toStdString();
-    EXPECT_TRUE(filas[1].contains(QStringLiteral("1,2055"))); // C1 in Spanish figures
+    EXPECT_TRUE(filas[1].contains(QStringLiteral("1,3172"))); // C1 in Spanish figures
 }
 
 // A sensitivity point is what typing that value and showing the results

@@ -9,10 +9,13 @@ starts as a copy of its reference.
     python3 data/herramientas/generar_baremario.py            # write the files
     python3 data/herramientas/generar_baremario.py --tabla    # README table
     python3 data/herramientas/generar_baremario.py --tabla --calc build/bin/tarvia-calc
+    python3 data/herramientas/generar_baremario.py --comprobar --calc build/bin/tarvia-calc
 
 Without --calc the cost per kilometre is an estimate by the program's own
 formulas; with it, the figure the program computes after loading the file.
-Python 3 standard library only.
+--comprobar writes nothing: it fails when the files differ from what the
+source gives, or when the general-cargo articulated vehicle strays from the
+published figures. Python 3 standard library only.
 """
 import argparse
 import csv
@@ -20,6 +23,7 @@ import json
 import math
 import subprocess
 import sys
+import tempfile
 from decimal import ROUND_HALF_UP, Decimal
 from pathlib import Path
 
@@ -27,7 +31,8 @@ DATOS = Path(__file__).resolve().parent.parent
 FUENTE = DATOS / "fuentes" / "baremario.tsv"
 SALIDA = DATOS / "Baremario"
 CALCULOS = DATOS / "Cálculos"
-FECHA_REFERENCIA = "2026-11-30"
+# The data's own date: July 2025 prices, with the 44-tonne rule in force since this day.
+FECHA_REFERENCIA = "2025-10-23"
 
 TEXTOS = {("C", 1), ("C", 6)}
 OPCIONES = {("F1", 1), ("F2", 1), ("F2", 13), ("F3", 2), ("F3", 9), ("F3", 19), ("I", 1)}
@@ -42,15 +47,56 @@ EJEMPLOS = {
         "cambios": {
             ("C", 1): "Mi articulado de carga general",
             ("C", 7): 105000,      # fewer kilometres than the reference
-            ("C", 8): 85,
+            ("C", 8): 88,
             ("V", 1): 1.489,       # own fuel card price
             ("V", 3): 0.1,
-            ("V", 7): 30.2,
+            ("V", 7): 36.0,
             ("S", 2): 120,         # one service: Madrid - Valencia and back
             ("S", 3): 720,
             ("S", 4): 12,
         },
     },
+}
+
+
+# --- Rules the source follows (data/README.md explains each one) -----------
+
+ARTICULADO = "Articulado Carga General"
+# Published Spanish cost figures for a 40-tonne general-cargo articulated
+# vehicle (July 2024 / July 2025 editions), and how far ours may stray.
+PUBLICADO = {"total": (156952, 0.05), "C1": (1.32, 0.05),
+             "neumaticos": (6963, 0.10), "mantenimiento": (2294, 0.10), "reparaciones": (4516, 0.10)}
+TALLER_40T = (0.0191, 0.0376)        # maintenance and repairs, EUR/km
+TALLER_INTERNACIONAL = (0.0182, 0.0358)
+# Above 40 t: (fuel, workshop) factors; 46 t scales the 44-tonne effect by 6/4.
+PESO = {40: (1.0, 1.0), 44: (1.08, 1.05), 46: (1.12, 1.075)}
+NEUMATICOS = {"22,5": (716, 150000), "17,5": (430, 120000), "16": (143, 60000), "obra": (823, 75000)}
+INDIRECTOS = 0.065                   # share of the direct costs
+
+# Per type: mass rule (40, 44 or 46; 0 = rigid, no change), consumption at
+# 40 t (l/100 km), workshop factor, tyre size ("vehicle+semitrailer" when they
+# differ), international workshop basis.
+TIPOS = {
+    "Articulado Carga General": (44, 34.5, 1.00, "22,5", False),
+    "Articulado Internacional": (40, 33.4, 1.00, "22,5", True),
+    "Tren Carretera": (44, 36.1, 1.05, "22,5", False),
+    "3 Ejes Carga General": (0, 29.6, 0.85, "22,5", False),
+    "2 Ejes Carga General": (0, 25.2, 0.75, "22,5", False),
+    "2 Ejes Distribucion": (0, 21.9, 0.80, "17,5", False),
+    "Furgoneta": (0, 10.4, 0.40, "16", False),
+    "Frigorifico Articulado": (44, 35.0, 1.10, "22,5", False),
+    "Frigorifico Internacional": (40, 34.0, 1.10, "22,5", True),
+    "Frigorifico 2 Ejes": (0, 27.4, 0.85, "22,5", False),
+    "Cisterna Quimicos": (44, 35.0, 1.05, "22,5", False),
+    "Cisterna Gases": (44, 35.0, 1.05, "22,5", False),
+    "Cisterna Alimentacion": (44, 35.0, 1.05, "22,5", False),
+    "Cisterna Pulverulentos": (44, 36.1, 1.10, "22,5", False),
+    "Portavehiculos": (40, 36.1, 1.10, "17,5", False),
+    "Portavehiculos Industriales": (44, 43.8, 1.30, "22,5+17,5", False),
+    "Volquete Graneles": (44, 36.1, 1.15, "22,5", False),
+    "Volquete Obra": (0, 46.0, 1.60, "obra", False),
+    "3 Ejes Animales": (0, 32.9, 0.95, "22,5", False),
+    "Portacontenedores": (46, 35.0, 1.00, "22,5", False),
 }
 
 
@@ -141,6 +187,31 @@ def revisar(nombre, v):
         sys.exit(f"{nombre}: " + "; ".join(fallos))
 
 
+def seguir_reglas(nombre, v):
+    """The derivation rules of data/README.md, so a hand edit cannot drift from them."""
+    masa, consumo40, taller, medida, internacional = TIPOS[nombre]
+    combustible, obra = PESO.get(masa, (1.0, 1.0))
+    fallos = []
+    if abs(v[("V", 7)] - round(consumo40 * combustible, 1)) > 1e-9:
+        fallos.append(f"consumo {v[('V', 7)]} en lugar de {consumo40} × {combustible}")
+    base = TALLER_INTERNACIONAL if internacional else TALLER_40T
+    for (h, i), por_km in zip((("V", 28), ("V", 30)), base):
+        if abs(v[(h, i)] - round(por_km * taller * obra, 4)) > 1e-9:
+            fallos.append(f"{h}({i}) no es {por_km} × {taller} × {obra}")
+    for numero in (16, 19, 22, 25):
+        precio, vida = NEUMATICOS[medida.split("+")[-1 if numero == 25 else 0]]
+        if v[("V", numero)] and (v[("V", numero + 1)], v[("V", numero + 2)]) != (precio, vida):
+            fallos.append(f"neumáticos V({numero}) fuera de la base de {medida} pulgadas")
+    if masa in (44, 46) and v[("C", 3)] != 44000 or masa == 40 and v[("C", 3)] != 40000:
+        fallos.append("MMA distinta de la de su regla de peso")
+    vacios = {("V", 8): (10, 14, 15), ("V", 25): (26, 27)}
+    for (h, i), dependientes in vacios.items():
+        if not v[(h, i)] and any(v[(h, d)] for d in dependientes):
+            fallos.append(f"valores sin sentido detrás de {h}({i}) = 0")
+    if fallos:
+        sys.exit(f"{nombre}: " + "; ".join(fallos))
+
+
 # --- Estimate of the cost per kilometre, by the results sheet's formulas ----
 
 def redondear(x, n):
@@ -214,22 +285,59 @@ def coste_km(v):
 
 def coste_km_programa(calc, ruta):
     """R(43) of the reference column as the program computes it."""
+    return float(resultados_programa(calc, ruta)["43"])
+
+
+def resultados_programa(calc, ruta):
     salida = subprocess.run([calc, "--formato", "json", str(ruta)], check=True,
                             capture_output=True, text=True).stdout
-    return float(json.loads(salida)["referencia"]["R"]["43"])
+    return json.loads(salida)["referencia"]["R"]
+
+
+def comprobar_publicado(calc, campos, datos):
+    """The general-cargo articulated vehicle against the published figures,
+    and the 44-tonne effect: the same vehicle at 40 t for comparison."""
+    r = resultados_programa(calc, SALIDA / f"{ARTICULADO}.brm")
+    nuestro = {"total": r["19"], "C1": r["43"], "neumaticos": r["8"],
+               "mantenimiento": r["9"], "reparaciones": r["10"]}
+    fallos = []
+    for clave, (publicado, margen) in PUBLICADO.items():
+        desvio = nuestro[clave] / publicado - 1
+        print(f"{clave}: {nuestro[clave]} frente a {publicado} publicado ({desvio:+.1%})")
+        if abs(desvio) > margen:
+            fallos.append(f"{clave} se aparta más del {margen:.0%}")
+    if abs(r["18"] / r["17"] - INDIRECTOS) > 0.0005:
+        fallos.append("indirectos lejos del 6,5 % de los directos")
+
+    masa, consumo40, taller, _, _ = TIPOS[ARTICULADO]
+    a40 = dict(datos[ARTICULADO])
+    a40[("V", 7)] = consumo40
+    a40[("V", 28)], a40[("V", 30)] = (round(x * taller, 4) for x in TALLER_40T)
+    with tempfile.TemporaryDirectory() as tmp:
+        ruta = Path(tmp) / "a40.brm"
+        escribir(ruta, campos, a40, a40, FECHA_REFERENCIA)
+        r40 = resultados_programa(calc, ruta)
+    print(f"a 40 t: total {r40['19']} ({r40['19'] / PUBLICADO['total'][0] - 1:+.1%}), C1 {r40['43']}; "
+          f"efecto de las {masa} t: {r['19'] - r40['19']:+.2f} EUR sin indirectos")
+    if fallos:
+        sys.exit(f"{ARTICULADO}: " + "; ".join(fallos))
 
 
 def tabla(tipos, datos, calc):
-    print("| Tipo | km/año | Tractora o rígido (€) | Semirremolque o remolque (€) "
-          "| Consumo (l/100 km) | C1 (€/km) |")
-    print("|---|---:|---:|---:|---:|---:|")
+    print("| Tipo | MMA (t) | km/año | % en carga | Tractora o rígido (€) | Semirremolque o remolque (€) "
+          "| l/100 km a 40 t | l/100 km | Neumático | Taller | C1 (€/km) |")
+    print("|---|---:|---:|---:|---:|---:|---:|---:|---|---:|---:|")
     for tipo in tipos:
         v = datos[tipo]
+        masa, consumo40, taller, medida, internacional = TIPOS[tipo]
         c1 = coste_km_programa(calc, SALIDA / f"{tipo}.brm") if calc else coste_km(v)
         semi = v[("F2", 2)]
-        print(f"| {v[('C', 1)]} | {miles(v[('C', 7)])} | {miles(v[('F1', 2)])} "
-              f"| {miles(semi) if semi else '–'} | {v[('V', 7)]:.1f} | {c1:.4f} |".replace(".", ",")
-              .replace(";", "."))
+        mma = masa or v[("C", 3)] / 1000
+        fila = [v[("C", 1)], f"{mma:g}", miles(v[("C", 7)]), f"{v[('C', 8)]:g}", miles(v[("F1", 2)]),
+                miles(semi) if semi else "–", f"{consumo40:.1f}", f"{v[('V', 7)]:.1f}",
+                medida.replace("+", " y ") + ("\"" if medida[0].isdigit() else ""),
+                f"{taller:.2f}" + (" (internacional)" if internacional else ""), f"{c1:.4f}"]
+        print("| " + " | ".join(fila).replace(".", ",").replace(";", ".") + " |")
 
 
 def miles(x):
@@ -242,21 +350,43 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--tabla", action="store_true", help="imprime la tabla del README")
     ap.add_argument("--calc", help="ruta de tarvia-calc para el coste por kilómetro")
+    ap.add_argument("--comprobar", action="store_true",
+                    help="no escribe: compara los archivos con la fuente y el articulado con las cifras publicadas")
     args = ap.parse_args()
 
     tipos, campos, fuente = leer_fuente()
     datos = {t: {c: valor(c, fuente[t][c]) for c in campos} for t in tipos}
+    if sorted(tipos) != sorted(TIPOS):
+        sys.exit("los tipos de baremario.tsv no son los de las reglas")
     for tipo in tipos:
         revisar(tipo, datos[tipo])
+        seguir_reglas(tipo, datos[tipo])
 
     if args.tabla:
         tabla(tipos, datos, args.calc)
         return
+    if args.comprobar:
+        with tempfile.TemporaryDirectory() as tmp:
+            generar(tipos, campos, datos, Path(tmp) / "Baremario", Path(tmp) / "Cálculos")
+            distintos = [p.name for p in sorted((Path(tmp) / "Baremario").iterdir())
+                         + sorted((Path(tmp) / "Cálculos").iterdir())
+                         if p.read_bytes() != ((SALIDA if p.suffix == ".brm" else CALCULOS) / p.name).read_bytes()]
+        if distintos:
+            sys.exit("archivos que no corresponden a la fuente (vuelva a generarlos): " + ", ".join(distintos))
+        if args.calc:
+            comprobar_publicado(args.calc, campos, datos)
+        print("datos de referencia al día con su fuente")
+        return
 
-    SALIDA.mkdir(exist_ok=True)
+    generar(tipos, campos, datos, SALIDA, CALCULOS)
+    print(f"{len(tipos)} archivos en {SALIDA}, {len(EJEMPLOS)} en {CALCULOS}")
+
+
+def generar(tipos, campos, datos, salida, calculos):
+    salida.mkdir(exist_ok=True)
     for tipo in tipos:
-        escribir(SALIDA / f"{tipo}.brm", campos, datos[tipo], datos[tipo], FECHA_REFERENCIA)
-    CALCULOS.mkdir(exist_ok=True)
+        escribir(salida / f"{tipo}.brm", campos, datos[tipo], datos[tipo], FECHA_REFERENCIA)
+    calculos.mkdir(exist_ok=True)
     for nombre, ej in EJEMPLOS.items():
         referencia = datos[ej["tipo"]]
         personal = dict(referencia)
@@ -266,8 +396,7 @@ def main():
             personal[("F3", 8)] = redondear(personal[("F3", 3)] * personal[("F3", 4)], 2) + \
                 redondear(personal[("F3", 6)] * personal[("C", 7)], 2)
         revisar(nombre, personal)
-        escribir(CALCULOS / nombre, campos, personal, referencia, ej["fecha"])
-    print(f"{len(tipos)} archivos en {SALIDA}, {len(EJEMPLOS)} en {CALCULOS}")
+        escribir(calculos / nombre, campos, personal, referencia, ej["fecha"])
 
 
 if __name__ == "__main__":

@@ -68,7 +68,7 @@ TEST(VentanasAnalisis, CompararTablaCsvYPdf)
         if (t->verticalHeaderItem(f)->text() == QStringLiteral("Costes Totales"))
             fila = f;
     ASSERT_GE(fila, 0);
-    EXPECT_EQ(t->item(fila, 0)->text(), QStringLiteral("144.663,51"));
+    EXPECT_EQ(t->item(fila, 0)->text(), QStringLiteral("158.060,36"));
     EXPECT_FALSE(t->item(fila, 2)->text().isEmpty());
     EsperarCsvYPdf(ventana, 1);
 }
@@ -82,10 +82,10 @@ TEST(VentanasAnalisis, SensibilidadTablaEquilibrioCsvYPdf)
     QTableWidget* t = ventana.tabla();
     ASSERT_EQ(t->rowCount(), 11); // yearly km from 60.000 to 180.000
     EXPECT_EQ(t->item(5, 0)->text(), QStringLiteral("120.000"));
-    EXPECT_EQ(t->item(5, 1)->text(), QStringLiteral("1,2055")); // today's C1
+    EXPECT_EQ(t->item(5, 1)->text(), QStringLiteral("1,3172")); // today's C1
     ventana.precio()->setValue(1.30);
     ventana.Calcular();
-    EXPECT_TRUE(ventana.equilibrio()->text().contains(QStringLiteral("105.877")))
+    EXPECT_TRUE(ventana.equilibrio()->text().contains(QStringLiteral("122.780")))
         << ventana.equilibrio()->text().toStdString();
     EXPECT_TRUE(doc.calculo.Personal == antes.calculo.Personal) << "the open calculation is untouched";
     EsperarCsvYPdf(ventana, 0);
@@ -96,13 +96,13 @@ TEST(VentanasAnalisis, SensibilidadTablaEquilibrioCsvYPdf)
 TEST(VentanasAnalisis, RevisionPorGasoleo)
 {
     Documento doc;
-    CargarReferencia(doc); // 40.000 kg: index 0,30; fuel 29,8 % of the costs
+    CargarReferencia(doc); // 44.000 kg: index 0,30; fuel 30,9 % of the costs
     QTemporaryDir dir;
     QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
     VentanaRevision ventana(doc, IndicesPorDefecto(), ajustes);
     ventana.FijarDatos(1260, 1.40, 1.54);
     EXPECT_EQ(ventana.Explicacion().left(33), QStringLiteral("El precio sube 37,80 € (3,00 %): "));
-    EXPECT_DOUBLE_EQ(ventana.Resultado().incrementoCuotaPropia, 37.55); // 10 × 1.260 × 29,8 / 10.000
+    EXPECT_DOUBLE_EQ(ventana.Resultado().incrementoCuotaPropia, 38.93); // 10 × 1.260 × 30,9 / 10.000
     ventana.Guardar();
     VentanaRevision otra(doc, IndicesPorDefecto(), ajustes);
     ASSERT_EQ(otra.historial()->count(), 1);
@@ -124,10 +124,10 @@ TEST(VentanasAnalisis, PresupuestoDeUnServicio)
     VentanaPresupuesto ventana(doc, ajustes);
     ventana.Elegir(1, BaseCoste::Ambos, 15);
     ASSERT_TRUE(ventana.Resultado());
-    EXPECT_DOUBLE_EQ(ventana.Resultado()->precio, 531.14);
-    EXPECT_DOUBLE_EQ(ventana.Resultado()->total, 642.68);
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->precio, 570.07); // (0,7957 × 250 + 53,96 × 5,5) × 1,15
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->total, 689.78);
     ventana.PrecioObjetivo(600);
-    EXPECT_DOUBLE_EQ(ventana.Resultado()->margenPct, MargenDePrecio(461.86, 600));
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->margenPct, MargenDePrecio(495.71, 600));
     ventana.cliente()->setText(QStringLiteral("Transportes Ejemplo"));
     EXPECT_TRUE(ventana.Html().contains(QStringLiteral("Transportes Ejemplo")));
     const QString pdf = dir.filePath(QStringLiteral("presupuesto.pdf"));

@@ -102,17 +102,17 @@ TEST_F(HojaC, CambiarKilometrosRecalculaLasCajasDerivadas)
     Escribir(7, QStringLiteral("100000"), Qt::Key_Tab);
     EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 100000.0);
     EXPECT_EQ(S(7)->text(), QStringLiteral("100.000"));
-    EXPECT_EQ(S(9)->text(), QStringLiteral("82.000"));
-    EXPECT_EQ(S(11)->text(), QStringLiteral("18.000"));
-    EXPECT_EQ(S(20)->text(), QStringLiteral("1.558.000")); // 82000 km × 19 t
-    EXPECT_EQ(O(9)->text(), QStringLiteral("98.400"));     // the reference is left alone
+    EXPECT_EQ(S(9)->text(), QStringLiteral("85.000"));
+    EXPECT_EQ(S(11)->text(), QStringLiteral("15.000"));
+    EXPECT_EQ(S(20)->text(), QStringLiteral("1.785.000")); // 85000 km × 21 t
+    EXPECT_EQ(O(9)->text(), QStringLiteral("102.000"));    // the reference is left alone
     EXPECT_TRUE(doc.mensajes.empty());
 
     // Return commits too, but the box stays in edit with the raw text.
     Escribir(7, QStringLiteral("200000"), Qt::Key_Return);
     EXPECT_TRUE(S(7)->hasFocus());
     EXPECT_EQ(S(7)->text(), QStringLiteral("200000"));
-    EXPECT_EQ(S(9)->text(), QStringLiteral("164.000"));
+    EXPECT_EQ(S(9)->text(), QStringLiteral("170.000"));
     EXPECT_EQ(doc.calculo.ValorAnterior, Valor(200000.0));
 }
 

@@ -124,12 +124,12 @@ TEST_F(HojasCompra, LasOpcionesDeCompraMuestranSuBloque)
 
 TEST_F(HojasCompra, UnNeumaticoMasEnVCambiaElPrecioSinNeumaticosDeF1)
 {
-    EXPECT_EQ(Mostrar(Hoja::F1)->Caja(Columna::S, 24)->text(), QStringLiteral("106.040,00"));
-    Escribir(Mostrar(Hoja::V), 19, QStringLiteral("6")); // 2 × 540 + 6 × 500 = 4080
+    EXPECT_EQ(Mostrar(Hoja::F1)->Caja(Columna::S, 24)->text(), QStringLiteral("114.504,00")); // 118.800 − 6 × 716
+    Escribir(Mostrar(Hoja::V), 19, QStringLiteral("6")); // 2 × 716 + 6 × 716 = 5.728
     EXPECT_TRUE(mensajes.lista.empty());
     HojaDisenada* f1 = Mostrar(Hoja::F1);
-    EXPECT_EQ(f1->Caja(Columna::S, 24)->text(), QStringLiteral("105.040,00"));
-    EXPECT_EQ(f1->Caja(Columna::O, 24)->text(), QStringLiteral("106.040,00"));
+    EXPECT_EQ(f1->Caja(Columna::S, 24)->text(), QStringLiteral("113.072,00"));
+    EXPECT_EQ(f1->Caja(Columna::O, 24)->text(), QStringLiteral("114.504,00"));
 }
 
 TEST_F(HojasCompra, SinPrecioDeSemirremolqueSusNeumaticosSeApaganEnV)
@@ -151,7 +151,7 @@ TEST_F(HojasCompra, SinPrecioDeSemirremolqueSusNeumaticosSeApaganEnV)
     v = Mostrar(Hoja::V);
     EXPECT_TRUE(v->Caja(Columna::S, 25)->isEnabled());
     EXPECT_EQ(v->Caja(Columna::S, 25)->text(), QStringLiteral("6"));
-    EXPECT_EQ(v->Caja(Columna::S, 26)->text(), QStringLiteral("420,00"));
+    EXPECT_EQ(v->Caja(Columna::S, 26)->text(), QStringLiteral("716,00"));
 }
 
 // On F2 the equipment's choice comes between the two blocks.

@@ -446,7 +446,7 @@ TEST_F(Principal, AbrirUnMenuConfirmaElCampoEditado)
     EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 120000.0);
     emit ventana->menus().menus[1]->aboutToShow(); // Archivo commits it
     EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
-    EXPECT_EQ(C()->Caja(Columna::S, 9)->text(), QStringLiteral("123.000"));
+    EXPECT_EQ(C()->Caja(Columna::S, 9)->text(), QStringLiteral("127.500")); // 150.000 × 85 %
     EXPECT_EQ(caja->text(), QStringLiteral("150000")) << "still being edited";
     EXPECT_TRUE(HayCambios(doc.calculo));
 }
