@@ -17,6 +17,7 @@
 #include <cfloat>
 #include <clocale>
 #include <csignal>
+#include <functional>
 #include <random>
 
 using namespace tarvia;
@@ -421,40 +422,48 @@ TEST_F(Archivo, NombresQueNoSonUtf8YEnlacesEnBucle)
     EXPECT_EQ(LeerValores(Ruta("bucle.trv"), leido), FalloArchivo::AccesoDenegado);
 }
 
-// A directory the user may not write into: the old file stays as it was. The
-// tests run as root here, who may write anywhere, so the save is tried from a
-// child process that has given up root.
-TEST_F(Archivo, UnDirectorioDeSoloLecturaDejaElArchivoIntacto)
+// What a user without privileges gets; the tests run as root here, who may
+// read and write anywhere, so it runs in a child that has given up root.
+FalloArchivo SinPrivilegios(const std::function<FalloArchivo()>& accion)
+{
+    if (geteuid() != 0)
+        return accion();
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(100);
+        _exit(static_cast<int>(accion()));
+    }
+    int estado = 0;
+    if (hijo < 0 || waitpid(hijo, &estado, 0) != hijo || !WIFEXITED(estado) || WEXITSTATUS(estado) == 100)
+        ADD_FAILURE() << "no se pudo dejar de ser root";
+    return static_cast<FalloArchivo>(WEXITSTATUS(estado));
+}
+
+// A directory the user may not write into: the old file stays as it was and
+// no new file appears; a file the user may not read gives the same message.
+TEST_F(Archivo, SinPermisoParaLeerOEscribir)
 {
     const QByteArray viejo = Contenido(Dato("articulado_utf8_lf.trv"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("solo_lectura"));
     const QString carpeta = Ruta("solo_lectura");
     Guardar(carpeta + "/viejo.trv", viejo);
+    Guardar(Ruta("ilegible.trv"), viejo);
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     ASSERT_EQ(chmod(QFile::encodeName(carpeta).constData(), 0555), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(Ruta("ilegible.trv")).constData(), 0), 0);
     Calculo c = Cargado();
     const Calculo antes = c;
-    const auto grabar = [&] { return EscribirValores(carpeta + "/viejo.trv", c, QDate(2026, 1, 2)); };
-    FalloArchivo fallo = FalloArchivo::Ninguno;
-    if (geteuid() != 0) {
-        fallo = grabar();
-    } else {
-        const pid_t hijo = fork();
-        ASSERT_GE(hijo, 0);
-        if (hijo == 0) {
-            if (setgid(65534) != 0 || setuid(65534) != 0)
-                _exit(100);
-            _exit(static_cast<int>(grabar()));
-        }
-        int estado = 0;
-        ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
-        ASSERT_TRUE(WIFEXITED(estado));
-        ASSERT_NE(WEXITSTATUS(estado), 100) << "no se pudo dejar de ser root";
-        fallo = static_cast<FalloArchivo>(WEXITSTATUS(estado));
-    }
+    const auto grabar = [&](const char* nombre) {
+        return SinPrivilegios([&] { return EscribirValores(carpeta + "/" + nombre, c, QDate(2026, 1, 2)); });
+    };
+    EXPECT_EQ(grabar("viejo.trv"), FalloArchivo::AccesoDenegado);
+    EXPECT_EQ(grabar("nuevo.trv"), FalloArchivo::AccesoDenegado);
+    Calculo leido = Nuevo();
+    EXPECT_EQ(SinPrivilegios([&] { return LeerValores(Ruta("ilegible.trv"), leido); }), FalloArchivo::AccesoDenegado);
     chmod(QFile::encodeName(carpeta).constData(), 0755); // so the temporary directory can go
-    EXPECT_EQ(fallo, FalloArchivo::AccesoDenegado);
     EXPECT_EQ(Contenido(carpeta + "/viejo.trv"), viejo);
+    EXPECT_EQ(QDir(carpeta).entryList(QDir::Files), QStringList{"viejo.trv"});
     EsperarIntacto(antes, c);
 }
 
