@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tarvia {
 namespace {
 
@@ -197,6 +199,18 @@ TEST_F(Resultados, DivisoresCero)
         EXPECT_DOUBLE_EQ(R(i), 0) << i;
     for (int i : {43, 44, 47, 49, 50, 51})
         EXPECT_GT(R(i), 0) << i;
+}
+
+// A file may hold any figure: a sum beyond what a double holds keeps its
+// previous value, as a step that cannot be computed does, instead of "inf".
+TEST_F(Resultados, SumaFueraDeRangoConservaSuValor)
+{
+    p.F3(1) = 1e308;
+    p.F3(18) = 1e308;
+    EXPECT_DOUBLE_EQ(R(15), 0);
+    EXPECT_EQ(Caja(15), QStringLiteral("0,00"));
+    for (int i = 1; i <= 54; ++i)
+        EXPECT_TRUE(std::isfinite(R(i))) << i;
 }
 
 TEST_F(Resultados, DetalleDeIndirectosVisibleSoloDesglosado)
