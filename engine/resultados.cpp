@@ -155,7 +155,7 @@ double RedondearR(double x, int i) { return Redondear(x, Decimales(H::R, i)); }
 } // namespace
 
 // One column's results while they are worked out: a step that cannot be
-// computed keeps the previous value.
+// computed (not a number, or beyond what a double holds) keeps the previous value.
 class Filas {
 public:
     explicit Filas(const ValoresColumna& col)
@@ -166,7 +166,7 @@ public:
     double& operator[](int i) { return r_[static_cast<size_t>(i)]; }
     void Poner(int i, double x)
     {
-        if (!std::isnan(x))
+        if (std::isfinite(x))
             (*this)[i] = x;
     }
     static constexpr int kUltima = R::C5;
@@ -199,12 +199,13 @@ void CostesAnuales(DocumentoMotor& doc, Columna c, const Lector& n, Filas& r)
     r[R::Comercializacion] = Leer(n, I::Comercializacion);
     r[R::OtrosIndirectos] = Leer(n, I::Otros);
 
-    r[R::Temporales] = r[R::Amortizacion] + r[R::Financiacion] + r[R::Personal] + r[R::Seguros] + r[R::Fiscales];
-    r[R::Kilometricos] = r[R::Combustible] + r[R::Urea] + r[R::Neumaticos] + r[R::Mantenimiento] + r[R::Reparaciones] +
-                         r[R::Dietas] + r[R::Peajes];
-    r[R::Directos] = r[R::Temporales] + r[R::Kilometricos];
+    // Any figure a file holds is read, so a sum may go beyond a double.
+    r.Poner(R::Temporales, r[R::Amortizacion] + r[R::Financiacion] + r[R::Personal] + r[R::Seguros] + r[R::Fiscales]);
+    r.Poner(R::Kilometricos, r[R::Combustible] + r[R::Urea] + r[R::Neumaticos] + r[R::Mantenimiento] +
+                                 r[R::Reparaciones] + r[R::Dietas] + r[R::Peajes]);
+    r.Poner(R::Directos, r[R::Temporales] + r[R::Kilometricos]);
     r[R::Indirectos] = Leer(n, I::Total);
-    r[R::Totales] = r[R::Directos] + r[R::Indirectos];
+    r.Poner(R::Totales, r[R::Directos] + r[R::Indirectos]);
 
     for (int k : kOrdenPorcentajes) {
         const int pct = k + R::Porcentaje;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace tarvia;
 
 namespace {
@@ -21,24 +23,68 @@ protected:
     Documento doc;
 };
 
-TEST_F(OpcionesTest, FormaDeAdquisicionDelTractorEnAmbasColumnas)
+// Purchase shows the amortisation and financing frames, renting the yearly
+// cost's; hidden fields keep their values.
+TEST_F(OpcionesTest, FormaDeAdquisicionEnAmbasColumnas)
 {
-    for (Columna c : {Columna::S, Columna::O}) {
-        En(c, Hoja::F1, 12) = 15000;
-        PulsarOpcion(doc, Hoja::F1, c, 1, 2);
-        EXPECT_EQ(En(c, Hoja::F1, 1), Valor(false));
-        EXPECT_EQ(doc.pantalla.opcion(Hoja::F1, c, 1), 2);
-        EXPECT_TRUE(Visible(Marco::F1CosteAnual, c));
-        for (Marco m : {Marco::F1Amortizacion, Marco::F1Financiacion, Marco::F1Carrozado})
-            EXPECT_FALSE(Visible(m, c));
+    const struct {
+        Hoja h;
+        int opcion, costeAnual;
+        Marco anual;
+        std::vector<Marco> compra;
+    } grupos[] = {
+        {Hoja::F1, 1, 12, Marco::F1CosteAnual, {Marco::F1Amortizacion, Marco::F1Financiacion, Marco::F1Carrozado}},
+        {Hoja::F2, 1, 12, Marco::F2SemiCosteAnual, {Marco::F2SemiAmortizacion, Marco::F2SemiFinanciacion}},
+        {Hoja::F2, 13, 24, Marco::F2EquipoCosteAnual, {Marco::F2EquipoAmortizacion, Marco::F2EquipoFinanciacion}},
+    };
+    for (const auto& g : grupos)
+        for (Columna c : {Columna::S, Columna::O}) {
+            SCOPED_TRACE(::testing::Message() << Codigo(g.h).data() << g.opcion << (c == Columna::S ? " S" : " O"));
+            En(c, g.h, g.costeAnual) = 15000;
+            PulsarOpcion(doc, g.h, c, g.opcion, 2);
+            EXPECT_EQ(En(c, g.h, g.opcion), Valor(false));
+            EXPECT_EQ(doc.pantalla.opcion(g.h, c, g.opcion), 2);
+            EXPECT_TRUE(Visible(g.anual, c));
+            for (Marco m : g.compra)
+                EXPECT_FALSE(Visible(m, c));
 
-        PulsarOpcion(doc, Hoja::F1, c, 1, 1);
-        EXPECT_EQ(En(c, Hoja::F1, 1), Valor(true));
-        EXPECT_FALSE(Visible(Marco::F1CosteAnual, c));
-        for (Marco m : {Marco::F1Amortizacion, Marco::F1Financiacion, Marco::F1Carrozado})
-            EXPECT_TRUE(Visible(m, c));
-        EXPECT_EQ(En(c, Hoja::F1, 12).numero(), 15000); // hidden, kept
+            PulsarOpcion(doc, g.h, c, g.opcion, 1);
+            EXPECT_EQ(En(c, g.h, g.opcion), Valor(true));
+            EXPECT_FALSE(Visible(g.anual, c));
+            for (Marco m : g.compra)
+                EXPECT_TRUE(Visible(m, c));
+            EXPECT_EQ(En(c, g.h, g.costeAnual).numero(), 15000); // hidden, kept
+        }
+}
+
+// A semitrailer bought at no price has no tyres on sheet V: off and empty,
+// their values kept; rented, they come back showing them. The price and life
+// come back only with a number of tyres.
+TEST_F(OpcionesTest, NeumaticosDelSemirremolqueSegunSuAdquisicion)
+{
+    P(Hoja::F2, 2) = 0;
+    P(Hoja::V, 25) = 6;
+    P(Hoja::V, 26) = 420;
+    P(Hoja::V, 27) = 150000;
+    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 1);
+    for (int i : {25, 26, 27}) {
+        EXPECT_FALSE(Box(Columna::S, Hoja::V, i).habilitado) << i;
+        EXPECT_TRUE(Box(Columna::S, Hoja::V, i).texto.isEmpty()) << i;
     }
+    EXPECT_EQ(P(Hoja::V, 25).numero(), 6);
+
+    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 2);
+    const char* textos[] = {"6", "420,00", "150.000"};
+    for (int i : {25, 26, 27}) {
+        EXPECT_TRUE(Box(Columna::S, Hoja::V, i).habilitado) << i;
+        EXPECT_EQ(Box(Columna::S, Hoja::V, i).texto, QString::fromUtf8(textos[i - 25])) << i;
+    }
+
+    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 1);
+    P(Hoja::V, 25) = 0;
+    PulsarOpcion(doc, Hoja::F2, Columna::S, 1, 2);
+    EXPECT_TRUE(Box(Columna::S, Hoja::V, 25).habilitado);
+    EXPECT_FALSE(Box(Columna::S, Hoja::V, 26).habilitado);
 }
 
 TEST_F(OpcionesTest, DietasATotalYDeVueltaRestauranLasPartesYRecalculan)
@@ -69,6 +115,31 @@ TEST_F(OpcionesTest, DietasATotalYDeVueltaRestauranLasPartesYRecalculan)
     EXPECT_EQ(Box(Columna::S, Hoja::F3, 3).texto, "60,00");
     EXPECT_EQ(Box(Columna::S, Hoja::F3, 5).texto, "12.000,00");
     EXPECT_EQ(Box(Columna::S, Hoja::F3, 7).texto, "2.000,00");
+}
+
+// The other two groups: to a total and back, the part shown again and the
+// total recomputed from it over the total typed meanwhile.
+TEST_F(OpcionesTest, SegurosYFiscalesATotalYDeVuelta)
+{
+    const struct {
+        int opcion, parte, total;
+    } grupos[] = {{9, 10, 18}, {19, 21, 28}};
+    for (const auto& g : grupos) {
+        SCOPED_TRACE(g.opcion);
+        P(Hoja::F3, g.parte) = 450;
+        PulsarOpcion(doc, Hoja::F3, Columna::S, g.opcion, 2);
+        EXPECT_EQ(P(Hoja::F3, g.opcion), Valor(false));
+        EXPECT_FALSE(Box(Columna::S, Hoja::F3, g.parte).habilitado);
+        EXPECT_TRUE(Box(Columna::S, Hoja::F3, g.parte).texto.isEmpty());
+        EXPECT_TRUE(Box(Columna::S, Hoja::F3, g.total).habilitado);
+        P(Hoja::F3, g.total) = 9999;
+
+        PulsarOpcion(doc, Hoja::F3, Columna::S, g.opcion, 1);
+        EXPECT_TRUE(Box(Columna::S, Hoja::F3, g.parte).habilitado);
+        EXPECT_EQ(Box(Columna::S, Hoja::F3, g.parte).texto, "450,00");
+        EXPECT_FALSE(Box(Columna::S, Hoja::F3, g.total).habilitado);
+        EXPECT_EQ(P(Hoja::F3, g.total).numero(), 450);
+    }
 }
 
 TEST_F(OpcionesTest, SinDietaDiariaLosDiasSiguenApagados)

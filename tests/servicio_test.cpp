@@ -54,31 +54,41 @@ TEST_F(Servicio, PreciosPorKilometrosHorasYAmbos)
     }
 }
 
-// Reviewing the sheet recomputes the results first, then zeroes what exceeds
-// the year and reprices. 100 000 € a year (the driver alone) over 1 000
-// loaded km and 50 loaded hours: 100 €/km and 2 000 €/h in load.
+// Reviewing the sheet recomputes the results first, then zeroes a leg above
+// the year's loaded kilometres or hours (one at exactly the year's stays) and
+// reprices. 107 000 € a year (70 000 of time, 37 000 of distance) over 1 234
+// loaded km and 61 loaded hours: C1 86,7099 and C3 29,9838 €/km, C2 1 754,10
+// and C4 1 147,54 €/h in load.
 TEST_F(Servicio, RevisarAnulaTramosPorEncimaDeLosTotalesConCostesActuales)
 {
-    p.F3(1) = 100000.0;
+    p.F3(1) = 70000.0;
+    p.V(32) = 37000.0;
     p.C(7) = 100000.0;
     p.C(12) = 2000.0;
-    p.C(9) = 1000.0;
-    p.C(14) = 50.0;
-    p.R(44) = 1.2; // stale unit costs: the review must not use them
-    p.R(48) = 40.0;
+    p.C(9) = 1234.0;
+    p.C(14) = 61.0;
     p.S(2) = 100.0;
-    p.S(3) = 1500.0; // kilometres above the year's
-    p.S(4) = 10.0;
-    p.S(8) = 100.0;
-    p.S(9) = 800.0;
-    p.S(10) = 60.0; // hours above the year's
-    Revisar(doc);
-    EXPECT_DOUBLE_EQ(S(3), 0);
-    EXPECT_DOUBLE_EQ(S(9), 800);
-    EXPECT_DOUBLE_EQ(S(10), 0);
-    EXPECT_DOUBLE_EQ(S(5), 0);      // charged costs alone are not priced
-    EXPECT_DOUBLE_EQ(S(6), 20100);  // 100 + 10 h × 2 000
-    EXPECT_DOUBLE_EQ(S(11), 80100); // 100 + 800 km × 100
+    const struct {
+        double km, horas, quedanKm, quedanHoras, porKm, porHoras, ambos;
+    } casos[] = {
+        // Exactly the year's: 100 + 1 234 × 86,7099; 100 + 61 × 1 754,10; 100 + 1 234 × 29,9838 + 61 × 1 147,54.
+        {1234, 61, 1234, 61, 107100.02, 107100.10, 107099.95},
+        // Half: 100 + 617 × 86,7099 = 53 600,0083; 100 + 30,5 × 1 754,10; 100 + 18 500,0046 + 34 999,97.
+        {617, 30.5, 617, 30.5, 53600.01, 53600.05, 53599.97},
+        {1235, 61, 0, 61, 0, 107100.10, 0}, // one kilometre too many
+        {1234, 62, 1234, 0, 107100.02, 0, 0},
+    };
+    for (const auto& c : casos) {
+        p.S(3) = c.km;
+        p.S(4) = c.horas;
+        Revisar(doc); // the stale unit costs of SetUp must not be used
+        SCOPED_TRACE(::testing::Message() << c.km << " km, " << c.horas << " h");
+        EXPECT_DOUBLE_EQ(S(3), c.quedanKm);
+        EXPECT_DOUBLE_EQ(S(4), c.quedanHoras);
+        EXPECT_DOUBLE_EQ(S(5), c.porKm);
+        EXPECT_DOUBLE_EQ(S(6), c.porHoras);
+        EXPECT_DOUBLE_EQ(S(7), c.ambos);
+    }
     // No tonnage: no tonne-kilometre cost, an empty box.
     EXPECT_TRUE(p.S(1).esVacio());
     EXPECT_EQ(Caja(1), QString());

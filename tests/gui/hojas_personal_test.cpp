@@ -1,7 +1,7 @@
 // Sheets F3, I and S on the offscreen platform: their layout from the
-// catalogue, the breakdown-or-total switches, the indirect-costs comment and
-// the service review when the sheet is shown again.
-#include "ventana_principal.h"
+// catalogue, the indirect costs' switch with its labels and comment, and the
+// comment rewritten when the sheet repaints.
+#include "ayuda_ventanas.h"
 
 #include "core/catalogo.h"
 #include "core/formato.h"
@@ -10,14 +10,11 @@
 #include "sheets/frm_servicio.h"
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
-#include "shell/frm_main.h"
-#include "shell/frm_tipo_veh.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolButton>
 
 using namespace tarvia;
 using namespace tarvia::prueba;
@@ -25,7 +22,6 @@ using namespace tarvia::prueba;
 namespace {
 
 // Reference vehicles with groups entered as totals.
-constexpr const char* kFurgoneta = "Furgoneta";                 // diets as a total
 constexpr const char* kPortacontenedores = "Portacontenedores"; // insurance and indirect costs as totals
 
 template <class Ventana>
@@ -97,51 +93,6 @@ TEST_F(HojaF3, CadaCampoConSusCajasYAyudas)
     }
 }
 
-// Each group: switch to total, type a total, switch back.
-struct GrupoF3 {
-    int opcion;
-    int parte;
-    int total;
-    const char* totalEscrito;
-};
-
-TEST_F(HojaF3, TotalYVueltaAlDesgloseRestauraLasPartes)
-{
-    Abrir();
-    const GrupoF3 grupos[] = {{2, 3, 8, "999"}, {9, 10, 18, "5000"}, {19, 21, 28, "700"}};
-    for (const GrupoF3& g : grupos) {
-        SCOPED_TRACE(g.opcion);
-        const QString parte = S(g.parte)->text();
-        const QString total = S(g.total)->text();
-        ASSERT_FALSE(parte.isEmpty());
-
-        Pulsar(g.opcion, 2);
-        EXPECT_EQ(doc.calculo.Personal.F3(g.opcion), Valor(false));
-        EXPECT_TRUE(S(g.parte)->text().isEmpty());
-        EXPECT_FALSE(S(g.parte)->isEnabled());
-        EXPECT_TRUE(S(g.total)->isEnabled());
-        Escribir(g.total, QString::fromUtf8(g.totalEscrito));
-        EXPECT_EQ(doc.calculo.Personal.F3(g.total).numero(), QString::fromUtf8(g.totalEscrito).toDouble());
-
-        Pulsar(g.opcion, 1);
-        EXPECT_EQ(S(g.parte)->text(), parte);
-        EXPECT_TRUE(S(g.parte)->isEnabled());
-        EXPECT_FALSE(S(g.total)->isEnabled());
-        EXPECT_EQ(S(g.total)->text(), total) << "recomputed from the parts";
-    }
-    EXPECT_TRUE(doc.mensajes.empty());
-}
-
-TEST_F(HojaF3, ReferenciaEnTotalVaciaSusPartesAlCargar)
-{
-    Abrir(kFurgoneta);
-    EXPECT_TRUE(hoja->Opcion(Columna::S, 2, 2)->isChecked());
-    EXPECT_TRUE(hoja->Opcion(Columna::O, 2, 2)->isChecked());
-    for (int i : {3, 4, 5, 6, 7})
-        EXPECT_TRUE(O(i)->text().isEmpty()) << "reference part " << i << " emptied by its Total";
-    EXPECT_FALSE(O(8)->text().isEmpty());
-}
-
 // ---- I ----
 
 TEST_F(HojaI, TotalOcultaLasPartesYEscribeElComentario)
@@ -205,62 +156,6 @@ TEST_F(HojaS, SoloLaColumnaPersonalConSusFilas)
         EXPECT_TRUE(banda->autoFillBackground());
         EXPECT_EQ(S(i)->palette().color(QPalette::Disabled, QPalette::Text), banda->palette().color(QPalette::Window));
     }
-}
-
-TEST_F(HojaS, KilometrosPorEncimaDelTotalSeRechazan)
-{
-    Abrir();
-    const double enCarga = doc.calculo.Personal.C(9).numero();
-    Escribir(15, QString::number(enCarga + 1));
-    EXPECT_EQ(doc.mensajes.size(), 1u);
-    QTest::keyClick(S(15), Qt::Key_Tab);
-    EXPECT_TRUE(S(15)->text().isEmpty());
-    EXPECT_EQ(doc.calculo.Personal.S(15).numeroOCero(), 0.0);
-
-    // Within the total: service 3 is priced, the others stay empty.
-    Escribir(15, QString::number(enCarga));
-    QTest::keyClick(S(15), Qt::Key_Tab);
-    EXPECT_EQ(S(17)->text(), Texto(tarvia::Hoja::S, 17));
-    EXPECT_FALSE(S(17)->text().isEmpty());
-    EXPECT_TRUE(S(11)->text().isEmpty());
-}
-
-// Through the main window: a service leg above the lowered yearly total is
-// zeroed when the service sheet is shown again.
-class ServicioTrasEditarC : public VentanaPrincipal {
-protected:
-    void SetUp() override
-    {
-        MostrarVentana(9000);
-        Abrir();
-    }
-
-    void Escribir(tarvia::Hoja h, int i, const QString& texto)
-    {
-        ventana->MostrarFormulario(h);
-        Teclear(Hoja_(h)->Caja(Columna::S, i), texto, Qt::Key_Return);
-    }
-};
-
-TEST_F(ServicioTrasEditarC, BajarLosKilometrosEnCargaAnulaLosDelServicio)
-{
-    Escribir(tarvia::Hoja::S, 3, QStringLiteral("50000"));
-    Escribir(tarvia::Hoja::S, 4, QStringLiteral("500"));
-    Escribir(tarvia::Hoja::S, 9, QStringLiteral("20000"));
-    ASSERT_GT(doc.calculo.Personal.S(5).numero(), 0.0);
-    ASSERT_GT(doc.calculo.Personal.S(7).numero(), 0.0);
-
-    Escribir(tarvia::Hoja::C, 8, QStringLiteral("30")); // C(9) = 36000 km in load
-    ventana->MostrarFormulario(tarvia::Hoja::S);
-    auto* s = qobject_cast<HojaDisenada*>(ventana->FormularioActual());
-    EXPECT_EQ(doc.calculo.Personal.S(3).numeroOCero(), 0.0);
-    EXPECT_TRUE(s->Caja(Columna::S, 3)->text().isEmpty());
-    EXPECT_TRUE(s->Caja(Columna::S, 5)->text().isEmpty()) << "no kilometres, no kilometre cost";
-    EXPECT_TRUE(s->Caja(Columna::S, 7)->text().isEmpty());
-    EXPECT_FALSE(s->Caja(Columna::S, 6)->text().isEmpty()) << "the hours still price it";
-    EXPECT_EQ(doc.calculo.Personal.S(9).numero(), 20000.0) << "service 2 is within the total";
-    EXPECT_FALSE(s->Caja(Columna::S, 11)->text().isEmpty());
-    ventana->CerrarPatillas();
 }
 
 } // namespace

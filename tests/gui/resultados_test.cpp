@@ -84,24 +84,6 @@ TEST_F(VentanaResultadosTest, TotalCeroGraficoVacio)
     EXPECT_EQ(hoja.valor(Columna::S, 19)->text(), QStringLiteral("0,00"));
 }
 
-// Indirect costs as a single total hide their three detail rows, values and
-// percentages; broken down, they show. Each column follows its own option.
-TEST_F(Cargada, DetalleDeIndirectosSegunElModo)
-{
-    VentanaResultados hoja(doc);
-    for (bool personal : {false, true}) {
-        doc.calculo.Personal.I(1) = personal;
-        doc.calculo.Referencia.I(1) = !personal;
-        hoja.Activar();
-        for (int i : {12, 13, 14, 32, 33, 34}) {
-            EXPECT_EQ(!hoja.valor(Columna::S, i)->isHidden(), personal) << i;
-            EXPECT_EQ(!hoja.valor(Columna::O, i)->isHidden(), !personal) << i;
-        }
-        for (Columna c : {Columna::S, Columna::O})
-            EXPECT_EQ(hoja.valor(c, 18)->text(), doc.pantalla.caja(Hoja::R, c, 18).texto);
-    }
-}
-
 TEST_F(Cargada, LaReferenciaNuncaMuestraLasToneladas)
 {
     doc.calculo.Personal.C(20) = 2000000.0;
