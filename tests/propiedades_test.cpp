@@ -206,9 +206,24 @@ std::vector<Valor> Candidatos(const Documento& doc, const Campo& campo)
     return v;
 }
 
-// Up to `cuantos` of the candidates, each committed on a copy of `inicio` as
-// the sheet commits it (a click on the other button for an option); the
-// refused ones are left out.
+// Commits `nuevo` in field (h, i) as the sheet does (a click on the other
+// button for an option): whether it was kept.
+bool Entrar(Documento& doc, const Campo& campo, const Valor& nuevo)
+{
+    const Hoja h = campo.hoja;
+    const int i = campo.indice;
+    if (campo.tipo == TipoCampo::Opcion) {
+        PulsarOpcion(doc, h, Columna::S, i, nuevo.logico() ? 1 : 2);
+        return true;
+    }
+    const QString texto =
+        nuevo.esTexto() ? nuevo.texto() : Tecleado(nuevo.numero(), campo.decimales, doc.calculo.SeparadorDecimal());
+    MostrarParaEditar(doc, h, i);
+    return ConfirmarCampo(doc, h, i, texto, kTeclaSalida);
+}
+
+// Up to `cuantos` of the candidates, each committed on a copy of `inicio`;
+// the refused ones are left out.
 std::vector<std::pair<Valor, Documento>> Entradas(const Documento& inicio, const Campo& campo, size_t cuantos)
 {
     std::vector<std::pair<Valor, Documento>> hechas;
@@ -216,21 +231,34 @@ std::vector<std::pair<Valor, Documento>> Entradas(const Documento& inicio, const
         if (hechas.size() == cuantos)
             break;
         Documento doc = inicio;
-        const Hoja h = campo.hoja;
-        const int i = campo.indice;
-        if (campo.tipo == TipoCampo::Opcion) {
-            PulsarOpcion(doc, h, Columna::S, i, nuevo.logico() ? 1 : 2);
-        } else {
-            const QString texto = nuevo.esTexto()
-                                      ? nuevo.texto()
-                                      : Tecleado(nuevo.numero(), campo.decimales, doc.calculo.SeparadorDecimal());
-            MostrarParaEditar(doc, h, i);
-            if (!ConfirmarCampo(doc, h, i, texto, kTeclaSalida))
-                continue;
-        }
-        hechas.emplace_back(nuevo, std::move(doc));
+        if (Entrar(doc, campo, nuevo))
+            hechas.emplace_back(nuevo, std::move(doc));
     }
     return hechas;
+}
+
+// Inputs that an entry in (h, i) may change besides its own: a group's
+// total follows its parts, a discount in euros outside its percentage after
+// a new price is brought back, service legs above a smaller yearly total
+// are cleared.
+bool Arrastrado(Hoja h, int i, Hoja k, int j)
+{
+    return CampoDe(k, j).totalDeGrupo ||
+           (h == Hoja::V && k == Hoja::V && j == i + 2 && (i == 1 || i == 8 || i == 35)) ||
+           (h == Hoja::C && k == Hoja::S);
+}
+
+// The personal inputs besides (h, i) that differ: `permitidos` those an
+// entry there may change, the others otherwise.
+std::vector<std::string> OtrasEntradas(const Calculo& antes, const Calculo& despues, Hoja h, int i, bool permitidos)
+{
+    std::vector<std::string> d;
+    for (Hoja k : HojasDeEntrada)
+        for (int j : antes.Entradas(k))
+            if ((k != h || j != i) && !(antes.Personal[k](j) == despues.Personal[k](j)) &&
+                Arrastrado(h, i, k, j) == permitidos)
+                d.push_back(Nombre(k, j) + " cambia también");
+    return d;
 }
 
 std::string Lista(const std::vector<std::string>& d)
@@ -268,7 +296,9 @@ protected:
 
 // For every input of every sheet: an entry committed as the sheet commits
 // it, then the other sheets shown, equals opening the same values afresh,
-// where no reference box can be edited.
+// where no reference box can be edited. No other input changes but those
+// the entry carries along; when none did, typing the old value back brings
+// back what was there.
 TEST_P(Propiedades, UnCampoCambiadoIgualaALaCargaCompleta)
 {
     int probadas = 0, fallidas = 0;
@@ -283,6 +313,14 @@ TEST_P(Propiedades, UnCampoCambiadoIgualaALaCargaCompleta)
                     for (int j = 1; j <= NumeroDeCampos(k); ++j)
                         if (cargado.pantalla.caja(k, Columna::O, j).habilitado)
                             d.push_back("O " + Nombre(k, j) + " habilitada");
+                for (const std::string& x : OtrasEntradas(inicio.calculo, doc.calculo, h, i, false))
+                    d.push_back(x);
+                if (OtrasEntradas(inicio.calculo, doc.calculo, h, i, true).empty()) {
+                    EXPECT_TRUE(Entrar(doc, CampoDe(h, i), inicio.calculo.Personal[h](i)));
+                    VerLasDemasHojas(doc, h);
+                    for (const std::string& x : Diferencias(doc, inicio))
+                        d.push_back("de vuelta: " + x);
+                }
                 if (!d.empty() && ++fallidas <= 10)
                     ADD_FAILURE() << Nombre(h, i) << " = " << nuevo.comoTexto().toStdString() << Lista(d);
             }
