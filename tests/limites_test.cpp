@@ -176,21 +176,38 @@ TEST(Limites, TextosHastaSuLongitud)
 }
 
 // A change of one displayed unit is a change to save; less than half a unit
-// is not, since the box shows the same figure.
+// is not, since the box shows the same figure. Only the personal inputs
+// count: not the derived fields, the results, the reference column or the
+// dates; a text counts with its case, a text where a number belongs as
+// written.
 TEST(Limites, HayCambiosDesdeUnaUnidadMostrada)
 {
     Calculo c;
     InicializarCalculo(c);
     for (const Campo& campo : Catalogo()) {
+        Calculo d = c;
+        Valor& v = d.Personal[campo.hoja](campo.indice);
+        const std::string n = Nombre(campo.hoja, campo.indice);
+        d.Referencia[campo.hoja](campo.indice) = Valor(12345.0);
+        d.Personal.Fecha = QDate(2026, 1, 1);
+        if (!campo.esEntrada())
+            v = Valor(12345.0);
+        EXPECT_FALSE(HayCambios(d)) << n;
         if (!campo.esEntrada() || !campo.esNumerico())
             continue;
-        Valor& v = c.Personal[campo.hoja](campo.indice);
-        const Valor antes = v;
         const double unidad = std::pow(10.0, -campo.decimales);
-        v = antes.numero() + 0.4 * unidad;
-        EXPECT_FALSE(HayCambios(c)) << Nombre(campo.hoja, campo.indice);
-        v = antes.numero() + unidad;
-        EXPECT_TRUE(HayCambios(c)) << Nombre(campo.hoja, campo.indice);
-        v = antes;
+        v = v.numero() + 0.4 * unidad;
+        EXPECT_FALSE(HayCambios(d)) << n;
+        v = v.numero() + 0.6 * unidad;
+        EXPECT_TRUE(HayCambios(d)) << n;
+        v = Valor("doscientos");
+        EXPECT_TRUE(HayCambios(d)) << n;
+        d.Grabado[campo.hoja](campo.indice) = v;
+        EXPECT_FALSE(HayCambios(d)) << n;
     }
+    c.Personal.C(1) = Valor("a");
+    EXPECT_TRUE(HayCambios(c));
+    c.Personal.C(1) = Valor("A");
+    c.Personal.F1(1) = Valor(false);
+    EXPECT_TRUE(HayCambios(c));
 }
