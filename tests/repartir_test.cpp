@@ -3,7 +3,6 @@
 #include "presentacion/documento.h"
 
 #include "core/catalogo.h"
-#include "tests/ejemplo.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +12,16 @@ using namespace tarvia;
 
 namespace {
 
+const QString kFijo = QStringLiteral(TARVIA_TEST_DATA "/articulado_cp1252.trv");
+
+// The fixture: a rented tractor against a bought one in the reference column.
 class RepartirTest : public ::testing::Test {
 protected:
-    void SetUp() override { ejemplo::Llenar(doc.calculo); }
+    void SetUp() override
+    {
+        InicializarCalculo(doc.calculo);
+        ASSERT_EQ(LeerValores(kFijo, doc.calculo), FalloArchivo::Ninguno);
+    }
 
     const Caja& Box(Columna c, Hoja h, int i) { return doc.pantalla.caja(h, c, i); }
 
@@ -26,27 +32,28 @@ TEST_F(RepartirTest, RotulosConDescripcionYFechas)
 {
     RepartirValores(doc);
     const Pantalla& p = doc.pantalla;
-    EXPECT_EQ(p.titulo(Hoja::F1), "Vehículo de Tracción     (Articulado de prueba)");
-    EXPECT_EQ(p.titulo(Hoja::R), "Resultados     (Articulado de prueba)");
+    EXPECT_EQ(p.titulo(Hoja::F1), "Vehículo de Tracción     (Vehículo articulado de carga general)");
+    EXPECT_EQ(p.titulo(Hoja::R), "Resultados     (Vehículo articulado de carga general)");
     for (Hoja h : TodasLasHojas)
-        EXPECT_EQ(p.marcoPersonal(h), "Cálculo Personalizado (15/01/2026)") << Codigo(h).data();
-    EXPECT_EQ(p.marcoReferencia(Hoja::C), "Baremario de Costes (30/06/2025)");
-    EXPECT_EQ(p.marcoReferencia(Hoja::R), "Baremaro de Costes (30/06/2025)");
+        EXPECT_EQ(p.marcoPersonal(h), "Cálculo Personalizado (03/11/2025)") << Codigo(h).data();
+    EXPECT_EQ(p.marcoReferencia(Hoja::C), "Baremario de Costes (15/01/2024)");
+    EXPECT_EQ(p.marcoReferencia(Hoja::R), "Baremaro de Costes (15/01/2024)");
     EXPECT_TRUE(p.marcoReferencia(Hoja::S).isEmpty());
 
     // Loading again does not extend the captions twice.
     RepartirValores(doc);
-    EXPECT_EQ(p.marcoPersonal(Hoja::C), "Cálculo Personalizado (15/01/2026)");
+    EXPECT_EQ(p.marcoPersonal(Hoja::C), "Cálculo Personalizado (03/11/2025)");
 }
 
 TEST_F(RepartirTest, LasOpcionesSiguenLoCargado)
 {
+    doc.calculo.Referencia.I(1) = false;
     RepartirValores(doc);
     const Pantalla& p = doc.pantalla;
-    EXPECT_EQ(p.opcion(Hoja::F1, Columna::S, 1), 1);
-    EXPECT_EQ(p.opcion(Hoja::F1, Columna::O, 1), 2);
-    EXPECT_TRUE(p.marcoVisible(Marco::F1CosteAnual, Columna::O));
-    EXPECT_FALSE(p.marcoVisible(Marco::F1CosteAnual, Columna::S));
+    EXPECT_EQ(p.opcion(Hoja::F1, Columna::S, 1), 2);
+    EXPECT_EQ(p.opcion(Hoja::F1, Columna::O, 1), 1);
+    EXPECT_TRUE(p.marcoVisible(Marco::F1CosteAnual, Columna::S));
+    EXPECT_FALSE(p.marcoVisible(Marco::F1CosteAnual, Columna::O));
     for (int g : {2, 9, 19})
         EXPECT_EQ(p.opcion(Hoja::F3, Columna::S, g), 1) << g;
     EXPECT_EQ(p.opcion(Hoja::I, Columna::O, 1), 2);
@@ -76,8 +83,8 @@ TEST(PantallaTest, EstadoAlCrear)
 TEST(AbrirTest, GrabarPoneLaFechaEnLosMarcosYReabreIgual)
 {
     Documento doc;
-    ejemplo::Llenar(doc.calculo);
-    RepartirValores(doc);
+    InicializarCalculo(doc.calculo);
+    ASSERT_EQ(LeerArchivo(doc, kFijo), FalloArchivo::Ninguno);
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString ruta = tmp.filePath(QStringLiteral("prueba.trv"));
@@ -90,7 +97,7 @@ TEST(AbrirTest, GrabarPoneLaFechaEnLosMarcosYReabreIgual)
     ASSERT_EQ(LeerArchivo(otro, ruta), FalloArchivo::Ninguno);
     EXPECT_FALSE(HayCambios(otro.calculo));
     EXPECT_TRUE(otro.calculo.Personal == doc.calculo.Personal);
-    EXPECT_EQ(otro.pantalla.marcoReferencia(Hoja::I), "Baremario de Costes (30/06/2025)");
+    EXPECT_EQ(otro.pantalla.marcoReferencia(Hoja::I), "Baremario de Costes (15/01/2024)");
 }
 
 TEST(AbrirTest, UnFalloNoMuestraNadaComoCargado)
