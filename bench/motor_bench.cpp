@@ -1,11 +1,11 @@
 // Showing a loaded calculation: every value of both columns, every chain,
 // the results and the services.
+#include "bench/ejemplo.h"
 #include "core/archivo.h"
 #include "engine/abrir.h"
 #include "engine/recalcular.h"
 #include "engine/repartir.h"
 #include "presentacion/documento.h"
-#include "tests/ejemplo.h"
 
 #include <benchmark/benchmark.h>
 

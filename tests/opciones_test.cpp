@@ -1,8 +1,6 @@
 #include "engine/opciones.h"
 #include "presentacion/documento.h"
 
-#include "engine/recalcular.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -87,36 +85,6 @@ TEST_F(OpcionesTest, NeumaticosDelSemirremolqueSegunSuAdquisicion)
     EXPECT_FALSE(Box(Columna::S, Hoja::V, 26).habilitado);
 }
 
-TEST_F(OpcionesTest, DietasATotalYDeVueltaRestauranLasPartesYRecalculan)
-{
-    P(Hoja::C, 7) = 100000;
-    P(Hoja::F3, 3) = 60;
-    P(Hoja::F3, 4) = 200;
-    P(Hoja::F3, 6) = 0.02;
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 1);
-    EXPECT_EQ(P(Hoja::F3, 8).numero(), 14000);
-
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 2);
-    EXPECT_EQ(P(Hoja::F3, 2), Valor(false));
-    for (int i : {3, 4, 5, 6, 7}) {
-        EXPECT_FALSE(Box(Columna::S, Hoja::F3, i).habilitado) << i;
-        EXPECT_TRUE(Box(Columna::S, Hoja::F3, i).texto.isEmpty()) << i;
-    }
-    EXPECT_TRUE(Box(Columna::S, Hoja::F3, 8).habilitado);
-    EXPECT_EQ(Box(Columna::S, Hoja::F3, 8).fondo, Fondo::Editable);
-    P(Hoja::F3, 8) = 5000; // a total typed meanwhile
-
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 1);
-    EXPECT_EQ(P(Hoja::F3, 8).numero(), 14000);
-    EXPECT_FALSE(Box(Columna::S, Hoja::F3, 8).habilitado);
-    EXPECT_EQ(Box(Columna::S, Hoja::F3, 8).fondo, Fondo::SoloLectura);
-    for (int i : {3, 4, 6})
-        EXPECT_TRUE(Box(Columna::S, Hoja::F3, i).habilitado) << i;
-    EXPECT_EQ(Box(Columna::S, Hoja::F3, 3).texto, "60,00");
-    EXPECT_EQ(Box(Columna::S, Hoja::F3, 5).texto, "12.000,00");
-    EXPECT_EQ(Box(Columna::S, Hoja::F3, 7).texto, "2.000,00");
-}
-
 // The other two groups: to a total and back, the part shown again and the
 // total recomputed from it over the total typed meanwhile.
 TEST_F(OpcionesTest, SegurosYFiscalesATotalYDeVuelta)
@@ -140,17 +108,6 @@ TEST_F(OpcionesTest, SegurosYFiscalesATotalYDeVuelta)
         EXPECT_FALSE(Box(Columna::S, Hoja::F3, g.total).habilitado);
         EXPECT_EQ(P(Hoja::F3, g.total).numero(), 450);
     }
-}
-
-TEST_F(OpcionesTest, SinDietaDiariaLosDiasSiguenApagados)
-{
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 2);
-    P(Hoja::F3, 3) = 0;
-    P(Hoja::F3, 4) = 200;
-    PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 1);
-    EXPECT_TRUE(Box(Columna::S, Hoja::F3, 3).habilitado);
-    EXPECT_FALSE(Box(Columna::S, Hoja::F3, 4).habilitado);
-    EXPECT_TRUE(Box(Columna::S, Hoja::F3, 4).texto.isEmpty());
 }
 
 TEST_F(OpcionesTest, TotalEnLaReferenciaVaciaLasPartesSinTocarValores)

@@ -2,16 +2,21 @@
 #include "presentacion/validacion.h"
 
 #include "core/calculo.h"
+#include "core/catalogo.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
 
 using namespace tarvia;
 
 namespace {
 
 const QString kSS = QStringLiteral("\r\n\r\n");
-const QString kNeumaticos =
-    QStringLiteral("En la compra el precio de los neumáticos no puede ser mayor que el precio del vehículo.");
+const char* const kNeumaticosCaros =
+    "En la compra el precio de los neumáticos no puede ser mayor que el precio del vehículo.";
+const QString kNeumaticos = QString::fromUtf8(kNeumaticosCaros);
 
 Calculo Nuevo()
 {
@@ -36,39 +41,6 @@ QString Limites(const char* minimo, const char* maximo)
 }
 
 } // namespace
-
-TEST(Validar, LimitesConLosDecimalesDelCampo)
-{
-    struct {
-        Hoja h;
-        int i;
-        double valor;
-        bool rechazado;
-        const char* minimo;
-        const char* maximo;
-    } casos[] = {
-        {Hoja::C, 3, 1000, true, "1.500", "44.000"},
-        {Hoja::C, 3, 1500, false, "", ""},
-        {Hoja::C, 7, 0, true, "5.000", "400.000"},
-        {Hoja::C, 8, 0, false, "", ""}, // 0 allowed below the minimum
-        {Hoja::C, 12, 0, false, "", ""},
-        {Hoja::C, 13, 10, true, "20,0", "100,0"},
-        {Hoja::F1, 3, 60.01, true, "0,0", "60,0"},
-        {Hoja::V, 28, 1.1, true, "0,000000", "1,000000"},
-        {Hoja::I, 5, 95000, true, "0,00", "90.000,00"},
-        {Hoja::F3, 18, 100000, false, "", ""},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::string(Codigo(c.h)) + "(" + std::to_string(c.i) + ")");
-        Calculo calc = Nuevo();
-        calc.Personal[c.h](c.i) = c.valor;
-        const Veredicto v = Validar(calc, c.h, c.i);
-        EXPECT_EQ(v.rechazado, c.rechazado);
-        if (c.rechazado) {
-            EXPECT_EQ(v.mensaje, Limites(c.minimo, c.maximo));
-        }
-    }
-}
 
 TEST(Validar, NeumaticosImparesYMasCarosEnEseOrden)
 {
@@ -114,54 +86,59 @@ TEST(Validar, SemirremolqueSinPrecio)
     EXPECT_TRUE(Validar(c, Hoja::F2, 25).rechazado);
 }
 
-TEST(Validar, DescuentoDelCarburante)
-{
-    Calculo c = Nuevo();
-    c.Personal.V(1) = 1.5;
-    c.Personal.V(3) = 1.0; // 66,7 %
-    const Veredicto v = Validar(c, Hoja::V, 3);
-    EXPECT_TRUE(v.rechazado);
-    EXPECT_EQ(v.mensaje, Limites("0,0000", "5,0000") +
-                             u"El porcentaje de descuento debe estar entre el 0,0% y el 60,0%."_qs + kSS);
-    c.Personal.V(3) = 0.9; // exactly 60 %
-    EXPECT_FALSE(Validar(c, Hoja::V, 3).rechazado);
-}
-
-TEST(Validar, FrasesPropiasDeCadaHoja)
+// Each rule that bounds a field by others accepts equality and refuses one
+// shown unit beyond it, its sentence after the limits.
+TEST(Validar, CadaReglaAdmiteLaIgualdad)
 {
     struct {
         Hoja h;
         int i;
+        double igual;
         std::function<void(Calculo&)> preparar;
         const char* frase;
     } casos[] = {
-        {Hoja::V, 41,
-         [](Calculo& c) {
-             c.Personal.V(1) = 0.5;
-             c.Personal.V(41) = 0.6;
-         },
+        {Hoja::V, 41, 0.5, [](Calculo& c) { c.Personal.V(1) = 0.5; },
          "La devolución por gasóleo profesional no puede ser mayor que el precio de adquisición del carburante."},
-        {Hoja::S, 9, [](Calculo& c) { c.Personal.S(9) = 75001.0; },
+        // 60 % of 1,50 euros per litre
+        {Hoja::V, 3, 0.9, [](Calculo& c) { c.Personal.V(1) = 1.5; },
+         "El porcentaje de descuento debe estar entre el 0,0% y el 60,0%."},
+        {Hoja::S, 9, 75000, [](Calculo&) {},
          "El número de kilómetros en carga en este servicio no puede ser mayor que el total."},
-        {Hoja::S, 22, [](Calculo& c) { c.Personal.S(22) = 1500.5; },
+        {Hoja::S, 22, 1500, [](Calculo&) {},
          "El número de horas en carga en este servicio no puede ser mayor que el total."},
-        {Hoja::C, 12,
-         [](Calculo& c) {
-             c.Personal.C(12) = 6000.0;
-             c.Personal.C(17) = 200.0;
-         },
+        // 4800 hours in 200 days
+        {Hoja::C, 12, 4800, [](Calculo& c) { c.Personal.C(17) = 200.0; },
          "El número de horas trabajadas por jornada no puede resultar superior a 24 horas."},
+        // 90000 after the discount; (2 + 14 + 14) tyres at 5000 is 150000, 60 % of it 90000
+        {Hoja::F1, 23, 60,
+         [](Calculo& c) {
+             for (int i : {16, 19, 22})
+                 c.Personal.V(i + 1) = 5000.0;
+             c.Personal.V(16) = 2.0;
+             c.Personal.V(19) = c.Personal.V(22) = 14.0;
+         },
+         kNeumaticosCaros},
+        // 3600 after 10 % off 4000; 6 tyres at 400 is 2400, 150 % of it 3600
+        {Hoja::F2, 25, 150,
+         [](Calculo& c) {
+             c.Personal.F2(2) = 4000.0;
+             c.Personal.F2(3) = 10.0;
+             c.Personal.V(25) = 6.0;
+             c.Personal.V(26) = 400.0;
+         },
+         kNeumaticosCaros},
     };
     for (const auto& caso : casos) {
+        SCOPED_TRACE(std::string(Codigo(caso.h)) + "(" + std::to_string(caso.i) + ")");
         Calculo c = Nuevo();
         caso.preparar(c);
+        c.Personal[caso.h](caso.i) = caso.igual;
+        EXPECT_FALSE(Validar(c, caso.h, caso.i).rechazado);
+        c.Personal[caso.h](caso.i) = caso.igual + std::pow(10.0, -Decimales(caso.h, caso.i));
         const Veredicto v = Validar(c, caso.h, caso.i);
-        EXPECT_TRUE(v.rechazado) << caso.frase;
+        EXPECT_TRUE(v.rechazado);
         EXPECT_TRUE(v.mensaje.endsWith(QString::fromUtf8(caso.frase) + kSS)) << v.mensaje.toStdString();
     }
-    Calculo c = Nuevo();
-    c.Personal.S(9) = 75000.0;
-    EXPECT_FALSE(Validar(c, Hoja::S, 9).rechazado);
 }
 
 TEST(Validar, LongitudMinimaDeLosTextos)

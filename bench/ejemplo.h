@@ -1,6 +1,6 @@
 #pragma once
 // A complete calculation of an articulated truck, as a reference data file
-// would bring it, for tests and benchmarks that need every sheet filled.
+// would bring it, for the benchmarks that need every sheet filled.
 #include "core/calculo.h"
 
 #include <initializer_list>
