@@ -80,8 +80,6 @@ TEST_F(VentanaResultadosTest, TotalCeroGraficoVacio)
             for (double f : {0.0, 0.5, 0.99})
                 EXPECT_EQ(ColorEn(img, k, theta, f, 0.1), fondo) << theta << ' ' << f;
     }
-    EXPECT_EQ(hoja.valor(Columna::S, 39)->text(), QStringLiteral("0,0"));
-    EXPECT_EQ(hoja.valor(Columna::S, 19)->text(), QStringLiteral("0,00"));
 }
 
 TEST_F(Cargada, LaReferenciaNuncaMuestraLasToneladas)
@@ -124,12 +122,14 @@ TEST_F(Cargada, AlRepintarseRecalculaSinBucle)
     hoja.installEventFilter(&contador);
     hoja.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&hoja));
-    QTest::qWait(100);
+    QCoreApplication::processEvents();
     EXPECT_NE(hoja.valor(Columna::S, 19)->text(), antes);
     EXPECT_EQ(hoja.valor(Columna::S, 3)->text(), doc.pantalla.caja(Hoja::R, Columna::S, 3).texto);
     EXPECT_GE(pinturas, 1);
+    // A repaint that asked for another would keep the event queue busy.
     const int tras = pinturas;
-    QTest::qWait(100);
+    for (int k = 0; k < 5; ++k)
+        QCoreApplication::processEvents();
     EXPECT_EQ(pinturas, tras) << "la hoja no debe seguir repintándose sola";
 }
 
