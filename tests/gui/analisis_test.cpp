@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 #include "core/version.h"
 #include "shell/ayuda.h"
 #include "shell/frm_about.h"
+#include "shell/frm_splash.h"
 #include "shell/visor_ayuda.h"
 
 #include <QCollator>
@@ -295,6 +296,9 @@ TEST(FrmAboutTest, MuestraLaVersionDeLaCompilacionYCabeCadaTexto)
     EXPECT_FALSE(caja.lblDescripcion()->text().isEmpty());
     EXPECT_FALSE(caja.lblAdvertencia()->text().isEmpty());
     EXPECT_FALSE(caja.picIcono()->pixmap().isNull());
+    FrmSplash splash; // the same version and description
+    EXPECT_EQ(splash.lblVersion()->text(), caja.lblVersion()->text());
+    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text(), caja.lblDescripcion()->text());
     // Each text fits in its label.
     for (QLabel* l : {caja.lblTitulo(), caja.lblVersion()})
         EXPECT_LE(l->sizeHint().width(), l->width()) << l->objectName().toStdString();

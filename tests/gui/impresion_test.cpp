@@ -10,20 +10,15 @@
 #include "sheets/impresion.h"
 #include "sheets/twips.h"
 #include "shell/frm_main.h"
-#include "shell/frm_tipo_veh.h"
 
 #include <QAction>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
 
 #include <cmath>
 

@@ -3,12 +3,9 @@
 
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
-#include "shell/frm_about.h"
 #include "shell/frm_archivo.h"
 #include "shell/frm_main.h"
 #include "shell/frm_nueva.h"
-#include "shell/frm_pregunta_grabar.h"
-#include "shell/frm_splash.h"
 #include "shell/frm_tipo_veh.h"
 #include "shell/patillas.h"
 #include "shell/ubicaciones.h"
@@ -18,17 +15,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 using namespace tarvia;
 using namespace tarvia::prueba;
@@ -426,17 +420,6 @@ TEST(Mensajes, IconosSegunElTitulo)
         EXPECT_EQ(m.windowTitle(), *c.titulo ? QString::fromUtf8(c.titulo) : QStringLiteral("Título"));
         EXPECT_EQ(m.lblMensaje()->text(), QStringLiteral("uno\n\ndos"));
     }
-}
-
-// The splash shows the about box's version and long description.
-TEST(Splash, ComoLaCajaAcercaDe)
-{
-    FrmSplash splash;
-    FrmAbout acerca(nullptr);
-    EXPECT_EQ(splash.lblVersion()->text(), acerca.lblVersion()->text());
-    auto* descripcion = splash.findChild<QLabel*>(QStringLiteral("lblDescripcion"));
-    ASSERT_NE(descripcion, nullptr);
-    EXPECT_EQ(descripcion->text(), acerca.lblDescripcion()->text());
 }
 
 } // namespace
