@@ -229,8 +229,8 @@ TEST_F(Principal, LaVentanaConSuMarcoCabeEnLaPantalla)
     EXPECT_LE(ventana->width() + marco.left() + marco.right(), trabajo.width());
 }
 
-// "Guardar como PDF…" sits after a separator at the end of "Imprimir" and
-// writes the pages of "Todos los formularios".
+// "Guardar como PDF…" ends the "Imprimir" menu and writes the pages of "Todos
+// los formularios"; a folder that is not there is said.
 TEST_F(Principal, GuardarComoPdfEscribeLasOchoHojas)
 {
     EXPECT_EQ(ventana->findChild<QMenu*>("mnuImprimir")->actions().back()->text(), QStringLiteral("Guardar como PDF…"));
