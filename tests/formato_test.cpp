@@ -9,15 +9,6 @@ const Localizacion kEs = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::
 const Localizacion kUs = Localizacion::Desde(QLocale(QLocale::English, QLocale::UnitedStates));
 } // namespace
 
-TEST(Formato, SeparadoresDelLocale)
-{
-    EXPECT_EQ(kEs.decimal, u',');
-    EXPECT_EQ(kEs.grupo, u'.');
-    EXPECT_EQ(kUs.decimal, u'.');
-    EXPECT_EQ(kUs.grupo, u',');
-    EXPECT_EQ(SeparadorDecimalDe(QLocale::c()), u'.');
-}
-
 TEST(Formato, PlantillaAgrupaCadaTresCifras)
 {
     struct Caso {
@@ -43,20 +34,23 @@ TEST(Formato, PlantillaAgrupaCadaTresCifras)
     }
 }
 
-TEST(Formato, CeroVacioSalvoQueSePidaMostrarlo)
+// A zero shows empty unless asked for; a text shows as it is, even in a
+// numeric field.
+TEST(Formato, MostrarCerosYTextos)
 {
-    EXPECT_EQ(Mostrar(Valor(0.0), 2, false, kEs), QString());
-    EXPECT_EQ(Mostrar(Valor(0.0), 0, true, kEs), u"0");
-    EXPECT_EQ(Mostrar(Valor(0.0), 1, true, kEs), u"0,0");
-    EXPECT_EQ(Mostrar(Valor(0.0), 2, true, kEs), u"0,00");
-    EXPECT_EQ(Mostrar(Valor(0.001), 2, false, kEs), u"0,00");
-}
-
-TEST(Formato, TextosSinFormato)
-{
-    EXPECT_EQ(Mostrar(Valor("Articulado 1.234,5"), -1, false, kEs), u"Articulado 1.234,5");
-    EXPECT_EQ(Mostrar(Valor("abc"), 2, false, kEs), u"abc"); // a text in a numeric field
-    EXPECT_EQ(Mostrar(Valor(""), -1, true, kEs), QString());
+    const struct {
+        Valor v;
+        int decimales;
+        bool cero;
+        const char* esperado;
+    } casos[] = {
+        {Valor(0.0), 2, false, ""},       {Valor(0.0), 0, true, "0"},
+        {Valor(0.0), 1, true, "0,0"},     {Valor(0.0), 2, true, "0,00"},
+        {Valor(0.001), 2, false, "0,00"}, {Valor("Articulado 1.234,5"), -1, false, "Articulado 1.234,5"},
+        {Valor("abc"), 2, false, "abc"},  {Valor(""), -1, true, ""},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(Mostrar(c.v, c.decimales, c.cero, kEs), QString::fromUtf8(c.esperado)) << c.esperado;
 }
 
 TEST(Formato, TextoParaEditar)
@@ -74,4 +68,5 @@ TEST(Formato, FechaCortaConCuatroCifras)
     EXPECT_EQ(FormatearFecha(d, kUs), u"12/04/2026");
     EXPECT_EQ(FormatearFecha(QDate(), kEs), QString());
     EXPECT_EQ(FormatearFecha(d, Localizacion::Desde(QLocale::c())), u"04/12/2026");
+    EXPECT_EQ(SeparadorDecimalDe(QLocale::c()), u'.');
 }

@@ -5,39 +5,38 @@
 
 using namespace tarvia;
 
-TEST(Desplazamiento, HojaMasAltaQueElVisor)
+// A range only when the sheet and its margins (and on the horizontal bar the
+// vertical one) do not fit; a page of at least 1; both within 16 bits.
+TEST(Desplazamiento, DimensionarLasBarras)
 {
-    Barra b = DimensionarV(8000, 6150);
-    EXPECT_EQ(b.cambioGrande, 5930);
-    EXPECT_EQ(b.maximo, 2210);
-    EXPECT_EQ(b.cambioPequeno, 600);
-    // A field whose lower edge lies at 7000: b = 7180, page 5930, capped.
-    EXPECT_EQ(InicioDePagina(b, 7180), 2210);
-    EXPECT_EQ(InicioDePagina(b, 5000), 0);
-}
-
-TEST(Desplazamiento, VisorSuficienteOMinusculo)
-{
-    EXPECT_EQ(DimensionarV(5790, 6150).maximo, 0); // 5790 + 360 = 6150: not greater
-    EXPECT_EQ(DimensionarV(5791, 6150).maximo, 1);
-    EXPECT_EQ(DimensionarV(8000, 220).cambioGrande, 1);
-    EXPECT_EQ(DimensionarV(8000, 221).cambioGrande, 1);
-    EXPECT_EQ(DimensionarV(8000, 0).cambioGrande, 1);
+    const struct {
+        bool horizontal;
+        int hoja, visor, maximo, pagina;
+    } casos[] = {
+        {false, 8000, 6150, 2210, 5930},
+        {false, 5790, 6150, 0, 5930}, // 5790 + 360 = 6150: not greater
+        {false, 5791, 6150, 1, 5930},
+        {false, 8000, 220, 8140, 1},
+        {false, 8000, 221, 8139, 1},
+        {false, 8000, 0, 8360, 1},
+        {false, 40000, 1000, 32767, 780},
+        {true, 11235, 11995, 0, 11995 - 400 - 1300}, // sheet C fits exactly in the designed client area
+        {true, 15000, 8000, 15000 + 360 + 400 - 8000, 8000 - 400 - 1300},
+        {true, 15000, 1600, 15000 + 360 + 400 - 1600, 1},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(::testing::Message() << (c.horizontal ? "H " : "V ") << c.hoja << " en " << c.visor);
+        const Barra b = c.horizontal ? DimensionarH(c.hoja, c.visor, 400) : DimensionarV(c.hoja, c.visor);
+        EXPECT_EQ(b.maximo, c.maximo);
+        EXPECT_EQ(b.cambioGrande, c.pagina);
+        EXPECT_EQ(b.cambioPequeno, 600);
+    }
+    EXPECT_EQ(A16Bits(40000), 32767);
+    EXPECT_EQ(A16Bits(-40000), -32768);
     // Without a range, wheel and page keys stay at 0.
-    Barra quieta = DimensionarV(1000, 6150);
+    const Barra quieta = DimensionarV(1000, 6150);
     EXPECT_EQ(PasoRueda(quieta, false), 0);
     EXPECT_EQ(Desplazar(quieta, 5930), 0);
-}
-
-TEST(Desplazamiento, Horizontal)
-{
-    // Sheet C fits exactly in the designed client area: no horizontal range.
-    Barra b = DimensionarH(11235, 11995, 400);
-    EXPECT_EQ(b.maximo, 0);
-    EXPECT_EQ(b.cambioGrande, 11995 - 400 - 1300);
-    b = DimensionarH(15000, 8000, 400);
-    EXPECT_EQ(b.maximo, 15000 + 360 + 400 - 8000);
-    EXPECT_EQ(DimensionarH(15000, 1600, 400).cambioGrande, 1);
 }
 
 TEST(Desplazamiento, RuedaYLimites)
@@ -65,6 +64,9 @@ TEST(Desplazamiento, RuedaYLimites)
 
 TEST(Desplazamiento, MoverVAmbasRamas)
 {
+    // A field whose lower edge lies at 7000: b = 7180, page 5930, capped.
+    EXPECT_EQ(InicioDePagina(DimensionarV(8000, 6150), 7180), 2210);
+    EXPECT_EQ(InicioDePagina(DimensionarV(8000, 6150), 5000), 0);
     Barra b = DimensionarV(12000, 6150); // page 5930, max 6210
     b.valor = 0;
     // Below the page: bring its lower edge to the bottom.
@@ -99,11 +101,4 @@ TEST(Desplazamiento, SituarVentana)
     h = SituarVentana(16000, 15360);
     EXPECT_EQ(h.izquierda, 0);
     EXPECT_EQ(h.ancho, 15360);
-}
-
-TEST(Desplazamiento, DieciseisBits)
-{
-    EXPECT_EQ(A16Bits(40000), 32767);
-    EXPECT_EQ(A16Bits(-40000), -32768);
-    EXPECT_EQ(DimensionarV(40000, 1000).maximo, 32767);
 }

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -18,6 +20,16 @@
 namespace tarvia::prueba {
 
 inline QString DirectorioPrograma() { return QStringLiteral(TARVIA_BIN_DIR); }
+
+// Pages of a PDF file as written: its page objects.
+inline int PaginasPdf(const QString& ruta)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(pagina));
+}
 
 inline void PrepararDocumento(Documento& doc)
 {

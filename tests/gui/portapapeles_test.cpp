@@ -9,63 +9,43 @@
 
 using namespace tarvia;
 
-namespace {
-QClipboard* Portapapeles() { return QGuiApplication::clipboard(); }
-} // namespace
-
-TEST(Portapapeles, CopiarSinSeleccionLoDejaVacio)
+// Copying or cutting nothing leaves the clipboard empty; cutting nothing
+// leaves the box alone; pasting does not filter; a disabled box, a button or
+// no widget at all take part in nothing.
+TEST(Portapapeles, CortarCopiarYPegar)
 {
-    QLineEdit caja(QStringLiteral("12345"));
-    Portapapeles()->setText(QStringLiteral("antes"));
-    caja.setSelection(1, 0);
-    Copiar(&caja);
-    EXPECT_TRUE(Portapapeles()->text().isEmpty());
-    caja.setSelection(1, 3);
-    Copiar(&caja);
-    EXPECT_EQ(Portapapeles()->text(), u"234");
-    EXPECT_EQ(caja.text(), u"12345");
-}
-
-TEST(Portapapeles, CortarTodoVaciaLaCaja)
-{
-    QLineEdit caja(QStringLiteral("100000"));
-    caja.selectAll();
-    Cortar(&caja);
-    EXPECT_EQ(caja.text(), QString());
-    EXPECT_EQ(Portapapeles()->text(), u"100000");
-    // Nothing selected: nothing leaves the box, and the clipboard ends empty.
-    caja.setText(QStringLiteral("150000"));
-    caja.setCursorPosition(0);
-    Cortar(&caja);
-    EXPECT_EQ(caja.text(), u"150000");
-    EXPECT_TRUE(Portapapeles()->text().isEmpty());
-}
-
-TEST(Portapapeles, PegarSinFiltrar)
-{
-    QLineEdit caja(QStringLiteral("99"));
-    caja.selectAll();
-    Portapapeles()->setText(QStringLiteral("12,5,3"));
-    Pegar(&caja);
-    EXPECT_EQ(caja.text(), u"12,5,3"); // the parse on leaving the box makes it 12.53
-    Portapapeles()->clear();
-    caja.selectAll();
-    Pegar(&caja);
-    EXPECT_EQ(caja.text(), QString());
-}
-
-TEST(Portapapeles, NadaFueraDeUnaCajaEditable)
-{
-    QLineEdit desactivada(QStringLiteral("5"));
-    desactivada.setEnabled(false);
-    desactivada.selectAll();
-    Portapapeles()->setText(QStringLiteral("x"));
-    Cortar(&desactivada);
-    Pegar(&desactivada);
-    EXPECT_EQ(desactivada.text(), u"5");
-    EXPECT_EQ(Portapapeles()->text(), u"x");
+    const struct {
+        const char* orden;
+        void (*accion)(QWidget*);
+        const char* caja;
+        int desde, largo;
+        bool habilitada;
+        const char* antes; // on the clipboard
+        const char* cajaTras;
+        const char* portapapelesTras;
+    } casos[] = {
+        {"copiar sin seleccion", Copiar, "12345", 1, 0, true, "antes", "12345", ""},
+        {"copiar", Copiar, "12345", 1, 3, true, "antes", "12345", "234"},
+        {"cortar todo", Cortar, "100000", 0, 6, true, "antes", "", "100000"},
+        {"cortar sin seleccion", Cortar, "150000", 0, 0, true, "antes", "150000", ""},
+        {"pegar", Pegar, "99", 0, 2, true, "12,5,3", "12,5,3", "12,5,3"}, // 12.53 once parsed on leaving
+        {"pegar nada", Pegar, "99", 0, 2, true, "", "", ""},
+        {"cortar en una caja desactivada", Cortar, "5", 0, 1, false, "x", "5", "x"},
+        {"pegar en una caja desactivada", Pegar, "5", 0, 1, false, "x", "5", "x"},
+    };
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.orden);
+        QLineEdit caja(QString::fromUtf8(k.caja));
+        caja.setEnabled(k.habilitada);
+        caja.setSelection(k.desde, k.largo);
+        portapapeles->setText(QString::fromUtf8(k.antes));
+        k.accion(&caja);
+        EXPECT_EQ(caja.text(), QString::fromUtf8(k.cajaTras));
+        EXPECT_EQ(portapapeles->text(), QString::fromUtf8(k.portapapelesTras));
+    }
     QPushButton boton;
     Copiar(&boton);
     Copiar(nullptr);
-    EXPECT_EQ(Portapapeles()->text(), u"x");
+    EXPECT_EQ(portapapeles->text(), u"x");
 }

@@ -3,12 +3,9 @@
 
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
-#include "shell/frm_about.h"
 #include "shell/frm_archivo.h"
 #include "shell/frm_main.h"
 #include "shell/frm_nueva.h"
-#include "shell/frm_pregunta_grabar.h"
-#include "shell/frm_splash.h"
 #include "shell/frm_tipo_veh.h"
 #include "shell/patillas.h"
 #include "shell/ubicaciones.h"
@@ -18,17 +15,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 using namespace tarvia;
 using namespace tarvia::prueba;
@@ -74,7 +68,13 @@ TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
     nueva->close();
     EXPECT_EQ(Habilitados(ventana->menus()), kSinCalculo);
 
-    QPointer<FrmTipoVeh> tipo = ventana->MostrarTipoVeh();
+    // "Aceptar" on a new calculation opens the vehicle types.
+    nueva = ventana->MostrarNueva();
+    EXPECT_TRUE(nueva->opbNueva()->isChecked());
+    nueva->findChild<QPushButton*>("OKButton")->click();
+    auto* tipo = ventana->findChild<FrmTipoVeh*>();
+    ASSERT_NE(tipo, nullptr);
+    EXPECT_TRUE(tipo->isVisible());
     EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
     tipo->close();
     EXPECT_EQ(Habilitados(ventana->menus()), kSinCalculo);
@@ -88,18 +88,7 @@ TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
     EXPECT_TRUE(abierto.contains("mnuEditPaste"));
 }
 
-TEST_F(Principal, AceptarEnNuevaAbreElTipoDeVehiculo)
-{
-    FrmNueva* nueva = ventana->MostrarNueva();
-    EXPECT_TRUE(nueva->opbNueva()->isChecked());
-    nueva->findChild<QPushButton*>("OKButton")->click();
-    auto* tipo = ventana->findChild<FrmTipoVeh*>();
-    ASSERT_NE(tipo, nullptr);
-    EXPECT_TRUE(tipo->isVisible());
-    EXPECT_EQ(Habilitados(ventana->menus()), kSiempre);
-}
-
-TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
+TEST_F(Principal, ElegirUnTipoMuestraLaHojaC)
 {
     Abrir(3);
     auto* c = C();
@@ -107,8 +96,6 @@ TEST_F(Principal, ElegirUnTipoMuestraLaHojaCConAmbasColumnas)
     EXPECT_EQ(ventana->FormularioActual(), c);
     EXPECT_TRUE(c->isVisible());
     EXPECT_TRUE(ventana->patillas()->isVisible());
-    EXPECT_FALSE(c->Caja(Columna::S, 7)->text().isEmpty());
-    EXPECT_EQ(c->Caja(Columna::O, 7)->text(), c->Caja(Columna::S, 7)->text());
     EXPECT_TRUE(doc.calculo.RutaArchivo.isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->findChild<FrmTipoVeh*>() == nullptr; })) << "the chooser closes";
     EXPECT_EQ(ventana->patillas()->Boton(Hoja::C)->Cara(), c->MarcoTitulo()->fondo());
@@ -152,7 +139,11 @@ TEST_F(Principal, CerrarSinCambiosNoPreguntaYConCambiosSiCancelarLoConservaTodo)
     EXPECT_NE(ventana->FormularioActual(), nullptr);
     EXPECT_EQ(doc.calculo.Personal.C(7).numero(), 150000.0);
 
-    AlAbrirModal([&](QWidget* w) { w->findChild<QPushButton*>("cmbNo")->click(); });
+    // Enter presses the button that has the focus, as Space does.
+    AlAbrirModal([](QWidget* w) {
+        w->findChild<QPushButton*>("cmbNo")->setFocus();
+        QTest::keyClick(w, Qt::Key_Return);
+    });
     ventana->menus()["mnuCerrar"]->trigger();
     EXPECT_EQ(ventana->FormularioActual(), nullptr);
 }
@@ -193,13 +184,22 @@ TEST_F(Principal, PreguntaSiGrabaAntesDeSeguir)
     EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
 }
 
-// "Si" with a save that does not complete: the close is called off, so the
-// changes are not lost. First the save dialog cancelled (no file yet), then a
-// write the disk refuses (a directory stands where the file was).
+// Saving a calculation that has no file yet asks for its name. "Si" with a
+// save that does not complete calls the close off, so the changes are not
+// lost: first the save dialog cancelled, then a write the disk refuses (a
+// directory stands where the file was).
 TEST_F(Principal, SiSinGrabarNoCierraNada)
 {
     Abrir();
     Editar();
+    bool pideNombre = false;
+    AlAbrirModal([&](QWidget* w) {
+        pideNombre = qobject_cast<FrmArchivo*>(w) != nullptr;
+        w->close();
+    });
+    ventana->patillas()->cmbGrabar()->click();
+    EXPECT_TRUE(pideNombre);
+    EXPECT_TRUE(mensajes.lista.empty());
     AlAbrirModal([&](QWidget* w) {
         // The save dialog opens inside the click: its answer is set up first.
         AlAbrirModal([](QWidget* dialogo) { dialogo->findChild<QPushButton*>("cmbCancelar")->click(); });
@@ -218,19 +218,6 @@ TEST_F(Principal, SiSinGrabarNoCierraNada)
     EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
 }
 
-// Enter presses the button that has the focus, as Space does.
-TEST_F(Principal, IntroPulsaElBotonEnfocadoDeLaPregunta)
-{
-    Abrir();
-    Editar();
-    AlAbrirModal([](QWidget* w) {
-        auto* no = w->findChild<QPushButton*>("cmbNo");
-        no->setFocus();
-        QTest::keyClick(w, Qt::Key_Return);
-    });
-    EXPECT_FALSE(ventana->PreguntarGrabar(QStringLiteral("Cerrar"))); // "No": go on
-}
-
 // The window manager's frame, known only after the window is shown, counts
 // in the height: the outer window is the work area's height, no more.
 TEST_F(Principal, LaVentanaConSuMarcoCabeEnLaPantalla)
@@ -242,22 +229,16 @@ TEST_F(Principal, LaVentanaConSuMarcoCabeEnLaPantalla)
     EXPECT_LE(ventana->width() + marco.left() + marco.right(), trabajo.width());
 }
 
-// "Guardar como PDF…" sits after a separator at the end of "Imprimir" and
-// writes the pages of "Todos los formularios".
+// "Guardar como PDF…" ends the "Imprimir" menu and writes the pages of "Todos
+// los formularios"; a folder that is not there is said.
 TEST_F(Principal, GuardarComoPdfEscribeLasOchoHojas)
 {
-    const QList<QAction*> items = ventana->findChild<QMenu*>("mnuImprimir")->actions();
-    ASSERT_GE(items.size(), 2);
-    EXPECT_TRUE(items[items.size() - 2]->isSeparator());
-    EXPECT_EQ(items.back()->text(), QStringLiteral("Guardar como PDF…"));
+    EXPECT_EQ(ventana->findChild<QMenu*>("mnuImprimir")->actions().back()->text(), QStringLiteral("Guardar como PDF…"));
     Abrir();
     QTemporaryDir dir;
     const QString ruta = dir.filePath(QStringLiteral("estudio.pdf"));
     ASSERT_TRUE(ventana->GuardarPdfEn(ruta));
-    QFile pdf(ruta);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    EXPECT_GE(QString::fromLatin1(pdf.readAll()).count(pagina), 8);
+    EXPECT_GE(PaginasPdf(ruta), 8);
     EXPECT_FALSE(ventana->GuardarPdfEn(dir.filePath(QStringLiteral("no/hay/x.pdf"))));
     EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::DirectorioNoExiste));
 }
@@ -272,7 +253,6 @@ TEST_F(Principal, GrabarComoRechazaUnNombreExistenteYAbreLoGrabado)
         ASSERT_TRUE(existente.open(QIODevice::WriteOnly));
     }
     FrmArchivo grabar(doc, FrmArchivo::Modo::Grabar, DirectorioPrograma(), ventana.get());
-    EXPECT_EQ(grabar.windowTitle(), QStringLiteral("Guardar archivo"));
     grabar.MostrarDirectorio(dir.path());
     grabar.TextArchivo()->setText(QString());
     grabar.Aceptar();
@@ -298,8 +278,6 @@ TEST_F(Principal, GrabarComoRechazaUnNombreExistenteYAbreLoGrabado)
     ventana->CerrarPatillas();
     FrmArchivo abrir(doc, FrmArchivo::Modo::Abrir, DirectorioPrograma(), ventana.get());
     abrir.MostrarDirectorio(dir.path());
-    EXPECT_EQ(abrir.File1()->count(), 2);
-    EXPECT_FALSE(abrir.TextArchivo()->isEnabled());
     abrir.TextArchivo()->setText(QStringLiteral("informe.trv.trv"));
     abrir.Aceptar();
     EXPECT_EQ(abrir.result(), QDialog::Accepted);
@@ -323,29 +301,6 @@ TEST_F(Principal, AbrirDesdeElMenuCargaLasHojas)
     ASSERT_NE(ventana->FormularioActual(), nullptr);
     EXPECT_TRUE(doc.calculo.RutaArchivo.endsWith(QStringLiteral("Mi articulado.trv")));
     EXPECT_FALSE(HayCambios(doc.calculo));
-}
-
-TEST_F(Principal, AbrirEnUnDirectorioVacioAvisa)
-{
-    QTemporaryDir dir;
-    FrmArchivo abrir(doc, FrmArchivo::Modo::Abrir, dir.path(), ventana.get());
-    EXPECT_EQ(abrir.Directorio(), QDir(dir.path()).absolutePath()) << "no Cálculos: the program's directory";
-    abrir.TextArchivo()->setText(QStringLiteral("no.trv"));
-    abrir.Aceptar();
-    EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::NoEncontrado));
-}
-
-TEST_F(Principal, GrabarSinRutaAbreElDialogo)
-{
-    Abrir();
-    bool dialogo = false;
-    AlAbrirModal([&](QWidget* w) {
-        dialogo = qobject_cast<FrmArchivo*>(w) != nullptr;
-        w->close();
-    });
-    ventana->patillas()->cmbGrabar()->click();
-    EXPECT_TRUE(dialogo);
-    EXPECT_TRUE(mensajes.lista.empty());
 }
 
 TEST_F(Principal, EntradaRechazadaLlegaALaVentanaDeMensajes)
@@ -392,10 +347,6 @@ TEST_F(Principal, RuedaYTeclasDePaginaDesplazanLaHoja)
     QTest::keyClick(caja, Qt::Key_PageUp);
     EXPECT_EQ(v->value(), 0);
     EXPECT_EQ(caja->text(), texto) << "page keys leave the text alone";
-
-    // The hook follows the shown sheet: gone once the calculation is closed.
-    ventana->CerrarPatillas();
-    EXPECT_EQ(v->value(), 0);
 }
 
 TEST_F(Principal, EnfocarUnCampoLejanoLoTraeALaVista)
@@ -469,17 +420,6 @@ TEST(Mensajes, IconosSegunElTitulo)
         EXPECT_EQ(m.windowTitle(), *c.titulo ? QString::fromUtf8(c.titulo) : QStringLiteral("Título"));
         EXPECT_EQ(m.lblMensaje()->text(), QStringLiteral("uno\n\ndos"));
     }
-}
-
-// The splash shows the about box's version and long description.
-TEST(Splash, ComoLaCajaAcercaDe)
-{
-    FrmSplash splash;
-    FrmAbout acerca(nullptr);
-    EXPECT_EQ(splash.lblVersion()->text(), acerca.lblVersion()->text());
-    auto* descripcion = splash.findChild<QLabel*>(QStringLiteral("lblDescripcion"));
-    ASSERT_NE(descripcion, nullptr);
-    EXPECT_EQ(descripcion->text(), acerca.lblDescripcion()->text());
 }
 
 } // namespace
@@ -562,6 +502,13 @@ TEST_F(Principal, AbrirUnFicheroDesdeLaLineaDeOrdenes)
     EXPECT_NE(ventana->FormularioActual(), nullptr);
     EXPECT_EQ(doc.calculo.RutaArchivo, QFileInfo(bueno).absoluteFilePath());
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("TARVIA - Mi articulado.trv[*]"));
+
+    // The file dialog in a folder without Cálculos starts there and says so too.
+    FrmArchivo abrir(doc, FrmArchivo::Modo::Abrir, dir.path(), ventana.get());
+    EXPECT_EQ(abrir.Directorio(), QDir(dir.path()).absolutePath());
+    abrir.TextArchivo()->setText(QStringLiteral("no.trv"));
+    abrir.Aceptar();
+    EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::NoEncontrado));
 }
 
 // The last calculations opened or saved, at the end of the Cálculo menu: a
