@@ -3,6 +3,8 @@
 #include "core/archivo_seguro.h"
 #include "sheets/impresion.h"
 
+#include <QAbstractButton>
+#include <QFileDialog>
 #include <QTableWidget>
 
 namespace tarvia {
@@ -52,6 +54,16 @@ FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta)
     DestinoPdf pdf(ruta);
     pdf.Imprimir(Hoja::R, ImagenVentana(ventana));
     return pdf.Cerrar();
+}
+
+void AlPulsarGuardarComo(QAbstractButton* boton, QWidget* ventana, const QString& titulo, const QString& filtro,
+                         std::function<void(const QString&)> guardar)
+{
+    QObject::connect(boton, &QAbstractButton::clicked, ventana, [=] {
+        const QString ruta = QFileDialog::getSaveFileName(ventana, titulo, QString(), filtro);
+        if (!ruta.isEmpty())
+            guardar(ruta);
+    });
 }
 
 } // namespace tarvia

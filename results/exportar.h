@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QAbstractButton;
 class QTableWidget;
 class QWidget;
 
@@ -17,5 +20,8 @@ bool GrabarTexto(const QString& ruta, const QString& texto);
 // The window as it looks, on the default printer (nothing without one) or in a PDF.
 void ImprimirVentana(QWidget& ventana);
 FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta);
+// A click on the button asks for a file name and, unless cancelled, saves there.
+void AlPulsarGuardarComo(QAbstractButton* boton, QWidget* ventana, const QString& titulo, const QString& filtro,
+                         std::function<void(const QString&)> guardar);
 
 } // namespace tarvia

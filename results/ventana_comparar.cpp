@@ -11,7 +11,6 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSaveFile>
@@ -72,18 +71,10 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(csv, &QPushButton::clicked, this, [this] {
-        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar CSV"), QString(),
-                                                          QStringLiteral("CSV (*.csv)"));
-        if (!ruta.isEmpty())
-            ExportarCsv(ruta);
-    });
-    connect(pdf, &QPushButton::clicked, this, [this] {
-        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (!ruta.isEmpty())
-            GuardarPdf(ruta);
-    });
+    AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"),
+                        [this](const QString& ruta) { ExportarCsv(ruta); });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
+                        [this](const QString& ruta) { GuardarPdf(ruta); });
 
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(division);

@@ -4,12 +4,12 @@
 #include "core/formato.h"
 #include "engine/servicio.h"
 #include "results/disposicion.h"
+#include "results/exportar.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -113,12 +113,8 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
         documento.setHtml(Html());
         documento.print(&impresora); // without a printer, nothing happens
     });
-    connect(pdf, &QPushButton::clicked, this, [this] {
-        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (!ruta.isEmpty())
-            GuardarPdf(ruta);
-    });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
+                        [this](const QString& ruta) { GuardarPdf(ruta); });
 
     auto* columnas = new QHBoxLayout;
     columnas->addLayout(datos);

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -100,18 +99,10 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) :
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(calcular, &QPushButton::clicked, this, &VentanaSensibilidad::Calcular);
     connect(variable_, &QComboBox::currentIndexChanged, this, &VentanaSensibilidad::ElegirVariable);
-    connect(csv, &QPushButton::clicked, this, [this] {
-        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar CSV"), QString(),
-                                                          QStringLiteral("CSV (*.csv)"));
-        if (!ruta.isEmpty())
-            ExportarCsv(ruta);
-    });
-    connect(pdf, &QPushButton::clicked, this, [this] {
-        const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (!ruta.isEmpty())
-            GuardarPdf(ruta);
-    });
+    AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"),
+                        [this](const QString& ruta) { ExportarCsv(ruta); });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
+                        [this](const QString& ruta) { GuardarPdf(ruta); });
 
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(datos);
