@@ -14,8 +14,8 @@ starts as a copy of its reference.
 Without --calc the cost per kilometre is an estimate by the program's own
 formulas; with it, the figure the program computes after loading the file.
 --comprobar writes nothing: it fails when the files differ from what the
-source gives, or when the general-cargo articulated vehicle strays from the
-published figures. Python 3 standard library only.
+source gives, when the general-cargo articulated vehicle strays from the
+published figures, or when a type's cost per kilometre leaves its group's band. Python 3 standard library only.
 """
 import argparse
 import csv
@@ -72,6 +72,17 @@ TALLER_INTERNACIONAL = (0.0182, 0.0358)
 PESO = {40: (1.0, 1.0), 44: (1.08, 1.05), 46: (1.12, 1.075)}
 NEUMATICOS = {"22,5": (716, 150000), "17,5": (430, 120000), "16": (143, 60000), "obra": (823, 75000)}
 INDIRECTOS = 0.065                   # share of the direct costs
+# Plausible cost per kilometre (C1, EUR/km) of each group of types, and of
+# the indirect costs as a share of the direct ones, in every type.
+BANDAS_C1 = {
+    (1.05, 1.55): ("Articulado Carga General", "Articulado Internacional", "Tren Carretera", "Portacontenedores"),
+    (1.00, 1.70): ("3 Ejes Carga General", "2 Ejes Carga General", "2 Ejes Distribucion", "3 Ejes Animales"),
+    (0.85, 1.50): ("Furgoneta",),
+    (1.10, 1.70): ("Frigorifico Articulado", "Frigorifico Internacional", "Frigorifico 2 Ejes"),
+    (1.15, 1.70): ("Cisterna Quimicos", "Cisterna Gases", "Cisterna Alimentacion", "Cisterna Pulverulentos"),
+    (1.20, 2.20): ("Portavehiculos", "Portavehiculos Industriales", "Volquete Graneles", "Volquete Obra"),
+}
+BANDA_INDIRECTOS = (0.03, 0.12)
 
 # Per type: mass rule (40, 44 or 46; 0 = rigid, no change), consumption at
 # 40 t (l/100 km), workshop factor, tyre size ("vehicle+semitrailer" when they
@@ -323,6 +334,22 @@ def comprobar_publicado(calc, campos, datos):
         sys.exit(f"{ARTICULADO}: " + "; ".join(fallos))
 
 
+def comprobar_bandas(calc, tipos):
+    """Each type's cost per kilometre, as the program computes it, in its group's band."""
+    fallos = []
+    for (minimo, maximo), grupo in BANDAS_C1.items():
+        for tipo in grupo:
+            r = resultados_programa(calc, SALIDA / f"{tipo}.brm")
+            if not minimo <= r["43"] <= maximo:
+                fallos.append(f"{tipo}: C1 {r['43']} fuera de {minimo}-{maximo}")
+            if not BANDA_INDIRECTOS[0] < r["18"] / r["17"] < BANDA_INDIRECTOS[1]:
+                fallos.append(f"{tipo}: indirectos fuera del 3-12 % de los directos")
+    if sorted(t for grupo in BANDAS_C1.values() for t in grupo) != sorted(tipos):
+        fallos.append("las bandas de C1 no cubren los veinte tipos una vez cada uno")
+    if fallos:
+        sys.exit("; ".join(fallos))
+
+
 def tabla(tipos, datos, calc):
     print("| Tipo | MMA (t) | km/año | % en carga | Tractora o rígido (€) | Semirremolque o remolque (€) "
           "| l/100 km a 40 t | l/100 km | Neumático | Taller | C1 (€/km) |")
@@ -375,6 +402,7 @@ def main():
             sys.exit("archivos que no corresponden a la fuente (vuelva a generarlos): " + ", ".join(distintos))
         if args.calc:
             comprobar_publicado(args.calc, campos, datos)
+            comprobar_bandas(args.calc, tipos)
         print("datos de referencia al día con su fuente")
         return
 
