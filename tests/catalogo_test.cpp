@@ -1,5 +1,6 @@
-// The catalogue: the published input lists (the order of the files), a new
-// calculation, the names the formulas use.
+// The catalogue: every sheet's fields in order, a new calculation, the names
+// the formulas use. Which fields a file holds, and in what order, the fixed
+// outputs of tarvia-calc pin: they show every value of real files by field.
 #include "core/calculo.h"
 #include "core/campos.h"
 #include "core/catalogo.h"
@@ -8,25 +9,7 @@
 
 #include <span>
 
-#include <map>
-
 using namespace tarvia;
-
-namespace {
-
-const std::map<Hoja, std::vector<std::int16_t>> kListas = {
-    {Hoja::C, {1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 17, 19}},
-    {Hoja::F1, {1, 2, 3, 5, 6, 8, 10, 11, 12, 13, 14, 16, 17, 19, 21, 22, 23}},
-    {Hoja::F2, {1, 2, 3, 5, 6, 8, 10, 11, 12, 13, 14, 15, 17, 18, 20, 22, 23, 24, 25}},
-    {Hoja::F3,
-     {1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
-    {Hoja::V, {1,  3,  4,  7,  8,  10, 11, 14, 15, 16, 17, 18, 19, 20, 21,
-               22, 23, 24, 25, 26, 27, 28, 30, 32, 33, 35, 37, 38, 41, 42}},
-    {Hoja::I, {1, 2, 3, 4, 5}},
-    {Hoja::S, {2, 3, 4, 8, 9, 10, 14, 15, 16, 20, 21, 22, 26, 27, 28}},
-};
-
-} // namespace
 
 TEST(Catalogo, CadaHojaTieneSusCamposEnOrden)
 {
@@ -38,16 +21,6 @@ TEST(Catalogo, CadaHojaTieneSusCamposEnOrden)
             EXPECT_EQ(campos[i].indice, static_cast<int>(i) + 1) << Codigo(h);
         }
     }
-}
-
-TEST(Catalogo, ListasDeEntradaComoSePublican)
-{
-    Calculo calculo;
-    InicializarCalculo(calculo);
-    for (const auto& [hoja, lista] : kListas)
-        EXPECT_EQ(calculo.Entradas(hoja), lista) << Codigo(hoja);
-    EXPECT_TRUE(calculo.Entradas(Hoja::R).empty());
-    EXPECT_EQ(TotalCamposEntrada(calculo), 127);
 }
 
 // A new calculation holds every field's lower limit (every option group on
@@ -63,6 +36,7 @@ TEST(Catalogo, UnCalculoNuevoEmpiezaEnLosMinimos)
                 << Codigo(campo.hoja) << campo.indice;
         }
     EXPECT_EQ(c.Personal.F1(1), Valor(true));
+    EXPECT_EQ(TotalCamposEntrada(c), 127); // the lines of each column in a file
     EXPECT_FALSE(c.Personal.Fecha.isValid());
     EXPECT_FALSE(HayCambios(c));
 }

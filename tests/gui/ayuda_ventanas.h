@@ -101,10 +101,6 @@ inline void AlAbrirModal(std::function<void(QWidget*)> accion, int intentos = 20
     });
 }
 
-} // namespace tarvia::prueba
-
-namespace tarvia::prueba {
-
 // A modal window still open after three seconds is a test fault: reject it.
 class GuardiaModal {
 public:
