@@ -121,13 +121,6 @@ TEST(Calc, CodigosDeSalida)
             EXPECT_TRUE(e.errores.contains(c.args.last().section(u'=', 0, 0))) << args;
         }
     }
-    // No file needed to learn the fields.
-    const Ejecucion campos = Calc({"--locale", "es_ES", "--campos", "F1"});
-    EXPECT_EQ(campos.codigo, 0);
-    EXPECT_TRUE(
-        campos.salida.contains("F1.11\tInterés anual de la financiación (%)\tentrada, 2 decimales, de 0,10 a 25,00"))
-        << campos.salida.toStdString();
-    EXPECT_FALSE(campos.salida.contains("C.7"));
 }
 
 // --guardar writes the calculation as it stands: reopened, every stored value

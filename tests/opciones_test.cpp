@@ -85,28 +85,37 @@ TEST_F(OpcionesTest, NeumaticosDelSemirremolqueSegunSuAdquisicion)
     EXPECT_FALSE(Box(Columna::S, Hoja::V, 26).habilitado);
 }
 
-// The other two groups: to a total and back, the part shown again and the
-// total recomputed from it over the total typed meanwhile.
+// The other two groups: to a total and back, every part shown again and the
+// total recomputed from them over the total typed meanwhile. Part k holds
+// 100 × k: eleven insurance parts add up to 6 600, eight fiscal ones to 3 600.
 TEST_F(OpcionesTest, SegurosYFiscalesATotalYDeVuelta)
 {
     const struct {
-        int opcion, parte, total;
-    } grupos[] = {{9, 10, 18}, {19, 21, 28}};
+        int opcion;
+        std::vector<int> partes;
+        int total;
+        double suma;
+    } grupos[] = {{9, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}, 18, 6600},
+                  {19, {20, 21, 22, 23, 24, 25, 26, 27}, 28, 3600}};
     for (const auto& g : grupos) {
         SCOPED_TRACE(g.opcion);
-        P(Hoja::F3, g.parte) = 450;
+        for (size_t k = 0; k < g.partes.size(); ++k)
+            P(Hoja::F3, g.partes[k]) = 100.0 * (k + 1);
         PulsarOpcion(doc, Hoja::F3, Columna::S, g.opcion, 2);
         EXPECT_EQ(P(Hoja::F3, g.opcion), Valor(false));
-        EXPECT_FALSE(Box(Columna::S, Hoja::F3, g.parte).habilitado);
-        EXPECT_TRUE(Box(Columna::S, Hoja::F3, g.parte).texto.isEmpty());
+        for (int i : g.partes) {
+            EXPECT_FALSE(Box(Columna::S, Hoja::F3, i).habilitado) << i;
+            EXPECT_TRUE(Box(Columna::S, Hoja::F3, i).texto.isEmpty()) << i;
+        }
         EXPECT_TRUE(Box(Columna::S, Hoja::F3, g.total).habilitado);
         P(Hoja::F3, g.total) = 9999;
 
         PulsarOpcion(doc, Hoja::F3, Columna::S, g.opcion, 1);
-        EXPECT_TRUE(Box(Columna::S, Hoja::F3, g.parte).habilitado);
-        EXPECT_EQ(Box(Columna::S, Hoja::F3, g.parte).texto, "450,00");
+        for (int i : g.partes)
+            EXPECT_TRUE(Box(Columna::S, Hoja::F3, i).habilitado) << i;
+        EXPECT_EQ(Box(Columna::S, Hoja::F3, g.partes[0]).texto, "100,00");
         EXPECT_FALSE(Box(Columna::S, Hoja::F3, g.total).habilitado);
-        EXPECT_EQ(P(Hoja::F3, g.total).numero(), 450);
+        EXPECT_EQ(P(Hoja::F3, g.total).numero(), g.suma);
     }
 }
 
