@@ -85,6 +85,27 @@ TEST_F(OpcionesTest, NeumaticosDelSemirremolqueSegunSuAdquisicion)
     EXPECT_FALSE(Box(Columna::S, Hoja::V, 26).habilitado);
 }
 
+// Diets to a total and back: the number of days is offered only with a daily
+// diet, and the total is the parts' again, 50 € × 200 days + 0,02 €/km ×
+// 100 000 km = 12 000 (2 000 without the daily diet).
+TEST_F(OpcionesTest, DietasATotalYDeVuelta)
+{
+    P(Hoja::C, 7) = 100000.0;
+    P(Hoja::F3, 4) = 200.0;
+    P(Hoja::F3, 6) = 0.02;
+    for (double diaria : {0.0, 50.0}) {
+        SCOPED_TRACE(diaria);
+        P(Hoja::F3, 3) = diaria;
+        PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 2);
+        P(Hoja::F3, 8) = 9999;
+        PulsarOpcion(doc, Hoja::F3, Columna::S, 2, 1);
+        EXPECT_TRUE(Box(Columna::S, Hoja::F3, 3).habilitado);
+        EXPECT_EQ(Box(Columna::S, Hoja::F3, 4).habilitado, diaria != 0);
+        EXPECT_FALSE(Box(Columna::S, Hoja::F3, 5).habilitado);
+        EXPECT_DOUBLE_EQ(P(Hoja::F3, 8).numero(), diaria * 200 + 2000);
+    }
+}
+
 // The other two groups: to a total and back, every part shown again and the
 // total recomputed from them over the total typed meanwhile. Part k holds
 // 100 × k: eleven insurance parts add up to 6 600, eight fiscal ones to 3 600.
