@@ -7,7 +7,9 @@ namespace tarvia::calc {
 const char* const kUso =
     "uso: tarvia-calc [--version | --campos [HOJA]] | [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto] "
     "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ... "
-    "[--sensibilidad HOJA.i=DESDE:HASTA:PASOS] [--equilibrio PRECIO] | [--formato json|csv|texto] --comparar ARCHIVO...";
+    "[--sensibilidad HOJA.i=DESDE:HASTA:PASOS] [--equilibrio PRECIO] "
+    "[--revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] [--fecha-contrato AAAA-MM-DD] [--obra]] "
+    "[--presupuesto K:MARGEN[:km|horas|ambos]] | [--formato json|csv|texto] --comparar ARCHIVO...";
 
 namespace {
 
