@@ -141,17 +141,6 @@ TEST(Validar, CadaReglaAdmiteLaIgualdad)
     }
 }
 
-TEST(Validar, LongitudMinimaDeLosTextos)
-{
-    Calculo c = Nuevo();
-    c.Personal.C(1) = Valor("");
-    const Veredicto v = Validar(c, Hoja::C, 1);
-    EXPECT_TRUE(v.rechazado);
-    EXPECT_EQ(v.mensaje, u"El mínimo de caracteres es de 1."_qs + kSS);
-    c.Personal.C(6) = Valor("");
-    EXPECT_FALSE(Validar(c, Hoja::C, 6).rechazado);
-}
-
 TEST(Validar, UnNumeroEnormeSeRechaza)
 {
     Calculo c = Nuevo();

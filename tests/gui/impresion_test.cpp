@@ -263,25 +263,6 @@ TEST(ImpresionPaginas, FijadaAlAnchoYCortadaPorUnHueco)
     }
 }
 
-TEST(ImpresionPdf, RutaImposibleDiceElMotivoYNoDejaNada)
-{
-    QTemporaryDir dir;
-    const struct {
-        QString ruta;
-        FalloArchivo fallo;
-    } casos[] = {
-        {QString(), FalloArchivo::NombreNoValido},
-        {dir.filePath(QStringLiteral("no/existe.pdf")), FalloArchivo::DirectorioNoExiste},
-        {dir.path(), FalloArchivo::NombreNoValido}, // a directory is no name for a file
-    };
-    for (const auto& caso : casos) {
-        DestinoPdf pdf(caso.ruta);
-        pdf.Imprimir(Hoja::C, ImagenHoja{QPicture(), QSize(10, 10)});
-        EXPECT_EQ(pdf.Cerrar(), caso.fallo) << caso.ruta.toStdString();
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
-}
-
 // tarvia-calc run as a user would, without a display: it ends with `codigo`
 // and says nothing on standard error (Qt's notices included).
 QJsonObject Calc(const QStringList& args, int codigo)
