@@ -81,7 +81,7 @@ Resultado Ejecutar(Documento& doc, const Accion& a, QDate hoy)
         const FalloArchivo fallo = pdf ? ImprimirPdf(doc, a.texto) : EscribirArchivo(doc, a.texto, hoy);
         Resultado r;
         if (fallo != FalloArchivo::Ninguno) {
-            doc.MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+            doc.MostrarMensaje(MensajeEscritura(fallo, a.texto), QStringLiteral("Error"));
             r.sinSalida = true;
         } else if (!pdf) {
             doc.calculo.RutaArchivo = a.texto;

@@ -110,6 +110,18 @@ FalloArchivo LeerBytes(const QString& ruta, std::string& bytes)
     return fallo;
 }
 
+// Why the disk refused a write, as the user is told it.
+QString CausaDeEscritura(FalloArchivo fallo)
+{
+    switch (fallo) {
+    case FalloArchivo::SinEspacio: return QStringLiteral("No queda espacio en el disco");
+    case FalloArchivo::CuotaExcedida: return QStringLiteral("Se ha superado la cuota de disco");
+    case FalloArchivo::SoloLectura: return QStringLiteral("El disco es de solo lectura");
+    case FalloArchivo::AccesoDenegado: return QStringLiteral("No tiene permiso para escribir ahí");
+    default: return QStringLiteral("Error de lectura o escritura en el disco");
+    }
+}
+
 } // namespace
 
 FalloArchivo LeerValores(const QString& ruta, Calculo& calculo)
@@ -146,9 +158,9 @@ FalloArchivo LeerValores(const QString& ruta, Calculo& calculo)
     return FalloArchivo::Ninguno;
 }
 
-FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy)
+FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy, ArchivoSeguro::Modo modo)
 {
-    ArchivoSeguro archivo(ruta);
+    ArchivoSeguro archivo(ruta, modo);
     return EscribirValoresEn(archivo, calculo, hoy);
 }
 
@@ -160,10 +172,8 @@ FalloArchivo EscribirValoresEn(ArchivoSeguro& archivo, Calculo& calculo, QDate h
         return f;
     const std::string bytes = archivo::EscribirArchivo(ValoresDelArchivo(calculo, hoy));
     const auto n = static_cast<qint64>(bytes.size());
-    if (archivo.write(bytes.data(), n) != n) {
-        archivo.Descartar(); // the old file stays
-        return FalloArchivo::MalEstado;
-    }
+    if (archivo.write(bytes.data(), n) != n)
+        return archivo.Abandonar(); // the old file stays
     if (const FalloArchivo f = archivo.Confirmar(); f != FalloArchivo::Ninguno)
         return f;
 
@@ -180,9 +190,32 @@ QString MensajeArchivo(FalloArchivo fallo)
     case FalloArchivo::DirectorioNoExiste: return QStringLiteral("El subdirectorio no existe.");
     case FalloArchivo::NombreNoValido: return QStringLiteral("El nombre de archivo no es válido.");
     case FalloArchivo::AccesoDenegado: return QStringLiteral("Error de acceso a la ruta o al archivo.");
+    case FalloArchivo::YaExiste: return QStringLiteral("Este fichero ya existe.");
     case FalloArchivo::MalEstado: break;
+    default: return CausaDeEscritura(fallo) + u'.';
     }
     return QStringLiteral("Archivo en mal estado.");
+}
+
+QString MensajeEscritura(FalloArchivo fallo, const QString& ruta)
+{
+    switch (fallo) {
+    case FalloArchivo::Ninguno:
+    case FalloArchivo::YaExiste:
+    case FalloArchivo::NoEncontrado:
+    case FalloArchivo::DirectorioNoExiste:
+    case FalloArchivo::NombreNoValido: return MensajeArchivo(fallo);
+    default: break;
+    }
+    const QString nombre = QStringLiteral("«%1»").arg(QDir::toNativeSeparators(ruta));
+    if (fallo == FalloArchivo::SinConfirmar)
+        return QStringLiteral("El disco no ha confirmado la grabación: puede que el archivo %1 no se haya guardado "
+                              "entero.\r\n\r\nVuelva a grabarlo.")
+            .arg(nombre);
+    struct stat st {};
+    const bool existe = ::lstat(RutaNativa(ruta).constData(), &st) == 0;
+    return CausaDeEscritura(fallo) + (existe ? QStringLiteral(": el archivo %1 no se ha modificado.").arg(nombre)
+                                             : QStringLiteral(": no se ha creado el archivo %1.").arg(nombre));
 }
 
 QString MensajeBaremario(FalloArchivo fallo)

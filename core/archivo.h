@@ -17,7 +17,10 @@ FalloArchivo LeerValores(const QString& ruta, Calculo& calculo);
 // Writes both columns with `hoy` as the personal date. On success
 // Personal.Fecha = hoy and Grabado takes the personal input fields and date.
 // Written atomically: on failure an existing file and `calculo` are untouched.
-FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy);
+// With ArchivoSeguro::Modo::Nuevo, an existing file of that name (however
+// it was made, even in a race) is never replaced: YaExiste.
+FalloArchivo EscribirValores(const QString& ruta, Calculo& calculo, QDate hoy,
+                             ArchivoSeguro::Modo modo = ArchivoSeguro::Modo::Reemplazar);
 
 // EscribirValores on a save file already bound to its path: opens it, writes,
 // and confirms only when every byte went out. Lets a test hand in a file that
@@ -26,6 +29,9 @@ FalloArchivo EscribirValoresEn(ArchivoSeguro& archivo, Calculo& calculo, QDate h
 
 // What the file dialog says for each kind of failure.
 QString MensajeArchivo(FalloArchivo fallo);
+// What the user is told when writing `ruta` failed: what happened and that
+// the file that was there is intact (or that none was created).
+QString MensajeEscritura(FalloArchivo fallo, const QString& ruta);
 // What the vehicle-type dialog says when a reference data file fails.
 QString MensajeBaremario(FalloArchivo fallo);
 

@@ -3,6 +3,7 @@
 #include "core/archivo_bytes.h"
 
 #include <QCollator>
+#include <QDir>
 
 #include <algorithm>
 #include <cerrno>
@@ -93,6 +94,28 @@ QString RutaDesdeNativa(const QByteArray& bytes)
     return ruta;
 }
 
+QString RutaAbsoluta(const QString& ruta)
+{
+    if (ruta.startsWith(u'/'))
+        return QDir::cleanPath(ruta);
+    char actual[PATH_MAX];
+    const QString base = ::getcwd(actual, sizeof actual) ? RutaDesdeNativa(QByteArray(actual)) : QDir::currentPath();
+    return QDir::cleanPath(base + u'/' + ruta);
+}
+
+QString PrimerNombreDeLaLinea(int argc, char* argv[])
+{
+    bool soloNombres = false; // after "--" every argument is a name
+    for (int k = 1; k < argc; ++k) {
+        const QByteArray a(argv[k]);
+        if (!soloNombres && a == "--")
+            soloNombres = true;
+        else if (soloNombres || !a.startsWith('-'))
+            return RutaDesdeNativa(a);
+    }
+    return {};
+}
+
 FalloArchivo FalloDeErrno(int error, const QString& ruta)
 {
     switch (error) {
@@ -111,6 +134,20 @@ FalloArchivo FalloDeErrno(int error, const QString& ruta)
         return FalloArchivo::AccesoDenegado;
     default: return FalloArchivo::MalEstado;
     }
+}
+
+FalloArchivo FalloDeEscritura(int error, const QString& ruta)
+{
+    switch (error) {
+    case ENOSPC: return FalloArchivo::SinEspacio;
+    case EDQUOT: return FalloArchivo::CuotaExcedida;
+    case EROFS: return FalloArchivo::SoloLectura;
+    case EEXIST: return FalloArchivo::YaExiste;
+    default: break;
+    }
+    const FalloArchivo f = FalloDeErrno(error, ruta);
+    // The folder was there a moment ago: whatever else, the disk refused.
+    return f == FalloArchivo::MalEstado || f == FalloArchivo::NoEncontrado ? FalloArchivo::ErrorES : f;
 }
 
 bool NombreNoValido(const QString& ruta)
@@ -136,7 +173,7 @@ FalloArchivo FalloDelDestino(const QString& ruta)
         if (!S_ISREG(st.st_mode))
             return FalloArchivo::NombreNoValido;
         if (::access(nativa.constData(), W_OK) != 0)
-            return FalloDeErrno(errno, ruta);
+            return FalloDeEscritura(errno, ruta);
     } else if (errno != ENOENT) {
         return FalloDeErrno(errno, ruta);
     }
@@ -146,7 +183,7 @@ FalloArchivo FalloDelDestino(const QString& ruta)
     if (!S_ISDIR(st.st_mode))
         return FalloArchivo::DirectorioNoExiste;
     if (::access(directorio.constData(), W_OK | X_OK) != 0)
-        return FalloDeErrno(errno, ruta);
+        return FalloDeEscritura(errno, ruta);
     return FalloArchivo::Ninguno;
 }
 
@@ -161,6 +198,21 @@ QStringList ArchivosDe(const QString& directorio, const QString& extension)
 QStringList SubdirectoriosDe(const QString& directorio)
 {
     return Listar(directorio, [](const struct stat& st, const QByteArray&) { return S_ISDIR(st.st_mode); });
+}
+
+bool NombreOcupado(const QString& directorio, const QString& nombre)
+{
+    const QString buscado = nombre.normalized(QString::NormalizationForm_C);
+    DIR* d = ::opendir(RutaNativa(directorio).constData());
+    if (!d)
+        return false;
+    bool ocupado = false;
+    for (const dirent* e = ::readdir(d); e && !ocupado; e = ::readdir(d))
+        ocupado = RutaDesdeNativa(QByteArray(e->d_name))
+                      .normalized(QString::NormalizationForm_C)
+                      .compare(buscado, Qt::CaseInsensitive) == 0;
+    ::closedir(d);
+    return ocupado;
 }
 
 } // namespace tarvia

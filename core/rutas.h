@@ -14,6 +14,13 @@ enum class FalloArchivo : std::uint8_t {
     NombreNoValido,
     AccesoDenegado,
     MalEstado, // any other failure
+    // Writing only: why the disk refused the bytes (the old file is intact).
+    YaExiste,      // a new file was asked for and the name is taken
+    SinEspacio,    // ENOSPC
+    CuotaExcedida, // EDQUOT
+    SoloLectura,   // EROFS
+    ErrorES,       // EIO and any other refusal of the disk
+    SinConfirmar,  // the file was renamed but the disk did not confirm the folder
 };
 
 // File names are bytes. Qt 6 reads them as UTF-8 and turns the bytes that are
@@ -23,8 +30,20 @@ enum class FalloArchivo : std::uint8_t {
 QByteArray RutaNativa(const QString& ruta);
 QString RutaDesdeNativa(const QByteArray& bytes);
 
+// `ruta` made absolute from the working folder, every byte kept (QFileInfo
+// would go through UTF-8).
+QString RutaAbsoluta(const QString& ruta);
+
+// The first name (not an option) on a command line, by its own bytes; Qt's
+// options must have left argv already. Empty when there is none.
+QString PrimerNombreDeLaLinea(int argc, char* argv[]);
+
 // The failure an errno stands for, for the file at `ruta`.
 FalloArchivo FalloDeErrno(int error, const QString& ruta);
+
+// The failure an errno stands for when writing the file at `ruta`: a full
+// disk, a quota or a read-only disk are told apart from a damaged file.
+FalloArchivo FalloDeEscritura(int error, const QString& ruta);
 
 // A name the system could never open: empty, with a NUL, or too long.
 bool NombreNoValido(const QString& ruta);
@@ -39,5 +58,9 @@ FalloArchivo FalloDelDestino(const QString& ruta);
 // regard to case; hidden entries (".name") left out.
 QStringList ArchivosDe(const QString& directorio, const QString& extension);
 QStringList SubdirectoriosDe(const QString& directorio);
+
+// Whether some entry of `directorio` (hidden ones, links and folders too) has
+// the name `nombre`, ignoring case and how accents are composed.
+bool NombreOcupado(const QString& directorio, const QString& nombre);
 
 } // namespace tarvia

@@ -14,10 +14,10 @@ FalloArchivo LeerArchivo(DocumentoMotor& doc, const QString& ruta)
     return fallo;
 }
 
-FalloArchivo EscribirArchivo(DocumentoMotor& doc, const QString& ruta, QDate hoy)
+FalloArchivo EscribirArchivo(DocumentoMotor& doc, const QString& ruta, QDate hoy, ArchivoSeguro::Modo modo)
 {
     Revisar(doc);
-    const FalloArchivo fallo = EscribirValores(ruta, doc.calculo, hoy);
+    const FalloArchivo fallo = EscribirValores(ruta, doc.calculo, hoy, modo);
     if (fallo != FalloArchivo::Ninguno)
         return fallo;
     const QString rotulo = QStringLiteral("Cálculo Personalizado (") +

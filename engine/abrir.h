@@ -10,6 +10,7 @@ FalloArchivo LeerArchivo(DocumentoMotor& doc, const QString& ruta);
 
 // Revisar, then EscribirValores with `hoy`; on success the personal frames
 // show the new date.
-FalloArchivo EscribirArchivo(DocumentoMotor& doc, const QString& ruta, QDate hoy);
+FalloArchivo EscribirArchivo(DocumentoMotor& doc, const QString& ruta, QDate hoy,
+                             ArchivoSeguro::Modo modo = ArchivoSeguro::Modo::Reemplazar);
 
 } // namespace tarvia

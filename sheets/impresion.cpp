@@ -156,10 +156,8 @@ FalloArchivo DestinoPdf::Cerrar()
         return fallo_;
     abierto_ = false;
     fallo_ = FalloArchivo::MalEstado; // closed once
-    if (!pintor_.end()) {
-        archivo_.Descartar();
-        return fallo_;
-    }
+    if (!pintor_.end())
+        return fallo_ = archivo_.Abandonar();
     return archivo_.Confirmar();
 }
 

@@ -220,18 +220,22 @@ void FrmArchivo::Aceptar()
         accept();
         return;
     }
-    // An existing calculation is never overwritten from here.
-    const QString buscado = texto + QStringLiteral(".trv");
-    for (int k = 0; k < archivos_->count(); ++k) {
-        if (archivos_->item(k)->text().compare(buscado, Qt::CaseInsensitive) == 0) {
-            MostrarMensaje(QStringLiteral("Este fichero ya existe."), QStringLiteral("Error"));
-            return;
-        }
+    // An existing calculation is never overwritten from here. A name with a
+    // folder in it, or a hidden one, is no name for it; the name is compared,
+    // ignoring case, with every entry of the folder, hidden ones too; and the
+    // save itself takes only a free name, so a file that appears meanwhile is
+    // not replaced either.
+    if (texto.contains(u'/') || texto.contains(u'\\') || texto.startsWith(u'.')) {
+        MostrarMensaje(MensajeArchivo(FalloArchivo::NombreNoValido), QStringLiteral("Error"));
+        return;
     }
+    const QString buscado = texto + QStringLiteral(".trv");
     ruta += QStringLiteral(".trv");
-    const FalloArchivo fallo = EscribirArchivo(doc_, ruta, QDate::currentDate());
+    const FalloArchivo fallo = NombreOcupado(directorio_, buscado)
+                                   ? FalloArchivo::YaExiste
+                                   : EscribirArchivo(doc_, ruta, QDate::currentDate(), ArchivoSeguro::Modo::Nuevo);
     if (fallo != FalloArchivo::Ninguno) {
-        MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+        MostrarMensaje(MensajeEscritura(fallo, ruta), QStringLiteral("Error"));
         return;
     }
     doc_.calculo.RutaArchivo = ruta;

@@ -606,7 +606,7 @@ void FrmMain::ActualizarRecientes()
 
 bool FrmMain::AbrirCalculo(const QString& ruta)
 {
-    const QString completa = QFileInfo(ruta).absoluteFilePath();
+    const QString completa = RutaAbsoluta(ruta);
     const FalloArchivo fallo = LeerArchivo(doc_, completa);
     if (fallo != FalloArchivo::Ninguno) {
         MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
@@ -630,7 +630,7 @@ bool FrmMain::GrabarCalculo()
     if (fallo == FalloArchivo::Ninguno)
         MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
     else // nothing was replaced; say why
-        MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+        MostrarMensaje(MensajeEscritura(fallo, doc_.calculo.RutaArchivo), QStringLiteral("Error"));
     return fallo == FalloArchivo::Ninguno;
 }
 
@@ -657,7 +657,7 @@ bool FrmMain::GuardarPdfEn(const QString& ruta)
     const FalloArchivo fallo = GuardarPdf(*this, ruta);
     MostrarMensajesPendientes();
     if (fallo != FalloArchivo::Ninguno) {
-        MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
+        MostrarMensaje(MensajeEscritura(fallo, ruta), QStringLiteral("Error"));
         return false;
     }
     MostrarMensaje(QStringLiteral("El documento PDF se ha grabado en: \r\n") + QDir::toNativeSeparators(ruta),

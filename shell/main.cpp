@@ -1,6 +1,7 @@
 // TARVIA: start-up. The locale decides the number and date characters; the
 // splash shows until its timer or a click; then the main window and the
 // start dialog.
+#include "core/rutas.h"
 #include "core/version.h"
 #include "help/icono_tarvia.h"
 #include "presentacion/documento.h"
@@ -83,7 +84,8 @@ int main(int argc, char* argv[])
     QCommandLineParser opciones;
     Opciones(opciones);
     opciones.process(app);
-    const QStringList ficheros = opciones.positionalArguments();
+    // By its bytes: the parser would turn a name that is not UTF-8 into another.
+    const QString fichero = tarvia::PrimerNombreDeLaLinea(argc, argv);
 
     tarvia::Documento doc;
     doc.calculo.RutaArchivo.clear();
@@ -106,7 +108,7 @@ int main(int argc, char* argv[])
     ventana.activateWindow();
     // A file given (a double click on a .trv) opens as a saved calculation
     // would; if it cannot, its message, and then the usual start.
-    if (ficheros.isEmpty() || !ventana.AbrirCalculo(ficheros.first()))
+    if (fichero.isEmpty() || !ventana.AbrirCalculo(fichero))
         ventana.MostrarNueva();
     return app.exec();
 }

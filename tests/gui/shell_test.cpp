@@ -24,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <unistd.h>
+
 using namespace tarvia;
 using namespace tarvia::prueba;
 
@@ -462,6 +465,76 @@ TEST(Ubicaciones, ProgramaInstaladoYSinDatos)
     const Ubicaciones nada =
         BuscarUbicaciones(r.filePath(QStringLiteral("programa")), r.filePath(QStringLiteral("no_hay")), documentos);
     EXPECT_EQ(nada.datos, r.filePath(QStringLiteral("programa")));
+}
+
+// The names that used to get past the check and replace a calculation: a
+// folder in the name, a hidden name, another case, a link. Each is refused
+// and every file keeps its bytes.
+TEST_F(Principal, GrabarComoNoReemplazaNingunArchivo)
+{
+    Abrir();
+    Editar();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("2024")));
+    const QStringList victimas = {"Otro.trv", "2024/victima.trv", ".oculto.trv", "destino"};
+    for (const QString& v : victimas) {
+        QFile f(dir.filePath(v));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("intacto");
+    }
+    ASSERT_TRUE(QFile::link(QStringLiteral("destino"), dir.filePath(QStringLiteral("enlace.trv"))));
+    FrmArchivo grabar(doc, FrmArchivo::Modo::Grabar, DirectorioPrograma(), ventana.get());
+    grabar.MostrarDirectorio(dir.path());
+    const QString noValido = MensajeArchivo(FalloArchivo::NombreNoValido),
+                  existe = QStringLiteral("Este fichero ya existe.");
+    const struct {
+        const char* tecleado;
+        QString mensaje;
+    } casos[] = {
+        {"./Otro", noValido},  {"2024/victima", noValido}, {"../victima", noValido},
+        {".oculto", noValido}, {"OTRO", existe},           {"enlace", existe},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.tecleado);
+        grabar.TextArchivo()->setText(QString::fromUtf8(k.tecleado));
+        grabar.Aceptar();
+        ASSERT_FALSE(mensajes.lista.empty());
+        EXPECT_EQ(mensajes.lista.back().texto, k.mensaje);
+        EXPECT_NE(grabar.result(), QDialog::Accepted);
+    }
+    for (const QString& v : victimas) {
+        QFile f(dir.filePath(v));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), "intacto") << v.toStdString();
+    }
+    EXPECT_TRUE(doc.calculo.RutaArchivo.isEmpty());
+}
+
+// A name that is not UTF-8 (Latin-1 "café"), as a double click hands it over:
+// it opens, and saving writes under the same bytes.
+TEST_F(Principal, AbrirUnNombreQueNoEsUtf8)
+{
+    QTemporaryDir dir;
+    const QByteArray nativa = QFile::encodeName(dir.path()) + "/caf\xe9.trv";
+    {
+        QFile modelo(DirectorioPrograma() + QStringLiteral("/Cálculos/Mi articulado.trv"));
+        ASSERT_TRUE(modelo.open(QIODevice::ReadOnly));
+        const QByteArray bytes = modelo.readAll();
+        std::FILE* f = std::fopen(nativa.constData(), "wb"); // Qt would write the name as UTF-8
+        ASSERT_NE(f, nullptr);
+        ASSERT_EQ(std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), f),
+                  static_cast<size_t>(bytes.size()));
+        std::fclose(f);
+    }
+    char programa[] = "tarvia";
+    QByteArray nombre = nativa;
+    char* argv[] = {programa, nombre.data()};
+    ASSERT_TRUE(ventana->AbrirCalculo(PrimerNombreDeLaLinea(2, argv)));
+    EXPECT_EQ(RutaNativa(doc.calculo.RutaArchivo), nativa);
+    Editar();
+    EXPECT_TRUE(ventana->GrabarCalculo());
+    EXPECT_EQ(mensajes.lista.back().titulo, QStringLiteral("Grabar"));
+    ::unlink(nativa.constData());
 }
 
 // "tarvia FICHERO": a good file opens as a saved calculation; a damaged or a
