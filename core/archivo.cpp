@@ -1,14 +1,11 @@
 #include "core/archivo.h"
 
 #include "core/archivo_bytes.h"
+#include "core/lectura.h"
 
 #include <QDir>
 
-#include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace tarvia {
 
@@ -70,44 +67,14 @@ void CopiarEntradas(const Calculo& c, const ValoresColumna& de, ValoresColumna& 
     a.Fecha = de.Fecha;
 }
 
-// At most kBytesMaximos + 1 bytes: enough to tell a good file from one too big.
+// At most kBytesMaximos + 1 bytes of a regular file: enough to tell a good
+// file from one too big (the reader stops after its 256 lines). A pipe or a
+// device is refused without waiting.
 FalloArchivo LeerBytes(const QString& ruta, std::string& bytes)
 {
-    const QByteArray nativa = RutaNativa(ruta);
-    // Non-blocking so that a pipe without a writer cannot hang the program.
-    const int fd = ::open(nativa.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return FalloDeErrno(errno, ruta);
-
-    FalloArchivo fallo = FalloArchivo::Ninguno;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        fallo = FalloDeErrno(errno, ruta);
-    else if (S_ISDIR(st.st_mode))
-        fallo = FalloArchivo::AccesoDenegado;
-
-    // A buffer the size of the file (a pipe reports none: it grows as it
-    // fills), never past the limit: a real file is a few kilobytes.
-    const std::size_t tope = archivo::kBytesMaximos + 1;
-    const auto tamano = fallo == FalloArchivo::Ninguno && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
-    bytes.resize(std::min(tope, std::max<std::size_t>(tamano + 1, 4096)));
-    std::size_t leidos = 0;
-    while (fallo == FalloArchivo::Ninguno && leidos < tope) {
-        if (leidos == bytes.size())
-            bytes.resize(std::min(tope, bytes.size() * 2));
-        const ssize_t n = ::read(fd, bytes.data() + leidos, bytes.size() - leidos);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            fallo = errno == EISDIR ? FalloArchivo::AccesoDenegado : FalloArchivo::MalEstado;
-        else if (n == 0)
-            break;
-        else
-            leidos += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    bytes.resize(leidos);
-    return fallo;
+    const Lectura l = LeerFicheroAcotado(ruta, static_cast<qint64>(archivo::kBytesMaximos), Exceso::Principio);
+    bytes.assign(l.bytes.constData(), static_cast<std::size_t>(l.bytes.size()));
+    return ComoFalloArchivo(l.fallo);
 }
 
 // Why the disk refused a write, as the user is told it.

@@ -1,9 +1,9 @@
 #include "engine/revision.h"
 
 #include "core/campos.h"
+#include "core/lectura.h"
 #include "core/redondear.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -31,18 +31,20 @@ TablaIndices IndicesPorDefecto()
 
 TablaIndices LeerIndices(const QString& ruta)
 {
-    QFile f(ruta);
     const auto fallo = [&](const QString& motivo) {
         TablaIndices t = IndicesPorDefecto();
         t.aviso = QStringLiteral("%1 Se usan los índices de repercusión de la Orden FOM/1882/2012 (0,10, 0,20 y 0,30).")
                       .arg(motivo);
         return t;
     };
-    if (!f.open(QIODevice::ReadOnly))
-        return fallo(QStringLiteral("No se encuentra el fichero de índices de repercusión."));
+    // Read whole and bounded: a pipe or a huge file there must not stop the program.
+    const Lectura lectura = LeerFicheroAcotado(ruta, kTopeIndices);
+    if (lectura.fallo != FalloLectura::Ninguno)
+        return fallo(
+            MensajeLectura(lectura.fallo, QStringLiteral("el fichero de índices de repercusión"), kTopeIndices));
     TablaIndices t;
     int numero = 0;
-    for (const QByteArray& bruta : f.readAll().split('\n')) {
+    for (const QByteArray& bruta : lectura.bytes.split('\n')) {
         ++numero;
         const QString linea = QString::fromUtf8(bruta).section(u'#', 0, 0).trimmed();
         if (linea.isEmpty())

@@ -38,6 +38,8 @@
 #include <QScrollBar>
 #include <QSettings>
 
+#include <cstdio>
+
 namespace tarvia {
 
 namespace {
@@ -558,9 +560,12 @@ QSettings& FrmMain::Ajustes()
 {
     if (ajustes_)
         return *ajustes_;
-    if (!ajustesUsuario_)
-        ajustesUsuario_ = std::make_unique<QSettings>();
-    return *ajustesUsuario_;
+    if (!ajustesUsuario_.ajustes) {
+        ajustesUsuario_ = AbrirAjustes(RutaAjustes());
+        if (!ajustesUsuario_.aviso.isEmpty())
+            std::fprintf(stderr, "tarvia: %s\n", ajustesUsuario_.aviso.toUtf8().constData());
+    }
+    return *ajustesUsuario_.ajustes;
 }
 
 Recientes FrmMain::ListaReciente() { return Recientes(Ajustes()); }

@@ -3,6 +3,7 @@
 // viewport in which exactly one sheet is shown while a calculation is open.
 #include "presentacion/desplazamiento.h"
 #include "presentacion/documento.h"
+#include "shell/ajustes.h"
 #include "shell/frm_archivo.h"
 #include "shell/menus.h"
 #include "shell/recientes.h"
@@ -133,7 +134,7 @@ private:
     bool cancelado_ = true;
     QMargins marcoSituado_; // the frame the window was last sized with
     QSettings* ajustes_ = nullptr;
-    std::unique_ptr<QSettings> ajustesUsuario_;
+    AjustesUsuario ajustesUsuario_;
     QList<QAction*> recientes_;
     void RecordarFichero();
     Recientes ListaReciente();

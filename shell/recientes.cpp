@@ -8,7 +8,9 @@ namespace {
 const QString kClave = QStringLiteral("calculos/recientes");
 }
 
-QStringList Recientes::Lista() const { return ajustes_.value(kClave).toStringList(); }
+// Only the first kCuantos: a settings file edited by hand, or by another
+// program, may hold thousands, and the menu shows eight.
+QStringList Recientes::Lista() const { return ajustes_.value(kClave).toStringList().mid(0, kCuantos); }
 
 void Recientes::Anadir(const QString& ruta)
 {

@@ -1,5 +1,8 @@
 #include "shell/ubicaciones.h"
 
+#include "core/archivo_bytes.h"
+#include "core/lectura.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -26,8 +29,11 @@ QString CarpetaDelUsuario(const QString& documentos, const QString& datos)
     if (QFileInfo(carpeta).isDir() || !QDir().mkpath(carpeta))
         return carpeta;
     const QDir ejemplos(QDir(datos).filePath(QStringLiteral("Cálculos")));
+    // Copying opens each one: a pipe or an outsized file there is left out.
     for (const QString& nombre : ejemplos.entryList({QStringLiteral("*.trv")}, QDir::Files))
-        QFile::copy(ejemplos.filePath(nombre), QDir(carpeta).filePath(nombre));
+        if (ComprobarFichero(ejemplos.filePath(nombre), static_cast<qint64>(archivo::kBytesMaximos)) ==
+            FalloLectura::Ninguno)
+            QFile::copy(ejemplos.filePath(nombre), QDir(carpeta).filePath(nombre));
     return carpeta;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/visor_ayuda.h"
 
+#include "core/lectura.h"
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
@@ -74,7 +76,9 @@ QString TextoDeAtributo(const QString& valor)
 
 std::unique_ptr<ArchivoChm> ArchivoChm::Abrir(const QString& ruta)
 {
-    if (!QFile::exists(ruta) || !Completo(ruta))
+    // chmlib opens the file itself, and waits on a pipe: only a regular file
+    // of a sensible size gets that far.
+    if (ComprobarFichero(ruta, kTopeAyuda) != FalloLectura::Ninguno || !Completo(ruta))
         return nullptr;
     chmFile* chm = chm_open(QFile::encodeName(ruta).constData());
     if (!chm)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -185,7 +186,7 @@ TEST_F(Archivo, ArchivosRechazadosNoTocanElCalculo)
         {"basura binaria", basura},
         {"linea de dos millones", ConLinea(1, QByteArray(2'000'000, 'x'))},
         {"texto demasiado largo", ConLinea(1, QByteArray(ar::kLargoMaximoTexto + 1, 'x'))},
-        {"100 MB de ceros: ningun fin de linea en lo que se lee", {}, 100 << 20},
+        {"300 MB de ceros: ningun fin de linea en lo que se lee", {}, qint64{300} << 20},
     };
     const Calculo antes = Cargado();
     for (const auto& k : casos) {
@@ -392,6 +393,12 @@ TEST_F(Archivo, CadaFalloDesdeUnaRutaReal)
     ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta"));
     ASSERT_EQ(mkfifo(QFile::encodeName(Ruta("tuberia")).constData(), 0644), 0);
     ASSERT_EQ(symlink("bucle.trv", QFile::encodeName(Ruta("bucle.trv")).constData()), 0);
+    // A pipe whose writer keeps it open with a whole calculation in it.
+    ASSERT_EQ(mkfifo(QFile::encodeName(Ruta("tuberia.brm")).constData(), 0644), 0);
+    const int escritor = ::open(QFile::encodeName(Ruta("tuberia.brm")).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(escritor, 0);
+    const QByteArray entero = Contenido(Dato("articulado_utf8_lf.trv"));
+    ASSERT_EQ(::write(escritor, entero.constData(), static_cast<size_t>(entero.size())), entero.size());
     const auto no = FalloArchivo::NoEncontrado, sinDir = FalloArchivo::DirectorioNoExiste,
                nombre = FalloArchivo::NombreNoValido, acceso = FalloArchivo::AccesoDenegado,
                mal = FalloArchivo::MalEstado;
@@ -408,7 +415,9 @@ TEST_F(Archivo, CadaFalloDesdeUnaRutaReal)
         {Ruta("carpeta"), acceso, nombre},
         {Ruta("fichero"), mal, FalloArchivo::Ninguno},
         {Ruta("tuberia"), mal, nombre}, // read without waiting for a writer
+        {Ruta("tuberia.brm"), mal, nombre},
         {QStringLiteral("/dev/null"), mal, nombre},
+        {QStringLiteral("/dev/zero"), mal, nombre},
         {Ruta("bucle.trv"), acceso, acceso}, // a link that leads to itself
     };
     for (const auto& k : casos) {
@@ -421,6 +430,7 @@ TEST_F(Archivo, CadaFalloDesdeUnaRutaReal)
             EsperarIntacto(antes, c);
         }
     }
+    ::close(escritor);
     EXPECT_EQ(Contenido(Ruta("fichero")), "x");
     struct stat st {};
     ASSERT_EQ(stat(QFile::encodeName(Ruta("tuberia")).constData(), &st), 0);

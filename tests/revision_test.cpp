@@ -2,9 +2,12 @@
 // figures worked out by hand.
 #include "engine/revision.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace tarvia {
 namespace {
@@ -72,6 +75,42 @@ TEST(Revision, FicheroDeIndicesConPeriodosDanadoOAusente)
         const TablaIndices d = LeerIndices(ruta);
         EXPECT_FALSE(d.aviso.isEmpty()) << ruta.toStdString();
         EXPECT_EQ(IndiceRepercusion(d, 40000, false, QDate(2026, 1, 1)), 0.30); // the built-in table
+    }
+}
+
+// What stands at the table's place is judged before it is read: a pipe (a
+// read would wait for a writer for ever), a device, a directory or a huge file
+// give the built-in table at once, and the warning says why.
+TEST(Revision, FicheroDeIndicesQueNoSePuedeLeer)
+{
+    QTemporaryDir dir;
+    const auto ruta = [&](const char* nombre) { return dir.filePath(QString::fromLatin1(nombre)); };
+    ASSERT_EQ(mkfifo(QFile::encodeName(ruta("tuberia.tsv")).constData(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("carpeta.tsv")));
+    {
+        // One good period and then a line of 300 MB, sparse.
+        QFile f(ruta("enorme.tsv"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("2012-01-01\t9999-12-31\t0,15\t0,25\t0,35\n");
+        ASSERT_TRUE(f.resize(qint64{300} << 20));
+    }
+    const QString cola =
+        QStringLiteral(" Se usan los índices de repercusión de la Orden FOM/1882/2012 (0,10, 0,20 y 0,30).");
+    const struct {
+        QString ruta;
+        const char* motivo;
+    } casos[] = {
+        {ruta("tuberia.tsv"), "El fichero de índices de repercusión no es un fichero normal."},
+        {QStringLiteral("/dev/zero"), "El fichero de índices de repercusión no es un fichero normal."},
+        {ruta("carpeta.tsv"), "El fichero de índices de repercusión es una carpeta, no un fichero."},
+        {ruta("enorme.tsv"), "El fichero de índices de repercusión es demasiado grande (más de 256 KB)."},
+        {ruta("no_existe.tsv"), "No se encuentra el fichero de índices de repercusión."},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.ruta.toStdString());
+        const TablaIndices t = LeerIndices(k.ruta);
+        EXPECT_EQ(t.aviso, QString::fromUtf8(k.motivo) + cola);
+        EXPECT_EQ(IndiceRepercusion(t, 40000, false, QDate(2026, 1, 1)), 0.30);
     }
 }
 

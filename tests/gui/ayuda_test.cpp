@@ -5,6 +5,7 @@
 #include "shell/visor_ayuda.h"
 
 #include <QCollator>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -17,6 +18,9 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
 
 namespace tarvia {
 namespace {
@@ -126,6 +130,29 @@ TEST_P(AyudaTest, FicheroAusenteTruncadoOAjenoDaSuMensaje)
         EXPECT_EQ(avisos.recibidos[0].texto, f.mensaje);
         EXPECT_EQ(avisos.recibidos[0].titulo, QStringLiteral("Error"));
         EXPECT_EQ(ArchivoAyuda(), destino); // set even when the file cannot be opened
+    }
+    // chmlib would wait for a writer on a pipe, and take in a huge file whole:
+    // neither reaches it.
+    const QByteArray nativo = QFile::encodeName(destino);
+    const std::pair<const char*, std::function<bool()>> especiales[] = {
+        {"tuberia", [&] { return mkfifo(nativo.constData(), 0644) == 0; }},
+        {"carpeta", [&] { return QDir().mkdir(destino); }},
+        {"ayuda entera seguida de ceros hasta 300 MB",
+         [&] {
+             QFile fichero(destino);
+             return fichero.open(QIODevice::WriteOnly) && fichero.write(original) == original.size() &&
+                    fichero.resize(300 << 20);
+         }},
+    };
+    for (const auto& [caso, crear] : especiales) {
+        SCOPED_TRACE(caso);
+        QFile::remove(destino);
+        QDir(destino).removeRecursively();
+        ASSERT_TRUE(crear());
+        avisos.recibidos.clear();
+        EXPECT_EQ(f.abrir(nullptr, avisos.Receptor(), carpeta.path()), nullptr);
+        ASSERT_EQ(avisos.recibidos.size(), 1u);
+        EXPECT_EQ(avisos.recibidos[0].texto, f.mensaje);
     }
 }
 

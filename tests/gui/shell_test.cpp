@@ -3,11 +3,13 @@
 
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
+#include "shell/ajustes.h"
 #include "shell/frm_archivo.h"
 #include "shell/frm_main.h"
 #include "shell/frm_nueva.h"
 #include "shell/frm_tipo_veh.h"
 #include "shell/patillas.h"
+#include "shell/recientes.h"
 #include "shell/ubicaciones.h"
 
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tarvia;
@@ -567,6 +570,93 @@ TEST_F(Principal, AbrirUnFicheroDesdeLaLineaDeOrdenes)
     abrir.TextArchivo()->setText(QStringLiteral("no.trv"));
     abrir.Aceptar();
     EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::NoEncontrado));
+}
+
+// A settings file holding 20 004 recent names (written by another program,
+// or by hand): the menu gets the first eight, and adding one keeps eight.
+TEST_F(Principal, MilesDeRecientesEnLosAjustesDanOcho)
+{
+    QTemporaryDir dir;
+    const QString fichero = dir.filePath(QStringLiteral("ajustes.ini"));
+    QStringList miles;
+    for (int k = 0; k < 20004; ++k)
+        miles << QStringLiteral("/c/%1.trv").arg(k);
+    {
+        QSettings escribir(fichero, QSettings::IniFormat);
+        escribir.setValue(QStringLiteral("calculos/recientes"), miles);
+    }
+    QSettings ajustes(fichero, QSettings::IniFormat);
+    EXPECT_EQ(Recientes(ajustes).Lista(), miles.mid(0, Recientes::kCuantos));
+    ventana->FijarAjustes(&ajustes);
+    ventana->ActualizarRecientes();
+    const QList<QAction*> acciones = ventana->AccionesRecientes();
+    ASSERT_EQ(acciones.size(), 1 + Recientes::kCuantos); // a separator, then the files
+    EXPECT_EQ(acciones.back()->text(), QStringLiteral("&8 7.trv"));
+    Recientes(ajustes).Anadir(QStringLiteral("/c/nuevo.trv"));
+    EXPECT_EQ(ajustes.value(QStringLiteral("calculos/recientes")).toStringList(),
+              QStringList{QStringLiteral("/c/nuevo.trv")} + miles.mid(0, Recientes::kCuantos - 1));
+    ventana->FijarAjustes(nullptr);
+}
+
+// What stands where the settings live is judged before QSettings reads it: a
+// pipe (QSettings would wait for a writer), a directory or a huge file is left
+// as it is, and the session keeps its settings elsewhere, saying why.
+TEST(AjustesUsuario, FicheroQueNoSePuedeUsarSeDejaComoEsta)
+{
+    QTemporaryDir dir;
+    const auto ruta = [&](const char* nombre) { return dir.filePath(QString::fromLatin1(nombre)); };
+    ASSERT_EQ(mkfifo(QFile::encodeName(ruta("tuberia.conf")).constData(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("carpeta.conf")));
+    {
+        QFile f(ruta("enorme.conf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[calculos]\nrecientes=/c/a.trv\n");
+        ASSERT_TRUE(f.resize(qint64{300} << 20));
+    }
+    {
+        QSettings bien(ruta("bien.conf"), QSettings::IniFormat);
+        bien.setValue(QStringLiteral("calculos/recientes"), QStringList{QStringLiteral("/c/a.trv")});
+    }
+    const struct {
+        const char* nombre;
+        const char* motivo; // empty: the file is used
+    } casos[] = {
+        {"tuberia.conf", "no es un fichero normal."},
+        {"carpeta.conf", "es una carpeta, no un fichero."},
+        {"enorme.conf", "es demasiado grande (más de 1 MB)."},
+        {"bien.conf", ""},
+        {"nuevo.conf", ""},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        const QFileInfo antes(ruta(k.nombre));
+        {
+            AjustesUsuario a = AbrirAjustes(ruta(k.nombre));
+            ASSERT_NE(a.ajustes, nullptr);
+            if (*k.motivo) {
+                EXPECT_EQ(a.aviso, QStringLiteral("El fichero de ajustes %1 %2 Los ajustes de esta sesión no se "
+                                                  "guardarán; el fichero no se toca.")
+                                       .arg(ruta(k.nombre), QString::fromUtf8(k.motivo)));
+                EXPECT_TRUE(Recientes(*a.ajustes).Lista().isEmpty());
+            } else {
+                EXPECT_TRUE(a.aviso.isEmpty());
+            }
+            Recientes(*a.ajustes).Anadir(QStringLiteral("/c/b.trv"));
+            EXPECT_EQ(Recientes(*a.ajustes).Lista().first(), QStringLiteral("/c/b.trv"));
+        }
+        const QFileInfo despues(ruta(k.nombre));
+        if (*k.motivo) { // untouched
+            EXPECT_EQ(despues.isDir(), antes.isDir());
+            EXPECT_EQ(despues.size(), antes.size());
+            EXPECT_EQ(despues.lastModified(), antes.lastModified());
+        } else { // kept
+            QSettings leido(ruta(k.nombre), QSettings::IniFormat);
+            EXPECT_EQ(Recientes(leido).Lista().first(), QStringLiteral("/c/b.trv"));
+        }
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(ruta("tuberia.conf")).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 // The last calculations opened or saved, at the end of the Cálculo menu: a
