@@ -187,7 +187,7 @@ QString MensajeEscritura(FalloArchivo fallo, const QString& ruta)
 
 QString MensajeBaremario(FalloArchivo fallo)
 {
-    const QString cola = QStringLiteral("\r\n\r\nLos datos del Baremaro deben estar en este subdirectorio.");
+    const QString cola = QStringLiteral("\r\n\r\nLos datos del Baremario deben estar en este subdirectorio.");
     switch (fallo) {
     case FalloArchivo::Ninguno: return {};
     case FalloArchivo::NoEncontrado:

@@ -134,7 +134,7 @@ inline constexpr std::array<Nombre, 34> kNombresR = {{
     {{Hoja::R, R::C3EnCarga}, "C3 = "},
     {{Hoja::R, R::C4}, "C4 = "},
     {{Hoja::R, R::C4EnCarga}, "C4 = "},
-    {{Hoja::R, R::ToneladasKilometro}, "Toneladas-Kilometro anuales"},
+    {{Hoja::R, R::ToneladasKilometro}, "Toneladas-Kilómetro anuales"},
     {{Hoja::R, R::C5}, "C5 = "},
 }};
 

@@ -88,7 +88,7 @@ constexpr std::array<Campo, 21> kC = {{
     der(C, 15, 1, 5, "Horas trabajadas al año en vacío", kPct),
     der(C, 16, 0, 5, "Horas trabajadas al año en vacío", "Horas"),
     ent0(C, 17, 0, 3, 10, 366, "Días trabajados al año", "", "Días en los que el vehículo realiza alguna actividad"),
-    der(C, 18, 2, 5, "Horas trabajados por jornada", ""),
+    der(C, 18, 2, 5, "Horas trabajadas por jornada", ""),
     ent(C, 19, 1, 4, 0, 35, "Carga media en los kilómetros recorridos en carga", "Toneladas",
         "Media de las toneladas cargadas en los kilómetros recorridos en carga"),
     der(C, 20, 0, 10, "Producción anual", "Toneladas-kilómetro"),
@@ -281,7 +281,7 @@ constexpr std::array<Campo, 42> kV = {{
     ent(V, 27, 0, 7, 10000, 400000, "Semirremolque o remolque", kDuracion,
         "Duración media de los neumáticos del semirremolque o del remolque (kilómetros)"),
     ent(V, 28, 6, 8, 0, 1, "Mantenimiento", "Coste kilométrico sin IVA (Euros / km)",
-        "Coste kilómetrico sin IVA del mantenimiento (euros / kilómetro)"),
+        "Coste kilométrico sin IVA del mantenimiento (euros / kilómetro)"),
     der(V, 29, 2, 9, "Mantenimiento", "Coste anual sin IVA (Euros)"),
     ent(V, 30, 6, 8, 0, 1, "Reparaciones", "Coste kilométrico sin IVA (Euros / km)",
         "Coste kilométrico sin IVA de las reparaciones (euros / kilómetro)"),
@@ -318,7 +318,7 @@ constexpr std::array<Campo, 5> kI = {{
     ent(I, 4, 2, 9, 0, 30000, "Otros costes indirectos anuales repercutibles a este vehículo", kEur,
         "Otros costes indirectos anuales de la empresa a repercutir sobre este vehículo (euros)"),
     tot(I, 5, 2, 9, 0, 90000, "Costes Indirectos anuales repercutibles a este vehículo", kEur,
-        "Coste indirectos anuales a repercutir sobre este vehículo (euros)"),
+        "Costes indirectos anuales a repercutir sobre este vehículo (euros)"),
 }};
 
 constexpr std::array<Campo, 54> kR = {{
@@ -374,7 +374,7 @@ constexpr std::array<Campo, 54> kR = {{
     res(50, 4, "C3 = ", "€/km en carga"),
     res(51, 2, "C4 = ", "€/hora"),
     res(52, 2, "C4 = ", "€/hora en carga"),
-    res(53, 0, "Toneladas-Kilometro anuales"),
+    res(53, 0, "Toneladas-Kilómetro anuales"),
     res(54, 5, "C5 = ", "€/t-km"),
 }};
 

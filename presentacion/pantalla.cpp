@@ -8,12 +8,12 @@ namespace {
 
 const QString kMarcoPersonal = QStringLiteral("Cálculo Personalizado");
 
-// The results sheet spells its reference frame its own way.
+// Every sheet but the service sheet has a reference column.
 QString MarcoReferenciaFijo(Hoja h)
 {
     if (h == Hoja::S)
         return {}; // the service sheet has no reference column
-    return h == Hoja::R ? QStringLiteral("Baremaro de Costes") : QStringLiteral("Baremario de Costes");
+    return QStringLiteral("Baremario de Costes");
 }
 
 // A personal box the user types into before any option group is switched:

@@ -128,7 +128,7 @@ inline constexpr std::array<LineaExplicacion, 19> kExplicaciones = {{
     {1, 3, 120, 3900, 1, "H = horas"},
     {2, 0, 120, 3900, 1, "Costes = C3 * Km + C4 * H"},
     {2, 1, 120, 450, 1, "C3 ="},
-    {2, 1, 570, 3450, 2, "coste unitario por kilómetro (costes kilómetricos por kilómetro)"},
+    {2, 1, 570, 3450, 2, "coste unitario por kilómetro (costes kilométricos por kilómetro)"},
     {2, 3, 120, 450, 1, "C4 ="},
     {2, 3, 570, 3450, 2, "coste unitario por hora (costes temporales e indirectos por hora)"},
     {2, 5, 120, 3900, 1, "Km = kilómetros"},

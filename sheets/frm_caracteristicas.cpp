@@ -71,7 +71,7 @@ const std::array<EtiquetaDiseno, 27> kEtiquetas = {{
     Fila(kExplotacion, kFilaHorasCarga, "Horas trabajadas al año en carga"),
     Fila(kExplotacion, kFilaHorasVacio, "Horas trabajadas al año en vacío"),
     Fila(kExplotacion, kFilaDias, "Días trabajados al año"),
-    Fila(kExplotacion, kFilaJornada, "Horas trabajados por jornada"),
+    Fila(kExplotacion, kFilaJornada, "Horas trabajadas por jornada"),
     // Reference data carries no load: the tonnage block is personal only.
     {kExplotacion, Subtitulo(kSubToneladas), "Toneladas transportadas:", true, true},
     Encabezado(kExplotacion, SobreAncha(kSubToneladas), "Toneladas", true),

@@ -25,7 +25,7 @@ FrmPreguntaGrabar::FrmPreguntaGrabar(const QString& titulo, std::function<bool()
     marco->setFrameShape(QFrame::StyledPanel);
     marco->setGeometry(Px(QRect(960, 120, 3960, 1080)));
     auto* mensaje =
-        new QLabel(QStringLiteral("Se han modificado los datos.\n\n¿Quieres guardar los cambios realizados?"), marco);
+        new QLabel(QStringLiteral("Se han modificado los datos.\n\n¿Desea guardar los cambios realizados?"), marco);
     mensaje->setObjectName(QStringLiteral("lblMensaje"));
     mensaje->setWordWrap(true);
     mensaje->setGeometry(Px(QRect(120, 60, 3720, 960)));
@@ -35,7 +35,7 @@ FrmPreguntaGrabar::FrmPreguntaGrabar(const QString& titulo, std::function<bool()
         const char* texto;
         int izquierda;
     };
-    const Boton botones[] = {{"cmbSi", "Si", 960}, {"cmbNo", "No", 2340}, {"cmbCancelar", "Cancelar", 3720}};
+    const Boton botones[] = {{"cmbSi", "Sí", 960}, {"cmbNo", "No", 2340}, {"cmbCancelar", "Cancelar", 3720}};
     for (const Boton& b : botones) {
         auto* boton = new QPushButton(QString::fromUtf8(b.texto), this);
         boton->setObjectName(QString::fromUtf8(b.nombre));

@@ -8,7 +8,7 @@ namespace tarvia {
 class FrmPreguntaGrabar : public QDialog {
     Q_OBJECT
 public:
-    // `grabar` runs on "Si" after the window has closed (GrabarCalculo) and
+    // `grabar` runs on "Sí" after the window has closed (GrabarCalculo) and
     // tells whether the calculation was saved.
     FrmPreguntaGrabar(const QString& titulo, std::function<bool()> grabar, QWidget* dueno = nullptr);
 

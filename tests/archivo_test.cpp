@@ -440,7 +440,7 @@ TEST_F(Archivo, CadaFalloDesdeUnaRutaReal)
 
 TEST(ArchivoMensajes, TextosDeCadaDialogo)
 {
-    const QString cola = "\r\n\r\nLos datos del Baremaro deben estar en este subdirectorio.";
+    const QString cola = "\r\n\r\nLos datos del Baremario deben estar en este subdirectorio.";
     EXPECT_EQ(MensajeArchivo(FalloArchivo::NombreNoValido), "El nombre de archivo no es válido.");
     EXPECT_EQ(MensajeArchivo(FalloArchivo::AccesoDenegado), "Error de acceso a la ruta o al archivo.");
     EXPECT_EQ(MensajeArchivo(FalloArchivo::DirectorioNoExiste), "El subdirectorio no existe.");

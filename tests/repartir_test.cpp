@@ -37,7 +37,7 @@ TEST_F(RepartirTest, RotulosConDescripcionYFechas)
     for (Hoja h : TodasLasHojas)
         EXPECT_EQ(p.marcoPersonal(h), "Cálculo Personalizado (03/11/2025)") << Codigo(h).data();
     EXPECT_EQ(p.marcoReferencia(Hoja::C), "Baremario de Costes (15/01/2024)");
-    EXPECT_EQ(p.marcoReferencia(Hoja::R), "Baremaro de Costes (15/01/2024)");
+    EXPECT_EQ(p.marcoReferencia(Hoja::R), "Baremario de Costes (15/01/2024)");
     EXPECT_TRUE(p.marcoReferencia(Hoja::S).isEmpty());
 
     // Loading again does not extend the captions twice.
@@ -76,7 +76,7 @@ TEST(PantallaTest, EstadoAlCrear)
     EXPECT_TRUE(p.caja(Hoja::R, Columna::S, 54).visible);
     EXPECT_FALSE(p.marcoVisible(Marco::F2EquipoCosteAnual, Columna::S));
     EXPECT_TRUE(p.marcoVisible(Marco::F1Carrozado, Columna::O));
-    EXPECT_EQ(p.marcoReferencia(Hoja::R), "Baremaro de Costes");
+    EXPECT_EQ(p.marcoReferencia(Hoja::R), "Baremario de Costes");
     EXPECT_EQ(p.comentario(Columna::O), "Comentario");
 }
 

@@ -185,7 +185,7 @@ TEST_F(Principal, PreguntaSiGrabaAntesDeSeguir)
     EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
 }
 
-// Saving a calculation that has no file yet asks for its name. "Si" with a
+// Saving a calculation that has no file yet asks for its name. "Sí" with a
 // save that does not complete calls the close off, so the changes are not
 // lost: first the save dialog cancelled, then a write the disk refuses (a
 // directory stands where the file was).
