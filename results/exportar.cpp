@@ -44,9 +44,14 @@ FalloArchivo GrabarTexto(const QString& ruta, const QString& texto)
 
 FalloArchivo InformarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar)
 {
-    if (fallo != FalloArchivo::Ninguno && avisar)
-        avisar(MensajeArchivo(fallo) + QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(ruta),
-               QStringLiteral("Error"));
+    if (fallo == FalloArchivo::Ninguno || !avisar)
+        return fallo;
+    QString texto = MensajeEscritura(fallo, ruta);
+    // A missing folder or a bad name is told without the file: it goes after.
+    const QString nombre = QDir::toNativeSeparators(ruta);
+    if (!texto.contains(nombre))
+        texto += QStringLiteral("\r\n\r\n«%1»").arg(nombre);
+    avisar(texto, QStringLiteral("Error"));
     return fallo;
 }
 

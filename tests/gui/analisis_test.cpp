@@ -173,7 +173,7 @@ TEST(VentanasAnalisis, ExportacionFallidaDaUnMensaje)
         EXPECT_NE(fallo, FalloArchivo::Ninguno);
         ASSERT_EQ(mensajes.lista.size(), 1u);
         EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
-        EXPECT_TRUE(mensajes.lista[0].texto.startsWith(MensajeArchivo(fallo)));
+        EXPECT_TRUE(mensajes.lista[0].texto.startsWith(MensajeEscritura(fallo, c.ruta)));
         EXPECT_TRUE(mensajes.lista[0].texto.contains(QDir::toNativeSeparators(c.ruta)))
             << mensajes.lista[0].texto.toStdString();
         EXPECT_FALSE(QFileInfo::exists(c.ruta));
@@ -204,6 +204,7 @@ TEST(VentanasAnalisis, CsvQueNoCabeDaUnMensajeYConservaElAnterior)
         MensajesCapturados mensajes;
         const FalloArchivo fallo = ventana.ExportarCsv(csv);
         const bool avisado = mensajes.lista.size() == 1 && mensajes.lista[0].titulo == QStringLiteral("Error") &&
+                             mensajes.lista[0].texto == MensajeEscritura(fallo, csv) &&
                              mensajes.lista[0].texto.contains(QDir::toNativeSeparators(csv));
         _exit(fallo == FalloArchivo::Ninguno ? 101 : avisado ? 0 : 102);
     }
