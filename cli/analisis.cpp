@@ -2,6 +2,7 @@
 
 #include "cli/avisos.h"
 #include "core/catalogo.h"
+#include "core/csv.h"
 
 namespace tarvia::calc {
 
@@ -61,16 +62,16 @@ QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato
     const int filas = NumeroDeCampos(Hoja::R);
     QString t;
     if (formato == Formato::Csv) {
-        // One row per file, ";" between fields, decimals in the locale.
-        t = QStringLiteral("archivo;descripcion");
+        // One row per file, decimals in the locale.
+        QStringList cabecera = {QStringLiteral("archivo"), QStringLiteral("descripcion")};
         for (int i = 1; i <= filas; ++i)
-            t += u';' + Rotulo(i);
-        t += u'\n';
+            cabecera << Rotulo(i);
+        t = FilaCsv(cabecera);
         for (const ResultadoArchivo& a : r) {
-            t += a.archivo + u';' + (a.error.isEmpty() ? a.descripcion : a.error);
+            QStringList fila = {a.archivo, a.error.isEmpty() ? a.descripcion : a.error};
             for (int i = 1; i <= filas; ++i)
-                t += u';' + (a.error.isEmpty() ? Cifra(a.R, i, loc) : QString());
-            t += u'\n';
+                fila << (a.error.isEmpty() ? Cifra(a.R, i, loc) : QString());
+            t += FilaCsv(fila);
         }
         return t;
     }

@@ -2,6 +2,9 @@
 
 #include "core/catalogo.h"
 
+#include <cmath>
+#include <utility>
+
 namespace tarvia::calc {
 
 const char* const kUso =
@@ -37,6 +40,48 @@ std::variant<Campo, QString> LeerCampo(const QString& arg, const QString& opcion
     return Campo{*hoja, i, arg.mid(igual + 1)};
 }
 
+// A figure with a decimal point. Qt also reads "nan" and "inf", which
+// no argument can mean: only a finite number counts.
+std::optional<double> Cifra(const QString& texto)
+{
+    bool ok = false;
+    const double x = texto.toDouble(&ok);
+    if (!ok || !std::isfinite(x))
+        return std::nullopt;
+    return x;
+}
+
+// The range an argument's figure must fall in, and how the message says it.
+struct Rango {
+    double minimo;
+    bool conMinimo; // whether `minimo` itself is allowed
+    double maximo;
+    const char* texto;
+};
+
+// Empty when `texto` is a finite figure within `r`; otherwise why not, naming
+// the option and the part of its value.
+QString FueraDeRango(const QString& opcion, const char* parte, const QString& texto, Rango r)
+{
+    const std::optional<double> x = Cifra(texto);
+    if (x && (r.conMinimo ? *x >= r.minimo : *x > r.minimo) && *x <= r.maximo)
+        return {};
+    return QStringLiteral("%1: %2 debe ser un número %3, con punto decimal: «%4»")
+        .arg(opcion, QLatin1String(parte), QString::fromUtf8(r.texto), texto);
+}
+
+// The windows' own limits, so that a script cannot ask what the user could not.
+// A transport price, or a price per km (€).
+constexpr Rango kPrecio{0, true, 1e7, "de 0 a 10000000"};
+// €/l: a free or negative diesel is no price.
+constexpr Rango kGasoleo{0, false, 10, "mayor que 0 y hasta 10"};
+constexpr Rango kUmbral{0, true, 100, "de 0 a 100"};
+// %: at −100 % the service would be given away.
+constexpr Rango kMargen{-100, false, 1000, "mayor que -100 y hasta 1000"};
+// The 15 digits a figure of the calculation holds; the field's own limits come later.
+constexpr Rango kValorSerie{-1e15, true, 1e15, "de -1e15 a 1e15"};
+constexpr int kMaximoPasos = 1001;
+
 std::optional<QLocale> LeerLocale(const QString& nombre)
 {
     const QLocale loc(nombre);
@@ -71,29 +116,39 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
                 return *error;
             const Campo& c = std::get<Campo>(campo);
             const QStringList partes = c.valor.split(u':');
-            bool ok1 = false, ok2 = false, ok3 = false;
-            const double desde = partes.value(0).toDouble(&ok1), hasta = partes.value(1).toDouble(&ok2);
-            const int pasos = partes.value(2).toInt(&ok3);
             const tarvia::Campo& cat = CampoDe(c.hoja, c.indice);
             if (cat.tipo != TipoCampo::Entrada || c.hoja == Hoja::R)
                 return QStringLiteral("--sensibilidad necesita un campo numérico de entrada: «%1»").arg(valor);
-            if (partes.size() != 3 || !ok1 || !ok2 || !ok3 || pasos < 2)
-                return QStringLiteral(
-                           "--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS, con PASOS ≥ 2 y punto decimal: «%1»")
+            if (partes.size() != 3)
+                return QStringLiteral("--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS, con punto decimal: «%1»")
                     .arg(valor);
-            a.sensibilidad = Argumentos::Serie{c.hoja, c.indice, desde, hasta, pasos};
+            // Each value is then typed into the field, whose own limits refuse it or not.
+            for (const auto& [parte, texto] : {std::pair{"DESDE", partes[0]}, std::pair{"HASTA", partes[1]}})
+                if (const QString error = FueraDeRango(arg, parte, texto, kValorSerie); !error.isEmpty())
+                    return error;
+            bool ok = false;
+            const int pasos = partes[2].toInt(&ok);
+            if (!ok || pasos < 2 || pasos > kMaximoPasos)
+                return QStringLiteral("%1: PASOS debe ser un número entero de 2 a %2: «%3»")
+                    .arg(arg)
+                    .arg(kMaximoPasos)
+                    .arg(partes[2]);
+            a.sensibilidad = Argumentos::Serie{c.hoja, c.indice, *Cifra(partes[0]), *Cifra(partes[1]), pasos};
         } else if (arg == u"--revision") {
             const QStringList p = valor.split(u':');
-            bool ok[4] = {false, false, false, true};
-            Argumentos::PedidoRevision r{p.value(0).toDouble(&ok[0]), p.value(1).toDouble(&ok[1]),
-                                         p.value(2).toDouble(&ok[2]), 5};
-            if (p.size() == 4)
-                r.umbral = p[3].toDouble(&ok[3]);
-            if (p.size() < 3 || p.size() > 4 || !ok[0] || !ok[1] || !ok[2] || !ok[3] || r.contrato <= 0)
+            if (p.size() < 3 || p.size() > 4)
                 return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL], con punto "
                                       "decimal: «%1»")
                     .arg(valor);
-            a.revision = r;
+            const std::pair<const char*, Rango> partes[] = {{"PRECIO", kPrecio},
+                                                            {"GASOLEO_CONTRATO", kGasoleo},
+                                                            {"GASOLEO_SERVICIO", kGasoleo},
+                                                            {"UMBRAL", kUmbral}};
+            for (qsizetype n = 0; n < p.size(); ++n)
+                if (const QString error = FueraDeRango(arg, partes[n].first, p[n], partes[n].second); !error.isEmpty())
+                    return error;
+            a.revision =
+                Argumentos::PedidoRevision{*Cifra(p[0]), *Cifra(p[1]), *Cifra(p[2]), p.size() == 4 ? *Cifra(p[3]) : 5};
         } else if (arg == u"--fecha-contrato") {
             const QDate d = QDate::fromString(valor, Qt::ISODate);
             if (!d.isValid() || valor.size() != 10)
@@ -103,30 +158,31 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             a.obra = true;
         } else if (arg == u"--presupuesto") {
             const QStringList p = valor.split(u':');
-            bool ok1 = false, ok2 = false;
-            const int servicio = p.value(0).toInt(&ok1);
-            const double margen = p.value(1).toDouble(&ok2);
+            bool ok = false;
+            const int servicio = p.value(0).toInt(&ok);
             const QString base = p.value(2, QStringLiteral("ambos"));
             const int b = base == u"km" ? 0 : base == u"horas" ? 1 : base == u"ambos" ? 2 : -1;
-            if (p.size() < 2 || p.size() > 3 || !ok1 || !ok2 || servicio < 1 || servicio > 5 || b < 0)
+            if (p.size() < 2 || p.size() > 3 || !ok || servicio < 1 || servicio > 5 || b < 0)
                 return QStringLiteral("--presupuesto espera K:MARGEN[:km|horas|ambos], con K de 1 a 5: «%1»")
                     .arg(valor);
-            a.presupuesto = Argumentos::PedidoPresupuesto{servicio, margen, b};
+            if (const QString error = FueraDeRango(arg, "MARGEN", p[1], kMargen); !error.isEmpty())
+                return error;
+            a.presupuesto = Argumentos::PedidoPresupuesto{servicio, *Cifra(p[1]), b};
         } else if (arg == u"--equilibrio") {
-            bool ok = false;
-            const double precio = valor.toDouble(&ok);
-            if (!ok || precio < 0)
-                return QStringLiteral("--equilibrio espera un precio por km con punto decimal: «%1»").arg(valor);
-            a.equilibrio = precio;
+            if (const QString error = FueraDeRango(arg, "PRECIO", valor, kPrecio); !error.isEmpty())
+                return error;
+            a.equilibrio = *Cifra(valor);
         } else if (arg == u"--version") {
             a.version = true;
         } else if (arg == u"--campos") {
-            // An optional sheet code right after it.
+            // It takes no ARCHIVO: a word after it that is not an option is the sheet.
             std::optional<Hoja> hoja;
-            if (k + 1 < args.size())
-                hoja = HojaPorCodigo(args[k + 1].toUpper().toStdString());
-            if (hoja)
-                ++k;
+            if (k + 1 < args.size() && !args[k + 1].startsWith(u'-')) {
+                const QString codigo = args[++k];
+                hoja = HojaPorCodigo(codigo.toUpper().toStdString());
+                if (!hoja)
+                    return QStringLiteral("hoja desconocida: «%1»").arg(codigo);
+            }
             a.campos = hoja;
         } else if (arg == u"--pantalla") {
             a.pantalla = true;

@@ -4,6 +4,7 @@
 #include "cli/analisis.h"
 #include "cli/argumentos.h"
 #include "cli/campos.h"
+#include "cli/destinos.h"
 #include "cli/salida_json.h"
 #include "cli/salida_texto.h"
 #include "core/version.h"
@@ -139,6 +140,15 @@ int main(int argc, char* argv[])
     const QDate hoy = args.hoy.value_or(QDate::currentDate());
     bool sinSalida = false, dudosa = false;
     for (const Accion& accion : args.acciones) {
+        // A report never replaces a calculation: the one read, or one saved on the way.
+        if (accion.tipo == Accion::Tipo::Pdf) {
+            const QString motivo =
+                DestinoProhibido(QStringLiteral("--pdf"), accion.texto, {args.archivo, doc.calculo.RutaArchivo});
+            if (!motivo.isEmpty()) {
+                Linea(stderr, QStringLiteral("tarvia-calc: ") + motivo);
+                return kNoPermitido;
+            }
+        }
         const Resultado r = Ejecutar(doc, accion, hoy);
         if (r.codigo != kBien) {
             Linea(stderr, QStringLiteral("tarvia-calc: ") + r.mensaje);

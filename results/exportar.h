@@ -13,10 +13,16 @@ class QWidget;
 
 namespace tarvia {
 
-// ";" between fields, the cells as shown; the row captions first when asked.
+// Shows a message to the user (the program's message window).
+using AvisoExportacion = std::function<void(const QString& texto, const QString& titulo)>;
+
+// The cells as shown, quoted as CSV needs; the row captions first when asked.
 QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const QString& esquina = {});
 // Replaces the file only once the whole text is written.
-bool GrabarTexto(const QString& ruta, const QString& texto);
+FalloArchivo GrabarTexto(const QString& ruta, const QString& texto);
+// Every export ends here: a failure tells the user which file and why.
+// Returns `fallo`.
+FalloArchivo InformarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar);
 // The window as it looks, on the default printer (nothing without one) or in a PDF.
 void ImprimirVentana(QWidget& ventana);
 FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta);

@@ -39,8 +39,9 @@ QString Rotulo(int r)
 
 } // namespace
 
-VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archivos, QWidget* dueno)
-    : QDialog(dueno), loc_(doc.calculo.Local)
+VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archivos, AvisoExportacion avisar,
+                                 QWidget* dueno)
+    : QDialog(dueno), loc_(doc.calculo.Local), avisar_(std::move(avisar))
 {
     setObjectName(QStringLiteral("frmComparar"));
     setWindowTitle(QStringLiteral("Comparar cálculos"));
@@ -158,8 +159,14 @@ QWidget* VentanaComparar::Grafico()
 
 QString VentanaComparar::Csv() const { return TablaCsv(*tabla_, true, QStringLiteral("Concepto")); }
 
-bool VentanaComparar::ExportarCsv(const QString& ruta) const { return GrabarTexto(ruta, Csv()); }
+FalloArchivo VentanaComparar::ExportarCsv(const QString& ruta) const
+{
+    return InformarExportacion(GrabarTexto(ruta, Csv()), ruta, avisar_);
+}
 
-FalloArchivo VentanaComparar::GuardarPdf(const QString& ruta) { return VentanaAPdf(*this, ruta); }
+FalloArchivo VentanaComparar::GuardarPdf(const QString& ruta)
+{
+    return InformarExportacion(VentanaAPdf(*this, ruta), ruta, avisar_);
+}
 
 } // namespace tarvia

@@ -3,6 +3,7 @@
 // by side, their cost structure as stacked bars, exported to CSV or PDF.
 #include "core/rutas.h"
 #include "presentacion/analisis.h"
+#include "results/exportar.h"
 
 #include <QDialog>
 
@@ -13,13 +14,15 @@ namespace tarvia {
 class VentanaComparar : public QDialog {
     Q_OBJECT
 public:
-    // `doc`: the open calculation, always the first column.
-    VentanaComparar(const Documento& doc, const QStringList& archivos, QWidget* dueno = nullptr);
+    // `doc`: the open calculation, always the first column; `avisar` shows
+    // why an export failed.
+    VentanaComparar(const Documento& doc, const QStringList& archivos, AvisoExportacion avisar,
+                    QWidget* dueno = nullptr);
 
     QTableWidget* tabla() const { return tabla_; }
     // The table as CSV: ";" between fields, the locale's figures.
     QString Csv() const;
-    bool ExportarCsv(const QString& ruta) const;
+    FalloArchivo ExportarCsv(const QString& ruta) const;
     FalloArchivo GuardarPdf(const QString& ruta);
 
 private:
@@ -27,6 +30,7 @@ private:
     QWidget* Grafico();
 
     Localizacion loc_;
+    AvisoExportacion avisar_;
     std::vector<ResultadoArchivo> columnas_;
     QTableWidget* tabla_ = nullptr;
 };

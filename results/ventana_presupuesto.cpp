@@ -34,8 +34,9 @@ QString Escapar(const QString& s) { return s.toHtmlEscaped(); }
 
 } // namespace
 
-VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes, QWidget* dueno)
-    : QDialog(dueno), doc_(doc), ajustes_(ajustes)
+VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes, AvisoExportacion avisar,
+                                       QWidget* dueno)
+    : QDialog(dueno), doc_(doc), ajustes_(ajustes), avisar_(std::move(avisar))
 {
     setObjectName(QStringLiteral("frmPresupuesto"));
     setWindowTitle(QStringLiteral("Presupuesto"));
@@ -211,7 +212,7 @@ FalloArchivo VentanaPresupuesto::GuardarPdf(const QString& ruta) const
 {
     ArchivoSeguro archivo(ruta);
     if (const FalloArchivo f = archivo.Abrir(); f != FalloArchivo::Ninguno)
-        return f;
+        return InformarExportacion(f, ruta, avisar_);
     {
         QPdfWriter pdf(&archivo);
         pdf.setTitle(QStringLiteral("Presupuesto"));
@@ -222,7 +223,7 @@ FalloArchivo VentanaPresupuesto::GuardarPdf(const QString& ruta) const
         documento.setHtml(Html());
         documento.print(&pdf);
     }
-    return archivo.Confirmar();
+    return InformarExportacion(archivo.Confirmar(), ruta, avisar_);
 }
 
 } // namespace tarvia

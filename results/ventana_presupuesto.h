@@ -4,6 +4,7 @@
 #include "core/rutas.h"
 #include "engine/revision.h"
 #include "presentacion/documento.h"
+#include "results/exportar.h"
 
 #include <QDialog>
 
@@ -20,8 +21,9 @@ namespace tarvia {
 class VentanaPresupuesto : public QDialog {
     Q_OBJECT
 public:
-    // `ajustes` keeps the company's data (the user's settings; a file in tests).
-    VentanaPresupuesto(const Documento& doc, QSettings& ajustes, QWidget* dueno = nullptr);
+    // `ajustes` keeps the company's data (the user's settings; a file in
+    // tests); `avisar` shows why the PDF could not be written.
+    VentanaPresupuesto(const Documento& doc, QSettings& ajustes, AvisoExportacion avisar, QWidget* dueno = nullptr);
 
     void Elegir(int servicio, BaseCoste base, double margenPct);
     // A target price before VAT sets the margin that gives it.
@@ -37,6 +39,7 @@ private:
 
     Documento doc_; // a copy with the services priced on today's unit costs
     QSettings& ajustes_;
+    AvisoExportacion avisar_;
     QComboBox* servicio_ = nullptr;
     QComboBox* base_ = nullptr;
     QDoubleSpinBox* margen_ = nullptr;

@@ -44,7 +44,8 @@ double Hoy(const Documento& doc, campos::CampoDeHoja c) { return doc.calculo.Per
 
 } // namespace
 
-VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, QWidget* dueno) : QDialog(dueno), doc_(doc)
+VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, AvisoExportacion avisar, QWidget* dueno)
+    : QDialog(dueno), doc_(doc), avisar_(std::move(avisar))
 {
     setObjectName(QStringLiteral("frmSensibilidad"));
     setWindowTitle(QStringLiteral("Sensibilidad"));
@@ -213,8 +214,14 @@ void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, 
 
 QString VentanaSensibilidad::Csv() const { return TablaCsv(*tabla_, false); }
 
-bool VentanaSensibilidad::ExportarCsv(const QString& ruta) const { return GrabarTexto(ruta, Csv()); }
+FalloArchivo VentanaSensibilidad::ExportarCsv(const QString& ruta) const
+{
+    return InformarExportacion(GrabarTexto(ruta, Csv()), ruta, avisar_);
+}
 
-FalloArchivo VentanaSensibilidad::GuardarPdf(const QString& ruta) { return VentanaAPdf(*this, ruta); }
+FalloArchivo VentanaSensibilidad::GuardarPdf(const QString& ruta)
+{
+    return InformarExportacion(VentanaAPdf(*this, ruta), ruta, avisar_);
+}
 
 } // namespace tarvia

@@ -4,6 +4,7 @@
 // its break-even yearly kilometres.
 #include "core/rutas.h"
 #include "presentacion/analisis.h"
+#include "results/exportar.h"
 
 #include <QDialog>
 
@@ -19,7 +20,8 @@ namespace tarvia {
 class VentanaSensibilidad : public QDialog {
     Q_OBJECT
 public:
-    VentanaSensibilidad(const Documento& doc, QWidget* dueno = nullptr);
+    // `avisar` shows why an export failed.
+    VentanaSensibilidad(const Documento& doc, AvisoExportacion avisar, QWidget* dueno = nullptr);
 
     // Chooses the input (index in the list of drivers), sets the range
     // around today's value (±50 %) and computes.
@@ -30,13 +32,14 @@ public:
     QLabel* equilibrio() const { return equilibrio_; }
     QDoubleSpinBox* precio() const { return precio_; }
     QString Csv() const;
-    bool ExportarCsv(const QString& ruta) const;
+    FalloArchivo ExportarCsv(const QString& ruta) const;
     FalloArchivo GuardarPdf(const QString& ruta);
 
 private:
     void Dibujar(const std::vector<PuntoSensibilidad>& puntos, double hoy);
 
     const Documento& doc_;
+    AvisoExportacion avisar_;
     QComboBox* variable_ = nullptr;
     QDoubleSpinBox* desde_ = nullptr;
     QDoubleSpinBox* hasta_ = nullptr;

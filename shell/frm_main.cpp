@@ -165,11 +165,11 @@ void FrmMain::ConectarMenus()
         const QStringList archivos = QFileDialog::getOpenFileNames(this, QStringLiteral("Comparar cálculos"), calculos_,
                                                                    QStringLiteral("Cálculos (*.trv *.brm)"));
         if (!archivos.isEmpty())
-            VentanaComparar(doc_, archivos, this).exec();
+            VentanaComparar(doc_, archivos, MostrarMensaje, this).exec();
     });
     connect(menus_.mnuSensibilidad, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
-        VentanaSensibilidad(doc_, this).exec();
+        VentanaSensibilidad(doc_, MostrarMensaje, this).exec();
     });
     connect(menus_.mnuRevision, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
@@ -179,7 +179,7 @@ void FrmMain::ConectarMenus()
     });
     connect(menus_.mnuPresupuesto, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
-        VentanaPresupuesto(doc_, Ajustes(), this).exec();
+        VentanaPresupuesto(doc_, Ajustes(), MostrarMensaje, this).exec();
     });
     connect(menus_.mnuHelpContents, &QAction::triggered, this,
             [this] { AbrirAyuda(this, MostrarMensaje, directorio_); });

@@ -1,12 +1,14 @@
 // tarvia-calc run as a user scripts it: the built program on a reference file.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tarvia {
 namespace {
@@ -92,6 +94,49 @@ TEST(Calc, GuardarYVolverAAbrir)
     EXPECT_EQ(p[QStringLiteral("Fecha")].toString(), QStringLiteral("2027-01-15"));
     EXPECT_NE(p[QStringLiteral("S")].toObject()[QStringLiteral("7")].toDouble(), 0);
     EXPECT_EQ(Calc({"--locale", "es_ES", ruta}).json("personal"), p);
+}
+
+// --pdf never replaces the calculation it reads, however its path is written
+// (another spelling, a symbolic link, a hard link), nor a file ending in .trv:
+// the run ends with 65 and the file keeps every byte.
+TEST(Calc, PdfNoSustituyeUnCalculo)
+{
+    QTemporaryDir dir;
+    const QString calculo = dir.filePath(QStringLiteral("camion.trv"));
+    const QString copia = dir.filePath(QStringLiteral("camion.brm"));
+    ASSERT_EQ(Calc({"--locale", "es_ES", kReferencia, "--guardar", calculo}).codigo, 0);
+    ASSERT_TRUE(QFile::copy(kReferencia, copia));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::link(copia, dir.filePath(QStringLiteral("enlace.pdf"))));
+    ASSERT_EQ(::link(QFile::encodeName(copia).constData(), QFile::encodeName(dir.filePath("duro.pdf")).constData()), 0);
+    const auto bytes = [](const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray antesTrv = bytes(calculo), antesBrm = bytes(copia);
+    const struct {
+        QString leido, pdf;
+        const char* motivo;
+    } casos[] = {
+        {calculo, calculo, "no escribe sobre el cálculo abierto"},
+        {calculo, dir.filePath(QStringLiteral("sub/../camion.trv")), "no escribe sobre el cálculo abierto"},
+        {copia, dir.path() + QStringLiteral("/./sub/../camion.brm"), "no escribe sobre el cálculo abierto"},
+        {copia, dir.filePath(QStringLiteral("enlace.pdf")), "no escribe sobre el cálculo abierto"},
+        {copia, dir.filePath(QStringLiteral("duro.pdf")), "no escribe sobre el cálculo abierto"},
+        {copia, dir.filePath(QStringLiteral("otro.TRV")), "no escribe en un archivo .trv, que es un cálculo"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.pdf.toStdString());
+        const Ejecucion e = Calc({"--locale", "es_ES", c.leido, "--pdf", c.pdf});
+        EXPECT_EQ(e.codigo, 65);
+        EXPECT_TRUE(e.salida.isEmpty());
+        EXPECT_EQ(
+            e.errores.toStdString(),
+            QStringLiteral("tarvia-calc: --pdf %1: «%2»\n").arg(QString::fromUtf8(c.motivo), c.pdf).toStdString());
+    }
+    EXPECT_EQ(bytes(calculo), antesTrv);
+    EXPECT_EQ(bytes(copia), antesBrm);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("otro.TRV"))));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/csv.h"
 #include "core/formato.h"
 
 #include <gtest/gtest.h>
@@ -69,4 +70,30 @@ TEST(Formato, FechaCortaConCuatroCifras)
     EXPECT_EQ(FormatearFecha(QDate(), kEs), QString());
     EXPECT_EQ(FormatearFecha(d, Localizacion::Desde(QLocale::c())), u"04/12/2026");
     EXPECT_EQ(SeparadorDecimalDe(QLocale::c()), u'.');
+}
+
+// A CSV field goes in double quotes, its quotes doubled, only when it holds
+// the separator, a quote or a line break; a spreadsheet then reads it back whole.
+TEST(Csv, ComillasSoloCuandoHacenFalta)
+{
+    const struct {
+        const char* campo;
+        const char* escrito;
+    } casos[] = {
+        {"", ""},
+        {"Costes Totales (€)", "Costes Totales (€)"},
+        {"1.234,56", "1.234,56"},
+        {" con espacios ", " con espacios "},
+        {"Mi;camión", "\"Mi;camión\""},
+        {"el \"grande\"", "\"el \"\"grande\"\"\""},
+        {"\"", "\"\"\"\""},
+        {"dos\nlíneas", "\"dos\nlíneas\""},
+        {"retorno\rsolo", "\"retorno\rsolo\""},
+        {"a;\"b\"\r\n", "\"a;\"\"b\"\"\r\n\""},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(CampoCsv(QString::fromUtf8(c.campo)), QString::fromUtf8(c.escrito)) << c.campo;
+    EXPECT_EQ(FilaCsv({QStringLiteral("Mi;camión"), QString(), QStringLiteral("1,5")}),
+              QStringLiteral("\"Mi;camión\";;1,5\n"));
+    EXPECT_EQ(FilaCsv({}), QStringLiteral("\n"));
 }

@@ -16,6 +16,10 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tarvia;
 using namespace tarvia::prueba;
@@ -39,7 +43,7 @@ void EsperarCsvYPdf(Ventana& ventana, int columnasDeRotulo)
 {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("tabla.csv"));
-    ASSERT_TRUE(ventana.ExportarCsv(csv));
+    ASSERT_EQ(ventana.ExportarCsv(csv), FalloArchivo::Ninguno);
     const QList<QStringList> filas = LeerCsv(csv);
     QTableWidget* t = ventana.tabla();
     ASSERT_EQ(filas.size(), t->rowCount() + 1); // the header, then the rows
@@ -58,7 +62,7 @@ TEST(VentanasAnalisis, CompararTablaCsvYPdf)
     Documento doc;
     CargarReferencia(doc);
     const QString furgoneta = DirectorioPrograma() + QStringLiteral("/Baremario/Furgoneta.brm");
-    VentanaComparar ventana(doc, {furgoneta});
+    VentanaComparar ventana(doc, {furgoneta}, MostrarMensaje);
     QTableWidget* t = ventana.tabla();
     ASSERT_EQ(t->columnCount(), 3); // the open one, the van, the difference
     // Costes Totales: the van's difference to the first is its total minus the first's.
@@ -77,7 +81,7 @@ TEST(VentanasAnalisis, SensibilidadTablaEquilibrioCsvYPdf)
     Documento doc;
     CargarReferencia(doc);
     const Documento antes = doc;
-    VentanaSensibilidad ventana(doc);
+    VentanaSensibilidad ventana(doc, MostrarMensaje);
     QTableWidget* t = ventana.tabla();
     ASSERT_EQ(t->rowCount(), 11); // yearly km from 60.000 to 180.000
     EXPECT_EQ(t->item(5, 0)->text(), QStringLiteral("120.000"));
@@ -119,7 +123,7 @@ TEST(VentanasAnalisis, PresupuestoDeUnServicio)
     ASSERT_TRUE(ConfirmarCampo(doc, Hoja::S, 4, QStringLiteral("5,5"), kTeclaSalida));
     QTemporaryDir dir;
     QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
-    VentanaPresupuesto ventana(doc, ajustes);
+    VentanaPresupuesto ventana(doc, ajustes, MostrarMensaje);
     ventana.Elegir(1, BaseCoste::Ambos, 15);
     ASSERT_TRUE(ventana.Resultado());
     ventana.PrecioObjetivo(600);
@@ -131,6 +135,86 @@ TEST(VentanasAnalisis, PresupuestoDeUnServicio)
     EXPECT_EQ(PaginasPdf(pdf), 1);
     ventana.Elegir(2, BaseCoste::Ambos, 15); // a service with no cost
     EXPECT_FALSE(ventana.Resultado());
+}
+
+// A file that cannot be written is never silent: each export of each window
+// tells which file and why, in the message window, titled "Error". The folder
+// is a regular file (ENOTDIR, which root meets too).
+TEST(VentanasAnalisis, ExportacionFallidaDaUnMensaje)
+{
+    Documento doc;
+    CargarReferencia(doc);
+    ASSERT_TRUE(ConfirmarCampo(doc, Hoja::S, 3, QStringLiteral("250"), kTeclaSalida));
+    QTemporaryDir dir;
+    QFile fichero(dir.filePath(QStringLiteral("no_es_carpeta")));
+    ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+    fichero.close();
+    const QString csv = dir.filePath(QStringLiteral("no_es_carpeta/tabla.csv"));
+    const QString pdf = dir.filePath(QStringLiteral("no_es_carpeta/informe.pdf"));
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    VentanaComparar comparar(doc, {}, MostrarMensaje);
+    VentanaSensibilidad sensibilidad(doc, MostrarMensaje);
+    VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
+    const struct {
+        const char* exportacion;
+        std::function<FalloArchivo()> exportar;
+        QString ruta;
+    } casos[] = {
+        {"comparar, CSV", [&] { return comparar.ExportarCsv(csv); }, csv},
+        {"comparar, PDF", [&] { return comparar.GuardarPdf(pdf); }, pdf},
+        {"sensibilidad, CSV", [&] { return sensibilidad.ExportarCsv(csv); }, csv},
+        {"sensibilidad, PDF", [&] { return sensibilidad.GuardarPdf(pdf); }, pdf},
+        {"presupuesto, PDF", [&] { return presupuesto.GuardarPdf(pdf); }, pdf},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.exportacion);
+        MensajesCapturados mensajes;
+        const FalloArchivo fallo = c.exportar();
+        EXPECT_NE(fallo, FalloArchivo::Ninguno);
+        ASSERT_EQ(mensajes.lista.size(), 1u);
+        EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Error"));
+        EXPECT_TRUE(mensajes.lista[0].texto.startsWith(MensajeEscritura(fallo, c.ruta)));
+        EXPECT_TRUE(mensajes.lista[0].texto.contains(QDir::toNativeSeparators(c.ruta)))
+            << mensajes.lista[0].texto.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(c.ruta));
+    }
+}
+
+// The disk fills while the CSV is written (RLIMIT_FSIZE in a child: EFBIG on
+// the write past the limit): the message comes, and the CSV exported before
+// stays as it was.
+TEST(VentanasAnalisis, CsvQueNoCabeDaUnMensajeYConservaElAnterior)
+{
+    Documento doc;
+    CargarReferencia(doc);
+    VentanaComparar ventana(doc, {}, MostrarMensaje);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("tabla.csv"));
+    QFile anterior(csv);
+    ASSERT_TRUE(anterior.open(QIODevice::WriteOnly));
+    anterior.write("anterior\n");
+    anterior.close();
+    ASSERT_GT(ventana.Csv().toUtf8().size(), 64);
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{64, 64};
+        if (setrlimit(RLIMIT_FSIZE, &limite) != 0)
+            _exit(100);
+        MensajesCapturados mensajes;
+        const FalloArchivo fallo = ventana.ExportarCsv(csv);
+        const bool avisado = mensajes.lista.size() == 1 && mensajes.lista[0].titulo == QStringLiteral("Error") &&
+                             mensajes.lista[0].texto == MensajeEscritura(fallo, csv) &&
+                             mensajes.lista[0].texto.contains(QDir::toNativeSeparators(csv));
+        _exit(fallo == FalloArchivo::Ninguno ? 101 : avisado ? 0 : 102);
+    }
+    int estado = -1;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    ASSERT_TRUE(WIFEXITED(estado));
+    EXPECT_EQ(WEXITSTATUS(estado), 0) << "100: sin límite; 101: se grabó entero; 102: sin mensaje";
+    ASSERT_TRUE(anterior.open(QIODevice::ReadOnly));
+    EXPECT_EQ(anterior.readAll(), QByteArray("anterior\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tabla.csv")}) << "no temporary left";
 }
 
 } // namespace
