@@ -27,7 +27,7 @@ Resultado Fijar(Documento& doc, const Accion& a)
     }
     MostrarParaEditar(doc, a.hoja, a.campo);
     const Campo& campo = CampoDe(a.hoja, a.campo);
-    const QString pegado = campo.maxLength > 0 ? a.texto.left(campo.maxLength) : a.texto;
+    const QString pegado = campo.maxLength > 0 ? CabeEnCasilla(a.texto, campo.maxLength) : a.texto;
     const std::size_t antes = doc.mensajes.size();
     Resultado r;
     r.rechazada = !ConfirmarCampo(doc, a.hoja, a.campo, pegado, kTeclaSalida);
@@ -36,8 +36,16 @@ Resultado Fijar(Documento& doc, const Accion& a)
         doc.mensajes[k].textoIntroducido = a.texto;
     }
     const Localizacion& loc = doc.calculo.Local;
-    if (r.rechazada || !campo.esNumerico())
+    if (r.rechazada)
         return r;
+    if (!campo.esNumerico()) {
+        if (pegado != a.texto)
+            r.aviso = Aviso{Columna::S, a.hoja, a.campo, doc.calculo.Personal[a.hoja](a.campo),
+                            QStringLiteral("El texto de %1 se ha cortado a %2 caracteres, el largo de la casilla.")
+                                .arg(NombreCampo(a.hoja, a.campo))
+                                .arg(campo.maxLength)};
+        return r;
+    }
     QString motivo;
     if (pegado != a.texto)
         motivo = QStringLiteral("se ha cortado a %1 caracteres, el largo de la casilla").arg(campo.maxLength);

@@ -22,7 +22,7 @@ struct Resultado {
     QString mensaje;            // one line for stderr when codigo is not kBien
     bool rechazada = false;     // --set: the sheet refused the entry
     bool sinSalida = false;     // --guardar, --pdf: nothing was written
-    std::optional<Aviso> aviso; // --set: the text was read as another number
+    std::optional<Aviso> aviso; // --set: read as another number, or cut to the box
 };
 
 // Whether the user could type into personal field i of sheet h right now:

@@ -1,5 +1,6 @@
 #include "core/archivo_bytes.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -346,6 +347,22 @@ std::string Utf8ACp1252(std::string_view texto)
         s.push_back(c.value_or('?'));
     }
     return s;
+}
+
+bool EsCaracterGuardable(char32_t cp)
+{
+    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0) || cp == U'"')
+        return false;
+    return ACp1252(cp).has_value();
+}
+
+std::vector<char32_t> CaracteresNoGuardables(std::u32string_view texto)
+{
+    std::vector<char32_t> malos;
+    for (char32_t cp : texto)
+        if (!EsCaracterGuardable(cp) && std::find(malos.begin(), malos.end(), cp) == malos.end())
+            malos.push_back(cp);
+    return malos;
 }
 
 } // namespace tarvia::archivo

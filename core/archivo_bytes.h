@@ -98,4 +98,13 @@ std::string Cp1252AUtf8(std::string_view bytes);
 // Characters Windows-1252 cannot hold become "?"; so do invalid UTF-8 bytes.
 std::string Utf8ACp1252(std::string_view texto);
 
+// Whether a text value keeps the character through writing and reading:
+// Windows-1252 holds it, it is no control character (C0, DEL, C1, which
+// includes the five bytes Windows-1252 leaves undefined), and it is not the
+// quote, which the notation cannot hold inside a text.
+bool EsCaracterGuardable(char32_t cp);
+// The characters of a text that are not guardable, each once, in the order
+// they first appear.
+std::vector<char32_t> CaracteresNoGuardables(std::u32string_view texto);
+
 } // namespace tarvia::archivo

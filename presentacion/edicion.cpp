@@ -4,6 +4,7 @@
 #include "core/formato.h"
 #include "engine/mostrar.h"
 #include "engine/recalcular.h"
+#include "presentacion/teclado.h"
 #include "presentacion/validacion.h"
 
 namespace tarvia {
@@ -30,7 +31,51 @@ ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdici
     ResultadoTecla r =
         FiltrarCaracter(estado, QChar(codigo), campo.decimales, campo.maxLength, doc.calculo.SeparadorDecimal());
     doc.pantalla.caja(h, Columna::S, indice).texto = r.estado.texto;
+    if (!r.aceptada && !campo.esNumerico()) {
+        const QString mensaje = MensajeNoGuardables(QString(QChar(codigo)));
+        if (!mensaje.isEmpty())
+            doc.MostrarMensaje(mensaje, QStringLiteral("Error"));
+    }
     return r;
+}
+
+ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, const QString& pegado)
+{
+    const Campo& campo = CampoDe(h, indice);
+    QString texto = pegado;
+    while (texto.endsWith(u'\n') || texto.endsWith(u'\r'))
+        texto.chop(1);
+    if (!campo.esNumerico()) {
+        const QString mensaje = MensajeNoGuardables(texto);
+        if (!mensaje.isEmpty()) {
+            doc.MostrarMensaje(mensaje, QStringLiteral("Error"));
+            return {estado, false, true};
+        }
+    }
+    EstadoEdicion e = estado;
+    if (e.largoSeleccion > 0) {
+        e.texto.remove(e.inicioSeleccion, e.largoSeleccion);
+        e.cursor = e.inicioSeleccion;
+    }
+    const int hueco = campo.maxLength > 0 ? campo.maxLength - static_cast<int>(e.texto.size()) : -1;
+    const QString cabe = hueco < 0 ? texto : CabeEnCasilla(texto, hueco);
+    if (cabe.isEmpty() && !texto.isEmpty()) {
+        doc.MostrarMensaje(QStringLiteral("En esta casilla caben %1 caracteres y ya está llena: no se ha pegado nada.")
+                               .arg(campo.maxLength),
+                           QStringLiteral("Error"));
+        return {estado, false, true};
+    }
+    if (cabe.size() < texto.size())
+        doc.MostrarMensaje(QStringLiteral("En esta casilla caben %1 caracteres: se ha pegado sólo «%2».")
+                               .arg(campo.maxLength)
+                               .arg(cabe),
+                           QStringLiteral("Error"));
+    e.texto.insert(e.cursor, cabe);
+    e.cursor += static_cast<int>(cabe.size());
+    e.inicioSeleccion = e.cursor;
+    e.largoSeleccion = 0;
+    doc.pantalla.caja(h, Columna::S, indice).texto = e.texto;
+    return {e, true, false};
 }
 
 bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo)

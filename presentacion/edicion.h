@@ -15,8 +15,16 @@ EstadoEdicion MostrarParaEditar(Documento& doc, Hoja h, int indice);
 
 // Key pressed in a personal box, with its character code: Enter commits
 // and shows the value for editing again; Backspace passes; the rest go
-// through FiltrarCaracter.
+// through FiltrarCaracter. A character a text box refuses because the file
+// cannot keep it also raises the message naming it, not just a beep.
 ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, char16_t codigo);
+
+// Text pasted, dropped or given by an input method into a personal box, over
+// its selection. A text box refuses it whole when it holds characters the
+// file cannot keep. What does not fit in the box is left out, with a message:
+// nothing is cut without the user seeing it. Line ends closing the text (a
+// copied spreadsheet cell or line) are not part of it.
+ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, const QString& pegado);
 
 // Focus lost (kTeclaSalida) or Enter (kTeclaIntro): parse, check, store or
 // restore, recalculate, show. Returns whether the entry was accepted.

@@ -1,5 +1,7 @@
 #include "presentacion/teclado.h"
 
+#include "core/archivo_bytes.h"
+
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -28,7 +30,8 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
     const int s = e.cursor;
     bool pasa = false;
     if (decimales < 0) {
-        pasa = maxLength <= 0 || L < maxLength; // the box's own length limit
+        const bool guardable = !tecla.isSurrogate() && archivo::EsCaracterGuardable(tecla.unicode());
+        pasa = guardable && (maxLength <= 0 || L < maxLength); // the box's own length limit
     } else {
         const int d = decimales;
         const int M = maxLength;
@@ -56,6 +59,16 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
     r.aceptada = pasa;
     r.pitido = !pasa;
     return r;
+}
+
+QString CabeEnCasilla(const QString& texto, int largo)
+{
+    if (texto.size() <= largo)
+        return texto;
+    if (largo <= 0)
+        return {};
+    const bool partiria = texto[largo - 1].isHighSurrogate();
+    return texto.left(partiria ? largo - 1 : largo);
 }
 
 Valor Interpretar(const QString& texto, bool esTexto, QChar separador)

@@ -34,12 +34,18 @@ struct ResultadoTecla {
 
 // The character rules for one typed key (not Enter, not Backspace): the
 // selection is deleted first, then the key passes or is refused with a beep.
+// A text box (decimales < 0) takes only what the file can keep
+// (archivo::EsCaracterGuardable); half of a surrogate pair is refused.
 ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int decimales, int maxLength, QChar separador);
 
 // The numeric keypad's decimal key types the locale's decimal separator in a
 // number box (decimales >= 0), whatever the keyboard layout puts on it; any
 // other key, and that key in a text box, types its own character.
 QChar CaracterDeTecla(QChar caracter, bool decimalDelTecladoNumerico, int decimales, QChar separador);
+
+// The first `largo` UTF-16 units of a text, without splitting a character
+// in two (a box's length counts units, as QLineEdit does).
+QString CabeEnCasilla(const QString& texto, int largo);
 
 // Text typed or pasted into a field → its value: texts trimmed; numbers keep
 // their digits and the first decimal separator (as "."), empty gives 0, never negative.

@@ -1,8 +1,10 @@
 #include "presentacion/validacion.h"
 
+#include "core/archivo_bytes.h"
 #include "core/catalogo.h"
 #include "core/formato.h"
 
+#include <QStringList>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -138,6 +140,29 @@ const std::vector<Regla>& Reglas()
 
 } // namespace
 
+QString MensajeNoGuardables(const QString& texto)
+{
+    // Lone surrogate halves come out as U+FFFD, which the file cannot keep either.
+    const std::vector<char32_t> malos = archivo::CaracteresNoGuardables(texto.toStdU32String());
+    if (malos.empty())
+        return {};
+    QStringList nombres;
+    for (char32_t cp : malos) {
+        // A character that shows nothing is named by its code.
+        const QChar::Category cat = QChar::category(cp);
+        const bool invisible = cat == QChar::Other_Control || cat == QChar::Other_Format ||
+                               cat == QChar::Other_Surrogate || cat == QChar::Other_NotAssigned ||
+                               cat == QChar::Other_PrivateUse || cat == QChar::Separator_Space ||
+                               cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph;
+        const QString nombre =
+            invisible ? QStringLiteral("U+%1").arg(static_cast<uint>(cp), 4, 16, QChar(u'0')).toUpper()
+                      : QString::fromUcs4(&cp, 1);
+        nombres << u'«' + nombre + u'»';
+    }
+    return QStringLiteral("El texto contiene caracteres que el fichero del cálculo no puede guardar: %1.")
+        .arg(nombres.join(QStringLiteral(", ")));
+}
+
 Veredicto Validar(const Calculo& calculo, Hoja h, int i)
 {
     const Campo& campo = CampoDe(h, i);
@@ -169,8 +194,14 @@ Veredicto Validar(const Calculo& calculo, Hoja h, int i)
         return r;
     }
 
-    // Rule 2: the minimum length of a text.
+    // Rule 2: the file keeps the text as typed, and its minimum length.
     if (campo.tipo == TipoCampo::Texto) {
+        r.mensaje = MensajeNoGuardables(valor.comoTexto());
+        if (!r.mensaje.isEmpty()) {
+            r.rechazado = true;
+            r.mensaje += kSaltos;
+            return r;
+        }
         const auto minimoCaracteres = minimo.comoTexto().size();
         if (valor.comoTexto().size() < minimoCaracteres) {
             r.rechazado = true;

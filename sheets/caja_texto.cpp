@@ -1,7 +1,13 @@
 #include "sheets/caja_texto.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 namespace tarvia {
 
@@ -61,10 +67,69 @@ void CajaTexto::focusOutEvent(QFocusEvent* ev)
     receptor_.AlSalir(*this);
 }
 
+void CajaTexto::Pegar(const QString& texto)
+{
+    if (!isReadOnly() && isEnabled())
+        receptor_.AlPegar(*this, texto);
+}
+
 void CajaTexto::keyPressEvent(QKeyEvent* ev)
 {
+    if (ev->matches(QKeySequence::Paste)) {
+        Pegar(QGuiApplication::clipboard()->text());
+        return;
+    }
     if (!receptor_.AlPulsar(*this, *ev))
         QLineEdit::keyPressEvent(ev);
+}
+
+void CajaTexto::contextMenuEvent(QContextMenuEvent* ev)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* accion : menu->actions()) {
+        if (accion->objectName() != QLatin1String("edit-paste"))
+            continue;
+        accion->disconnect(this);
+        connect(accion, &QAction::triggered, this, [this] { Pegar(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(ev->globalPos());
+}
+
+void CajaTexto::mouseReleaseEvent(QMouseEvent* ev)
+{
+    // The X11 selection pasted with the middle button.
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    if (ev->button() == Qt::MiddleButton && portapapeles->supportsSelection()) {
+        setCursorPosition(cursorPositionAt(ev->position().toPoint()));
+        Pegar(portapapeles->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(ev);
+}
+
+void CajaTexto::dropEvent(QDropEvent* ev)
+{
+    // Text moved inside the box is already in it; the box moves it itself.
+    if (ev->source() == this || !ev->mimeData()->hasText()) {
+        QLineEdit::dropEvent(ev);
+        return;
+    }
+    setCursorPosition(cursorPositionAt(ev->position().toPoint()));
+    Pegar(ev->mimeData()->text());
+    ev->acceptProposedAction();
+}
+
+void CajaTexto::inputMethodEvent(QInputMethodEvent* ev)
+{
+    if (ev->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(ev);
+        return;
+    }
+    // The composition ends here; what it gives is checked like a paste.
+    QInputMethodEvent sinTexto(ev->preeditString(), ev->attributes());
+    QLineEdit::inputMethodEvent(&sinTexto);
+    Pegar(ev->commitString());
 }
 
 } // namespace tarvia

@@ -16,6 +16,8 @@ public:
     // True when the key was dealt with and the box must not see it.
     virtual bool AlPulsar(CajaTexto& caja, QKeyEvent& ev) = 0;
     virtual void AlSalir(CajaTexto& caja) = 0;
+    // Text pasted, dropped or given by an input method, to insert at the caret.
+    virtual void AlPegar(CajaTexto& caja, const QString& texto) = 0;
 };
 
 class CajaTexto : public QLineEdit {
@@ -29,11 +31,18 @@ public:
 
     EstadoEdicion Estado() const;
     void Aplicar(const EstadoEdicion& estado);
+    // Every way of putting text into the box other than a typed key ends
+    // here, so that the sheet checks it as it checks keys.
+    void Pegar(const QString& texto);
 
 protected:
     void focusInEvent(QFocusEvent* ev) override;
     void focusOutEvent(QFocusEvent* ev) override;
     void keyPressEvent(QKeyEvent* ev) override;
+    void contextMenuEvent(QContextMenuEvent* ev) override;
+    void mouseReleaseEvent(QMouseEvent* ev) override;
+    void dropEvent(QDropEvent* ev) override;
+    void inputMethodEvent(QInputMethodEvent* ev) override;
 
 private:
     ReceptorCaja& receptor_;

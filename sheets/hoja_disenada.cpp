@@ -404,8 +404,16 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
     }
     const QString texto = ev.text();
     const bool conModificador = ev.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (texto.size() != 1 || !texto[0].isPrint() || conModificador)
+    if (texto.isEmpty() || conModificador || texto[0].category() == QChar::Other_Control)
         return false; // caret movement, Delete, shortcuts: the box's own
+    if (texto.size() != 1 || !texto[0].isPrint()) {
+        // A character of two units (an emoji) or one that shows nothing:
+        // a text box checks it as pasted text, a number box's parse drops it.
+        if (Decimales(hoja(), caja.indice()) >= 0)
+            return false;
+        AlPegar(caja, texto);
+        return true;
+    }
     emit controlEnfocado();
     const bool decimalDelTeclado =
         (ev.modifiers() & Qt::KeypadModifier) && (ev.key() == Qt::Key_Period || ev.key() == Qt::Key_Comma);
@@ -415,7 +423,20 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
     caja.Aplicar(r.estado);
     if (r.pitido)
         QApplication::beep();
+    if (!documento().mensajes.empty())
+        emit mensajesPendientes(); // a character the file cannot keep is named, not only beeped
     return true;
+}
+
+void HojaDisenada::AlPegar(CajaTexto& caja, const QString& texto)
+{
+    emit controlEnfocado();
+    const ResultadoTecla r = PegarTexto(documento(), hoja(), caja.indice(), caja.Estado(), texto);
+    caja.Aplicar(r.estado);
+    if (r.pitido)
+        QApplication::beep();
+    if (!documento().mensajes.empty())
+        emit mensajesPendientes();
 }
 
 void HojaDisenada::AlSalir(CajaTexto& caja)

@@ -68,6 +68,7 @@ private:
     void AlEntrar(CajaTexto& caja) override;
     bool AlPulsar(CajaTexto& caja, QKeyEvent& ev) override;
     void AlSalir(CajaTexto& caja) override;
+    void AlPegar(CajaTexto& caja, const QString& texto) override;
     void TrasCambio();
 
     const DisenoHoja& diseno_;

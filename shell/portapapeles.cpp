@@ -1,5 +1,7 @@
 #include "shell/portapapeles.h"
 
+#include "sheets/caja_texto.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -41,8 +43,14 @@ void Copiar(QWidget* foco)
 
 void Pegar(QWidget* foco)
 {
-    if (QLineEdit* caja = CajaConFoco(foco))
-        caja->insert(QGuiApplication::clipboard()->text());
+    QLineEdit* caja = CajaConFoco(foco);
+    if (!caja)
+        return;
+    const QString texto = QGuiApplication::clipboard()->text();
+    if (auto* personal = qobject_cast<CajaTexto*>(caja))
+        personal->Pegar(texto);
+    else
+        caja->insert(texto);
 }
 
 } // namespace tarvia

@@ -7,8 +7,10 @@ namespace tarvia {
 
 void Cortar(QWidget* foco);
 void Copiar(QWidget* foco);
-// Pasted text is not filtered: the field's parse drops what does not belong
-// when the field loses the focus.
+// A sheet's box checks pasted text as the sheet checks it (PegarTexto): a
+// text the file cannot keep is refused, and what does not fit is named.
+// In a number box the field's parse drops what does not belong when the
+// field loses the focus.
 void Pegar(QWidget* foco);
 
 } // namespace tarvia

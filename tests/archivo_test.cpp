@@ -528,3 +528,51 @@ TEST(ArchivoBytes, Windows1252)
     EXPECT_FALSE(ar::EsUtf8Valido("\xED\xA0\x80")); // surrogate
     EXPECT_TRUE(ar::EsUtf8Valido("año €"));
 }
+
+// What the text boxes and tarvia-calc let into a text field: a character
+// passes only if the file gives it back, and controls never pass.
+TEST(ArchivoBytes, CaracteresQueElFicheroGuarda)
+{
+    const struct {
+        char32_t cp;
+        bool guardable;
+    } casos[] = {
+        {U'A', true},    {U' ', true},    {U'~', true},   {U'\'', true},  {U'#', true},   {U',', true},
+        {U'é', true},    {U'ñ', true},    {U'ü', true},   {U'€', true},   {U'…', true},   {U'“', true},
+        {U'Œ', true},    {U'ž', true},    {U'ƒ', true},   {0xA0, true},   {0xAD, true},   {U'ÿ', true},
+        {U'Ł', false},   {U'ź', false},   {U'東', false}, {0x1F600, false}, // an emoji
+        {0xFFFD, false}, {0x2028, false}, {0x200D, false},                  // replacement, line separator, joiner
+        {U'"', false},                                                      // it would end the text
+        {0x00, false},   {U'\t', false},  {U'\n', false}, {U'\r', false}, {0x1F, false}, {0x7F, false},
+        {0x80, false},   {0x85, false},   {0x9F, false},                    // C1 controls
+        {0x81, false},   {0x8D, false},   {0x8F, false},  {0x90, false},  {0x9D, false}, // the bytes cp1252 leaves undefined
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(ar::EsCaracterGuardable(c.cp), c.guardable) << std::hex << static_cast<unsigned>(c.cp);
+
+    EXPECT_EQ(ar::CaracteresNoGuardables(U"Transportes Łódź 東京, Łódź \"1\""),
+              (std::vector<char32_t>{U'Ł', U'ź', U'東', U'京', U'"'}));
+    EXPECT_TRUE(ar::CaracteresNoGuardables(U"Camión de 3 ejes – 40 t €").empty());
+    EXPECT_TRUE(ar::CaracteresNoGuardables(U"").empty());
+}
+
+// Every character the predicate lets through comes back from the file as it
+// went in, and every one it stops that is no control would come back changed.
+TEST(ArchivoBytes, LoGuardableVuelveIgualYLoDemasNo)
+{
+    for (char32_t cp = 1; cp <= 0x10FFFF; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF)
+            continue;
+        std::string texto = "a";
+        ar::AnadirUtf8(texto, cp);
+        texto += "b";
+        const std::string linea = ar::EscribirValor(ar::ValorArchivo::Texto(texto));
+        const auto leido = ar::LeerValor(ar::Cp1252AUtf8(linea));
+        const bool vuelve = leido && leido->texto == texto;
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
+        if (ar::EsCaracterGuardable(cp))
+            ASSERT_TRUE(vuelve) << std::hex << static_cast<unsigned>(cp);
+        else if (!control)
+            ASSERT_FALSE(vuelve) << std::hex << static_cast<unsigned>(cp);
+    }
+}

@@ -1,9 +1,11 @@
 // Editing a personal field end to end: focus, keys, commit, restore.
 #include "presentacion/edicion.h"
 
+#include "core/archivo.h"
 #include "core/calculo.h"
 #include "engine/recalcular.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tarvia;
@@ -78,4 +80,102 @@ TEST_F(Edicion, TeclaRechazadaPita)
     EXPECT_TRUE(r.pitido);
     EXPECT_FALSE(r.aceptada);
     EXPECT_TRUE(PulsarTecla(doc, Hoja::C, 7, {u"12"_qs, 2, 2, 0}, 8).aceptada); // backspace
+}
+
+// Typed key by key into the description: what the box ends up holding is
+// what the file gives back, and each key the file could not keep was named.
+TEST_F(Edicion, LoTecleadoEnUnTextoEsLoQueSeLee)
+{
+    const struct {
+        const char* tecleado;
+        const char* enLaCaja;
+        std::vector<const char*> nombrados; // one message per refused key
+    } casos[] = {
+        {"Camión frigorífico Ñandú – 40 t €", "Camión frigorífico Ñandú – 40 t €", {}},
+        {"Transportes Łódź 東京", "Transportes ód ", {"«Ł»", "«ź»", "«東»", "«京»"}},
+        {"Pepe \"el del 2\"", "Pepe el del 2", {"«\"»", "«\"»"}},
+        {"Ruta\tnorte", "Rutanorte", {"«U+0009»"}},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tecleado);
+        doc.mensajes.clear();
+        EstadoEdicion e = MostrarParaEditar(doc, Hoja::C, 1);
+        e.largoSeleccion = static_cast<int>(e.texto.size());
+        for (QChar t : QString::fromUtf8(c.tecleado))
+            e = PulsarTecla(doc, Hoja::C, 1, e, t.unicode()).estado;
+        EXPECT_EQ(e.texto, QString::fromUtf8(c.enLaCaja));
+        ASSERT_EQ(doc.mensajes.size(), c.nombrados.size());
+        for (std::size_t k = 0; k < c.nombrados.size(); ++k)
+            EXPECT_TRUE(doc.mensajes[k].texto.contains(QString::fromUtf8(c.nombrados[k]))) << doc.mensajes[k].texto.toStdString();
+        ASSERT_TRUE(ConfirmarCampo(doc, Hoja::C, 1, e.texto, kTeclaSalida));
+
+        const QString ruta = dir.filePath(QStringLiteral("texto.trv"));
+        ASSERT_EQ(EscribirValores(ruta, doc.calculo, QDate(2026, 12, 7)), FalloArchivo::Ninguno);
+        Calculo leido = doc.calculo;
+        ASSERT_EQ(LeerValores(ruta, leido), FalloArchivo::Ninguno);
+        EXPECT_EQ(leido.Personal.C(1), Valor(QString::fromUtf8(c.enLaCaja).trimmed()));
+    }
+}
+
+// Pasting checks the whole text before anything reaches the box, and never
+// cuts without saying so.
+TEST_F(Edicion, PegarEnUnaCaja)
+{
+    const QString llena(55, u'x');
+    const struct {
+        const char* nombre;
+        int campo;
+        QString antes;
+        int cursor, inicioSel, largoSel;
+        QString pegado;
+        bool aceptada;
+        QString despues;
+        const char* mensaje; // part of the message, "" for none
+    } casos[] = {
+        {"letras que el fichero no guarda", 1, u"Camión "_qs, 7, 7, 0, u"Łódź"_qs, false, u"Camión "_qs,
+         "no puede guardar: «Ł», «ź»."},
+        {"comillas", 1, {}, 0, 0, 0, u"Transportes \"Pepe\""_qs, false, {}, "«\"»"},
+        {"tabulador de una hoja de cálculo", 1, {}, 0, 0, 0, u"Ruta\tnorte"_qs, false, {}, "«U+0009»"},
+        {"emoji", 1, u"Ruta"_qs, 4, 4, 0, u" 😀"_qs, false, u"Ruta"_qs, "«😀»"},
+        {"fin de línea de lo copiado", 1, {}, 0, 0, 0, u"Línea copiada\r\n"_qs, true, u"Línea copiada"_qs, ""},
+        {"más largo que la casilla", 1, {}, 0, 0, 0, QString(100, u'a'), true, QString(55, u'a'),
+         "caben 55 caracteres: se ha pegado sólo «aaaa"},
+        {"casilla llena", 1, llena, 55, 55, 0, u"y"_qs, false, llena, "ya está llena"},
+        {"sobre una selección", 1, llena, 0, 0, 55, u"Furgón"_qs, true, u"Furgón"_qs, ""},
+        {"descripción de la explotación, 45", 6, u"Reparto "_qs, 8, 8, 0, QString(50, u'b'), true,
+         u"Reparto "_qs + QString(37, u'b'), "caben 45 caracteres"},
+        {"una cifra se pega tal cual", 7, {}, 0, 0, 0, u"12,5,3"_qs, true, u"12,5,3"_qs, ""},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        doc.mensajes.clear();
+        const ResultadoTecla r =
+            PegarTexto(doc, Hoja::C, c.campo, {c.antes, c.cursor, c.inicioSel, c.largoSel}, c.pegado);
+        EXPECT_EQ(r.aceptada, c.aceptada);
+        EXPECT_EQ(r.pitido, !c.aceptada);
+        EXPECT_EQ(r.estado.texto, c.despues);
+        if (c.aceptada)
+            EXPECT_EQ(Caja(Hoja::C, c.campo), c.despues);
+        if (*c.mensaje) {
+            ASSERT_EQ(doc.mensajes.size(), 1u);
+            EXPECT_TRUE(doc.mensajes[0].texto.contains(QString::fromUtf8(c.mensaje))) << doc.mensajes[0].texto.toStdString();
+        } else {
+            EXPECT_TRUE(doc.mensajes.empty());
+        }
+    }
+}
+
+// Leaving the box checks the text again, whatever way it got in: refused,
+// the previous description comes back.
+TEST_F(Edicion, AlSalirSeRechazaLoQueElFicheroNoGuarda)
+{
+    doc.calculo.Personal.C(1) = Valor(u"Articulado"_qs);
+    MostrarParaEditar(doc, Hoja::C, 1);
+    EXPECT_FALSE(ConfirmarCampo(doc, Hoja::C, 1, u"Transportes Łódź 東京"_qs, kTeclaSalida));
+    EXPECT_EQ(doc.calculo.Personal.C(1), Valor(u"Articulado"_qs));
+    ASSERT_EQ(doc.mensajes.size(), 1u);
+    EXPECT_TRUE(doc.mensajes[0].texto.startsWith(
+        u"El texto contiene caracteres que el fichero del cálculo no puede guardar: «Ł», «ź», «東», «京»."_qs));
 }

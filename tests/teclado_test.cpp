@@ -39,6 +39,15 @@ const CasoTecla kCasos[] = {
     {"decimales completos", "1,25", 4, 4, 0, u'1', 2, 10, false, "1,25", 4},
     {"texto libre", "Camion", 6, 6, 0, u'-', -1, 55, true, "Camion-", 7},
     {"texto en su longitud maxima", "ab", 2, 2, 0, u'c', -1, 2, false, "ab", 2},
+    // A text box takes what the file gives back, and nothing else.
+    {"letra que el fichero no guarda", "odz", 0, 0, 0, u'Ł', -1, 55, false, "odz", 0},
+    {"ideograma", "Tokio ", 6, 6, 0, u'東', -1, 55, false, "Tokio ", 6},
+    {"mitad de un emoji", "A", 1, 1, 0, 0xD83D, -1, 55, false, "A", 1},
+    {"comillas", "A", 1, 1, 0, u'"', -1, 55, false, "A", 1},
+    {"tabulador", "A", 1, 1, 0, u'\t', -1, 55, false, "A", 1},
+    {"control C1", "A", 1, 1, 0, 0x85, -1, 55, false, "A", 1},
+    {"euro y acentos pasan", "5 ", 2, 2, 0, u'€', -1, 55, true, "5 €", 3},
+    {"ñ sobre una seleccion", "Espana", 3, 3, 1, u'ñ', -1, 55, true, "España", 4},
 };
 
 } // namespace
@@ -64,6 +73,16 @@ TEST(FiltroTeclas, DecimalDelTecladoNumerico)
     EXPECT_EQ(CaracterDeTecla(u',', true, 2, u'.'), u'.');
     EXPECT_EQ(CaracterDeTecla(u'.', false, 2, u','), u'.'); // the main keyboard's point
     EXPECT_EQ(CaracterDeTecla(u'.', true, -1, u','), u'.'); // a text box keeps it
+}
+
+// A box's length counts UTF-16 units; a cut never leaves half a character.
+TEST(FiltroTeclas, CabeEnCasilla)
+{
+    EXPECT_EQ(CabeEnCasilla(u"Łódź"_qs, 10), u"Łódź");
+    EXPECT_EQ(CabeEnCasilla(u"Łódź"_qs, 2), u"Łó");
+    EXPECT_EQ(CabeEnCasilla(u"ab😀c"_qs, 4), u"ab😀");
+    EXPECT_EQ(CabeEnCasilla(u"ab😀c"_qs, 3), u"ab"); // not the emoji's first half
+    EXPECT_EQ(CabeEnCasilla(u"abc"_qs, 0), QString());
 }
 
 TEST(Interpretar, Numeros)

@@ -12,10 +12,17 @@
 #include "shell/frm_main.h"
 #include "shell/patillas.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 using namespace tarvia;
 using namespace tarvia::prueba;
@@ -220,6 +227,90 @@ TEST_F(Hojas, EditarUnaCajaDeLaHojaC)
     QTest::keyClick(S(8), Qt::Key_Period, Qt::KeypadModifier);
     QTest::keyClick(S(8), Qt::Key_5, Qt::KeypadModifier);
     EXPECT_EQ(S(8)->text(), QStringLiteral("50,5"));
+}
+
+// Every way into the description box checks the text as the file will keep
+// it: refused with the message naming what it cannot keep, and a paste
+// longer than the box is cut with a message, never silently.
+TEST_F(Hojas, ElTextoQueElFicheroNoGuardaNoEntraEnLaCaja)
+{
+    Abrir();
+    Mostrar(Hoja::C);
+    Enfocar(S(1));
+    const QString antes = S(1)->text();
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    auto enviar = [this](QEvent&& ev) { QApplication::sendEvent(S(1), &ev); };
+    const struct {
+        const char* via;
+        std::function<void()> meter;
+        const char* nombrados;
+    } casos[] = {
+        {"tecla", [&] { QTest::keyClicks(S(1), u"Ł"_qs); }, "«Ł»"},
+        {"emoji tecleado", [&] { enviar(QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, u"😀"_qs)); }, "«😀»"},
+        {"Ctrl+V",
+         [&] {
+             portapapeles->setText(u"Transportes Łódź 東京"_qs);
+             QTest::keyClick(S(1), Qt::Key_V, Qt::ControlModifier);
+         },
+         "«Ł», «ź», «東», «京»"},
+        {"menú Editar",
+         [&] {
+             portapapeles->setText(u"Pepe \"el del 2\""_qs);
+             ventana->menus()["mnuEditPaste"]->trigger();
+         },
+         "«\"»"},
+        {"menú de la caja",
+         [&] {
+             portapapeles->setText(u"a\tb"_qs);
+             enviar(QContextMenuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), S(1)->mapToGlobal(QPoint(2, 2))));
+             QMenu* menu = nullptr;
+             ASSERT_TRUE(QTest::qWaitFor([&] {
+                 for (QWidget* w : QApplication::topLevelWidgets())
+                     if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible())
+                         menu = m;
+                 return menu != nullptr;
+             }));
+             for (QAction* a : menu->actions())
+                 if (a->objectName() == u"edit-paste")
+                     a->trigger();
+             menu->close();
+         },
+         "«U+0009»"},
+        {"método de entrada",
+         [&] {
+             QInputMethodEvent ev;
+             ev.setCommitString(u"東京"_qs);
+             enviar(std::move(ev));
+         },
+         "«東», «京»"},
+        {"soltar",
+         [&] {
+             QMimeData datos;
+             datos.setText(u"Łódź"_qs);
+             enviar(QDropEvent(QPointF(2, 2), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier));
+         },
+         "«Ł», «ź»"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.via);
+        mensajes.lista.clear();
+        c.meter();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !mensajes.lista.empty(); }));
+        EXPECT_TRUE(mensajes.lista.back().texto.contains(QString::fromUtf8(c.nombrados)))
+            << mensajes.lista.back().texto.toStdString();
+        EXPECT_EQ(S(1)->text(), antes);
+    }
+
+    mensajes.lista.clear();
+    S(1)->selectAll();
+    portapapeles->setText(QString(100, u'a'));
+    QTest::keyClick(S(1), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(S(1)->text(), QString(55, u'a'));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !mensajes.lista.empty(); }));
+    EXPECT_TRUE(mensajes.lista.back().texto.contains(u"caben 55 caracteres"_qs));
+
+    QTest::keyClick(S(1), Qt::Key_Tab);
+    EXPECT_EQ(doc.calculo.Personal.C(1), Valor(QString(55, u'a')));
 }
 
 } // namespace
