@@ -154,9 +154,9 @@ QString MensajeNoGuardables(const QString& texto)
                                cat == QChar::Other_Surrogate || cat == QChar::Other_NotAssigned ||
                                cat == QChar::Other_PrivateUse || cat == QChar::Separator_Space ||
                                cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph;
-        const QString nombre =
-            invisible ? QStringLiteral("U+%1").arg(static_cast<uint>(cp), 4, 16, QChar(u'0')).toUpper()
-                      : QString::fromUcs4(&cp, 1);
+        const QString nombre = invisible
+                                   ? QStringLiteral("U+%1").arg(static_cast<uint>(cp), 4, 16, QChar(u'0')).toUpper()
+                                   : QString::fromUcs4(&cp, 1);
         nombres << u'«' + nombre + u'»';
     }
     return QStringLiteral("El texto contiene caracteres que el fichero del cálculo no puede guardar: %1.")

@@ -87,12 +87,11 @@ void CajaTexto::contextMenuEvent(QContextMenuEvent* ev)
 {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* accion : menu->actions()) {
-        if (accion->objectName() != QLatin1String("edit-paste"))
-            continue;
-        accion->disconnect(this);
-        connect(accion, &QAction::triggered, this, [this] { Pegar(QGuiApplication::clipboard()->text()); });
-    }
+    // The menu's Paste is the action wired to QLineEdit::paste: it is rewired here.
+    for (QAction* accion : menu->actions())
+        if (disconnect(accion, &QAction::triggered, this, &QLineEdit::paste) ||
+            disconnect(accion, SIGNAL(triggered()), this, SLOT(paste())))
+            connect(accion, &QAction::triggered, this, [this] { Pegar(QGuiApplication::clipboard()->text()); });
     menu->popup(ev->globalPos());
 }
 

@@ -537,15 +537,15 @@ TEST(ArchivoBytes, CaracteresQueElFicheroGuarda)
         char32_t cp;
         bool guardable;
     } casos[] = {
-        {U'A', true},    {U' ', true},    {U'~', true},   {U'\'', true},  {U'#', true},   {U',', true},
-        {U'é', true},    {U'ñ', true},    {U'ü', true},   {U'€', true},   {U'…', true},   {U'“', true},
-        {U'Œ', true},    {U'ž', true},    {U'ƒ', true},   {0xA0, true},   {0xAD, true},   {U'ÿ', true},
-        {U'Ł', false},   {U'ź', false},   {U'東', false}, {0x1F600, false}, // an emoji
-        {0xFFFD, false}, {0x2028, false}, {0x200D, false},                  // replacement, line separator, joiner
-        {U'"', false},                                                      // it would end the text
-        {0x00, false},   {U'\t', false},  {U'\n', false}, {U'\r', false}, {0x1F, false}, {0x7F, false},
-        {0x80, false},   {0x85, false},   {0x9F, false},                    // C1 controls
-        {0x81, false},   {0x8D, false},   {0x8F, false},  {0x90, false},  {0x9D, false}, // the bytes cp1252 leaves undefined
+        {U'A', true},    {U' ', true},    {U'~', true},    {U'\'', true},    {U'#', true},  {U',', true},
+        {U'é', true},    {U'ñ', true},    {U'ü', true},    {U'€', true},     {U'…', true},  {U'“', true},
+        {U'Œ', true},    {U'ž', true},    {U'ƒ', true},    {0xA0, true},     {0xAD, true},  {U'ÿ', true},
+        {U'Ł', false},   {U'ź', false},   {U'東', false},  {0x1F600, false}, // an emoji
+        {0xFFFD, false}, {0x2028, false}, {0x200D, false},                   // replacement, line separator, joiner
+        {U'"', false},                                                       // it would end the text
+        {0x00, false},   {U'\t', false},  {U'\n', false},  {U'\r', false},   {0x1F, false}, {0x7F, false},
+        {0x80, false},   {0x85, false},   {0x9F, false},                                    // C1 controls
+        {0x81, false},   {0x8D, false},   {0x8F, false},   {0x90, false},    {0x9D, false}, // the bytes cp1252 leaves undefined
     };
     for (const auto& c : casos)
         EXPECT_EQ(ar::EsCaracterGuardable(c.cp), c.guardable) << std::hex << static_cast<unsigned>(c.cp);
@@ -570,9 +570,10 @@ TEST(ArchivoBytes, LoGuardableVuelveIgualYLoDemasNo)
         const auto leido = ar::LeerValor(ar::Cp1252AUtf8(linea));
         const bool vuelve = leido && leido->texto == texto;
         const bool control = cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
-        if (ar::EsCaracterGuardable(cp))
+        if (ar::EsCaracterGuardable(cp)) {
             ASSERT_TRUE(vuelve) << std::hex << static_cast<unsigned>(cp);
-        else if (!control)
+        } else if (!control) {
             ASSERT_FALSE(vuelve) << std::hex << static_cast<unsigned>(cp);
+        }
     }
 }

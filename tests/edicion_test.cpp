@@ -108,7 +108,8 @@ TEST_F(Edicion, LoTecleadoEnUnTextoEsLoQueSeLee)
         EXPECT_EQ(e.texto, QString::fromUtf8(c.enLaCaja));
         ASSERT_EQ(doc.mensajes.size(), c.nombrados.size());
         for (std::size_t k = 0; k < c.nombrados.size(); ++k)
-            EXPECT_TRUE(doc.mensajes[k].texto.contains(QString::fromUtf8(c.nombrados[k]))) << doc.mensajes[k].texto.toStdString();
+            EXPECT_TRUE(doc.mensajes[k].texto.contains(QString::fromUtf8(c.nombrados[k])))
+                << doc.mensajes[k].texto.toStdString();
         ASSERT_TRUE(ConfirmarCampo(doc, Hoja::C, 1, e.texto, kTeclaSalida));
 
         const QString ruta = dir.filePath(QStringLiteral("texto.trv"));
@@ -140,7 +141,15 @@ TEST_F(Edicion, PegarEnUnaCaja)
         {"tabulador de una hoja de cálculo", 1, {}, 0, 0, 0, u"Ruta\tnorte"_qs, false, {}, "«U+0009»"},
         {"emoji", 1, u"Ruta"_qs, 4, 4, 0, u" 😀"_qs, false, u"Ruta"_qs, "«😀»"},
         {"fin de línea de lo copiado", 1, {}, 0, 0, 0, u"Línea copiada\r\n"_qs, true, u"Línea copiada"_qs, ""},
-        {"más largo que la casilla", 1, {}, 0, 0, 0, QString(100, u'a'), true, QString(55, u'a'),
+        {"más largo que la casilla",
+         1,
+         {},
+         0,
+         0,
+         0,
+         QString(100, u'a'),
+         true,
+         QString(55, u'a'),
          "caben 55 caracteres: se ha pegado sólo «aaaa"},
         {"casilla llena", 1, llena, 55, 55, 0, u"y"_qs, false, llena, "ya está llena"},
         {"sobre una selección", 1, llena, 0, 0, 55, u"Furgón"_qs, true, u"Furgón"_qs, ""},
@@ -156,11 +165,13 @@ TEST_F(Edicion, PegarEnUnaCaja)
         EXPECT_EQ(r.aceptada, c.aceptada);
         EXPECT_EQ(r.pitido, !c.aceptada);
         EXPECT_EQ(r.estado.texto, c.despues);
-        if (c.aceptada)
+        if (c.aceptada) {
             EXPECT_EQ(Caja(Hoja::C, c.campo), c.despues);
+        }
         if (*c.mensaje) {
             ASSERT_EQ(doc.mensajes.size(), 1u);
-            EXPECT_TRUE(doc.mensajes[0].texto.contains(QString::fromUtf8(c.mensaje))) << doc.mensajes[0].texto.toStdString();
+            EXPECT_TRUE(doc.mensajes[0].texto.contains(QString::fromUtf8(c.mensaje)))
+                << doc.mensajes[0].texto.toStdString();
         } else {
             EXPECT_TRUE(doc.mensajes.empty());
         }

@@ -47,7 +47,7 @@ const CasoTecla kCasos[] = {
     {"tabulador", "A", 1, 1, 0, u'\t', -1, 55, false, "A", 1},
     {"control C1", "A", 1, 1, 0, 0x85, -1, 55, false, "A", 1},
     {"euro y acentos pasan", "5 ", 2, 2, 0, u'€', -1, 55, true, "5 €", 3},
-    {"ñ sobre una seleccion", "Espana", 3, 3, 1, u'ñ', -1, 55, true, "España", 4},
+    {"ñ sobre una seleccion", "Espana", 5, 4, 1, u'ñ', -1, 55, true, "España", 5},
 };
 
 } // namespace
