@@ -365,4 +365,14 @@ std::vector<char32_t> CaracteresNoGuardables(std::u32string_view texto)
     return malos;
 }
 
+std::optional<std::string> LeidoComoUtf8(std::string_view texto)
+{
+    std::string bytes = Utf8ACp1252(texto);
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii || !EsUtf8Valido(bytes))
+        return std::nullopt;
+    return bytes;
+}
+
 } // namespace tarvia::archivo

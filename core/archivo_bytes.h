@@ -106,5 +106,11 @@ bool EsCaracterGuardable(char32_t cp);
 // The characters of a text that are not guardable, each once, in the order
 // they first appear.
 std::vector<char32_t> CaracteresNoGuardables(std::u32string_view texto);
+// A text of guardable characters whose Windows-1252 bytes happen to be valid
+// UTF-8 ("Ã³") comes back as that UTF-8 ("ó") when the other lines of the
+// file are valid UTF-8 too. Returns what it would read as; nullopt when the
+// text is plain ASCII or its bytes are no UTF-8, which makes the reader take
+// the whole file as Windows-1252.
+std::optional<std::string> LeidoComoUtf8(std::string_view texto);
 
 } // namespace tarvia::archivo

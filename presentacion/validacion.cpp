@@ -144,8 +144,14 @@ QString MensajeNoGuardables(const QString& texto)
 {
     // Lone surrogate halves come out as U+FFFD, which the file cannot keep either.
     const std::vector<char32_t> malos = archivo::CaracteresNoGuardables(texto.toStdU32String());
-    if (malos.empty())
-        return {};
+    if (malos.empty()) {
+        const auto leido = archivo::LeidoComoUtf8(texto.toStdString());
+        if (!leido)
+            return {};
+        return QStringLiteral("El fichero del cálculo no puede guardar este texto tal cual: al abrirlo se leería "
+                              "«%1» en lugar de «%2».")
+            .arg(QString::fromStdString(*leido), texto);
+    }
     QStringList nombres;
     for (char32_t cp : malos) {
         // A character that shows nothing is named by its code.

@@ -11,8 +11,9 @@ struct Veredicto {
     QString mensaje; // the message window's text when rejected
 };
 
-// The message refusing a text that holds characters the file cannot keep,
-// naming them; empty when there are none.
+// The message refusing a text the file would not give back as it is:
+// characters it cannot keep, named, or Windows-1252 bytes that read back as
+// other UTF-8 text (archivo::LeidoComoUtf8). Empty when the text is safe.
 QString MensajeNoGuardables(const QString& texto);
 
 // Checks field i of sheet h of the personal column, with the new value

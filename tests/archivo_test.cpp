@@ -577,3 +577,33 @@ TEST(ArchivoBytes, LoGuardableVuelveIgualYLoDemasNo)
         }
     }
 }
+
+// Windows-1252 bytes that are valid UTF-8 make the reader take the file as
+// UTF-8 when every other line is: the text read back is another one. The
+// file here holds nothing else, as a calculation with ASCII texts would.
+TEST(ArchivoBytes, TextosQueSeLeerianComoUtf8)
+{
+    const struct {
+        const char* texto;
+        std::optional<std::string> leido;
+    } casos[] = {
+        {"CamiÃ³n", "Camión"},
+        {"Â·", "·"},
+        {"PERÚ»", "PER\xDA\xBB"},         // Ú and » are the two bytes of U+06BB
+        {"Camión", std::nullopt},         // "ó" then "n" is no UTF-8
+        {"Ã", std::nullopt},              // a lead byte alone
+        {"Reparto urbano", std::nullopt}, // ASCII reads the same either way
+        {"Reparto – 24 h €", std::nullopt},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_EQ(ar::LeidoComoUtf8(c.texto), c.leido);
+        std::vector<ar::ValorArchivo> valores(ar::kLineasArchivo);
+        valores[0] = ar::ValorArchivo::Texto(c.texto);
+        for (int n : {ar::kLineaFechaPersonal, ar::kLineaFechaReferencia})
+            valores[static_cast<std::size_t>(n - 1)] = ar::ValorArchivo::Fecha({2026, 12, 7});
+        const auto leidos = ar::LeerArchivo(ar::EscribirArchivo(valores));
+        ASSERT_TRUE(leidos);
+        EXPECT_EQ((*leidos)[0].texto, c.leido.value_or(c.texto));
+    }
+}

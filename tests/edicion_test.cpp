@@ -189,4 +189,9 @@ TEST_F(Edicion, AlSalirSeRechazaLoQueElFicheroNoGuarda)
     ASSERT_EQ(doc.mensajes.size(), 1u);
     EXPECT_TRUE(doc.mensajes[0].texto.startsWith(
         u"El texto contiene caracteres que el fichero del cálculo no puede guardar: «Ł», «ź», «東», «京»."_qs));
+    // Every character fits, but the bytes would read back as other text.
+    EXPECT_FALSE(ConfirmarCampo(doc, Hoja::C, 1, u"CamiÃ³n"_qs, kTeclaSalida));
+    EXPECT_EQ(doc.calculo.Personal.C(1), Valor(u"Articulado"_qs));
+    ASSERT_EQ(doc.mensajes.size(), 2u);
+    EXPECT_TRUE(doc.mensajes[1].texto.contains(u"se leería «Camión» en lugar de «CamiÃ³n»."_qs));
 }
