@@ -7,6 +7,7 @@
 #include "engine/opciones.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
+#include "presentacion/cifras.h"
 #include "presentacion/edicion.h"
 #include "presentacion/marcos.h"
 #include "sheets/impresion.h"
@@ -49,8 +50,8 @@ Resultado Fijar(Documento& doc, const Accion& a)
     QString motivo;
     if (pegado != a.texto)
         motivo = QStringLiteral("se ha cortado a %1 caracteres, el largo de la casilla").arg(campo.maxLength);
-    else if (!EsNumeroLiteral(a.texto, loc.decimal, loc.grupo))
-        motivo = QStringLiteral("sólo cuentan las cifras y el primer separador decimal («%1»)").arg(loc.decimal);
+    else if (LeerCifra(a.texto, campo.decimales, loc.decimal).como == LecturaCifra::Como::PuntoDecimal)
+        motivo = QStringLiteral("el punto se ha tomado como separador decimal");
     if (!motivo.isEmpty()) {
         const Valor& v = doc.calculo.Personal[a.hoja](a.campo);
         r.aviso =

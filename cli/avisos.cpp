@@ -73,13 +73,4 @@ std::vector<Aviso> AvisosDeCarga(const Documento& doc)
     return avisos;
 }
 
-bool EsNumeroLiteral(const QString& texto, QChar decimal, QChar miles)
-{
-    const QString d = QRegularExpression::escape(decimal);
-    const QString agrupado =
-        miles.isNull() ? QString() : QStringLiteral("|\\d{1,3}(%1\\d{3})+").arg(QRegularExpression::escape(miles));
-    const QRegularExpression numero(QStringLiteral("^(\\d*%1)(%2\\d*)?$").arg(agrupado, d));
-    return numero.match(texto.trimmed()).hasMatch();
-}
-
 } // namespace tarvia::calc

@@ -21,12 +21,6 @@ struct Aviso {
 // limits, text where a number belongs, or against a rule (an odd tyre count).
 std::vector<Aviso> AvisosDeCarga(const Documento& doc);
 
-// An entry typed into a number box is read as digits and one decimal
-// separator; anything else is dropped. True when the text was a plain number
-// in the locale (thousands grouped by threes or not at all), so that what
-// was kept is what was meant.
-bool EsNumeroLiteral(const QString& texto, QChar decimal, QChar miles);
-
 // "F1.3"
 QString NombreCampo(Hoja h, int i);
 

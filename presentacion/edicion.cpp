@@ -4,6 +4,7 @@
 #include "core/formato.h"
 #include "engine/mostrar.h"
 #include "engine/recalcular.h"
+#include "presentacion/cifras.h"
 #include "presentacion/teclado.h"
 #include "presentacion/validacion.h"
 
@@ -23,19 +24,22 @@ ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdici
 {
     if (codigo == kTeclaIntro) {
         ConfirmarCampo(doc, h, indice, estado.texto, kTeclaIntro);
-        return {MostrarParaEditar(doc, h, indice), false, false};
+        return {MostrarParaEditar(doc, h, indice), false, false, {}};
     }
     if (codigo == kTeclaRetroceso)
-        return {estado, true, false};
+        return {estado, true, false, {}};
     const Campo& campo = CampoDe(h, indice);
     ResultadoTecla r =
         FiltrarCaracter(estado, QChar(codigo), campo.decimales, campo.maxLength, doc.calculo.SeparadorDecimal());
     doc.pantalla.caja(h, Columna::S, indice).texto = r.estado.texto;
-    if (!r.aceptada && !campo.esNumerico()) {
-        const QString mensaje = MensajeNoGuardables(QString(QChar(codigo)));
-        if (!mensaje.isEmpty())
-            doc.MostrarMensaje(mensaje, QStringLiteral("Error"));
-    }
+    if (r.aceptada)
+        return r;
+    // A character the file cannot keep has its message; any other refusal, a note.
+    const QString mensaje = campo.esNumerico() ? QString() : MensajeNoGuardables(QString(QChar(codigo)));
+    if (!mensaje.isEmpty())
+        doc.MostrarMensaje(mensaje, QStringLiteral("Error"));
+    else
+        r.nota = NotaTeclaRechazada(campo.decimales, doc.calculo.SeparadorDecimal());
     return r;
 }
 
@@ -49,7 +53,7 @@ ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicio
         const QString mensaje = MensajeNoGuardables(texto);
         if (!mensaje.isEmpty()) {
             doc.MostrarMensaje(mensaje, QStringLiteral("Error"));
-            return {estado, false, true};
+            return {estado, false, true, {}};
         }
     }
     EstadoEdicion e = estado;
@@ -63,7 +67,7 @@ ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicio
         doc.MostrarMensaje(QStringLiteral("En esta casilla caben %1 caracteres y ya está llena: no se ha pegado nada.")
                                .arg(campo.maxLength),
                            QStringLiteral("Error"));
-        return {estado, false, true};
+        return {estado, false, true, {}};
     }
     if (cabe.size() < texto.size())
         doc.MostrarMensaje(QStringLiteral("En esta casilla caben %1 caracteres: se ha pegado sólo «%2».")
@@ -75,19 +79,59 @@ ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicio
     e.inicioSeleccion = e.cursor;
     e.largoSeleccion = 0;
     doc.pantalla.caja(h, Columna::S, indice).texto = e.texto;
-    return {e, true, false};
+    return {e, true, false, {}};
+}
+
+namespace {
+
+// A refusal names the field and ends with the value that stays.
+QString MensajeDeRechazo(const Calculo& c, Hoja h, int indice, const QString& motivo)
+{
+    const Campo& campo = CampoDe(h, indice);
+    const QString anterior = campo.esNumerico() ? Mostrar(c.ValorAnterior, campo.decimales, true, c.Local)
+                                                : u'«' + c.ValorAnterior.comoTexto() + u'»';
+    return QStringLiteral("%1:\r\n\r\n").arg(NombreVisible(h, indice)) + motivo +
+           QStringLiteral("Se mantiene el valor anterior: %1.").arg(anterior);
+}
+
+} // namespace
+
+QString NombreVisible(Hoja h, int indice)
+{
+    const Campo& campo = CampoDe(h, indice);
+    const QString etiqueta = QString::fromUtf8(campo.etiqueta);
+    // A caption the sheet uses more than once ("Descuento sobre tarifa (%)")
+    // is told apart by the box's own tooltip.
+    int iguales = 0;
+    for (const Campo& otro : CamposDe(h))
+        iguales += etiqueta == QString::fromUtf8(otro.etiqueta);
+    return iguales > 1 && *campo.ayuda ? QString::fromUtf8(campo.ayuda) : etiqueta;
 }
 
 bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo)
 {
     Calculo& c = doc.calculo;
-    c.Personal[h](indice) = Interpretar(texto, EsCampoTexto(h, indice), c.SeparadorDecimal());
-    const Veredicto v = Validar(c, h, indice);
+    const Campo& campo = CampoDe(h, indice);
+    Veredicto v;
+    if (campo.esNumerico()) {
+        const LecturaCifra l = LeerCifra(texto, campo.decimales, c.SeparadorDecimal());
+        if (l.como == LecturaCifra::Como::Rechazada) {
+            v.rechazado = true;
+            v.mensaje = MensajeLimites(c, h, indice) + ComoEscribirCifra(c.SeparadorDecimal(), campo.decimales) +
+                        QStringLiteral("\r\n\r\n");
+        } else {
+            c.Personal[h](indice) = Valor(l.valor);
+        }
+    } else {
+        c.Personal[h](indice) = Valor(texto.trimmed());
+    }
+    if (!v.rechazado)
+        v = Validar(c, h, indice);
     if (v.rechazado) {
         c.Personal[h](indice) = c.ValorAnterior;
         MostrarParaEditar(doc, h, indice);
         Recalcular(doc, h, Columna::S, indice);
-        doc.MostrarMensaje(v.mensaje, QStringLiteral("Error"));
+        doc.MostrarMensaje(MensajeDeRechazo(c, h, indice, v.mensaje), QStringLiteral("Error"));
     } else {
         Recalcular(doc, h, Columna::S, indice);
     }

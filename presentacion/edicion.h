@@ -26,6 +26,10 @@ ResultadoTecla PulsarTecla(Documento& doc, Hoja h, int indice, const EstadoEdici
 // copied spreadsheet cell or line) are not part of it.
 ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicion& estado, const QString& pegado);
 
+// The field as the user knows it: its caption, or its tooltip where the
+// caption is not the sheet's only one.
+QString NombreVisible(Hoja h, int indice);
+
 // Focus lost (kTeclaSalida) or Enter (kTeclaIntro): parse, check, store or
 // restore, recalculate, show. Returns whether the entry was accepted.
 bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo);

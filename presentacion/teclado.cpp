@@ -2,10 +2,8 @@
 
 #include "core/archivo_bytes.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
-#include <string>
 
 namespace tarvia {
 
@@ -37,7 +35,10 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
         const int M = maxLength;
         const int p = static_cast<int>(e.texto.indexOf(separador)) + 1; // 1-based, 0 if none
         const int g = p > 0 ? (p - 1) / 3 : L / 3;
-        if (tecla >= u'0' && tecla <= u'9') {
+        const QChar agrupador = separador == u'.' ? u',' : u'.';
+        if (tecla >= u'0' && tecla <= u'9' && e.texto.contains(agrupador)) {
+            pasa = true; // thousands or a dot for decimals: only the box's length holds, the reading decides
+        } else if (tecla >= u'0' && tecla <= u'9') {
             if (d == 0)
                 pasa = L < M - g;
             else if (p == 0)
@@ -46,6 +47,8 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
                 pasa = !((s >= p && L - p >= d) || (s < p && p - 1 >= M - g - d - 1));
         } else if (tecla == separador && d > 0) {
             pasa = p == 0 && !(L - s > d);
+        } else if (tecla == agrupador) {
+            pasa = true; // thousands, or the main keyboard's dot for decimals: the reading decides (LeerCifra)
         }
         pasa = pasa && (M <= 0 || L < M);
     }
@@ -61,6 +64,20 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
     return r;
 }
 
+QString NotaTeclaRechazada(int decimales, QChar separador)
+{
+    const QChar agrupador = separador == u'.' ? u',' : u'.';
+    if (decimales < 0)
+        return QStringLiteral("No caben más caracteres en esta casilla.");
+    if (decimales == 0)
+        return QStringLiteral("Sólo cifras, sin decimales («%1» para los miles), hasta llenar la casilla.")
+            .arg(agrupador);
+    return QStringLiteral("Sólo cifras, «%1» para los decimales (hasta %2) y «%3» para los miles.")
+        .arg(separador)
+        .arg(decimales)
+        .arg(agrupador);
+}
+
 QString CabeEnCasilla(const QString& texto, int largo)
 {
     if (texto.size() <= largo)
@@ -69,31 +86,6 @@ QString CabeEnCasilla(const QString& texto, int largo)
         return {};
     const bool partiria = texto[largo - 1].isHighSurrogate();
     return texto.left(partiria ? largo - 1 : largo);
-}
-
-Valor Interpretar(const QString& texto, bool esTexto, QChar separador)
-{
-    if (esTexto)
-        return Valor(texto.trimmed());
-    QString retenido;
-    bool conSeparador = false;
-    for (QChar c : texto) {
-        if (c >= u'0' && c <= u'9') {
-            retenido += c;
-        } else if (c == separador && !conSeparador) {
-            retenido += u'.';
-            conSeparador = true;
-        }
-    }
-    if (retenido.isEmpty() || retenido == u".")
-        return Valor(0.0);
-    // Too many digits for a double reads as infinity, which every limit refuses.
-    const std::string s = retenido.toStdString();
-    double x = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), x);
-    if (r.ec == std::errc::result_out_of_range)
-        x = std::numeric_limits<double>::infinity();
-    return Valor(x);
 }
 
 std::optional<int> PosicionTrasTeclaPagina(int valorBarra, int cambioGrande, int codigoTecla)

@@ -30,7 +30,12 @@ struct ResultadoTecla {
     EstadoEdicion estado; // what the box holds afterwards
     bool aceptada = false;
     bool pitido = false;
+    QString nota; // a refused key: what the box takes, shown beside it (a beep alone is rarely heard)
 };
+
+// What a number box takes, or that a text box is full: the note beside a
+// box that refused a key.
+QString NotaTeclaRechazada(int decimales, QChar separador);
 
 // The character rules for one typed key (not Enter, not Backspace): the
 // selection is deleted first, then the key passes or is refused with a beep.
@@ -46,10 +51,6 @@ QChar CaracterDeTecla(QChar caracter, bool decimalDelTecladoNumerico, int decima
 // The first `largo` UTF-16 units of a text, without splitting a character
 // in two (a box's length counts units, as QLineEdit does).
 QString CabeEnCasilla(const QString& texto, int largo);
-
-// Text typed or pasted into a field → its value: texts trimmed; numbers keep
-// their digits and the first decimal separator (as "."), empty gives 0, never negative.
-Valor Interpretar(const QString& texto, bool esTexto, QChar separador);
 
 // Page Up / Page Down: the position to scroll the sheet to, or nothing for
 // other keys or outside the 16-bit range.

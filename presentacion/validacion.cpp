@@ -169,6 +169,14 @@ QString MensajeNoGuardables(const QString& texto)
         .arg(nombres.join(QStringLiteral(", ")));
 }
 
+QString MensajeLimites(const Calculo& calculo, Hoja h, int i)
+{
+    const int decimales = CampoDe(h, i).decimales;
+    return QStringLiteral("Valor mínimo = ") + Mostrar(calculo.Minimos[h](i), decimales, true, calculo.Local) +
+           kSaltos + QStringLiteral("Valor máximo = ") +
+           Mostrar(calculo.Maximos[h](i), decimales, true, calculo.Local) + kSaltos;
+}
+
 Veredicto Validar(const Calculo& calculo, Hoja h, int i)
 {
     const Campo& campo = CampoDe(h, i);
@@ -194,9 +202,7 @@ Veredicto Validar(const Calculo& calculo, Hoja h, int i)
             frases += regla.frase(calculo, i) + kSaltos;
         }
         if (r.rechazado)
-            r.mensaje = QStringLiteral("Valor mínimo = ") + Mostrar(minimo, campo.decimales, true, calculo.Local) +
-                        kSaltos + QStringLiteral("Valor máximo = ") +
-                        Mostrar(maximo, campo.decimales, true, calculo.Local) + kSaltos + frases;
+            r.mensaje = MensajeLimites(calculo, h, i) + frases;
         return r;
     }
 

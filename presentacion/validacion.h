@@ -16,6 +16,9 @@ struct Veredicto {
 // other UTF-8 text (archivo::LeidoComoUtf8). Empty when the text is safe.
 QString MensajeNoGuardables(const QString& texto);
 
+// The two limit lines of a refused number, each followed by two line ends.
+QString MensajeLimites(const Calculo& calculo, Hoja h, int indice);
+
 // Checks field i of sheet h of the personal column, with the new value
 // already stored in calculo.Personal.
 Veredicto Validar(const Calculo& calculo, Hoja h, int indice);

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
+#include <QToolTip>
 
 namespace tarvia {
 
@@ -65,6 +67,26 @@ void CajaTexto::focusOutEvent(QFocusEvent* ev)
         return;
     editando_ = false;
     receptor_.AlSalir(*this);
+}
+
+void CajaTexto::Senalar(const QString& nota)
+{
+    const QColor destello(0xff, 0xc8, 0xc8);
+    QPalette p = palette();
+    const QColor antes = p.color(QPalette::Base);
+    if (antes != destello) {
+        p.setColor(QPalette::Base, destello);
+        setPalette(p);
+        QTimer::singleShot(350, this, [this, antes, destello] {
+            QPalette q = palette();
+            if (q.color(QPalette::Base) == destello) { // unless the sheet repainted it meanwhile
+                q.setColor(QPalette::Base, antes);
+                setPalette(q);
+            }
+        });
+    }
+    if (!nota.isEmpty())
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), nota, this, rect(), 3000);
 }
 
 void CajaTexto::Pegar(const QString& texto)

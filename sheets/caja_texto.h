@@ -34,6 +34,8 @@ public:
     // Every way of putting text into the box other than a typed key ends
     // here, so that the sheet checks it as it checks keys.
     void Pegar(const QString& texto);
+    // A refused key: the box flashes and the note shows beside it.
+    void Senalar(const QString& nota);
 
 protected:
     void focusInEvent(QFocusEvent* ev) override;

@@ -421,8 +421,10 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
                                            documento().calculo.Local.decimal);
     const ResultadoTecla r = PulsarTecla(documento(), hoja(), caja.indice(), caja.Estado(), caracter.unicode());
     caja.Aplicar(r.estado);
-    if (r.pitido)
+    if (r.pitido) {
         QApplication::beep();
+        caja.Senalar(r.nota);
+    }
     if (!documento().mensajes.empty())
         emit mensajesPendientes(); // a character the file cannot keep is named, not only beeped
     return true;

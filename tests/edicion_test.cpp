@@ -73,13 +73,45 @@ TEST_F(Edicion, IntroConfirmaYSigueEditando)
     EXPECT_EQ(doc.calculo.Personal.C(20), Valor(1687500.0));
 }
 
-TEST_F(Edicion, TeclaRechazadaPita)
+// A refused key beeps and says, beside the box, what it takes.
+TEST_F(Edicion, TeclaRechazadaPitaYLoDice)
 {
     const EstadoEdicion e = MostrarParaEditar(doc, Hoja::C, 7);
     const ResultadoTecla r = PulsarTecla(doc, Hoja::C, 7, e, u'-');
     EXPECT_TRUE(r.pitido);
     EXPECT_FALSE(r.aceptada);
+    EXPECT_EQ(r.nota, u"Sólo cifras, sin decimales («.» para los miles), hasta llenar la casilla."_qs);
+    EXPECT_TRUE(doc.mensajes.empty()) << "a note, not a window per key";
     EXPECT_TRUE(PulsarTecla(doc, Hoja::C, 7, {u"12"_qs, 2, 2, 0}, 8).aceptada); // backspace
+}
+
+// The main keyboard's dot, typed into a Spanish box, is the decimal point
+// when it cannot be thousands; grouped thousands are thousands.
+TEST_F(Edicion, ElPuntoDelTecladoEnUnaCasillaEspanola)
+{
+    const struct {
+        Hoja hoja;
+        int indice;
+        const char16_t* teclas;
+        double valor;
+    } casos[] = {
+        {Hoja::V, 1, u"1.52", 1.52},    // 1,52 €/l, no longer 1,0000
+        {Hoja::C, 19, u"31.5", 31.5},   // not 31,0
+        {Hoja::C, 7, u"98.000", 98000}, // thousands
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(QString::fromUtf16(k.teclas).toStdString());
+        EstadoEdicion e = MostrarParaEditar(doc, k.hoja, k.indice);
+        e.largoSeleccion = static_cast<int>(e.texto.size());
+        for (const char16_t* t = k.teclas; *t; ++t) {
+            const ResultadoTecla r = PulsarTecla(doc, k.hoja, k.indice, e, *t);
+            EXPECT_TRUE(r.aceptada);
+            e = r.estado;
+        }
+        EXPECT_TRUE(ConfirmarCampo(doc, k.hoja, k.indice, e.texto, kTeclaSalida));
+        EXPECT_EQ(doc.calculo.Personal[k.hoja](k.indice), Valor(k.valor));
+    }
+    EXPECT_TRUE(doc.mensajes.empty());
 }
 
 // Typed key by key into the description: what the box ends up holding is
@@ -187,7 +219,7 @@ TEST_F(Edicion, AlSalirSeRechazaLoQueElFicheroNoGuarda)
     EXPECT_FALSE(ConfirmarCampo(doc, Hoja::C, 1, u"Transportes Łódź 東京"_qs, kTeclaSalida));
     EXPECT_EQ(doc.calculo.Personal.C(1), Valor(u"Articulado"_qs));
     ASSERT_EQ(doc.mensajes.size(), 1u);
-    EXPECT_TRUE(doc.mensajes[0].texto.startsWith(
+    EXPECT_TRUE(doc.mensajes[0].texto.contains(
         u"El texto contiene caracteres que el fichero del cálculo no puede guardar: «Ł», «ź», «東», «京»."_qs));
     // Every character fits, but the bytes would read back as other text.
     EXPECT_FALSE(ConfirmarCampo(doc, Hoja::C, 1, u"CamiÃ³n"_qs, kTeclaSalida));

@@ -148,8 +148,14 @@ TEST(Limites, CadaEntradaNumericaEnSusLimitesYUnaUnidadMasAlla)
             const Caja antes = doc.pantalla.caja(h, Columna::S, i);
             EXPECT_FALSE(Pegar(doc, h, i, Tecleado(fuera, campo.decimales))) << fuera;
             ASSERT_EQ(doc.mensajes.size(), 1u) << fuera;
-            EXPECT_TRUE(doc.mensajes[0].texto.startsWith(MensajeDeLimites(doc.calculo, campo)))
-                << doc.mensajes[0].texto.toStdString();
+            // The field named, its limits, and the value that stays.
+            const QString& texto = doc.mensajes[0].texto;
+            EXPECT_TRUE(texto.startsWith(NombreVisible(h, i) + u':' + kSS + MensajeDeLimites(doc.calculo, campo)))
+                << texto.toStdString();
+            EXPECT_TRUE(texto.endsWith(
+                QStringLiteral("Se mantiene el valor anterior: %1.")
+                    .arg(Mostrar(base.calculo.Personal[h](i), campo.decimales, true, base.calculo.Local))))
+                << texto.toStdString();
             EXPECT_EQ(doc.calculo.Personal[h](i).comoTexto(), base.calculo.Personal[h](i).comoTexto());
             EXPECT_EQ(doc.pantalla.caja(h, Columna::S, i).texto, antes.texto);
             EXPECT_FALSE(HayCambios(doc.calculo));

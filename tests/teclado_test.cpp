@@ -31,7 +31,7 @@ const CasoTecla kCasos[] = {
     {"segundo separador", "1,5", 3, 3, 0, u',', 2, 10, false, "1,5", 3},
     {"separador en campo sin decimales", "12", 2, 2, 0, u',', 0, 7, false, "12", 2},
     {"signo menos", "12", 0, 0, 0, u'-', 2, 10, false, "12", 0},
-    {"separador de miles", "1234", 4, 4, 0, u'.', 2, 10, false, "1234", 4},
+    {"el punto entra: la lectura decide", "1234", 4, 4, 0, u'.', 2, 10, true, "1234.", 5},
     {"letra sobre una seleccion la borra", "12345", 3, 1, 2, u'a', 0, 7, false, "145", 1},
     {"cifra sobre una seleccion la sustituye", "12345", 3, 1, 2, u'9', 0, 7, true, "1945", 2},
     {"cifra entera con parte entera llena", "123456,5", 0, 0, 0, u'1', 2, 10, false, "123456,5", 0},
@@ -83,26 +83,6 @@ TEST(FiltroTeclas, CabeEnCasilla)
     EXPECT_EQ(CabeEnCasilla(u"ab😀c"_qs, 4), u"ab😀");
     EXPECT_EQ(CabeEnCasilla(u"ab😀c"_qs, 3), u"ab"); // not the emoji's first half
     EXPECT_EQ(CabeEnCasilla(u"abc"_qs, 0), QString());
-}
-
-TEST(Interpretar, Numeros)
-{
-    struct {
-        const char* texto;
-        QChar separador;
-        double valor;
-    } casos[] = {
-        {"12,5,3", u',', 12.53},   {"1.234,5", u',', 1234.5}, {"-5", u',', 5},   {"", u',', 0},  {"abc", u',', 0},
-        {"1,234.5", u'.', 1234.5}, {" 7 000 ", u',', 7000},   {",5", u',', 0.5}, {",", u',', 0},
-    };
-    for (const auto& c : casos) {
-        const Valor v = Interpretar(QString::fromUtf8(c.texto), false, c.separador);
-        ASSERT_TRUE(v.esNumero()) << c.texto;
-        EXPECT_DOUBLE_EQ(v.numero(), c.valor) << c.texto;
-    }
-    EXPECT_TRUE(std::isinf(Interpretar(QString(400, u'9'), false, u',').numero()));
-    // A text box keeps the text, without blanks at its ends.
-    EXPECT_EQ(Interpretar(u"  Tráiler 1,5  "_qs, true, u','), Valor(u"Tráiler 1,5"_qs));
 }
 
 TEST(TeclasPagina, PosicionYLimites)
