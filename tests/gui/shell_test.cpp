@@ -793,6 +793,8 @@ TEST_F(Principal, UnFicheroDeReferenciaEmpiezaUnCalculoNuevo)
         EXPECT_EQ(Recientes(ajustes).Lista(), recientes);
         ventana->CerrarPatillas();
     }
+    Recientes(ajustes).Anadir(dir.filePath(QStringLiteral("Furgoneta.brm"))); // whoever adds it
+    EXPECT_TRUE(Recientes(ajustes).Lista().isEmpty());
     ventana->FijarAjustes(nullptr);
 }
 
