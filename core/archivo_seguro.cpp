@@ -3,8 +3,6 @@
 #include <QMutex>
 #include <QRandomGenerator>
 
-#include <vector>
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -16,6 +14,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvia {
 
