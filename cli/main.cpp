@@ -123,6 +123,11 @@ int main(int argc, char* argv[])
         return std::fflush(stdout) != 0 ? 1 : todos ? kBien : kNoCargado;
     }
 
+    // The reference data beside the program and installed: as in the program,
+    // --guardar and --pdf never write there.
+    ProtegerCarpeta(QCoreApplication::applicationDirPath() + QStringLiteral("/Baremario"));
+    ProtegerCarpeta(QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario"));
+
     Documento doc;
     InicializarCalculo(doc.calculo);
     doc.calculo.Local = local;

@@ -85,6 +85,8 @@ QString CausaDeEscritura(FalloArchivo fallo)
     case FalloArchivo::CuotaExcedida: return QStringLiteral("Se ha superado la cuota de disco");
     case FalloArchivo::SoloLectura: return QStringLiteral("El disco es de solo lectura");
     case FalloArchivo::AccesoDenegado: return QStringLiteral("No tiene permiso para escribir ahí");
+    case FalloArchivo::DatosDeReferencia:
+        return QStringLiteral("Los datos de referencia (los ficheros .brm y la carpeta Baremario) no se modifican");
     default: return QStringLiteral("Error de lectura o escritura en el disco");
     }
 }
@@ -181,8 +183,13 @@ QString MensajeEscritura(FalloArchivo fallo, const QString& ruta)
             .arg(nombre);
     struct stat st {};
     const bool existe = ::lstat(RutaNativa(ruta).constData(), &st) == 0;
-    return CausaDeEscritura(fallo) + (existe ? QStringLiteral(": el archivo %1 no se ha modificado.").arg(nombre)
-                                             : QStringLiteral(": no se ha creado el archivo %1.").arg(nombre));
+    const QString consejo = fallo == FalloArchivo::DatosDeReferencia
+                                ? QStringLiteral("\r\n\r\nGrábelo con otro nombre, fuera de la carpeta Baremario.")
+                                : QString();
+    return CausaDeEscritura(fallo) +
+           (existe ? QStringLiteral(": el archivo %1 no se ha modificado.").arg(nombre)
+                   : QStringLiteral(": no se ha creado el archivo %1.").arg(nombre)) +
+           consejo;
 }
 
 QString MensajeBaremario(FalloArchivo fallo)

@@ -1,7 +1,9 @@
 #include "core/archivo_seguro.h"
 
+#include <QMutex>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvia {
 
@@ -64,7 +67,44 @@ bool SincronizarCarpeta(const QByteArray& directorio)
 // killed while writing; it is linked through /proc.
 bool SinNombrePosible() { return ::access("/proc/self/fd", X_OK) == 0; }
 
+// The protected folders, each by its real path.
+struct Protegidas {
+    QMutex cerrojo;
+    std::vector<QByteArray> carpetas;
+};
+Protegidas& CarpetasProtegidas()
+{
+    static Protegidas p;
+    return p;
+}
+
+// Whether the folder `directorio` (native) is a protected one or lies below one.
+bool EnCarpetaProtegida(const QByteArray& directorio)
+{
+    char real[PATH_MAX];
+    if (!::realpath(directorio.constData(), real))
+        return false; // no such folder: nothing can be written there anyway
+    const QByteArray carpeta(real);
+    Protegidas& p = CarpetasProtegidas();
+    const QMutexLocker bloqueo(&p.cerrojo);
+    for (const QByteArray& protegida : p.carpetas)
+        if (carpeta == protegida || carpeta.startsWith(protegida + '/') || protegida == "/")
+            return true;
+    return false;
+}
+
 } // namespace
+
+void ProtegerCarpeta(const QString& carpeta)
+{
+    char real[PATH_MAX];
+    if (!::realpath(RutaNativa(carpeta).constData(), real))
+        return; // not there: there is nothing in it to protect
+    Protegidas& p = CarpetasProtegidas();
+    const QMutexLocker bloqueo(&p.cerrojo);
+    if (std::find(p.carpetas.begin(), p.carpetas.end(), QByteArray(real)) == p.carpetas.end())
+        p.carpetas.emplace_back(real);
+}
 
 LlamadasGrabacion& Llamadas()
 {
@@ -89,6 +129,8 @@ ArchivoSeguro::~ArchivoSeguro() { Descartar(); }
 
 FalloArchivo ArchivoSeguro::Abrir()
 {
+    if (EsDatoDeReferencia(ruta_))
+        return FalloArchivo::DatosDeReferencia;
     const QByteArray nativa = RutaNativa(ruta_);
     struct stat st {};
     // Any entry holds the name, a hidden file or a link to nowhere too.
@@ -98,6 +140,9 @@ FalloArchivo ArchivoSeguro::Abrir()
         return f;
     destino_ = modo_ == Modo::Reemplazar ? Resuelto(nativa) : nativa;
     directorio_ = Directorio(destino_);
+    // A link named like a calculation would otherwise write its reference file.
+    if (EsDatoDeReferencia(RutaDesdeNativa(destino_)) || EnCarpetaProtegida(directorio_))
+        return FalloArchivo::DatosDeReferencia;
     if (const FalloArchivo f = CrearTemporal(); f != FalloArchivo::Ninguno)
         return f;
     // Held until the file is in place: a live save's temporary is never

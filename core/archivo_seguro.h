@@ -23,7 +23,8 @@ public:
     explicit ArchivoSeguro(const QString& ruta, Modo modo = Modo::Reemplazar);
     ~ArchivoSeguro() override; // not confirmed: discarded
 
-    // Checks the target (FalloDelDestino) and creates the temporary file.
+    // Checks the target (reference data, FalloDelDestino) and creates the
+    // temporary file.
     FalloArchivo Abrir();
     // Makes the written bytes the file; on failure nothing is replaced.
     FalloArchivo Confirmar();
@@ -54,6 +55,12 @@ private:
     int fd_ = -1;
     int error_ = 0;
 };
+
+// The reference data are read-only to the program: a save whose target (by
+// its name or the file a link leads to) is a reference data file, or lies in
+// a folder given here or below it, is refused with DatosDeReferencia before
+// anything is written. Folders are added for the whole run.
+void ProtegerCarpeta(const QString& carpeta);
 
 // The temporaries a save leaves beside `destino` (a native path) start with
 // this: ".~tarvia-" and a hash of the file's name, so that they stay short

@@ -150,6 +150,8 @@ FalloArchivo FalloDeEscritura(int error, const QString& ruta)
     return f == FalloArchivo::MalEstado || f == FalloArchivo::NoEncontrado ? FalloArchivo::ErrorES : f;
 }
 
+bool EsDatoDeReferencia(const QString& ruta) { return ruta.endsWith(QStringLiteral(".brm"), Qt::CaseInsensitive); }
+
 bool NombreNoValido(const QString& ruta)
 {
     if (ruta.isEmpty() || ruta.contains(QChar(u'\0')))

@@ -15,12 +15,13 @@ enum class FalloArchivo : std::uint8_t {
     AccesoDenegado,
     MalEstado, // any other failure
     // Writing only: why the disk refused the bytes (the old file is intact).
-    YaExiste,      // a new file was asked for and the name is taken
-    SinEspacio,    // ENOSPC
-    CuotaExcedida, // EDQUOT
-    SoloLectura,   // EROFS
-    ErrorES,       // EIO and any other refusal of the disk
-    SinConfirmar,  // the file was renamed but the disk did not confirm the folder
+    YaExiste,          // a new file was asked for and the name is taken
+    SinEspacio,        // ENOSPC
+    CuotaExcedida,     // EDQUOT
+    SoloLectura,       // EROFS
+    ErrorES,           // EIO and any other refusal of the disk
+    SinConfirmar,      // the file was renamed but the disk did not confirm the folder
+    DatosDeReferencia, // a reference data file, or a folder of them: never written
 };
 
 // File names are bytes. Qt 6 reads them as UTF-8 and turns the bytes that are
@@ -44,6 +45,11 @@ FalloArchivo FalloDeErrno(int error, const QString& ruta);
 // The failure an errno stands for when writing the file at `ruta`: a full
 // disk, a quota or a read-only disk are told apart from a damaged file.
 FalloArchivo FalloDeEscritura(int error, const QString& ruta);
+
+// Whether `ruta` names a reference data file: by its extension, ".brm" in
+// any case, as the desktop tells them apart. Their content cannot: a
+// calculation saved unchanged holds the same 256 values.
+bool EsDatoDeReferencia(const QString& ruta);
 
 // A name the system could never open: empty, with a NUL, or too long.
 bool NombreNoValido(const QString& ruta);

@@ -216,7 +216,7 @@ void FrmArchivo::Aceptar()
             MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
             return;
         }
-        doc_.calculo.RutaArchivo = ruta;
+        doc_.calculo.RutaArchivo = EsDatoDeReferencia(ruta) ? QString() : ruta; // a new calculation from it
         accept();
         return;
     }

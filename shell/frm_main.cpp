@@ -131,6 +131,9 @@ FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre, cons
     rueda_ = new FiltroRueda(
         *this, [this](bool alejando) { MouseWheel(alejando); }, this);
 
+    // Whatever is opened or saved, nothing is written among the reference data.
+    ProtegerCarpeta(directorio_ + QStringLiteral("/Baremario"));
+
     // Window load.
     cancelado_ = true;
     colorFondo_ = QColor(colores::EspacioTrabajo);
@@ -617,7 +620,9 @@ bool FrmMain::AbrirCalculo(const QString& ruta)
         MostrarMensaje(MensajeArchivo(fallo), QStringLiteral("Error"));
         return false;
     }
-    doc_.calculo.RutaArchivo = completa;
+    // Reference data start a new calculation, as choosing the vehicle type
+    // does: no file of its own, so Grabar asks for a name.
+    doc_.calculo.RutaArchivo = EsDatoDeReferencia(completa) ? QString() : completa;
     CargarPatillas();
     return true;
 }

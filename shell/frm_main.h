@@ -34,7 +34,8 @@ public:
     FrmMain(Documento& doc, const QString& directorio, QWidget* padre = nullptr, const QString& calculos = {});
 
     // Opens a calculation file as "Cálculo previamente grabado" does; false,
-    // with the file dialog's message, when it cannot be read.
+    // with the file dialog's message, when it cannot be read. A reference
+    // data file (.brm) starts a new calculation from it, with no file name.
     bool AbrirCalculo(const QString& ruta);
 
     // Where the last calculations are kept (the user's settings by default).

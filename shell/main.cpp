@@ -40,8 +40,11 @@ void Opciones(QCommandLineParser& opciones)
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda y termina.")});
     opciones.addOption(
         {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Muestra la versión y termina.")});
-    opciones.addPositionalArgument(QStringLiteral("FICHERO"), QStringLiteral("Un cálculo (.trv) que abrir al empezar."),
-                                   QStringLiteral("[FICHERO]"));
+    opciones.addPositionalArgument(
+        QStringLiteral("FICHERO"),
+        QStringLiteral("Un cálculo (.trv) que abrir al empezar, o unos datos de referencia (.brm) "
+                       "de los que partir en un cálculo nuevo."),
+        QStringLiteral("[FICHERO]"));
 }
 
 // Help and version need no display: answered before any window exists.
@@ -107,7 +110,8 @@ int main(int argc, char* argv[])
     ventana.show();
     ventana.activateWindow();
     // A file given (a double click on a .trv) opens as a saved calculation
-    // would; if it cannot, its message, and then the usual start.
+    // would, a .brm as a new one; if it cannot, its message, and then the
+    // usual start.
     if (fichero.isEmpty() || !ventana.AbrirCalculo(fichero))
         ventana.MostrarNueva();
     return app.exec();

@@ -1,5 +1,7 @@
 #include "shell/recientes.h"
 
+#include "core/rutas.h"
+
 #include <QSettings>
 
 namespace tarvia {
@@ -14,6 +16,8 @@ QStringList Recientes::Lista() const { return ajustes_.value(kClave).toStringLis
 
 void Recientes::Anadir(const QString& ruta)
 {
+    if (EsDatoDeReferencia(ruta))
+        return; // reference data are a starting point, never the user's calculation
     QStringList lista = Lista();
     lista.removeAll(ruta);
     lista.prepend(ruta);

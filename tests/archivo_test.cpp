@@ -414,8 +414,8 @@ TEST_F(Archivo, CadaFalloDesdeUnaRutaReal)
         {Ruta(QString(300, u'n') + ".trv"), nombre, nombre},
         {Ruta("carpeta"), acceso, nombre},
         {Ruta("fichero"), mal, FalloArchivo::Ninguno},
-        {Ruta("tuberia"), mal, nombre}, // read without waiting for a writer
-        {Ruta("tuberia.brm"), mal, nombre},
+        {Ruta("tuberia"), mal, nombre},                              // read without waiting for a writer
+        {Ruta("tuberia.brm"), mal, FalloArchivo::DatosDeReferencia}, // by its name, before what it is
         {QStringLiteral("/dev/null"), mal, nombre},
         {QStringLiteral("/dev/zero"), mal, nombre},
         {Ruta("bucle.trv"), acceso, acceso}, // a link that leads to itself

@@ -139,5 +139,36 @@ TEST(Calc, PdfNoSustituyeUnCalculo)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("otro.TRV"))));
 }
 
+// A reference data file is never written, whatever way --guardar names it:
+// the user's copy that was opened, a new ".BRM", a calculation's name linked
+// to one. Each run says why in its messages and ends with 73; the file keeps
+// its bytes and nothing new appears beside it.
+TEST(Calc, GuardarNuncaEscribeDatosDeReferencia)
+{
+    QTemporaryDir dir;
+    const QString copia = dir.filePath(QStringLiteral("Copia.brm"));
+    ASSERT_TRUE(QFile::copy(kReferencia, copia));
+    ASSERT_TRUE(QFile::link(copia, dir.filePath(QStringLiteral("enlace.trv"))));
+    QFile f(copia);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const QStringList antes = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const char* destino : {"Copia.brm", "OTRA.BRM", "enlace.trv"}) {
+        SCOPED_TRACE(destino);
+        const QString ruta = dir.filePath(QString::fromUtf8(destino));
+        const Ejecucion e = Calc({"--locale", "es_ES", copia, "--set", "C.7=150000", "--guardar", ruta, "--ver", "R"});
+        EXPECT_EQ(e.codigo, 73) << e.errores.toStdString();
+        const QJsonArray mensajes = QJsonDocument::fromJson(e.salida).object()[QStringLiteral("mensajes")].toArray();
+        ASSERT_EQ(mensajes.size(), 1);
+        EXPECT_TRUE(mensajes[0].toObject()[QStringLiteral("texto")].toString().startsWith(
+            QStringLiteral("Los datos de referencia (los ficheros .brm y la carpeta Baremario) no se modifican")));
+        EXPECT_TRUE(QJsonDocument::fromJson(e.salida).object()[QStringLiteral("hayCambios")].toBool(false));
+    }
+    QFile otra(copia);
+    ASSERT_TRUE(otra.open(QIODevice::ReadOnly));
+    EXPECT_EQ(otra.readAll(), bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), antes);
+}
+
 } // namespace
 } // namespace tarvia

@@ -210,6 +210,60 @@ TEST_F(Grabacion, UnArchivoNuevoNuncaReemplazaNada)
     EXPECT_TRUE(leido.Personal == c.Personal);
 }
 
+// The reference data are read-only to every writer: a reference file by its
+// name in any case or through a link named like a calculation, and anything
+// in a protected folder or below it, by its own path or through a linked
+// folder. Each is refused before a byte is written: the files keep their
+// bytes and no name or temporary appears; a calculation beside them saves.
+TEST_F(Grabacion, LosDatosDeReferenciaNoSeEscribenNunca)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Baremario/Viejos")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Mios")));
+    Guardar(Ruta("Baremario/Furgoneta.brm"), "referencia\r\n");
+    Guardar(Ruta("Baremario/Viejos/antiguo.trv"), "antiguo\r\n");
+    Guardar(Ruta("Mios/Copia.BRM"), "copia\r\n");
+    ASSERT_EQ(::symlink("Copia.BRM", RutaNativa(Ruta("Mios/enlace.trv")).constData()), 0);
+    ASSERT_EQ(::symlink("../Baremario", RutaNativa(Ruta("Mios/atajo")).constData()), 0);
+    ProtegerCarpeta(Ruta("Baremario"));
+    const QDate fecha = c.Personal.Fecha;
+    const QStringList antesBaremario = Entradas(Ruta("Baremario")), antesViejos = Entradas(Ruta("Baremario/Viejos")),
+                      antesMios = Entradas(Ruta("Mios"));
+    const struct {
+        const char* nombre;
+        ArchivoSeguro::Modo modo;
+    } casos[] = {
+        {"Mios/Copia.BRM", ArchivoSeguro::Modo::Reemplazar},  // the user's copy, by its name
+        {"Mios/nuevo.brm", ArchivoSeguro::Modo::Nuevo},       // a new one, never created
+        {"Mios/enlace.trv", ArchivoSeguro::Modo::Reemplazar}, // a calculation's name leading to one
+        {"Baremario/Furgoneta.brm", ArchivoSeguro::Modo::Reemplazar},
+        {"Baremario/Mio.trv", ArchivoSeguro::Modo::Nuevo},                 // a calculation in their folder
+        {"Baremario/Viejos/antiguo.trv", ArchivoSeguro::Modo::Reemplazar}, // below it
+        {"Mios/atajo/Mio.trv", ArchivoSeguro::Modo::Nuevo},                // through a linked folder
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        EXPECT_EQ(EscribirValores(Ruta(k.nombre), c, QDate(2026, 1, 2), k.modo), FalloArchivo::DatosDeReferencia);
+        ArchivoSeguro pdf(Ruta(k.nombre)); // any other writer, a PDF or a CSV
+        EXPECT_EQ(pdf.Abrir(), FalloArchivo::DatosDeReferencia);
+    }
+    EXPECT_EQ(Contenido(Ruta("Baremario/Furgoneta.brm")), "referencia\r\n");
+    EXPECT_EQ(Contenido(Ruta("Baremario/Viejos/antiguo.trv")), "antiguo\r\n");
+    EXPECT_EQ(Contenido(Ruta("Mios/Copia.BRM")), "copia\r\n");
+    EXPECT_EQ(Entradas(Ruta("Baremario")), antesBaremario);
+    EXPECT_EQ(Entradas(Ruta("Baremario/Viejos")), antesViejos);
+    EXPECT_EQ(Entradas(Ruta("Mios")), antesMios);
+    EXPECT_EQ(c.Personal.Fecha, fecha) << "a refused save leaves the calculation as it was";
+
+    EXPECT_EQ(EscribirValores(Ruta("Mios/Furgoneta.trv"), c, QDate(2026, 1, 2), ArchivoSeguro::Modo::Nuevo),
+              FalloArchivo::Ninguno);
+    const QString aviso = MensajeEscritura(FalloArchivo::DatosDeReferencia, Ruta("Mios/Copia.BRM"));
+    EXPECT_TRUE(aviso.startsWith("Los datos de referencia (los ficheros .brm y la carpeta Baremario) no se modifican: "
+                                 "el archivo «" +
+                                 Ruta("Mios/Copia.BRM") + "» no se ha modificado."))
+        << aviso.toStdString();
+    EXPECT_TRUE(aviso.endsWith("Grábelo con otro nombre, fuera de la carpeta Baremario."));
+}
+
 // A save killed after its temporary got a name leaves it beside the file; the
 // next good save of that file removes it. A temporary whose save is still
 // going (its lock held), one of another file and the user's own hidden files

@@ -10,6 +10,7 @@
 #include "shell/frm_tipo_veh.h"
 #include "shell/patillas.h"
 #include "shell/recientes.h"
+#include "shell/tipos_vehiculo.h"
 #include "shell/ubicaciones.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -683,4 +685,168 @@ TEST_F(Principal, CalculosRecientesEnElMenu)
     ventana->ActualizarRecientes();
     EXPECT_TRUE(ventana->AccionesRecientes().isEmpty());
     ventana->FijarAjustes(nullptr);
+}
+
+// A reference data file (.brm, in any case) opened in any way starts a new
+// calculation from it, exactly as choosing its vehicle type does: the same
+// values, no file of its own, so Grabar asks for a name; the recent list does
+// not get it; its bytes never change. The file dialog does not list it; the
+// name is handed to it as a typed one would be.
+TEST_F(Principal, UnFicheroDeReferenciaEmpiezaUnCalculoNuevo)
+{
+    QTemporaryDir dir;
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    ventana->FijarAjustes(&ajustes);
+    const int furgoneta = 6;
+    ASSERT_STREQ(TiposVehiculo[furgoneta].nombre, "Furgoneta");
+    Abrir(furgoneta);
+    const Calculo elegido = doc.calculo;
+    ventana->CerrarPatillas();
+    QByteArray referencia;
+    {
+        QFile f(RutaBaremario(DirectorioPrograma(), furgoneta));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        referencia = f.readAll();
+    }
+    const auto contenido = [](const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    enum class Entrada { LineaDeOrdenes, Reciente, DialogoAbrir };
+    const struct {
+        Entrada entrada;
+        const char* nombre;
+    } casos[] = {
+        {Entrada::LineaDeOrdenes, "Furgoneta.brm"},
+        {Entrada::LineaDeOrdenes, "FURGONETA.BRM"},
+        {Entrada::Reciente, "Copia.Brm"}, // left in the list by an older version
+        {Entrada::DialogoAbrir, "Furgoneta.brm"},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        const QString ruta = dir.filePath(QString::fromUtf8(k.nombre));
+        QFile::remove(ruta);
+        {
+            QFile f(ruta);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write(referencia), referencia.size());
+        }
+        const QStringList recientes = k.entrada == Entrada::Reciente ? QStringList{ruta} : QStringList{};
+        ajustes.setValue(QStringLiteral("calculos/recientes"), recientes);
+        mensajes.lista.clear();
+
+        switch (k.entrada) {
+        case Entrada::LineaDeOrdenes: {
+            char programa[] = "tarvia";
+            QByteArray nombre = RutaNativa(ruta);
+            char* argv[] = {programa, nombre.data()};
+            ASSERT_TRUE(ventana->AbrirCalculo(PrimerNombreDeLaLinea(2, argv)));
+            break;
+        }
+        case Entrada::Reciente: {
+            ventana->ActualizarRecientes();
+            const QList<QAction*> acciones = ventana->AccionesRecientes();
+            ASSERT_EQ(acciones.size(), 2);
+            acciones[1]->trigger();
+            break;
+        }
+        case Entrada::DialogoAbrir: {
+            bool listado = true;
+            AlAbrirModal([&](QWidget* w) {
+                auto* dialogo = qobject_cast<FrmArchivo*>(w);
+                if (!dialogo) {
+                    w->close();
+                    return;
+                }
+                dialogo->MostrarDirectorio(dir.path());
+                listado = !dialogo->File1()->findItems(QString::fromUtf8(k.nombre), Qt::MatchFixedString).isEmpty();
+                dialogo->TextArchivo()->setText(QString::fromUtf8(k.nombre));
+                dialogo->Aceptar();
+            });
+            ASSERT_TRUE(ventana->AbrirArchivo(FrmArchivo::Modo::Abrir));
+            EXPECT_FALSE(listado) << "the dialog lists calculations only";
+            break;
+        }
+        }
+        ASSERT_NE(ventana->FormularioActual(), nullptr);
+        EXPECT_TRUE(mensajes.lista.empty());
+        EXPECT_TRUE(doc.calculo.RutaArchivo.isEmpty());
+        EXPECT_EQ(ventana->windowTitle(), QStringLiteral("TARVIA[*]"));
+        EXPECT_TRUE(doc.calculo.Personal == elegido.Personal);
+        EXPECT_TRUE(doc.calculo.Referencia == elegido.Referencia);
+        EXPECT_FALSE(HayCambios(doc.calculo));
+        EXPECT_EQ(Recientes(ajustes).Lista(), recientes);
+
+        // Changed and saved with Grabar: the save dialog asks for a name.
+        Editar();
+        bool pideNombre = false;
+        AlAbrirModal([&](QWidget* w) {
+            const auto* dialogo = qobject_cast<FrmArchivo*>(w);
+            pideNombre = dialogo && dialogo->modo() == FrmArchivo::Modo::Grabar;
+            w->close();
+        });
+        ventana->patillas()->cmbGrabar()->click();
+        EXPECT_TRUE(pideNombre);
+        EXPECT_TRUE(mensajes.lista.empty());
+        EXPECT_EQ(contenido(ruta), referencia);
+        EXPECT_EQ(Recientes(ajustes).Lista(), recientes);
+        ventana->CerrarPatillas();
+    }
+    Recientes(ajustes).Anadir(dir.filePath(QStringLiteral("Furgoneta.brm"))); // whoever adds it
+    EXPECT_TRUE(Recientes(ajustes).Lista().isEmpty());
+    ventana->FijarAjustes(nullptr);
+}
+
+// Saving among the reference data is refused with its message in every
+// save of the window, and nothing appears there: the save dialog in the
+// Baremario folder, Grabar onto a reference file (a calculation of an older
+// version may hold its path) and a PDF. The window's data are a copy, so that
+// a fault cannot damage the build's own.
+TEST_F(Principal, NadaSeGrabaEntreLosDatosDeReferencia)
+{
+    QTemporaryDir programa;
+    const QString baremario = programa.filePath(QStringLiteral("Baremario"));
+    ASSERT_TRUE(QDir().mkpath(baremario));
+    const QString ruta = RutaBaremario(programa.path(), 0);
+    ASSERT_TRUE(QFile::copy(RutaBaremario(DirectorioPrograma(), 0), ruta));
+    ventana.reset(); // the fixture's, on the build's data
+    ventana = std::make_unique<FrmMain>(doc, programa.path());
+    ventana->show();
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    Abrir();
+    Editar();
+    const QStringList antes = QDir(baremario).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QByteArray bytes;
+    {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        bytes = f.readAll();
+    }
+    const QString prefijo =
+        QStringLiteral("Los datos de referencia (los ficheros .brm y la carpeta Baremario) no se modifican");
+
+    FrmArchivo grabar(doc, FrmArchivo::Modo::Grabar, programa.path(), ventana.get());
+    grabar.MostrarDirectorio(baremario);
+    grabar.TextArchivo()->setText(QStringLiteral("Mío"));
+    grabar.Aceptar();
+    EXPECT_NE(grabar.result(), QDialog::Accepted);
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_TRUE(mensajes.lista[0].texto.startsWith(prefijo)) << mensajes.lista[0].texto.toStdString();
+
+    doc.calculo.RutaArchivo = ruta;
+    EXPECT_FALSE(ventana->GrabarCalculo());
+    ASSERT_EQ(mensajes.lista.size(), 2u);
+    EXPECT_EQ(mensajes.lista[1].texto, MensajeEscritura(FalloArchivo::DatosDeReferencia, ruta));
+    EXPECT_TRUE(HayCambios(doc.calculo)) << "the changes stay, unsaved";
+
+    EXPECT_FALSE(ventana->GuardarPdfEn(baremario + QStringLiteral("/Mío.pdf")));
+    ASSERT_EQ(mensajes.lista.size(), 3u);
+    EXPECT_TRUE(mensajes.lista[2].texto.startsWith(prefijo));
+
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), bytes);
+    EXPECT_EQ(QDir(baremario).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), antes);
 }
