@@ -14,16 +14,6 @@ constexpr double kMargenEtiquetas = 1300;
 // Labels of the upper right and lower right quadrants stand right of the pie.
 bool ALaDerecha(double theta) { return theta < kPiGrafico / 2 || theta >= 3 * kPiGrafico / 2; }
 
-// Left edge of a label whose rows are already chosen, as close to the circle
-// of radius d as its nearest row lets it be without entering it.
-double IzquierdaJuntoAlCirculo(const Circulo& k, double d, double top, QSizeF tam, bool derecha)
-{
-    const double bottom = top + tam.height();
-    const double m = top > k.cy ? top - k.cy : (bottom < k.cy ? k.cy - bottom : 0.0);
-    const double dx = m < d ? std::sqrt(d * d - m * m) : 0.0;
-    return derecha ? k.cx + dx : k.cx - dx - tam.width();
-}
-
 double AltoApilado(const std::vector<int>& lado, const std::array<QSizeF, kPorciones>& tamanos)
 {
     double alto = 0;
@@ -196,8 +186,11 @@ std::array<EtiquetaColocada, kPorciones> ColocarEtiquetas(const Circulo& k,
             const QSizeF tam = tamanos[i];
             const bool mismoLado = derecha[i] == ALaDerecha(porciones[i].medio());
             QRectF r = natural[i];
+            // A label that had to move stands in its side's column, clear of
+            // the whole circle, so that the lines of a crowded run reach each
+            // label from the pie's side without crossing the others.
             if (tops[j] != natural[i].top() || !mismoLado)
-                r = QRectF(QPointF(IzquierdaJuntoAlCirculo(k, d, tops[j], tam, derecha[i]), tops[j]), tam);
+                r = QRectF(QPointF(derecha[i] ? k.cx + d : k.cx - d - tam.width(), tops[j]), tam);
             r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() - tam.width())));
             r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() - tam.height())));
             e[i].rect = r;
@@ -207,8 +200,7 @@ std::array<EtiquetaColocada, kPorciones> ColocarEtiquetas(const Circulo& k,
                 const double theta = porciones[i].medio();
                 e[i].guia = true;
                 e[i].desde = QPointF(k.cx + k.radio * std::cos(theta), k.cy - k.radio * std::sin(theta));
-                e[i].hasta = QPointF(std::clamp(e[i].desde.x(), r.left(), r.right()),
-                                     std::clamp(e[i].desde.y(), r.top(), r.bottom()));
+                e[i].hasta = QPointF(derecha[i] ? r.left() : r.right(), r.center().y());
             }
         }
     }

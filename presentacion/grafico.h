@@ -65,8 +65,8 @@ struct EtiquetaColocada {
 };
 
 // Places the labels of the drawn wedges, each beside its wedge when there is
-// room; labels that would overlap are spread up and down their side of the
-// pie, hugging the circle, and joined to their wedge by a line. No two
+// room; labels that would overlap are spread up and down a column on their
+// side of the pie and joined to their wedge by a line. No two
 // labels overlap and all stay inside the area whenever one side of the pie
 // can hold them all, as the pictures of the sheet can.
 std::array<EtiquetaColocada, kPorciones> ColocarEtiquetas(const Circulo& circulo,

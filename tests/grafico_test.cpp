@@ -195,6 +195,14 @@ void ComprobarColocacion(const Circulo& k, const std::array<Porcion, kPorciones>
             EXPECT_NEAR(e[i].desde.y(), k.cy - k.radio * std::sin(theta), 1e-6);
             const QRectF borde = r.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
             EXPECT_TRUE(borde.contains(e[i].hasta));
+            // The line crosses no other label.
+            for (int j = 0; j < kPorciones; ++j)
+                if (j != i && e[j].visible) {
+                    for (double f = 0; f <= 1; f += 1.0 / 256) {
+                        const QPointF punto = e[i].desde + f * (e[i].hasta - e[i].desde);
+                        ASSERT_FALSE(e[j].rect.adjusted(1, 1, -1, -1).contains(punto)) << "la línea de " << i << " cruza " << j;
+                    }
+                }
         }
     }
 }

@@ -100,6 +100,16 @@ void ComprobarTarta(const Tarta& t)
                     << qPrintable(e.texto) << " pisa " << qPrintable(t.etiquetas[j].texto);
             }
         EXPECT_GE(RelacionDeContraste(Rgb(e.color), Rgb(t.fondo)), kContrasteMinimo) << i;
+        if (!e.guia)
+            continue;
+        for (int j = 0; j < kPorciones; ++j)
+            if (j != i && t.etiquetas[j].visible) {
+                for (double f = 0; f <= 1; f += 1.0 / 256) {
+                    const QPointF punto = e.desde + f * (e.hasta - e.desde);
+                    ASSERT_FALSE(t.etiquetas[j].rect.adjusted(1, 1, -1, -1).contains(punto))
+                        << "la línea de " << qPrintable(e.texto) << " cruza " << qPrintable(t.etiquetas[j].texto);
+                }
+            }
     }
 }
 
