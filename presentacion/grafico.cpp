@@ -36,7 +36,6 @@ std::vector<double> Repartir(const std::vector<double>& deseado, const std::vect
     std::vector<Bloque> bloques;
     const auto situar = [&](Bloque& b) {
         double suma = 0, desplazamiento = 0;
-        b.alto = 0;
         for (int j : b.miembros) {
             suma += deseado[j] - desplazamiento;
             desplazamiento += altos[j] + kHuecoEtiquetas;
@@ -195,7 +194,8 @@ std::array<EtiquetaColocada, kPorciones> ColocarEtiquetas(const Circulo& k,
             r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() - tam.height())));
             e[i].rect = r;
             // Half a twip is far less than a pixel: still beside its wedge.
-            const bool movida = std::abs(r.left() - natural[i].left()) > 0.5 || std::abs(r.top() - natural[i].top()) > 0.5;
+            const bool movida =
+                std::abs(r.left() - natural[i].left()) > 0.5 || std::abs(r.top() - natural[i].top()) > 0.5;
             if (movida) {
                 const double theta = porciones[i].medio();
                 e[i].guia = true;

@@ -110,12 +110,12 @@ TEST(Contraste, RelacionDeReferencia)
         double relacion;
     };
     const Caso casos[] = {
-        {{0, 0, 0}, {255, 255, 255}, 21.0},
-        {{255, 255, 255}, {255, 255, 255}, 1.0},
+        {{0, 0, 0}, {255, 255, 255}, 21.0},       // the most there is
+        {{255, 255, 255}, {255, 255, 255}, 1.0},  // none
         {{118, 118, 118}, {255, 255, 255}, 4.54}, // the lightest grey that reads on white
         {{119, 119, 119}, {255, 255, 255}, 4.48}, // one step lighter does not
-        {{255, 0, 0}, {255, 255, 255}, 4.00},
-        {{0, 0, 255}, {255, 255, 255}, 8.59},
+        {{255, 0, 0}, {255, 255, 255}, 4.00},     // nor does pure red
+        {{0, 0, 255}, {255, 255, 255}, 8.59},     // pure blue does
         {{255, 255, 192}, {192, 192, 255}, 1.66}, // pale yellow on lavender
     };
     for (const Caso& c : casos) {
@@ -128,9 +128,9 @@ TEST(Contraste, RelacionDeReferencia)
 // on a dark background) in its own hue, no further than it needs.
 TEST(Contraste, ColorDeTextoLegible)
 {
-    const ColorRgb colores[] = {{0, 0, 255},   {192, 64, 0}, {128, 128, 255}, {128, 128, 0}, {0, 192, 0},
-                                {255, 0, 0},   {0, 192, 192}, {255, 255, 192}, {255, 255, 255}, {0, 0, 0},
-                                {30, 30, 120}, {128, 0, 0}};
+    const ColorRgb colores[] = {{0, 0, 255},     {192, 64, 0}, {128, 128, 255}, {128, 128, 0},
+                                {0, 192, 0},     {255, 0, 0},  {0, 192, 192},   {255, 255, 192},
+                                {255, 255, 255}, {0, 0, 0},    {30, 30, 120},   {128, 0, 0}};
     const ColorRgb fondos[] = {{212, 208, 200}, {192, 192, 255}, {192, 192, 192}, {255, 255, 255}, {20, 20, 40}};
     for (const ColorRgb& fondo : fondos)
         for (const ColorRgb& c : colores) {
@@ -200,7 +200,8 @@ void ComprobarColocacion(const Circulo& k, const std::array<Porcion, kPorciones>
                 if (j != i && e[j].visible) {
                     for (double f = 0; f <= 1; f += 1.0 / 256) {
                         const QPointF punto = e[i].desde + f * (e[i].hasta - e[i].desde);
-                        ASSERT_FALSE(e[j].rect.adjusted(1, 1, -1, -1).contains(punto)) << "la línea de " << i << " cruza " << j;
+                        ASSERT_FALSE(e[j].rect.adjusted(1, 1, -1, -1).contains(punto))
+                            << "la línea de " << i << " cruza " << j;
                     }
                 }
         }
@@ -210,8 +211,8 @@ void ComprobarColocacion(const Circulo& k, const std::array<Porcion, kPorciones>
 TEST(Grafico, EtiquetasSinPisarseEnCasosExtremos)
 {
     std::vector<std::array<double, kPorciones>> casos = {
-        Porcentajes({0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 98.8}), // tiny at 3 o'clock
-        Porcentajes({98.8, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1}), // tiny just under it
+        Porcentajes({0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 98.8}),  // tiny at 3 o'clock
+        Porcentajes({98.8, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1}),  // tiny just under it
         Porcentajes({24.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 74.4}), // tiny at the top
         Porcentajes({49.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 49.4}), // tiny at 9 o'clock
         Porcentajes({74.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 24.4}), // tiny at the bottom
@@ -243,8 +244,8 @@ TEST(Grafico, EtiquetasSinPisarseEnCasosExtremos)
         const Circulo k = CirculoDelGrafico(picture);
         const QRectF area = AreaDelGrafico(picture);
         for (const auto& p : casos) {
-            SCOPED_TRACE(testing::Message() << picture.width() << 'x' << picture.height() << " caso "
-                                            << (&p - casos.data()));
+            SCOPED_TRACE(testing::Message()
+                         << picture.width() << 'x' << picture.height() << " caso " << (&p - casos.data()));
             const auto porciones = Porciones(p);
             ComprobarColocacion(k, porciones, ColocarEtiquetas(k, porciones, Tamanos(p), area), area);
         }

@@ -128,9 +128,9 @@ TEST(TartaLegible, LosVeinteVehiculosDeReferencia)
         for (Columna c : {Columna::S, Columna::O}) {
             const Tarta& t = hoja.tarta(c);
             ComprobarTarta(t);
-            EXPECT_GE(std::count_if(t.etiquetas.begin(), t.etiquetas.end(),
-                                    [](const EtiquetaTarta& e) { return e.visible; }),
-                      8);
+            EXPECT_GE(
+                std::count_if(t.etiquetas.begin(), t.etiquetas.end(), [](const EtiquetaTarta& e) { return e.visible; }),
+                8);
         }
     }
 }
