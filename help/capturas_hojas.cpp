@@ -14,7 +14,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <clocale>
 #include <cstdio>
@@ -29,13 +31,42 @@ constexpr std::array<const char*, 8> kNombres = {
     "hoja_caracteristicas.png", "hoja_traccion.png",   "hoja_semirremolque.png", "hoja_personal.png",
     "hoja_variables.png",       "hoja_indirectos.png", "hoja_resultados.png",    "hoja_servicio.png"};
 
+// The picture's own colours, most used first, leaving out those within a
+// few steps of one already taken (the shades of antialiased edges), so the
+// texts and the slices keep their exact colours. A fixed palette would move
+// them to its nearest ones, some too pale to read on their background.
+QList<QRgb> PaletaPropia(const QImage& img)
+{
+    QHash<QRgb, int> veces;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ++veces[img.pixel(x, y)];
+    QList<std::pair<int, QRgb>> orden;
+    for (auto it = veces.cbegin(); it != veces.cend(); ++it)
+        orden.push_back({-it.value(), it.key()});
+    std::sort(orden.begin(), orden.end());
+    const auto cerca = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) <= 6 && std::abs(qGreen(a) - qGreen(b)) <= 6 &&
+               std::abs(qBlue(a) - qBlue(b)) <= 6;
+    };
+    QList<QRgb> tabla;
+    for (const auto& [menosVeces, color] : orden) {
+        if (tabla.size() == 256)
+            break;
+        if (std::none_of(tabla.cbegin(), tabla.cend(), [&](QRgb t) { return cerca(t, color); }))
+            tabla.push_back(color);
+    }
+    return tabla;
+}
+
 class DestinoPng final : public DestinoImpresion {
 public:
     explicit DestinoPng(const QDir& carpeta) : carpeta_(carpeta) {}
     void Imprimir(Hoja h, const ImagenHoja& imagen) override
     {
         // Palette images keep the help file small; the sheets use few colours.
-        const QImage img = imagen.Rasterizar().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        const QImage color = imagen.Rasterizar();
+        const QImage img = color.convertToFormat(QImage::Format_Indexed8, PaletaPropia(color), Qt::ThresholdDither);
         const QString ruta = carpeta_.filePath(QString::fromLatin1(kNombres[static_cast<size_t>(Indice(h))]));
         if (!img.save(ruta))
             fallos_ = true;

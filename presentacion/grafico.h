@@ -2,6 +2,7 @@
 // Geometry of the cost-structure pie chart, in twips: the circle, the wedge
 // angles and where each percentage label goes. No drawing here.
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 
 #include <array>
@@ -45,5 +46,50 @@ std::array<Porcion, kPorciones> Porciones(const std::array<double, kPorciones>& 
 // theta: on the circle of radius r + 50, lying outside it by quadrant.
 // Single precision, as labels are moved.
 QPointF PosicionEtiqueta(const Circulo& circulo, double theta, QSizeF etiqueta);
+
+// Where labels may go: the picture's inner area, the one the circle is
+// centred in.
+QRectF AreaDelGrafico(QSizeF picture);
+
+// Labels stacked on one side of the pie keep this gap between them.
+inline constexpr double kHuecoEtiquetas = 10;
+
+struct EtiquetaColocada {
+    bool visible = false; // a wedge that draws nothing has no label
+    QRectF rect;          // twips
+    // When the label had to leave its place beside the wedge, a line joins
+    // the wedge's edge (desde) to the nearest point of the label (hasta).
+    bool guia = false;
+    QPointF desde, hasta;
+    bool operator==(const EtiquetaColocada&) const = default;
+};
+
+// Places the labels of the drawn wedges, each beside its wedge when there is
+// room; labels that would overlap are spread up and down a column on their
+// side of the pie and joined to their wedge by a line. No two
+// labels overlap and all stay inside the area whenever one side of the pie
+// can hold them all, as the pictures of the sheet can.
+std::array<EtiquetaColocada, kPorciones> ColocarEtiquetas(const Circulo& circulo,
+                                                          const std::array<Porcion, kPorciones>& porciones,
+                                                          const std::array<QSizeF, kPorciones>& tamanos, QRectF area);
+
+// Colours as the screen shows them, 0 to 255 per channel.
+struct ColorRgb {
+    int rojo = 0, verde = 0, azul = 0;
+    bool operator==(const ColorRgb&) const = default;
+};
+
+// Relative luminance and contrast ratio as the accessibility guidelines
+// define them: from 1 (same luminance) to 21 (black on white).
+double LuminanciaRelativa(ColorRgb c);
+double RelacionDeContraste(ColorRgb a, ColorRgb b);
+
+// Normal-size text needs this contrast against its background to be read.
+inline constexpr double kContrasteMinimo = 4.5;
+
+// The colour as text on that background: unchanged if it is already
+// readable, else the same hue darkened (or lightened, on a dark background)
+// just enough to reach the minimum contrast.
+ColorRgb ColorDeTextoLegible(ColorRgb color, ColorRgb fondo);
 
 } // namespace tarvia

@@ -10,7 +10,15 @@ namespace tarvia {
 namespace {
 // Qt counts angles in sixteenths of a degree.
 int Dieciseisavos(double radianes) { return static_cast<int>(std::lround(radianes * 180.0 / kPiGrafico * 16.0)); }
+
+ColorRgb Rgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
 } // namespace
+
+QColor ColorDeTexto(const QColor& color, const QColor& fondo)
+{
+    const ColorRgb c = ColorDeTextoLegible(Rgb(color), Rgb(fondo));
+    return {c.rojo, c.verde, c.azul};
+}
 
 QFont FuenteEtiquetasTarta()
 {
@@ -30,12 +38,22 @@ Tarta ComponerTarta(QSizeF tamanoTwips, const std::array<double, kPorciones>& po
     t.porciones = Porciones(porcentajes);
     t.colores = colores;
     const QFontMetricsF medida(FuenteEtiquetasTarta());
+    std::array<QSizeF, kPorciones> tamanos;
     for (int i = 0; i < kPorciones; ++i) {
         EtiquetaTarta& e = t.etiquetas[i];
         e.texto = FormatearNumero(porcentajes[i], 1, loc) + u'%';
-        e.color = colores[i];
-        const QSizeF tam(medida.horizontalAdvance(e.texto), medida.height());
-        e.rect = QRectF(PosicionEtiqueta(t.circulo, t.porciones[i].medio(), tam), tam);
+        e.color = ColorDeTexto(colores[i], fondo);
+        tamanos[i] = QSizeF(medida.horizontalAdvance(e.texto), medida.height());
+    }
+    const auto colocadas = ColocarEtiquetas(t.circulo, t.porciones, tamanos, AreaDelGrafico(tamanoTwips));
+    for (int i = 0; i < kPorciones; ++i) {
+        EtiquetaTarta& e = t.etiquetas[i];
+        const EtiquetaColocada& c = colocadas[i];
+        e.visible = c.visible;
+        e.rect = c.visible ? c.rect : QRectF(QPointF(), tamanos[i]);
+        e.guia = c.guia;
+        e.desde = c.desde;
+        e.hasta = c.hasta;
     }
     return t;
 }
@@ -65,6 +83,14 @@ void PintarTarta(QPainter& p, const Tarta& t, double pixelesPorTwip)
 
     p.setFont(FuenteEtiquetasTarta());
     for (const EtiquetaTarta& e : t.etiquetas) {
+        if (!e.visible)
+            continue;
+        if (e.guia) {
+            QPen guia(e.color);
+            guia.setCosmetic(true);
+            p.setPen(guia);
+            p.drawLine(e.desde, e.hasta);
+        }
         p.setPen(e.color);
         p.drawText(e.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, e.texto);
     }

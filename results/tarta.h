@@ -16,9 +16,12 @@ class QPainter;
 namespace tarvia {
 
 struct EtiquetaTarta {
-    QString texto; // "23,4%"
-    QColor color;  // the slice's colour
-    QRectF rect;   // twips, in the picture
+    QString texto;        // "23,4%"
+    QColor color;         // the slice's colour, darkened if the background needs it
+    QRectF rect;          // twips, in the picture
+    bool visible = false; // wedges that draw nothing have none
+    bool guia = false;    // joined to its wedge by a line from desde to hasta
+    QPointF desde, hasta;
     bool operator==(const EtiquetaTarta&) const = default;
 };
 
@@ -35,6 +38,10 @@ struct Tarta {
 
 // The labels' font: bold 8.25 points, sized in twips (one point is 20).
 QFont FuenteEtiquetasTarta();
+
+// A slice's or a legend's colour as text on that background: the same
+// colour, darkened where it would not read.
+QColor ColorDeTexto(const QColor& color, const QColor& fondo);
 
 // Lays out the chart of a picture of that size from the rounded percentages
 // of the thirteen headings and the legend's colours.

@@ -232,9 +232,11 @@ void VentanaResultados::Refrescar()
     marcosColumna_[kIndiceS]->FijarTitulo(pantalla.marcoPersonal(Hoja::R));
     marcosColumna_[kIndiceO]->FijarTitulo(pantalla.marcoReferencia(Hoja::R));
 
-    // The slices take the swatches' colours, and so do the legend captions.
+    // The slices take the swatches' colours, and so do the legend captions,
+    // darkened where the frame's background would swallow them.
     for (int i = 0; i < kPorciones; ++i)
-        Colorear(leyendas_[i], QPalette::WindowText, muestras_[i]->palette().color(QPalette::Window));
+        Colorear(leyendas_[i], QPalette::WindowText,
+                 ColorDeTexto(muestras_[i]->palette().color(QPalette::Window), marcoCostes_->fondo()));
     RefrescarColumna(Columna::S);
     RefrescarColumna(Columna::O);
 }

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <numeric>
+#include <random>
+#include <vector>
 
 namespace tarvia {
 namespace {
@@ -98,6 +100,183 @@ TEST(Grafico, EtiquetaAnclada)
         EXPECT_EQ(static_cast<double>(static_cast<float>(p.x())), p.x());
         EXPECT_EQ(static_cast<double>(static_cast<float>(p.y())), p.y());
     }
+}
+
+// Reference values of the accessibility guidelines' contrast ratio.
+TEST(Contraste, RelacionDeReferencia)
+{
+    struct Caso {
+        ColorRgb a, b;
+        double relacion;
+    };
+    const Caso casos[] = {
+        {{0, 0, 0}, {255, 255, 255}, 21.0},       // the most there is
+        {{255, 255, 255}, {255, 255, 255}, 1.0},  // none
+        {{118, 118, 118}, {255, 255, 255}, 4.54}, // the lightest grey that reads on white
+        {{119, 119, 119}, {255, 255, 255}, 4.48}, // one step lighter does not
+        {{255, 0, 0}, {255, 255, 255}, 4.00},     // nor does pure red
+        {{0, 0, 255}, {255, 255, 255}, 8.59},     // pure blue does
+        {{255, 255, 192}, {192, 192, 255}, 1.66}, // pale yellow on lavender
+    };
+    for (const Caso& c : casos) {
+        EXPECT_NEAR(RelacionDeContraste(c.a, c.b), c.relacion, 0.01) << c.a.rojo << ',' << c.a.verde << ',' << c.a.azul;
+        EXPECT_DOUBLE_EQ(RelacionDeContraste(c.a, c.b), RelacionDeContraste(c.b, c.a));
+    }
+}
+
+// A text colour that reads is kept; one that does not is darkened (lightened
+// on a dark background) in its own hue, no further than it needs.
+TEST(Contraste, ColorDeTextoLegible)
+{
+    const ColorRgb colores[] = {{0, 0, 255},     {192, 64, 0}, {128, 128, 255}, {128, 128, 0},
+                                {0, 192, 0},     {255, 0, 0},  {0, 192, 192},   {255, 255, 192},
+                                {255, 255, 255}, {0, 0, 0},    {30, 30, 120},   {128, 0, 0}};
+    const ColorRgb fondos[] = {{212, 208, 200}, {192, 192, 255}, {192, 192, 192}, {255, 255, 255}, {20, 20, 40}};
+    for (const ColorRgb& fondo : fondos)
+        for (const ColorRgb& c : colores) {
+            SCOPED_TRACE(testing::Message() << c.rojo << ',' << c.verde << ',' << c.azul << " sobre " << fondo.rojo
+                                            << ',' << fondo.verde << ',' << fondo.azul);
+            const ColorRgb l = ColorDeTextoLegible(c, fondo);
+            const double antes = RelacionDeContraste(c, fondo), despues = RelacionDeContraste(l, fondo);
+            EXPECT_GE(despues, kContrasteMinimo);
+            if (antes >= kContrasteMinimo) {
+                EXPECT_EQ(l, c);
+                continue;
+            }
+            const bool oscuro = LuminanciaRelativa(fondo) < 0.18;
+            const std::pair<int, int> canales[] = {{c.rojo, l.rojo}, {c.verde, l.verde}, {c.azul, l.azul}};
+            for (const auto& [original, nuevo] : canales) {
+                if (oscuro) {
+                    EXPECT_GE(nuevo, original);
+                } else {
+                    EXPECT_LE(nuevo, original);
+                }
+            }
+            // The channels keep their proportions, so the hue stays.
+            if (!oscuro && c.rojo > 0 && l.rojo > 8) {
+                EXPECT_NEAR(static_cast<double>(l.verde) / l.rojo, static_cast<double>(c.verde) / c.rojo, 0.1);
+            }
+            if (!(l == ColorRgb{0, 0, 0}) && !(l == ColorRgb{255, 255, 255})) {
+                EXPECT_LT(despues, kContrasteMinimo + 0.3) << "oscurecido de más";
+            }
+        }
+}
+
+// Labels of a plausible size for the text of each percentage.
+std::array<QSizeF, kPorciones> Tamanos(const std::array<double, kPorciones>& porcentajes)
+{
+    std::array<QSizeF, kPorciones> t;
+    for (int i = 0; i < kPorciones; ++i)
+        t[i] = QSizeF(porcentajes[i] >= 10 ? 470 : 380, 190);
+    return t;
+}
+
+// What every layout must give: visible labels for exactly the drawn wedges,
+// none overlapping another, the pie or the area's edges, and the line of a
+// moved label running from its wedge's edge to the label.
+void ComprobarColocacion(const Circulo& k, const std::array<Porcion, kPorciones>& porciones,
+                         const std::array<EtiquetaColocada, kPorciones>& e, QRectF area)
+{
+    for (int i = 0; i < kPorciones; ++i) {
+        EXPECT_EQ(e[i].visible, porciones[i].dibujada()) << i;
+        if (!e[i].visible)
+            continue;
+        const QRectF& r = e[i].rect;
+        EXPECT_TRUE(area.contains(r)) << i << " fuera del área";
+        const double cercaX = std::clamp(k.cx, r.left(), r.right()), cercaY = std::clamp(k.cy, r.top(), r.bottom());
+        EXPECT_GE(std::hypot(cercaX - k.cx, cercaY - k.cy), k.radio) << i << " encima de la tarta";
+        for (int j = i + 1; j < kPorciones; ++j)
+            if (e[j].visible) {
+                EXPECT_FALSE(r.intersects(e[j].rect)) << i << " pisa " << j;
+            }
+        if (e[i].guia) {
+            const double theta = porciones[i].medio();
+            EXPECT_NEAR(e[i].desde.x(), k.cx + k.radio * std::cos(theta), 1e-6);
+            EXPECT_NEAR(e[i].desde.y(), k.cy - k.radio * std::sin(theta), 1e-6);
+            const QRectF borde = r.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+            EXPECT_TRUE(borde.contains(e[i].hasta));
+            // The line crosses no other label.
+            for (int j = 0; j < kPorciones; ++j)
+                if (j != i && e[j].visible) {
+                    for (double f = 0; f <= 1; f += 1.0 / 256) {
+                        const QPointF punto = e[i].desde + f * (e[i].hasta - e[i].desde);
+                        ASSERT_FALSE(e[j].rect.adjusted(1, 1, -1, -1).contains(punto))
+                            << "la línea de " << i << " cruza " << j;
+                    }
+                }
+        }
+    }
+}
+
+TEST(Grafico, EtiquetasSinPisarseEnCasosExtremos)
+{
+    std::vector<std::array<double, kPorciones>> casos = {
+        Porcentajes({0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 98.8}),  // tiny at 3 o'clock
+        Porcentajes({98.8, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1}),  // tiny just under it
+        Porcentajes({24.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 74.4}), // tiny at the top
+        Porcentajes({49.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 49.4}), // tiny at 9 o'clock
+        Porcentajes({74.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 24.4}), // tiny at the bottom
+        Porcentajes({97, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5}),
+        Porcentajes({0.7, 4.6, 0, 30, 0, 0.2, 0.3, 64.2}),
+        Porcentajes({7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.6}),
+        Porcentajes({60, 30, 20, 5, 5, 5}), // past 100: the last ones draw nothing
+        Porcentajes({}),
+        Porcentajes({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100}),
+    };
+    // Random shares rounded to tenths, many of them tiny or zero.
+    std::mt19937 azar(20261207);
+    std::exponential_distribution<double> peso(1.0);
+    std::uniform_int_distribution<int> cuantos(0, kPorciones);
+    for (int n = 0; n < 400; ++n) {
+        std::array<double, kPorciones> w{};
+        const int vacias = cuantos(azar);
+        for (int i = 0; i < kPorciones; ++i)
+            w[i] = i < vacias ? 0 : std::pow(peso(azar), 4);
+        std::shuffle(w.begin(), w.end(), azar);
+        const double suma = std::accumulate(w.begin(), w.end(), 0.0);
+        if (suma > 0)
+            for (double& x : w)
+                x = std::round(x / suma * 1000) / 10;
+        casos.push_back(w);
+    }
+    // The sheet's picture, a wider one and one too short for all labels on one side.
+    for (QSizeF picture : {QSizeF(3315, 3315), QSizeF(5000, 3315), QSizeF(3315, 1900)}) {
+        const Circulo k = CirculoDelGrafico(picture);
+        const QRectF area = AreaDelGrafico(picture);
+        for (const auto& p : casos) {
+            SCOPED_TRACE(testing::Message()
+                         << picture.width() << 'x' << picture.height() << " caso " << (&p - casos.data()));
+            const auto porciones = Porciones(p);
+            ComprobarColocacion(k, porciones, ColocarEtiquetas(k, porciones, Tamanos(p), area), area);
+        }
+    }
+}
+
+// With room enough every label stays where it always stood, beside its wedge.
+TEST(Grafico, EtiquetasConSitioNoSeMueven)
+{
+    const Circulo k = CirculoDelGrafico({3315, 3315});
+    const auto p = Porcentajes({20, 15, 30, 10, 25});
+    const auto porciones = Porciones(p);
+    const auto tam = Tamanos(p);
+    const auto e = ColocarEtiquetas(k, porciones, tam, AreaDelGrafico({3315, 3315}));
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(e[i].rect, QRectF(PosicionEtiqueta(k, porciones[i].medio(), tam[i]), tam[i])) << i;
+        EXPECT_FALSE(e[i].guia) << i;
+    }
+}
+
+// Tiny wedges side by side: their labels are spread and joined to them.
+TEST(Grafico, EtiquetasApretadasSeSeparanConGuia)
+{
+    const Circulo k = CirculoDelGrafico({3315, 3315});
+    const auto p = Porcentajes({30, 0.7, 4.6, 0.5, 64.2});
+    const auto porciones = Porciones(p);
+    const auto e = ColocarEtiquetas(k, porciones, Tamanos(p), AreaDelGrafico({3315, 3315}));
+    EXPECT_TRUE(e[1].guia || e[2].guia || e[3].guia);
+    // Still in the order of their wedges, top to bottom on the left side.
+    EXPECT_LT(e[1].rect.top(), e[2].rect.top());
+    EXPECT_LT(e[2].rect.top(), e[3].rect.top());
 }
 
 } // namespace

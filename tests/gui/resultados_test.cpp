@@ -4,6 +4,8 @@
 #include "results/tarta.h"
 #include "results/ventana_resultados.h"
 
+#include <QDir>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tarvia {
 namespace {
@@ -37,9 +40,125 @@ TEST_F(Cargada, EtiquetasConSuPorcentajeYColor)
     for (int i = 0; i < kPorciones; ++i) {
         const double p = doc.calculo.Personal.R(kIndicePorcion[i] + 20).numeroOCero(); // rounded share
         EXPECT_EQ(t.etiquetas[i].texto, FormatearNumero(p, 1, doc.calculo.Local) + u'%') << i;
-        EXPECT_EQ(t.etiquetas[i].color, resultados::kColoresMuestras[i]) << i;
-        EXPECT_EQ(hoja.leyenda(i)->palette().color(QPalette::WindowText), resultados::kColoresMuestras[i]) << i;
+        EXPECT_EQ(t.etiquetas[i].color, ColorDeTexto(resultados::kColoresMuestras[i], resultados::kFondoPersonal)) << i;
+        EXPECT_EQ(hoja.leyenda(i)->palette().color(QPalette::WindowText),
+                  ColorDeTexto(resultados::kColoresMuestras[i], resultados::kFondoCostes))
+            << i;
     }
+    // Colours that already read keep the swatch's colour.
+    EXPECT_EQ(hoja.leyenda(0)->palette().color(QPalette::WindowText), resultados::kColoresMuestras[0]);
+    EXPECT_EQ(t.etiquetas[0].color, resultados::kColoresMuestras[0]);
+}
+
+ColorRgb Rgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
+
+// Each legend caption as the screen shows it: the text's own colour is
+// there, and it stands out from the colour most of the caption is painted
+// with, its background.
+TEST_F(Cargada, LeyendaLegibleSobreSuFondo)
+{
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    hoja.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&hoja));
+    for (int i = 0; i < kPorciones; ++i) {
+        SCOPED_TRACE(resultados::kLeyendas[i]);
+        QLabel* l = hoja.leyenda(i);
+        const QImage img = hoja.grab(QRect(l->mapTo(&hoja, QPoint(0, 0)), l->size())).toImage();
+        QHash<QRgb, int> veces;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                ++veces[img.pixel(x, y) | 0xff000000u];
+        const QRgb fondo = std::max_element(veces.keyValueBegin(), veces.keyValueEnd(), [](auto a, auto b) {
+                               return a.second < b.second;
+                           })->first;
+        const QColor texto = l->palette().color(QPalette::WindowText);
+        EXPECT_TRUE(veces.contains(texto.rgb() | 0xff000000u)) << "el texto no se pinta con su color";
+        EXPECT_GE(RelacionDeContraste(Rgb(texto), Rgb(QColor(fondo))), kContrasteMinimo)
+            << qPrintable(texto.name()) << " sobre " << qPrintable(QColor(fondo).name());
+    }
+}
+
+// What every chart of the sheet must show: no label overlaps another, the
+// pie or the picture's edges, and each reads on the picture's background.
+void ComprobarTarta(const Tarta& t)
+{
+    const QRectF area = AreaDelGrafico(t.tamano);
+    const Circulo& k = t.circulo;
+    for (int i = 0; i < kPorciones; ++i) {
+        const EtiquetaTarta& e = t.etiquetas[i];
+        EXPECT_EQ(e.visible, t.porciones[i].dibujada()) << i;
+        if (!e.visible)
+            continue;
+        EXPECT_TRUE(area.contains(e.rect)) << qPrintable(e.texto) << " fuera del gráfico";
+        const double x = std::clamp(k.cx, e.rect.left(), e.rect.right());
+        const double y = std::clamp(k.cy, e.rect.top(), e.rect.bottom());
+        EXPECT_GE(std::hypot(x - k.cx, y - k.cy), k.radio) << qPrintable(e.texto) << " sobre la tarta";
+        for (int j = i + 1; j < kPorciones; ++j)
+            if (t.etiquetas[j].visible) {
+                EXPECT_FALSE(e.rect.intersects(t.etiquetas[j].rect))
+                    << qPrintable(e.texto) << " pisa " << qPrintable(t.etiquetas[j].texto);
+            }
+        EXPECT_GE(RelacionDeContraste(Rgb(e.color), Rgb(t.fondo)), kContrasteMinimo) << i;
+        if (!e.guia)
+            continue;
+        for (int j = 0; j < kPorciones; ++j)
+            if (j != i && t.etiquetas[j].visible) {
+                for (double f = 0; f <= 1; f += 1.0 / 256) {
+                    const QPointF punto = e.desde + f * (e.hasta - e.desde);
+                    ASSERT_FALSE(t.etiquetas[j].rect.adjusted(1, 1, -1, -1).contains(punto))
+                        << "la línea de " << qPrintable(e.texto) << " cruza " << qPrintable(t.etiquetas[j].texto);
+                }
+            }
+    }
+}
+
+TEST(TartaLegible, LosVeinteVehiculosDeReferencia)
+{
+    const QDir carpeta(QStringLiteral(TARVIA_BIN_DIR "/Baremario"));
+    const QStringList ficheros = carpeta.entryList({QStringLiteral("*.brm")}, QDir::Files);
+    ASSERT_EQ(ficheros.size(), 20);
+    for (const QString& f : ficheros) {
+        SCOPED_TRACE(qPrintable(f));
+        Documento doc;
+        InicializarCalculo(doc.calculo);
+        ASSERT_EQ(LeerArchivo(doc, carpeta.filePath(f)), FalloArchivo::Ninguno);
+        VentanaResultados hoja(doc);
+        hoja.Activar();
+        for (Columna c : {Columna::S, Columna::O}) {
+            const Tarta& t = hoja.tarta(c);
+            ComprobarTarta(t);
+            EXPECT_GE(
+                std::count_if(t.etiquetas.begin(), t.etiquetas.end(), [](const EtiquetaTarta& e) { return e.visible; }),
+                8);
+        }
+    }
+}
+
+// Shares no reference vehicle has, laid out with the sheet's own font.
+TEST(TartaLegible, RepartosExtremos)
+{
+    using P = std::array<double, kPorciones>;
+    const P casos[] = {
+        {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 98.8},
+        {98.8, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1},
+        {24.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 74.4},
+        {49.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 49.4},
+        {74.5, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 24.4},
+        {97, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5},
+        {0.7, 4.6, 0, 30, 0, 0.2, 0.3, 64.2},
+        {7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.7, 7.6},
+        {100},
+        {},
+    };
+    std::array<QColor, kPorciones> colores;
+    std::copy(resultados::kColoresMuestras.begin(), resultados::kColoresMuestras.end(), colores.begin());
+    const Localizacion loc = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
+    for (const P& p : casos)
+        for (const QColor& fondo : {resultados::kFondoPersonal, resultados::kFondoReferencia}) {
+            SCOPED_TRACE(testing::Message() << "caso " << (&p - casos));
+            ComprobarTarta(ComponerTarta(QSizeF(resultados::kTamanoPicture), p, colores, loc, fondo));
+        }
 }
 
 TEST(VentanaResultadosVacia, TotalCeroGraficoVacio)
