@@ -22,13 +22,23 @@ namespace {
 
 using namespace tarvia;
 
+// Where the scratch folder goes: in memory when the system offers it, since
+// every input is written, saved (with its flushes to disk) and read again;
+// else TMPDIR or /tmp.
+std::string Base()
+{
+    if (::access("/dev/shm", W_OK | X_OK) == 0)
+        return "/dev/shm";
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? tmp : "/tmp";
+}
+
 // One scratch folder per process: libFuzzer's jobs run side by side. Never
 // freed, so that the clean-up at exit can still read it.
 const std::string& Carpeta()
 {
     static const std::string* const carpeta = [] {
-        const char* tmp = std::getenv("TMPDIR");
-        auto* ruta = new std::string(std::string(tmp && *tmp ? tmp : "/tmp") + "/tarvia-fuzz-ruta-XXXXXX");
+        auto* ruta = new std::string(Base() + "/tarvia-fuzz-ruta-XXXXXX");
         if (!::mkdtemp(ruta->data()))
             std::abort();
         std::atexit([] {
