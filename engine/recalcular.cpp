@@ -53,6 +53,11 @@ void Normalizar(Calculo& calculo)
 void Recalcular(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice)
 {
     Normalizar(doc.calculo);
+    RecalcularNormalizado(doc, hoja, columna, indice);
+}
+
+void RecalcularNormalizado(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice)
+{
     Contexto x(doc, columna);
     switch (hoja) {
     case Hoja::C: RecalcularC(x, indice); return;

@@ -102,7 +102,7 @@ void Repartir(DocumentoMotor& doc, Hoja h, bool conVaciado)
                 continue;
             }
             MostrarCampo(doc, h, col, k);
-            Recalcular(doc, h, col, k);
+            RecalcularNormalizado(doc, h, col, k); // every chain writes numbers: still normalised
         }
     }
 }
@@ -127,7 +127,6 @@ void RepartirValores(DocumentoMotor& doc)
     // every service, as the driver would recompute them to the same figures.
     for (int k : doc.calculo.Entradas(Hoja::S)) {
         MostrarCampo(doc, Hoja::S, Columna::S, k);
-        Normalizar(doc.calculo);
         RecalcularServicio(doc, k, Resultados::AlDia);
     }
     Revisar(doc, Resultados::AlDia);
