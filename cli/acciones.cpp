@@ -32,6 +32,9 @@ Resultado Fijar(Documento& doc, const Accion& a)
     const std::size_t antes = doc.mensajes.size();
     Resultado r;
     r.rechazada = !ConfirmarCampo(doc, a.hoja, a.campo, pegado, kTeclaSalida);
+    // Information, not a doubtful entry: a message of its own, which --estricto lets pass.
+    if (const QString nota = NotaDeDescuento(doc.calculo, a.hoja, a.campo); !r.rechazada && !nota.isEmpty())
+        doc.MostrarMensaje(nota, QStringLiteral("Descuento"));
     for (std::size_t k = antes; k < doc.mensajes.size(); ++k) {
         doc.mensajes[k].campo = NombreCampo(a.hoja, a.campo);
         doc.mensajes[k].textoIntroducido = a.texto;

@@ -54,6 +54,23 @@ inline constexpr CampoDeHoja Otros{Hoja::I, 4};
 inline constexpr CampoDeHoja Total{Hoja::I, 5};
 } // namespace I
 
+// The list prices the calculation takes a discount off: what a haulier who
+// types the price he paid must know is still subtracted.
+struct PrecioConDescuento {
+    CampoDeHoja precio;
+    CampoDeHoja descuento;
+    bool enPorcentaje; // else euros per litre
+};
+inline constexpr std::array<PrecioConDescuento, 7> kPreciosConDescuento = {{
+    {{Hoja::F1, 2}, {Hoja::F1, 3}, true},   // tractor
+    {{Hoja::F1, 13}, {Hoja::F1, 14}, true}, // bodywork
+    {{Hoja::F2, 2}, {Hoja::F2, 3}, true},   // semitrailer or trailer
+    {{Hoja::F2, 14}, {Hoja::F2, 15}, true}, // auxiliary equipment
+    {{Hoja::V, 1}, {Hoja::V, 3}, false},    // diesel bought in Spain
+    {{Hoja::V, 8}, {Hoja::V, 10}, false},   // the equipment's fuel
+    {{Hoja::V, 35}, {Hoja::V, 37}, false},  // diesel bought abroad
+}};
+
 // The results: the yearly costs (1–20), their percentages of the total
 // (the same row + 20) and the unit costs (41–54).
 namespace R {

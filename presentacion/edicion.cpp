@@ -1,5 +1,6 @@
 #include "presentacion/edicion.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
 #include "core/formato.h"
 #include "engine/mostrar.h"
@@ -106,6 +107,25 @@ QString NombreVisible(Hoja h, int indice)
     for (const Campo& otro : CamposDe(h))
         iguales += etiqueta == QString::fromUtf8(otro.etiqueta);
     return iguales > 1 && *campo.ayuda ? QString::fromUtf8(campo.ayuda) : etiqueta;
+}
+
+QString NotaDeDescuento(const Calculo& c, Hoja h, int indice)
+{
+    for (const campos::PrecioConDescuento& p : campos::kPreciosConDescuento) {
+        if (p.precio.hoja != h || p.precio.i != indice)
+            continue;
+        const double descuento = c.Personal[h](p.descuento.i).numeroOCero();
+        const double precio = c.Personal[h](indice).numeroOCero();
+        if (descuento == 0 || precio == 0)
+            return {};
+        const Campo& campoDescuento = CampoDe(h, p.descuento.i);
+        const QString cuanto = Mostrar(Valor(descuento), campoDescuento.decimales, true, c.Local) +
+                               (p.enPorcentaje ? QStringLiteral(" %") : QStringLiteral(" €/litro"));
+        return QStringLiteral("A este precio se le resta un descuento de %1 («%2»). Si ha escrito el "
+                              "precio que pagó, con el descuento ya hecho, ponga el descuento a 0.")
+            .arg(cuanto, NombreVisible(h, p.descuento.i));
+    }
+    return {};
 }
 
 bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo)

@@ -30,6 +30,11 @@ ResultadoTecla PegarTexto(Documento& doc, Hoja h, int indice, const EstadoEdicio
 // caption is not the sheet's only one.
 QString NombreVisible(Hoja h, int indice);
 
+// After a list price is accepted: the discount the personal column still
+// takes off it, as a note shown beside the box (tarvia-calc: an aviso);
+// empty for other fields and when the discount is 0.
+QString NotaDeDescuento(const Calculo& calculo, Hoja h, int indice);
+
 // Focus lost (kTeclaSalida) or Enter (kTeclaIntro): parse, check, store or
 // restore, recalculate, show. Returns whether the entry was accepted.
 bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo);

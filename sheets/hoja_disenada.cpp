@@ -393,10 +393,12 @@ bool HojaDisenada::AlPulsar(CajaTexto& caja, QKeyEvent& ev)
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         emit controlEnfocado();
+        const Valor antes = documento().calculo.ValorAnterior;
         const ResultadoTecla r = PulsarTecla(documento(), hoja(), caja.indice(), caja.Estado(), kTeclaIntro);
         Refrescar();
         caja.Aplicar(r.estado);
         TrasCambio();
+        AnotarDescuento(caja, true, antes); // a refused value is the old one: no note
         return true;
     }
     case Qt::Key_Backspace: emit controlEnfocado(); return false;
@@ -443,9 +445,22 @@ void HojaDisenada::AlPegar(CajaTexto& caja, const QString& texto)
 
 void HojaDisenada::AlSalir(CajaTexto& caja)
 {
-    ConfirmarCampo(documento(), hoja(), caja.indice(), caja.text(), kTeclaSalida);
+    const Valor antes = documento().calculo.ValorAnterior;
+    const bool aceptado = ConfirmarCampo(documento(), hoja(), caja.indice(), caja.text(), kTeclaSalida);
     Refrescar();
     TrasCambio();
+    AnotarDescuento(caja, aceptado, antes);
+}
+
+// A list price just typed, whose discount is still taken off: said beside the box.
+void HojaDisenada::AnotarDescuento(CajaTexto& caja, bool aceptado, const Valor& antes)
+{
+    const Calculo& c = documento().calculo;
+    if (!aceptado || c.Personal[hoja()](caja.indice()) == antes)
+        return;
+    const QString nota = NotaDeDescuento(c, hoja(), caja.indice());
+    if (!nota.isEmpty())
+        caja.Anotar(nota);
 }
 
 void HojaDisenada::ConfirmarEdicion()

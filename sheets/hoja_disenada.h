@@ -70,6 +70,7 @@ private:
     void AlSalir(CajaTexto& caja) override;
     void AlPegar(CajaTexto& caja, const QString& texto) override;
     void TrasCambio();
+    void AnotarDescuento(CajaTexto& caja, bool aceptado, const Valor& antes);
 
     const DisenoHoja& diseno_;
     MarcoHoja* titulo_ = nullptr;

@@ -1,4 +1,5 @@
 // Editing a personal field end to end: focus, keys, commit, restore.
+#include "core/campos.h"
 #include "presentacion/edicion.h"
 
 #include "core/archivo.h"
@@ -226,4 +227,24 @@ TEST_F(Edicion, AlSalirSeRechazaLoQueElFicheroNoGuarda)
     EXPECT_EQ(doc.calculo.Personal.C(1), Valor(u"Articulado"_qs));
     ASSERT_EQ(doc.mensajes.size(), 2u);
     EXPECT_TRUE(doc.mensajes[1].texto.contains(u"se leería «Camión» en lugar de «CamiÃ³n»."_qs));
+}
+
+// Every list price with a discount still taken off says so, naming the
+// discount; with the discount at 0, or on any other field, nothing.
+TEST_F(Edicion, PrecioDeTarifaConDescuentoLoDice)
+{
+    for (const campos::PrecioConDescuento& p : campos::kPreciosConDescuento) {
+        SCOPED_TRACE(p.precio.i);
+        auto& col = doc.calculo.Personal[p.precio.hoja];
+        col(p.precio.i) = 1.5;
+        col(p.descuento.i) = 0.0;
+        EXPECT_EQ(NotaDeDescuento(doc.calculo, p.precio.hoja, p.precio.i), QString());
+        col(p.descuento.i) = 0.05;
+        const QString nota = NotaDeDescuento(doc.calculo, p.precio.hoja, p.precio.i);
+        EXPECT_TRUE(nota.startsWith(p.enPorcentaje ? u"A este precio se le resta un descuento de 0,1 %"_qs
+                                                   : u"A este precio se le resta un descuento de 0,0500 €/litro"_qs))
+            << nota.toStdString();
+        EXPECT_TRUE(nota.contains(NombreVisible(p.descuento.hoja, p.descuento.i)));
+        EXPECT_EQ(NotaDeDescuento(doc.calculo, p.descuento.hoja, p.descuento.i), QString());
+    }
 }
