@@ -89,11 +89,6 @@ void CajaTexto::Senalar(const QString& nota)
         QToolTip::showText(mapToGlobal(QPoint(0, height())), nota, this, rect(), 3000);
 }
 
-void CajaTexto::Anotar(const QString& nota)
-{
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), nota, this, rect(), 8000);
-}
-
 void CajaTexto::Pegar(const QString& texto)
 {
     if (!isReadOnly() && isEnabled())

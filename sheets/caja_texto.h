@@ -36,8 +36,6 @@ public:
     void Pegar(const QString& texto);
     // A refused key: the box flashes and the note shows beside it.
     void Senalar(const QString& nota);
-    // A note beside the box that needs reading, longer than a refused key's.
-    void Anotar(const QString& nota);
 
 protected:
     void focusInEvent(QFocusEvent* ev) override;

@@ -452,15 +452,18 @@ void HojaDisenada::AlSalir(CajaTexto& caja)
     AnotarDescuento(caja, aceptado, antes);
 }
 
-// A list price just typed, whose discount is still taken off: said beside the box.
+// A list price just typed, whose discount is still taken off: said once per
+// price while the calculation is open (the sheet lives as long as it).
 void HojaDisenada::AnotarDescuento(CajaTexto& caja, bool aceptado, const Valor& antes)
 {
     const Calculo& c = documento().calculo;
     if (!aceptado || c.Personal[hoja()](caja.indice()) == antes)
         return;
     const QString nota = NotaDeDescuento(c, hoja(), caja.indice());
-    if (!nota.isEmpty())
-        caja.Anotar(nota);
+    if (nota.isEmpty() || !descuentosAvisados_.insert(caja.indice()).second)
+        return;
+    documento().MostrarMensaje(nota, QStringLiteral("Descuento"));
+    emit mensajesPendientes();
 }
 
 void HojaDisenada::ConfirmarEdicion()

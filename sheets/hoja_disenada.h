@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <array>
 #include <functional>
+#include <set>
 #include <vector>
 
 namespace tarvia {
@@ -71,6 +72,7 @@ private:
     void AlPegar(CajaTexto& caja, const QString& texto) override;
     void TrasCambio();
     void AnotarDescuento(CajaTexto& caja, bool aceptado, const Valor& antes);
+    std::set<int> descuentosAvisados_; // prices whose discount has been pointed out
 
     const DisenoHoja& diseno_;
     MarcoHoja* titulo_ = nullptr;
