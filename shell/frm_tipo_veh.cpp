@@ -1,10 +1,10 @@
 #include "shell/frm_tipo_veh.h"
 
 #include "engine/abrir.h"
+#include "sheets/fuentes.h"
 #include "sheets/twips.h"
 #include "shell/dibujos.h"
 #include "shell/frm_mensaje.h"
-#include "sheets/fuentes.h"
 #include "shell/tipos_vehiculo.h"
 
 #include <QGridLayout>

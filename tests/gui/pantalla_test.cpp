@@ -69,8 +69,10 @@ const std::vector<Caso>& Casos()
              v->SituarConMarco(kMarco);
              return std::unique_ptr<QWidget>(std::move(v));
          }},
-        {"Presentacion", "Presentación", [](Documento&, QSettings&) { return std::unique_ptr<QWidget>(new FrmSplash); }},
-        {"TipoDeCalculo", "Tipo de Cálculo", [](Documento&, QSettings&) { return std::unique_ptr<QWidget>(new FrmNueva); }},
+        {"Presentacion", "Presentación",
+         [](Documento&, QSettings&) { return std::unique_ptr<QWidget>(new FrmSplash); }},
+        {"TipoDeCalculo", "Tipo de Cálculo",
+         [](Documento&, QSettings&) { return std::unique_ptr<QWidget>(new FrmNueva); }},
         {"TipoDeVehiculo", "Tipo de Vehículo",
          [](Documento& doc, QSettings&) {
              auto* v = new FrmTipoVeh(doc, DirectorioPrograma());
@@ -88,7 +90,8 @@ const std::vector<Caso>& Casos()
         {"ExportarCsv", "Exportar CSV",
          [](Documento&, QSettings&) {
              // Qt's own dialog, as the analysis windows ask for a file name.
-             auto* v = new QFileDialog(nullptr, QStringLiteral("Exportar CSV"), QString(), QStringLiteral("CSV (*.csv)"));
+             auto* v =
+                 new QFileDialog(nullptr, QStringLiteral("Exportar CSV"), QString(), QStringLiteral("CSV (*.csv)"));
              v->setAcceptMode(QFileDialog::AcceptSave);
              v->setOption(QFileDialog::DontUseNativeDialog);
              return std::unique_ptr<QWidget>(v);
@@ -99,8 +102,8 @@ const std::vector<Caso>& Casos()
          }},
         {"Mensaje", "Mensaje",
          [](Documento&, QSettings&) {
-             return std::unique_ptr<QWidget>(new FrmMensaje(QStringLiteral("Valor fuera de límites."),
-                                                            QStringLiteral("Error")));
+             return std::unique_ptr<QWidget>(
+                 new FrmMensaje(QStringLiteral("Valor fuera de límites."), QStringLiteral("Error")));
          }},
         {"MensajeMasLargo", "Mensaje más largo",
          [](Documento&, QSettings&) {
@@ -109,7 +112,8 @@ const std::vector<Caso>& Casos()
         {"AcercaDe", "Acerca de", [](Documento&, QSettings&) { return std::unique_ptr<QWidget>(new FrmAbout({})); }},
         {"Ayuda", "Ayuda",
          [](Documento&, QSettings&) {
-             VisorAyuda* v = AbrirAyuda(nullptr, [](const QString&, const QString&) {}, DirectorioPrograma());
+             VisorAyuda* v = AbrirAyuda(
+                 nullptr, [](const QString&, const QString&) {}, DirectorioPrograma());
              if (v)
                  v->setAttribute(Qt::WA_DeleteOnClose, false);
              return std::unique_ptr<QWidget>(v);
@@ -119,16 +123,19 @@ const std::vector<Caso>& Casos()
              QStringList archivos;
              for (int i = 0; i < 4; ++i)
                  archivos << RutaBaremario(DirectorioPrograma(), i);
-             return std::unique_ptr<QWidget>(new VentanaComparar(doc, archivos));
+             return std::unique_ptr<QWidget>(new VentanaComparar(doc, archivos, MostrarMensaje));
          }},
-        {"Sensibilidad", "Sensibilidad", [](Documento& doc, QSettings&) { return std::unique_ptr<QWidget>(new VentanaSensibilidad(doc)); }},
+        {"Sensibilidad", "Sensibilidad",
+         [](Documento& doc, QSettings&) {
+             return std::unique_ptr<QWidget>(new VentanaSensibilidad(doc, MostrarMensaje));
+         }},
         {"Revision", "Revisión",
          [](Documento& doc, QSettings& ajustes) {
              return std::unique_ptr<QWidget>(new VentanaRevision(doc, IndicesPorDefecto(), ajustes));
          }},
         {"Presupuesto", "Presupuesto",
          [](Documento& doc, QSettings& ajustes) {
-             return std::unique_ptr<QWidget>(new VentanaPresupuesto(doc, ajustes));
+             return std::unique_ptr<QWidget>(new VentanaPresupuesto(doc, ajustes, MostrarMensaje));
          }},
     };
     return casos;
@@ -155,7 +162,8 @@ TEST_P(Pantalla, LaVentanaConSuMarcoCabe)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(ventana.get()));
     const QSize ocupa = ConMarco(ventana->size());
     EXPECT_LE(ocupa.width(), kTrabajo.width()) << caso.nombre << ": " << ventana->width() << " × " << ventana->height();
-    EXPECT_LE(ocupa.height(), kTrabajo.height()) << caso.nombre << ": " << ventana->width() << " × " << ventana->height();
+    EXPECT_LE(ocupa.height(), kTrabajo.height())
+        << caso.nombre << ": " << ventana->width() << " × " << ventana->height();
     const QSize minimo = ConMarco(ventana->minimumSizeHint().expandedTo(ventana->minimumSize()));
     EXPECT_LE(minimo.width(), kTrabajo.width()) << caso.nombre;
     EXPECT_LE(minimo.height(), kTrabajo.height()) << caso.nombre;
