@@ -59,6 +59,16 @@ QString MensajeMasLargo()
         .arg(carpeta, QString(251, u'X'));
 }
 
+// A help viewer, owned by the test.
+std::unique_ptr<QWidget> Visor(VisorAyuda* (*abrir)(QWidget*, const AvisoAyuda&, const QString&))
+{
+    VisorAyuda* v = abrir(
+        nullptr, [](const QString&, const QString&) {}, DirectorioPrograma());
+    if (v)
+        v->setAttribute(Qt::WA_DeleteOnClose, false);
+    return std::unique_ptr<QWidget>(v);
+}
+
 const std::vector<Caso>& Casos()
 {
     static const std::vector<Caso> casos = {
@@ -110,14 +120,8 @@ const std::vector<Caso>& Casos()
              return std::unique_ptr<QWidget>(new FrmMensaje(MensajeMasLargo(), QStringLiteral("Grabar")));
          }},
         {"AcercaDe", "Acerca de", [](Documento&, QSettings&) { return std::unique_ptr<QWidget>(new FrmAbout({})); }},
-        {"Ayuda", "Ayuda",
-         [](Documento&, QSettings&) {
-             VisorAyuda* v = AbrirAyuda(
-                 nullptr, [](const QString&, const QString&) {}, DirectorioPrograma());
-             if (v)
-                 v->setAttribute(Qt::WA_DeleteOnClose, false);
-             return std::unique_ptr<QWidget>(v);
-         }},
+        {"Ayuda", "Ayuda", [](Documento&, QSettings&) { return Visor(AbrirAyuda); }},
+        {"Acuerdos", "Acuerdos", [](Documento&, QSettings&) { return Visor(AbrirAcuerdos); }},
         {"Comparar", "Comparar",
          [](Documento& doc, QSettings&) {
              QStringList archivos;
