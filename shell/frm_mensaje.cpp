@@ -83,8 +83,12 @@ FrmMensaje::FrmMensaje(const QString& texto, const QString& titulo, QWidget* due
         desplazable->setObjectName(QStringLiteral("MensajeDesplazable"));
         desplazable->setFrameShape(QFrame::NoFrame);
         desplazable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        const int anchoLetra = anchoTexto - desplazable->verticalScrollBar()->sizeHint().width();
-        mensaje_->setFixedSize(anchoLetra, mensaje_->heightForWidth(anchoLetra));
+        desplazable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // The area gives the text the width beside the bar, and the height
+        // that width takes in the font the text is drawn in.
+        mensaje_->setMinimumWidth(1); // an unbreakable word is cut, as above, not scrolled
+        mensaje_->setMaximumWidth(QWIDGETSIZE_MAX);
+        desplazable->setWidgetResizable(true);
         desplazable->setWidget(mensaje_);
         altoTexto = Px(kAltoMaximoTexto);
         desplazable->setGeometry(Px(120), Px(120), anchoTexto, altoTexto);

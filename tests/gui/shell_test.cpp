@@ -485,9 +485,12 @@ TEST(Mensajes, IconosSegunElTitulo)
 // a short one does not.
 TEST(Mensajes, UnTextoLargoSeDesplazaEntero)
 {
+    // Short lines, and lines that wrap: a deep folder.
     QStringList lineas;
-    for (int i = 1; i <= 120; ++i)
+    for (int i = 1; i <= 60; ++i)
         lineas << QStringLiteral("Línea %1 del aviso").arg(i);
+    for (int i = 1; i <= 20; ++i)
+        lineas << QStringLiteral("/Transportes García e Hijos").repeated(6);
     FrmMensaje largo(lineas.join(QStringLiteral("\r\n")), QStringLiteral("Aviso"));
     largo.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&largo));
