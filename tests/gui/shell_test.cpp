@@ -482,7 +482,7 @@ TEST(Mensajes, IconosSegunElTitulo)
 }
 
 // A text too long for the screen scrolls inside its frame, laid out whole;
-// a short one does not.
+// a shorter one, wrapped, shows whole without scrolling.
 TEST(Mensajes, UnTextoLargoSeDesplazaEntero)
 {
     // Short lines, and lines that wrap: a deep folder.
@@ -503,8 +503,13 @@ TEST(Mensajes, UnTextoLargoSeDesplazaEntero)
     EXPECT_EQ(desplazable->verticalScrollBar()->maximum(), texto->height() - desplazable->viewport()->height());
     EXPECT_LT(largo.height(), texto->height());
 
-    FrmMensaje corto(QStringLiteral("uno\r\n\r\ndos"), QStringLiteral("Aviso"));
+    FrmMensaje corto(QStringLiteral("El archivo se ha grabado en: \r\n") +
+                         QStringLiteral("/Transportes García e Hijos").repeated(8),
+                     QStringLiteral("Grabar"));
+    corto.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&corto));
     EXPECT_EQ(corto.findChild<QScrollArea*>(), nullptr);
+    EXPECT_GE(corto.lblMensaje()->height(), corto.lblMensaje()->heightForWidth(corto.lblMensaje()->width()));
 }
 
 } // namespace
