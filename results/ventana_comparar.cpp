@@ -60,9 +60,12 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     tabla_->setObjectName(QStringLiteral("Tabla"));
     LlenarTabla();
 
-    auto* division = new QSplitter(Qt::Vertical, this);
+    // Side by side: under the table the chart's thirteen-line legend would
+    // not fit the height of a laptop's screen.
+    auto* division = new QSplitter(Qt::Horizontal, this);
     division->addWidget(tabla_);
     division->addWidget(Grafico());
+    division->setSizes({760, 560}); // two calculations and their difference without scrolling
 
     auto* botones = new QDialogButtonBox(this);
     QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
@@ -80,7 +83,7 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(division);
     capa->addWidget(botones);
-    resize(1000, 700);
+    resize(1340, 660);
 }
 
 void VentanaComparar::LlenarTabla()
@@ -153,7 +156,7 @@ QWidget* VentanaComparar::Grafico()
     grafico->setLocale(resultados::LocaleDeLosEjes(loc_));
     auto* vista = new QChartView(grafico);
     vista->setRenderHint(QPainter::Antialiasing);
-    vista->setMinimumHeight(300);
+    vista->setMinimumSize(480, 360); // the thirteen lines of the legend, whole
     return vista;
 }
 

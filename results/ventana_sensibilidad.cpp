@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
@@ -105,11 +106,19 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, AvisoExportacion 
     AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
                         [this](const QString& ruta) { GuardarPdf(ruta); });
 
+    // The data beside the chart and its table, not above them: a laptop's
+    // screen is wide, not tall.
+    equilibrio_->setWordWrap(true);
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addLayout(datos);
+    izquierda->addStretch(1);
+    auto* cuerpo = new QHBoxLayout;
+    cuerpo->addLayout(izquierda);
+    cuerpo->addWidget(division, 1);
     auto* capa = new QVBoxLayout(this);
-    capa->addLayout(datos);
-    capa->addWidget(division, 1);
+    capa->addLayout(cuerpo, 1);
     capa->addWidget(botones);
-    resize(900, 760);
+    resize(1100, 640);
     ElegirVariable(0);
 }
 

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace tarvia {
 
@@ -28,6 +30,9 @@ ReceptorMensajes& Receptor()
 constexpr int kAncho = 5400;
 constexpr int kIcono = 480;
 constexpr int kIzquierdaInformacion = 1700, kIzquierdaAlarma = 2700, kIzquierdaSola = 2200;
+// The tallest text shown whole: with the icons and the button the window still
+// fits a 728-pixel work area; a longer text scrolls inside its frame.
+constexpr int kAltoMaximoTexto = 7500;
 
 } // namespace
 
@@ -70,8 +75,24 @@ FrmMensaje::FrmMensaje(const QString& texto, const QString& titulo, QWidget* due
     mensaje_->setText(lineas);
     const int anchoTexto = Px(kAncho - 480);
     mensaje_->setFixedWidth(anchoTexto);
-    const int altoTexto = std::max(mensaje_->heightForWidth(anchoTexto), Px(600));
-    mensaje_->setGeometry(Px(120), Px(120), anchoTexto, altoTexto);
+    int altoTexto = std::max(mensaje_->heightForWidth(anchoTexto), Px(600));
+    if (altoTexto <= Px(kAltoMaximoTexto)) {
+        mensaje_->setGeometry(Px(120), Px(120), anchoTexto, altoTexto);
+    } else {
+        auto* desplazable = new QScrollArea(marco);
+        desplazable->setObjectName(QStringLiteral("MensajeDesplazable"));
+        desplazable->setFrameShape(QFrame::NoFrame);
+        desplazable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        desplazable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // The area gives the text the width beside the bar, and the height
+        // that width takes in the font the text is drawn in.
+        mensaje_->setMinimumWidth(1); // an unbreakable word is cut, as above, not scrolled
+        mensaje_->setMaximumWidth(QWIDGETSIZE_MAX);
+        desplazable->setWidgetResizable(true);
+        desplazable->setWidget(mensaje_);
+        altoTexto = Px(kAltoMaximoTexto);
+        desplazable->setGeometry(Px(120), Px(120), anchoTexto, altoTexto);
+    }
     marco->setGeometry(Px(120), Px(720), anchoTexto + Px(240), altoTexto + Px(240));
 
     auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);

@@ -1,11 +1,12 @@
 #pragma once
-// The vehicle-type chooser: twenty picture buttons, each loading the
-// reference data of its type.
+// The vehicle-type chooser: twenty picture buttons with the type's name under
+// each, each loading the reference data of its type.
 #include "presentacion/documento.h"
 
 #include <QDialog>
 #include <array>
 
+class QLabel;
 class QToolButton;
 
 namespace tarvia {
@@ -17,6 +18,7 @@ public:
     FrmTipoVeh(Documento& doc, const QString& directorio, QWidget* dueno = nullptr);
 
     QToolButton* cmbVehiculos(int i) const { return botones_.at(static_cast<size_t>(i)); }
+    QLabel* lblVehiculos(int i) const { return nombres_.at(static_cast<size_t>(i)); }
     // What a click on button i does.
     void Elegir(int i);
 
@@ -33,6 +35,7 @@ private:
     Documento& doc_;
     QString directorio_;
     std::array<QToolButton*, 20> botones_{};
+    std::array<QLabel*, 20> nombres_{};
     bool avisada_ = false;
 };
 

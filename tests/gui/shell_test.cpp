@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -112,6 +113,71 @@ TEST_F(Principal, ElegirUnTipoMuestraLaHojaC)
     ASSERT_NE(ventana->FormularioActual(), nullptr);
     EXPECT_EQ(ventana->FormularioActual()->hoja(), Hoja::F1);
     EXPECT_FALSE(c->isVisible());
+}
+
+// Under each picture, the type's name: its file name with the accents
+// Spanish wants, whole in its cell, clear of every other picture and name;
+// the tooltip still tells the long name.
+TEST_F(Principal, CadaTipoDeVehiculoLlevaSuNombreBajoElDibujo)
+{
+    const auto sinAcentos = [](const QString& s) {
+        QString r;
+        for (QChar c : s.normalized(QString::NormalizationForm_D))
+            if (c.category() != QChar::Mark_NonSpacing)
+                r += c;
+        return r;
+    };
+    const QStringList sinTilde = {"Frigorifico", "Quimicos", "Distribucion", "Portavehiculos", "Alimentacion"};
+    FrmTipoVeh* tipo = ventana->MostrarTipoVeh();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tipo));
+    std::vector<QRect> ocupados;
+    for (int i = 0; i < 20; ++i) {
+        const TipoVehiculo& t = TiposVehiculo[static_cast<size_t>(i)];
+        const QString titulo = QString::fromUtf8(t.titulo);
+        EXPECT_EQ(sinAcentos(titulo), QString::fromUtf8(t.nombre));
+        for (const QString& palabra : sinTilde)
+            EXPECT_FALSE(titulo.contains(palabra)) << titulo.toStdString();
+        QToolButton* boton = tipo->cmbVehiculos(i);
+        QLabel* nombre = tipo->lblVehiculos(i);
+        ASSERT_NE(nombre, nullptr);
+        EXPECT_TRUE(nombre->isVisible());
+        EXPECT_EQ(nombre->text(), titulo);
+        EXPECT_EQ(boton->toolTip(), QString::fromUtf8(t.rotulo));
+        const QRect b = boton->geometry();
+        const QRect n = nombre->geometry();
+        EXPECT_GE(n.top(), b.bottom()) << titulo.toStdString();
+        EXPECT_LE(n.top() - b.bottom(), Px(240)) << titulo.toStdString();
+        EXPECT_LE(std::abs(n.center().x() - b.center().x()), 1) << titulo.toStdString();
+        EXPECT_LE(nombre->heightForWidth(n.width()), n.height()) << "cut: " << titulo.toStdString();
+        for (const QString& palabra : titulo.split(u' '))
+            EXPECT_LE(nombre->fontMetrics().horizontalAdvance(palabra), n.width()) << palabra.toStdString();
+        EXPECT_TRUE(tipo->rect().contains(n)) << titulo.toStdString();
+        for (const QRect& otro : ocupados) {
+            EXPECT_FALSE(otro.intersects(b)) << titulo.toStdString();
+            EXPECT_FALSE(otro.intersects(n)) << titulo.toStdString();
+        }
+        ocupados.push_back(b);
+        ocupados.push_back(n);
+    }
+    // The rows line up: every name of a row starts at the same height.
+    for (int i = 1; i < 20; ++i) {
+        if (TiposVehiculo[static_cast<size_t>(i)].fila == TiposVehiculo[static_cast<size_t>(i - 1)].fila) {
+            EXPECT_EQ(tipo->lblVehiculos(i)->y(), tipo->lblVehiculos(i - 1)->y());
+        }
+    }
+    tipo->close();
+}
+
+// A click on the name chooses the type, as one on its picture.
+TEST_F(Principal, PulsarElNombreEligeElTipo)
+{
+    FrmTipoVeh* tipo = ventana->MostrarTipoVeh();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tipo));
+    QTest::mouseClick(tipo->lblVehiculos(6), Qt::LeftButton);
+    ASSERT_NE(ventana->FormularioActual(), nullptr);
+    Documento furgoneta;
+    CargarReferencia(furgoneta, "Furgoneta");
+    EXPECT_EQ(doc.calculo.Referencia.C(1).comoTexto(), furgoneta.calculo.Referencia.C(1).comoTexto());
 }
 
 TEST_F(Principal, SinBaremarioElTipoDeVehiculoAvisaYSigueAbierto)
@@ -413,6 +479,37 @@ TEST(Mensajes, IconosSegunElTitulo)
         EXPECT_EQ(m.windowTitle(), *c.titulo ? QString::fromUtf8(c.titulo) : QStringLiteral("Título"));
         EXPECT_EQ(m.lblMensaje()->text(), QStringLiteral("uno\n\ndos"));
     }
+}
+
+// A text too long for the screen scrolls inside its frame, laid out whole;
+// a shorter one, wrapped, shows whole without scrolling.
+TEST(Mensajes, UnTextoLargoSeDesplazaEntero)
+{
+    // Short lines, and lines that wrap: a deep folder.
+    QStringList lineas;
+    for (int i = 1; i <= 60; ++i)
+        lineas << QStringLiteral("Línea %1 del aviso").arg(i);
+    for (int i = 1; i <= 20; ++i)
+        lineas << QStringLiteral("/Transportes García e Hijos").repeated(6);
+    FrmMensaje largo(lineas.join(QStringLiteral("\r\n")), QStringLiteral("Aviso"));
+    largo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&largo));
+    auto* desplazable = largo.findChild<QScrollArea*>(QStringLiteral("MensajeDesplazable"));
+    ASSERT_NE(desplazable, nullptr);
+    QLabel* texto = largo.lblMensaje();
+    EXPECT_EQ(desplazable->widget(), texto);
+    EXPECT_GE(texto->height(), texto->heightForWidth(texto->width())) << "no line cut";
+    EXPECT_LE(texto->width(), desplazable->viewport()->width()) << "no sideways scrolling";
+    EXPECT_EQ(desplazable->verticalScrollBar()->maximum(), texto->height() - desplazable->viewport()->height());
+    EXPECT_LT(largo.height(), texto->height());
+
+    FrmMensaje corto(QStringLiteral("El archivo se ha grabado en: \r\n") +
+                         QStringLiteral("/Transportes García e Hijos").repeated(8),
+                     QStringLiteral("Grabar"));
+    corto.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&corto));
+    EXPECT_EQ(corto.findChild<QScrollArea*>(), nullptr);
+    EXPECT_GE(corto.lblMensaje()->height(), corto.lblMensaje()->heightForWidth(corto.lblMensaje()->width()));
 }
 
 } // namespace
