@@ -537,6 +537,7 @@ FrmTipoVeh* FrmMain::MostrarTipoVeh()
     connect(tipo, &FrmTipoVeh::abierta, this, [this] { menus_.Fijar(EstadoMenus::Bloqueado); });
     connect(tipo, &FrmTipoVeh::cerrada, this, [this] { menus_.Fijar(EstadoMenus::Carga); });
     connect(tipo, &FrmTipoVeh::cargado, this, &FrmMain::CargarPatillas);
+    tipo->adjustSize(); // its layout's size, so that centring sees the real one
     CentrarSobre(*tipo, this);
     tipo->show();
     tipo->activateWindow();

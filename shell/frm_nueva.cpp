@@ -6,6 +6,9 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace tarvia {
 
@@ -20,7 +23,20 @@ void CentrarSobre(QWidget& ventana, const QWidget* principal)
         izquierda = Px(50);
     if (arriba < 1)
         arriba = Px(50);
-    ventana.move(g.left() + izquierda, g.top() + arriba);
+    QPoint donde(g.left() + izquierda, g.top() + arriba);
+    // A window larger than the main one must still fall inside the screen,
+    // frame included: the main window's frame tells how wide it is.
+    if (const QScreen* pantalla = principal->screen()) {
+        const QRect libre = pantalla->availableGeometry();
+        const QRect marco = principal->frameGeometry(), dentro = principal->geometry();
+        const int izquierdo = dentro.left() - marco.left(), superior = dentro.top() - marco.top();
+        const int derecho = marco.right() - dentro.right(), inferior = marco.bottom() - dentro.bottom();
+        donde.setX(
+            std::max(libre.left() + izquierdo, std::min(donde.x(), libre.right() - derecho - ventana.width() + 1)));
+        donde.setY(
+            std::max(libre.top() + superior, std::min(donde.y(), libre.bottom() - inferior - ventana.height() + 1)));
+    }
+    ventana.move(donde);
 }
 
 FrmNueva::FrmNueva(QWidget* dueno) : QDialog(dueno)
