@@ -1,4 +1,9 @@
 // tarvia-calc run as a user scripts it: the built program on a reference file.
+#include "core/catalogo.h"
+#include "engine/abrir.h"
+#include "presentacion/cifras.h"
+#include "presentacion/edicion.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -171,4 +176,49 @@ TEST(Calc, GuardarNuncaEscribeDatosDeReferencia)
 }
 
 } // namespace
+
+// The window's box and tarvia-calc read the same text alike: the same value
+// kept, or the same refusal, and an aviso exactly where the dot was taken
+// for the decimal point.
+TEST(Calc, UnaSolaLecturaDeCifrasEnLaVentanaYEnElGuion)
+{
+    Documento base;
+    InicializarCalculo(base.calculo);
+    base.calculo.Local = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
+    ASSERT_EQ(LeerArchivo(base, kReferencia), FalloArchivo::Ninguno);
+    const struct {
+        const char* campo; // "V.1"
+        Hoja hoja;
+        int indice;
+        const char* texto;
+    } casos[] = {
+        {"V.1", Hoja::V, 1, "1.52"},      {"V.1", Hoja::V, 1, "1,52"},    {"C.19", Hoja::C, 19, "31.5"},
+        {"C.7", Hoja::C, 7, "98.000"},    {"C.7", Hoja::C, 7, "98000"},   {"C.7", Hoja::C, 7, "1.2.3"},
+        {"V.1", Hoja::V, 1, "12,5,3"},    {"C.7", Hoja::C, 7, "98000,5"}, {"C.7", Hoja::C, 7, "-98000"},
+        {"F1.2", Hoja::F1, 2, "1.234,5"}, {"V.1", Hoja::V, 1, "1.5.2"},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(std::string(k.campo) + "=" + k.texto);
+        Documento doc = base;
+        MostrarParaEditar(doc, k.hoja, k.indice);
+        const bool aceptado = ConfirmarCampo(doc, k.hoja, k.indice, QString::fromUtf8(k.texto), kTeclaSalida);
+        const Ejecucion e = Calc({"--locale", "es_ES", kReferencia, "--set",
+                                  QString::fromUtf8(k.campo) + u'=' + QString::fromUtf8(k.texto)});
+        ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
+        const QJsonObject todo = QJsonDocument::fromJson(e.salida).object();
+        const double leido = todo[QStringLiteral("personal")]
+                                 .toObject()[QString::fromUtf8(Codigo(k.hoja))]
+                                 .toObject()[QString::number(k.indice)]
+                                 .toDouble();
+        EXPECT_DOUBLE_EQ(leido, doc.calculo.Personal[k.hoja](k.indice).numeroOCero());
+        bool rechazadoEnElGuion = false;
+        for (const QJsonValue m : todo[QStringLiteral("mensajes")].toArray())
+            rechazadoEnElGuion = rechazadoEnElGuion || m.toObject()[QStringLiteral("titulo")].toString() == u"Error";
+        EXPECT_EQ(rechazadoEnElGuion, !aceptado);
+        const bool punto = LeerCifra(QString::fromUtf8(k.texto), Decimales(k.hoja, k.indice), u',').como ==
+                           LecturaCifra::Como::PuntoDecimal;
+        EXPECT_EQ(todo[QStringLiteral("avisos")].toArray().size(), punto ? 1 : 0);
+    }
+}
+
 } // namespace tarvia
