@@ -12,6 +12,10 @@ public:
     DocumentoMotor& operator=(const DocumentoMotor&) = delete;
 
     Calculo calculo;
+    // Set while RepartirValores runs: it normalises every value once and its
+    // chains and option clicks write only numbers and true/false, so
+    // Recalcular may skip its step 1 (otherwise once per field, both columns).
+    bool normalizado = false;
     Vista& vista() { return *vista_; }
     const Vista& vista() const { return *vista_; }
 

@@ -52,12 +52,8 @@ void Normalizar(Calculo& calculo)
 
 void Recalcular(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice)
 {
-    Normalizar(doc.calculo);
-    RecalcularNormalizado(doc, hoja, columna, indice);
-}
-
-void RecalcularNormalizado(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice)
-{
+    if (!doc.normalizado)
+        Normalizar(doc.calculo);
     Contexto x(doc, columna);
     switch (hoja) {
     case Hoja::C: RecalcularC(x, indice); return;

@@ -7,11 +7,6 @@ namespace tarvia {
 
 void Recalcular(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice);
 
-// Recalcular without its step 1, for a calculation normalised already:
-// opening a file normalises once and then runs every chain, which would
-// otherwise normalise both columns once per field.
-void RecalcularNormalizado(DocumentoMotor& doc, Hoja hoja, Columna columna, int indice);
-
 // Step 1 of every call: numbers as doubles, texts as strings, options as
 // true/false, in both columns; what cannot be converted stays as it is.
 void Normalizar(Calculo& calculo);

@@ -102,7 +102,7 @@ void Repartir(DocumentoMotor& doc, Hoja h, bool conVaciado)
                 continue;
             }
             MostrarCampo(doc, h, col, k);
-            RecalcularNormalizado(doc, h, col, k); // every chain writes numbers: still normalised
+            Recalcular(doc, h, col, k);
         }
     }
 }
@@ -114,6 +114,11 @@ void RepartirValores(DocumentoMotor& doc)
     // A loaded calculation is shown on freshly created sheets.
     doc.vista().Restablecer();
     Normalizar(doc.calculo);
+    struct Normalizado {
+        DocumentoMotor& doc;
+        ~Normalizado() { doc.normalizado = false; }
+    } mientras{doc};
+    doc.normalizado = true;
     Rotulos(doc);
     for (Hoja h : {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V})
         Repartir(doc, h, true);
