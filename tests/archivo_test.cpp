@@ -1,3 +1,4 @@
+#include "bytes_prueba.h"
 #include "core/archivo.h"
 #include "core/archivo_bytes.h"
 
@@ -29,18 +30,8 @@ namespace {
 
 QString Dato(const char* nombre) { return QStringLiteral(TARVIA_TEST_DATA "/") + nombre; }
 
-QByteArray Contenido(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Guardar(const QString& ruta, const QByteArray& bytes)
-{
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
+using prueba::Contenido;
+using prueba::Guardar;
 
 QList<QByteArray> Lineas(const QByteArray& bytes)
 {

@@ -1,6 +1,7 @@
 // Saving under attack: a disk that refuses part of a save, a name that is
 // taken however it is written, the owner and permissions of a replaced file,
 // the remains of a save that was killed, names at the system's limit.
+#include "bytes_prueba.h"
 #include "core/archivo.h"
 #include "core/archivo_seguro.h"
 
@@ -23,18 +24,8 @@ using namespace tarvia;
 
 namespace {
 
-QByteArray Contenido(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Guardar(const QString& ruta, const QByteArray& bytes)
-{
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
+using prueba::Contenido;
+using prueba::Guardar;
 
 struct stat Estado(const QString& ruta)
 {
