@@ -313,7 +313,12 @@ std::string EscribirArchivo(std::span<const ValorArchivo> valores)
         s += EscribirValor(v);
         s += "\r\n";
     }
-    return s;
+    // The reader takes a file that is valid UTF-8 as UTF-8: Windows-1252 text
+    // whose bytes happen to form UTF-8 («Ã³» is "ó" in UTF-8) would come back
+    // as other text. Such a file is written in UTF-8 itself, which the reader
+    // gives back as written.
+    const bool noAscii = std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return noAscii && EsUtf8Valido(s) ? Cp1252AUtf8(s) : s;
 }
 
 // --- Encodings -------------------------------------------------------------

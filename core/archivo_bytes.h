@@ -80,7 +80,9 @@ std::optional<std::vector<ValorArchivo>> LeerArchivo(std::string_view bytes);
 // One value as its line in Windows-1252, without the line end.
 std::string EscribirValor(const ValorArchivo& valor);
 
-// Every value on its own line, each ended by CR LF.
+// Every value on its own line, each ended by CR LF, in Windows-1252; in
+// UTF-8 when those bytes would read as UTF-8 text, so that what is written
+// always reads back the same.
 std::string EscribirArchivo(std::span<const ValorArchivo> valores);
 
 // A number that reads back as the same double: shortest digits, plain
