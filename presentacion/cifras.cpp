@@ -10,9 +10,6 @@ namespace tarvia {
 
 namespace {
 
-// The mark that groups thousands where `separador` is the decimal one.
-QChar Agrupador(QChar separador) { return separador == u'.' ? u',' : u'.'; }
-
 double Numero(const QString& digitos)
 {
     if (digitos.isEmpty() || digitos == u".")
@@ -47,6 +44,8 @@ bool BienAgrupado(const QString& entero, QChar agrupador)
 }
 
 } // namespace
+
+QChar Agrupador(QChar separador) { return separador == u'.' ? u',' : u'.'; }
 
 LecturaCifra LeerCifra(const QString& texto, int decimales, QChar separador)
 {

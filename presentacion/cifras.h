@@ -18,6 +18,9 @@ struct LecturaCifra {
     double valor = 0; // empty text gives 0; too many digits, infinity
 };
 
+// The mark that groups thousands where `separador` is the decimal one.
+QChar Agrupador(QChar separador);
+
 // `decimales` is the field's: a decimal part where it has none is refused.
 LecturaCifra LeerCifra(const QString& texto, int decimales, QChar separador);
 

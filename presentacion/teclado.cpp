@@ -1,6 +1,7 @@
 #include "presentacion/teclado.h"
 
 #include "core/archivo_bytes.h"
+#include "presentacion/cifras.h"
 
 #include <cstdint>
 #include <limits>
@@ -35,7 +36,7 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
         const int M = maxLength;
         const int p = static_cast<int>(e.texto.indexOf(separador)) + 1; // 1-based, 0 if none
         const int g = p > 0 ? (p - 1) / 3 : L / 3;
-        const QChar agrupador = separador == u'.' ? u',' : u'.';
+        const QChar agrupador = Agrupador(separador);
         if (tecla >= u'0' && tecla <= u'9' && e.texto.contains(agrupador)) {
             pasa = true; // thousands or a dot for decimals: only the box's length holds, the reading decides
         } else if (tecla >= u'0' && tecla <= u'9') {
@@ -66,7 +67,7 @@ ResultadoTecla FiltrarCaracter(const EstadoEdicion& estado, QChar tecla, int dec
 
 QString NotaTeclaRechazada(int decimales, QChar separador)
 {
-    const QChar agrupador = separador == u'.' ? u',' : u'.';
+    const QChar agrupador = Agrupador(separador);
     if (decimales < 0)
         return QStringLiteral("No caben más caracteres en esta casilla.");
     if (decimales == 0)
