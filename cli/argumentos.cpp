@@ -1,6 +1,7 @@
 #include "cli/argumentos.h"
 
 #include "core/catalogo.h"
+#include "engine/revision.h"
 
 #include <cmath>
 #include <utility>
@@ -75,7 +76,8 @@ QString FueraDeRango(const QString& opcion, const char* parte, const QString& te
 constexpr Rango kPrecio{0, true, 1e7, "de 0 a 10000000"};
 // €/l: a free or negative diesel is no price.
 constexpr Rango kGasoleo{0, false, 10, "mayor que 0 y hasta 10"};
-constexpr Rango kUmbral{0, true, 100, "de 0 a 100"};
+// The threshold the law allows; a number outside it is refused with the reason.
+constexpr Rango kUmbral{0, true, kUmbralLegalPct, "de 0 a 5"};
 // %: at −100 % the service would be given away.
 constexpr Rango kMargen{-100, false, 1000, "mayor que -100 y hasta 1000"};
 // The 15 digits a figure of the calculation holds; the field's own limits come later.
@@ -144,6 +146,9 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
                                                             {"GASOLEO_CONTRATO", kGasoleo},
                                                             {"GASOLEO_SERVICIO", kGasoleo},
                                                             {"UMBRAL", kUmbral}};
+            if (p.size() == 4 && Cifra(p[3]))
+                if (const QString motivo = MotivoUmbralNoValido(*Cifra(p[3])); !motivo.isEmpty())
+                    return QStringLiteral("%1: UMBRAL «%2»: %3").arg(arg, p[3], motivo);
             for (qsizetype n = 0; n < p.size(); ++n)
                 if (const QString error = FueraDeRango(arg, partes[n].first, p[n], partes[n].second); !error.isEmpty())
                     return error;

@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <cmath>
+#include <cstdint>
 
 namespace tarvia {
 
@@ -78,14 +79,47 @@ double IndiceRepercusion(const TablaIndices& tabla, double mma, bool obra, QDate
     return p->pesado;
 }
 
+namespace {
+
+// A price in millionths of a euro: the decimals as written, so that the
+// variation is worked out on them and not on their binary approximation.
+std::int64_t Millonesimas(double euros) { return std::llround(euros * 1e6); }
+
+// (servicio − contrato) / contrato × 100 in hundredths of a percent, rounded
+// half away from zero as the official tables publish it.
+std::int64_t VariacionEnCentesimas(std::int64_t contrato, std::int64_t servicio)
+{
+    const std::int64_t num = (servicio - contrato) * 10000;
+    const std::int64_t absoluto = (2 * (num < 0 ? -num : num) + contrato) / (2 * contrato);
+    return num < 0 ? -absoluto : absoluto;
+}
+
+} // namespace
+
+QString MotivoUmbralNoValido(double umbralPct)
+{
+    if (std::isnan(umbralPct))
+        return QStringLiteral("El umbral debe ser un número de 0 a 5 %.");
+    if (umbralPct < 0)
+        return QStringLiteral("El umbral no puede ser negativo: es la variación del gasóleo a partir de la cual se "
+                              "revisa el precio, de 0 a 5 %.");
+    if (umbralPct > kUmbralLegalPct)
+        return QStringLiteral("El umbral no puede pasar del 5 %: la ley obliga a revisar el precio cuando el gasóleo "
+                              "varía un 5 % o más, y solo permite pactar un umbral menor.");
+    return {};
+}
+
 Revision RevisarPrecio(double precio, double gasoleoContrato, double gasoleoServicio, double umbralPct, double indice,
                        double cuotaCombustiblePct)
 {
     Revision r;
-    r.variacionPct =
-        gasoleoContrato > 0 ? Redondear((gasoleoServicio - gasoleoContrato) / gasoleoContrato * 100, 2) : 0;
+    const std::int64_t contrato = Millonesimas(gasoleoContrato);
+    const std::int64_t centesimas = contrato > 0 ? VariacionEnCentesimas(contrato, Millonesimas(gasoleoServicio)) : 0;
+    r.variacionPct = static_cast<double>(centesimas) / 100;
     r.indice = indice;
-    r.aplica = gasoleoContrato > 0 && std::abs(r.variacionPct) >= umbralPct;
+    // |G| and the threshold compared as decimals, in millionths of a percent.
+    const std::int64_t umbral = Millonesimas(umbralPct);
+    r.aplica = contrato > 0 && std::abs(centesimas) * 10000 >= umbral;
     r.incremento = r.aplica ? Centimos(r.variacionPct * precio * indice / 100) : 0;
     r.precioRevisado = Centimos(precio + r.incremento);
     r.cuotaCombustiblePct = cuotaCombustiblePct;

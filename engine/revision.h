@@ -34,10 +34,16 @@ TablaIndices LeerIndices(const QString& ruta);
 // The index for a vehicle of `mma` kg on `fecha`.
 double IndiceRepercusion(const TablaIndices& tabla, double mma, bool obra, QDate fecha);
 
+// The law makes the revision compulsory from a 5 % variation; the parties
+// may only agree a lower threshold.
+inline constexpr double kUmbralLegalPct = 5;
+// Empty when `umbralPct` is a threshold the law allows; otherwise why not.
+QString MotivoUmbralNoValido(double umbralPct);
+
 struct Revision {
-    double variacionPct = 0; // G, rounded to 2 decimals
+    double variacionPct = 0; // G: on the prices as decimals, rounded half away from zero to 2 decimals
     double indice = 0;       // IR
-    bool aplica = false;     // |G| at or above the threshold
+    bool aplica = false;     // |G| at or above the threshold, in both directions alike
     double incremento = 0;   // ΔP = G × P × IR / 100, in cents (0 when it does not apply)
     double precioRevisado = 0;
     double cuotaCombustiblePct = 0;   // the calculation's own fuel share, R(27)

@@ -92,8 +92,9 @@ QString VentanaRevision::Clave() const
     return QStringLiteral("revisiones/") + QString::fromLatin1(vehiculo.toUtf8().toHex());
 }
 
-void VentanaRevision::FijarDatos(double precio, double contrato, double servicio)
+void VentanaRevision::FijarDatos(double precio, double contrato, double servicio, double umbral)
 {
+    umbral_->setValue(umbral);
     precio_->setValue(precio);
     contrato_->setValue(contrato);
     servicio_->setValue(servicio);
@@ -104,6 +105,14 @@ void VentanaRevision::Calcular()
 {
     if (!texto_)
         return; // still being built
+    umbralValido_ = MotivoUmbralNoValido(umbral_->value()).isEmpty();
+    if (!umbralValido_) {
+        // Said in place of the result: a threshold above the law's would hide a compulsory revision.
+        explicacion_ = MotivoUmbralNoValido(umbral_->value());
+        texto_->setText(explicacion_);
+        comparacion_->clear();
+        return;
+    }
     Documento copia = doc_;
     Actualizar(copia);
     const double mma = copia.calculo.Personal.C(3).numeroOCero();
@@ -140,6 +149,8 @@ void VentanaRevision::Calcular()
 
 void VentanaRevision::Guardar()
 {
+    if (!umbralValido_)
+        return;
     const QString linea =
         FormatearFecha(QDate::currentDate(), doc_.calculo.Local) + QStringLiteral(": ") + explicacion_;
     historial_->insertItem(0, linea);

@@ -22,7 +22,7 @@ public:
     // `ajustes` keeps the history (the user's settings; a file in tests).
     VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes, QWidget* dueno = nullptr);
 
-    void FijarDatos(double precio, double contrato, double servicio);
+    void FijarDatos(double precio, double contrato, double servicio, double umbral = kUmbralLegalPct);
     // The sentence that explains the result, e.g. "El precio sube 30,00 € (3,00 %) …".
     QString Explicacion() const { return explicacion_; }
     const Revision& Resultado() const { return revision_; }
@@ -41,6 +41,7 @@ private:
     QDoubleSpinBox* contrato_ = nullptr;
     QDoubleSpinBox* servicio_ = nullptr;
     QDoubleSpinBox* umbral_ = nullptr;
+    bool umbralValido_ = true;
     QDateEdit* fecha_ = nullptr;
     QCheckBox* obra_ = nullptr;
     QLabel* texto_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -51,6 +52,55 @@ TEST(Revision, UmbralSubidasYBajadas)
         EXPECT_DOUBLE_EQ(r.precioRevisado, c.revisado);
         EXPECT_DOUBLE_EQ(r.incrementoCuotaPropia, c.propio);
     }
+}
+
+// G is rounded on the prices as decimals: a variation of exactly x,xx5 % goes
+// up in size whichever way diesel moved, and decides the threshold so.
+TEST(Revision, VariacionExactaEnLosDosSentidos)
+{
+    const struct {
+        double contrato, servicio, g;
+        bool aplica;
+    } casos[] = {
+        {2, 2.0999, 5.00, true},     {2, 1.9001, -5.00, true},   // ±4,995 %
+        {1, 1.04994, 4.99, false},   {1, 0.95006, -4.99, false}, // ±4,994 %
+        {1, 1.05, 5.00, true},       {1, 0.95, -5.00, true},     // ±5 %
+        {1.4, 1.47007, 5.01, true},  {0.8, 0.83996, 5.00, true}, // 5,005 % and 4,995 %
+        {1.234, 1.234, 0.00, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.contrato << " → " << c.servicio);
+        const Revision r = RevisarPrecio(1000, c.contrato, c.servicio, 5, 0.30, 30);
+        EXPECT_DOUBLE_EQ(r.variacionPct, c.g);
+        EXPECT_EQ(r.aplica, c.aplica);
+        EXPECT_DOUBLE_EQ(r.incremento, c.aplica ? c.g * 3 : 0); // G × 1.000 × 0,30 / 100
+    }
+    // Every variation of k × 0,005 % from 2 €/l, up and down: the same size,
+    // rounded half away from zero ((k + 1) / 2 hundredths for odd k).
+    for (int k = 1; k < 4000; k += 2) {
+        const double d = k * 0.0001;
+        const Revision sube = RevisarPrecio(1000, 2, 2 + d, 5, 0.30, 30);
+        const Revision baja = RevisarPrecio(1000, 2, 2 - d, 5, 0.30, 30);
+        ASSERT_DOUBLE_EQ(sube.variacionPct, (k + 1) / 2 / 100.0) << k;
+        ASSERT_DOUBLE_EQ(baja.variacionPct, -sube.variacionPct) << k;
+        ASSERT_EQ(sube.aplica, baja.aplica) << k;
+        ASSERT_EQ(sube.aplica, k >= 999) << k;
+    }
+}
+
+// The law makes the revision compulsory from 5 %: only a lower threshold may
+// be agreed, and the one agreed decides at its edge.
+TEST(Revision, UmbralQueLaLeyPermite)
+{
+    for (const double u : {0.0, 0.01, 2.5, 4.99, 5.0})
+        EXPECT_TRUE(MotivoUmbralNoValido(u).isEmpty()) << u;
+    for (const double u : {5.01, 5.0000001, 7.0, 100.0, -0.01, -5.0, std::nan("")})
+        EXPECT_FALSE(MotivoUmbralNoValido(u).isEmpty()) << u;
+    EXPECT_TRUE(MotivoUmbralNoValido(7).contains(QStringLiteral("5 %")));
+    EXPECT_TRUE(RevisarPrecio(1000, 1, 1.0499, 4.99, 0.30, 30).aplica);
+    EXPECT_FALSE(RevisarPrecio(1000, 1, 1.0498, 4.99, 0.30, 30).aplica);
+    EXPECT_TRUE(RevisarPrecio(1000, 1, 1.0001, 0, 0.30, 30).aplica);
+    EXPECT_TRUE(RevisarPrecio(1000, 1, 1, 0, 0.30, 30).aplica); // no variation: revised by nothing
 }
 
 TEST(Revision, FicheroDeIndicesConPeriodosDanadoOAusente)

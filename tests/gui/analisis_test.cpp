@@ -111,6 +111,14 @@ TEST(VentanasAnalisis, RevisionPorGasoleo)
     EXPECT_TRUE(otra.historial()->item(0)->text().contains(QStringLiteral("37,80")));
     ventana.FijarDatos(1260, 1.40, 1.45); // 3,57 %: below the threshold
     EXPECT_TRUE(ventana.Explicacion().contains(QStringLiteral("no se revisa")));
+    // A threshold above the law's is refused in place of the result, and not kept.
+    ventana.FijarDatos(1260, 1.40, 1.48, 7); // 5,71 %
+    EXPECT_TRUE(ventana.Explicacion().contains(QStringLiteral("no puede pasar del 5 %")))
+        << ventana.Explicacion().toStdString();
+    ventana.Guardar();
+    EXPECT_EQ(ventana.historial()->count(), 1);
+    ventana.FijarDatos(1260, 1.40, 1.48, 5);
+    EXPECT_EQ(ventana.Explicacion().left(14), QStringLiteral("El precio sube"));
 }
 
 // The quotation (its figures are the engine's): a target price gives back its
