@@ -12,9 +12,24 @@
 #include "presentacion/marcos.h"
 #include "sheets/impresion.h"
 
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
 namespace tarvia::calc {
 
 namespace {
+
+// The decimals that write `x` back exactly (its shortest form), at least `minimo`.
+int DecimalesGuardados(double x, int minimo)
+{
+    char texto[64];
+    const auto r = std::to_chars(texto, texto + sizeof texto, x, std::chars_format::fixed);
+    const std::string_view s(texto, static_cast<size_t>(r.ptr - texto));
+    const size_t punto = s.find('.');
+    const int propios = punto == std::string_view::npos ? 0 : static_cast<int>(s.size() - punto - 1);
+    return std::max(minimo, propios);
+}
 
 // As the user would: focus the field, paste the text over it (no key filter,
 // cut to the box's length), leave the field.
@@ -23,15 +38,14 @@ Resultado Fijar(Documento& doc, const Accion& a)
     if (!SePuedeEditar(doc, a.hoja, a.campo)) {
         Resultado r;
         r.codigo = kNoPermitido;
-        r.mensaje = QStringLiteral("El campo %1 no se puede modificar.").arg(NombreCampo(a.hoja, a.campo));
+        r.mensaje = NoSePuedeModificar(a.hoja, a.campo);
         return r;
     }
-    MostrarParaEditar(doc, a.hoja, a.campo);
     const Campo& campo = CampoDe(a.hoja, a.campo);
-    const QString pegado = campo.maxLength > 0 ? CabeEnCasilla(a.texto, campo.maxLength) : a.texto;
     const std::size_t antes = doc.mensajes.size();
     Resultado r;
-    r.rechazada = !ConfirmarCampo(doc, a.hoja, a.campo, pegado, kTeclaSalida);
+    QString pegado;
+    r.rechazada = !EscribirEnCampo(doc, a.hoja, a.campo, a.texto, &pegado);
     // Information, not a doubtful entry: a message of its own, which --estricto lets pass.
     if (const QString nota = NotaDeDescuento(doc.calculo, a.hoja, a.campo); !r.rechazada && !nota.isEmpty())
         doc.MostrarMensaje(nota, QStringLiteral("Descuento"));
@@ -56,11 +70,13 @@ Resultado Fijar(Documento& doc, const Accion& a)
     else if (LeerCifra(a.texto, campo.decimales, loc.decimal).como == LecturaCifra::Como::PuntoDecimal)
         motivo = QStringLiteral("el punto se ha tomado como separador decimal");
     if (!motivo.isEmpty()) {
+        // The value kept, with every decimal it has: a cut text may keep more than the box shows.
         const Valor& v = doc.calculo.Personal[a.hoja](a.campo);
-        r.aviso =
-            Aviso{Columna::S, a.hoja, a.campo, v,
-                  QStringLiteral("«%1» en %2 se ha leído como %3: %4.")
-                      .arg(a.texto, NombreCampo(a.hoja, a.campo), Mostrar(v, campo.decimales, true, loc), motivo)};
+        r.aviso = Aviso{Columna::S, a.hoja, a.campo, v,
+                        QStringLiteral("«%1» en %2 se ha leído como %3: %4.")
+                            .arg(a.texto, NombreCampo(a.hoja, a.campo),
+                                 Mostrar(v, DecimalesGuardados(v.numeroOCero(), campo.decimales), true, loc),
+                                 motivo)};
     }
     return r;
 }
@@ -79,6 +95,11 @@ void Ver(Documento& doc, Hoja h)
 } // namespace
 
 bool SePuedeEditar(const Documento& doc, Hoja h, int i) { return CampoEditable(doc.pantalla, h, i); }
+
+QString NoSePuedeModificar(Hoja h, int i)
+{
+    return QStringLiteral("El campo %1 no se puede modificar.").arg(NombreCampo(h, i));
+}
 
 Resultado Ejecutar(Documento& doc, const Accion& a, QDate hoy)
 {

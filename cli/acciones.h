@@ -28,6 +28,8 @@ struct Resultado {
 // Whether the user could type into personal field i of sheet h right now:
 // an input (not an option) whose box is enabled and shown, inside no hidden frame.
 bool SePuedeEditar(const Documento& doc, Hoja h, int i);
+// Why a field that SePuedeEditar refuses cannot be typed into, naming it.
+QString NoSePuedeModificar(Hoja h, int i);
 
 // Runs one action; `hoy` is the date a save writes.
 Resultado Ejecutar(Documento& doc, const Accion& accion, QDate hoy);

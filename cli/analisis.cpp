@@ -3,6 +3,9 @@
 #include "cli/avisos.h"
 #include "core/catalogo.h"
 #include "core/csv.h"
+#include "core/formato.h"
+
+#include <algorithm>
 
 namespace tarvia::calc {
 
@@ -19,7 +22,9 @@ void Resultados(Json& j, const Arreglo& R)
     j.cerrarObjeto();
 }
 
-QString Rotulo(int i)
+} // namespace
+
+QString RotuloResultado(int i)
 {
     const Campo& c = CampoDe(Hoja::R, i);
     QString r = QString::fromUtf8(c.etiqueta).trimmed();
@@ -31,13 +36,31 @@ QString Rotulo(int i)
     return r;
 }
 
-QString Cifra(const Arreglo& R, int i, const Localizacion& loc)
+QString CifraResultado(const Arreglo& R, int i, const Localizacion& loc)
 {
     const auto x = R(i).comoNumero();
     return x ? FormatearNumero(*x, Decimales(Hoja::R, i), loc) : QString();
 }
 
-} // namespace
+QString SensibilidadCsv(const std::vector<PuntoSensibilidad>& puntos, const Argumentos::Serie& serie,
+                        const Localizacion& loc)
+{
+    const int filas = NumeroDeCampos(Hoja::R);
+    QStringList cabecera = {NombreCampo(serie.hoja, serie.campo), QStringLiteral("mensaje")};
+    for (int i = 1; i <= filas; ++i)
+        cabecera << RotuloResultado(i);
+    QString t = FilaCsv(cabecera);
+    const int decimales = std::max(0, Decimales(serie.hoja, serie.campo));
+    for (const PuntoSensibilidad& p : puntos) {
+        QString mensaje = p.mensaje;
+        mensaje.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        QStringList fila = {FormatearNumero(p.valor, decimales, loc), mensaje.simplified()};
+        for (int i = 1; i <= filas; ++i)
+            fila << (p.rechazado ? QString() : CifraResultado(p.R, i, loc));
+        t += FilaCsv(fila);
+    }
+    return t;
+}
 
 std::string ComparacionJson(const std::vector<ResultadoArchivo>& r)
 {
@@ -65,12 +88,12 @@ QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato
         // One row per file, decimals in the locale.
         QStringList cabecera = {QStringLiteral("archivo"), QStringLiteral("descripcion")};
         for (int i = 1; i <= filas; ++i)
-            cabecera << Rotulo(i);
+            cabecera << RotuloResultado(i);
         t = FilaCsv(cabecera);
         for (const ResultadoArchivo& a : r) {
             QStringList fila = {a.archivo, a.error.isEmpty() ? a.descripcion : a.error};
             for (int i = 1; i <= filas; ++i)
-                fila << (a.error.isEmpty() ? Cifra(a.R, i, loc) : QString());
+                fila << (a.error.isEmpty() ? CifraResultado(a.R, i, loc) : QString());
             t += FilaCsv(fila);
         }
         return t;
@@ -82,9 +105,9 @@ QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato
         t += QStringLiteral("[%1]").arg(k + 1).rightJustified(kColumna);
     t += u'\n';
     for (int i = 1; i <= filas; ++i) {
-        QString linea = Rotulo(i).left(kRotulo - 1).leftJustified(kRotulo);
+        QString linea = RotuloResultado(i).left(kRotulo - 1).leftJustified(kRotulo);
         for (const ResultadoArchivo& a : r)
-            linea += (a.error.isEmpty() ? Cifra(a.R, i, loc) : QStringLiteral("-")).rightJustified(kColumna);
+            linea += (a.error.isEmpty() ? CifraResultado(a.R, i, loc) : QStringLiteral("-")).rightJustified(kColumna);
         t += linea + u'\n';
     }
     t += u'\n';
@@ -152,6 +175,18 @@ void PresupuestoJson(Json& j, const Presupuesto& p)
     j.clave("iva").numero(p.iva);
     j.clave("total").numero(p.total);
     j.cerrarObjeto();
+}
+
+void AnalisisJson(Json& j, const Argumentos& args, const Analisis& a)
+{
+    if (a.sensibilidad)
+        SensibilidadJson(j, *args.sensibilidad, *a.sensibilidad);
+    if (a.equilibrio)
+        EquilibrioJson(j, *args.equilibrio, *a.equilibrio);
+    if (a.revision)
+        RevisionJson(j, args.revision->precio, *a.revision, a.avisoIndices);
+    if (a.presupuesto)
+        PresupuestoJson(j, *a.presupuesto);
 }
 
 } // namespace tarvia::calc

@@ -1,6 +1,7 @@
 #pragma once
 // tarvia-calc's analyses: --comparar, --sensibilidad and --equilibrio.
 #include "cli/argumentos.h"
+#include "cli/calcular.h"
 #include "cli/json.h"
 #include "engine/revision.h"
 #include "presentacion/analisis.h"
@@ -11,10 +12,21 @@ namespace tarvia::calc {
 QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato, const Localizacion& loc);
 std::string ComparacionJson(const std::vector<ResultadoArchivo>& r);
 
+// The sensitivity series as CSV: the value and the message that refused it,
+// then every result, one row per point.
+QString SensibilidadCsv(const std::vector<PuntoSensibilidad>& puntos, const Argumentos::Serie& serie,
+                        const Localizacion& loc);
+
+// A result's caption with its unit, and its figure in the locale.
+QString RotuloResultado(int i);
+QString CifraResultado(const Arreglo& R, int i, const Localizacion& loc);
+
 // The "sensibilidad" and "equilibrio" members of the document's JSON.
 void SensibilidadJson(Json& j, const Argumentos::Serie& serie, const std::vector<PuntoSensibilidad>& puntos);
 void EquilibrioJson(Json& j, double precio, std::optional<int> km);
 void RevisionJson(Json& j, double precio, const Revision& r, const QString& avisoIndices);
 void PresupuestoJson(Json& j, const Presupuesto& p);
+// Every analysis of the run, in that order.
+void AnalisisJson(Json& j, const Argumentos& args, const Analisis& a);
 
 } // namespace tarvia::calc

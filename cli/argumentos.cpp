@@ -1,19 +1,76 @@
 #include "cli/argumentos.h"
 
 #include "core/catalogo.h"
+#include "core/formato.h"
 #include "engine/revision.h"
+#include "presentacion/cifras.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace tarvia::calc {
 
 const char* const kUso =
-    "uso: tarvia-calc [--version | --campos [HOJA]] | [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto] "
-    "ARCHIVO [--set HOJA.i=TEXTO | --opcion HOJA.i=K | --ver HOJA | --guardar RUTA | --pdf RUTA] ... "
-    "[--sensibilidad HOJA.i=DESDE:HASTA:PASOS] [--equilibrio PRECIO] "
-    "[--revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] [--fecha-contrato AAAA-MM-DD] [--obra]] "
-    "[--presupuesto K:MARGEN[:km|horas|ambos]] | [--formato json|csv|texto] --comparar ARCHIVO...";
+    "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto|csv]\n"
+    "                 ARCHIVO [ACCIÓN ...] [ANÁLISIS ...]\n"
+    "     tarvia-calc [--formato json|texto|csv] --comparar ARCHIVO...\n"
+    "     tarvia-calc --campos [HOJA] | --version | --help\n"
+    "«tarvia-calc --help» describe cada opción.";
+
+const char* const kAyuda =
+    "tarvia-calc: abre un cálculo (.trv) o unos datos de referencia (.brm) como TARVIA, hace las\n"
+    "acciones en orden, como el usuario en las hojas, y escribe el resultado y sus análisis.\n"
+    "\n"
+    "uso: tarvia-calc [--locale NOMBRE] [--hoy AAAA-MM-DD] [--pantalla] [--estricto] [--formato json|texto|csv]\n"
+    "                 ARCHIVO [ACCIÓN ...] [ANÁLISIS ...]\n"
+    "     tarvia-calc [--formato json|texto|csv] --comparar ARCHIVO...\n"
+    "     tarvia-calc --campos [HOJA] | --version | --help\n"
+    "\n"
+    "Entrada:\n"
+    "  ARCHIVO                 un cálculo .trv o unos datos de referencia .brm\n"
+    "  --locale NOMBRE         separador decimal, miles y fecha (es_ES, en_US, C); por omisión, los del\n"
+    "                          entorno, y los de España si el entorno no tiene ninguno\n"
+    "  --hoy AAAA-MM-DD        la fecha con que se graba y se revisa (por omisión, la de hoy)\n"
+    "  --campos [HOJA]         lista los campos de una hoja (C, F1, F2, F3, V, I, R, S) o de todas\n"
+    "\n"
+    "Acciones (en el orden dado):\n"
+    "  --set HOJA.i=TEXTO      escribe TEXTO en la casilla personal, como si lo pegara, y sale de ella;\n"
+    "                          las cifras, como en la hoja: 98.000 son miles y 1.52 es 1,52\n"
+    "  --opcion HOJA.i=K       pulsa el botón K (1 o 2) de un grupo de opciones\n"
+    "  --ver HOJA              muestra la hoja: R recalcula los resultados, S revisa los servicios\n"
+    "  --guardar RUTA          graba el cálculo (.trv); nunca sobre unos datos de referencia\n"
+    "  --pdf RUTA              imprime las ocho hojas en un PDF\n"
+    "\n"
+    "Análisis (sobre una copia: el cálculo queda como lo dejan las acciones):\n"
+    "  --sensibilidad HOJA.i=DESDE:HASTA:PASOS\n"
+    "                          los resultados con PASOS valores (2 a 1001) de la casilla, cada uno\n"
+    "                          redondeado a sus decimales y escrito como con --set\n"
+    "  --equilibrio PRECIO     kilómetros anuales a partir de los cuales C1 no pasa de PRECIO (€/km)\n"
+    "  --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] [--fecha-contrato AAAA-MM-DD] [--obra]\n"
+    "                          revisión del precio por el gasóleo (umbral del 5 % por omisión)\n"
+    "  --presupuesto K:MARGEN[:km|horas|ambos]\n"
+    "                          presupuesto del servicio K (1 a 5) de la hoja S con MARGEN %\n"
+    "  --comparar ARCHIVO...   los resultados de varios cálculos, uno al lado del otro\n"
+    "  Las cifras se escriben como en --set, con la configuración regional (1,40 o 1.40 en España).\n"
+    "\n"
+    "Salida:\n"
+    "  --formato json          todo el documento y cada análisis (lo normal si la salida no es un terminal)\n"
+    "  --formato texto         resumen de resultados y servicios y un bloque por análisis; mensajes y\n"
+    "                          avisos, a la salida de errores\n"
+    "  --formato csv           sólo la tabla de --comparar o la serie de --sensibilidad, con «;»\n"
+    "  --pantalla              añade al JSON lo que muestra cada casilla\n"
+    "  --estricto              termina con 65 si una entrada se rechazó, se leyó como otra cifra o se cortó\n"
+    "\n"
+    "Códigos de salida (los mismos en cualquier formato):\n"
+    "  0  bien    2  el archivo no se pudo abrir    64  uso incorrecto\n"
+    "  65 algo que el usuario no podría hacer en ese momento (una casilla calculada o desactivada,\n"
+    "     un servicio sin coste) o, con --estricto, una entrada dudosa\n"
+    "  73 --guardar o --pdf no pudieron escribir su fichero\n"
+    "\n"
+    "Ejemplos:\n"
+    "  tarvia-calc --formato texto \"Baremario/Articulado Carga General.brm\" --set C.7=150.000 --ver R\n"
+    "  tarvia-calc Mi.trv --set S.3=250 --presupuesto 1:10 --revision 1260:1,40:1,54 > resultado.json";
 
 namespace {
 
@@ -41,48 +98,56 @@ std::variant<Campo, QString> LeerCampo(const QString& arg, const QString& opcion
     return Campo{*hoja, i, arg.mid(igual + 1)};
 }
 
-// A figure with a decimal point. Qt also reads "nan" and "inf", which
-// no argument can mean: only a finite number counts.
-std::optional<double> Cifra(const QString& texto)
+// A figure of an analysis, read as --set reads one (the locale's separators,
+// a lone point as the decimal one where that is unambiguous) with a sign in
+// front. Qt would also read "nan", "inf" and "1e9", which no box takes.
+std::optional<double> Cifra(const QString& texto, int decimales, const Localizacion& loc)
 {
-    bool ok = false;
-    const double x = texto.toDouble(&ok);
-    if (!ok || !std::isfinite(x))
+    QString t = texto.trimmed();
+    const bool negativa = t.startsWith(u'-');
+    if (negativa)
+        t.remove(0, 1);
+    if (t.isEmpty())
         return std::nullopt;
-    return x;
+    const LecturaCifra l = LeerCifra(t, decimales, loc.decimal);
+    if (l.como == LecturaCifra::Como::Rechazada || !std::isfinite(l.valor))
+        return std::nullopt;
+    return negativa ? -l.valor : l.valor;
 }
 
-// The range an argument's figure must fall in, and how the message says it.
+// The range an argument's figure must fall in.
 struct Rango {
     double minimo;
     bool conMinimo; // whether `minimo` itself is allowed
     double maximo;
-    const char* texto;
 };
-
-// Empty when `texto` is a finite figure within `r`; otherwise why not, naming
-// the option and the part of its value.
-QString FueraDeRango(const QString& opcion, const char* parte, const QString& texto, Rango r)
-{
-    const std::optional<double> x = Cifra(texto);
-    if (x && (r.conMinimo ? *x >= r.minimo : *x > r.minimo) && *x <= r.maximo)
-        return {};
-    return QStringLiteral("%1: %2 debe ser un número %3, con punto decimal: «%4»")
-        .arg(opcion, QLatin1String(parte), QString::fromUtf8(r.texto), texto);
-}
 
 // The windows' own limits, so that a script cannot ask what the user could not.
 // A transport price, or a price per km (€).
-constexpr Rango kPrecio{0, true, 1e7, "de 0 a 10000000"};
+constexpr Rango kPrecio{0, true, 1e7};
 // €/l: a free or negative diesel is no price.
-constexpr Rango kGasoleo{0, false, 10, "mayor que 0 y hasta 10"};
+constexpr Rango kGasoleo{0, false, 10};
 // The threshold the law allows; a number outside it is refused with the reason.
-constexpr Rango kUmbral{0, true, kUmbralLegalPct, "de 0 a 5"};
+constexpr Rango kUmbral{0, true, kUmbralLegalPct};
 // %: at −100 % the service would be given away.
-constexpr Rango kMargen{-100, false, 1000, "mayor que -100 y hasta 1000"};
+constexpr Rango kMargen{-100, false, 1000};
 // The 15 digits a figure of the calculation holds; the field's own limits come later.
-constexpr Rango kValorSerie{-1e15, true, 1e15, "de -1e15 a 1e15"};
+constexpr Rango kValorSerie{-1e15, true, 1e15};
 constexpr int kMaximoPasos = 1001;
+constexpr int kDecimalesLibres = 15; // a figure of an analysis may carry decimals
+
+// Part `parte` of option `opcion` read as a figure within `r`, or why not.
+std::variant<double, QString> LeerParte(const QString& opcion, const char* parte, const QString& texto, Rango r,
+                                        int decimales, const Localizacion& loc)
+{
+    const std::optional<double> x = Cifra(texto, decimales, loc);
+    if (x && (r.conMinimo ? *x >= r.minimo : *x > r.minimo) && *x <= r.maximo)
+        return *x;
+    const QString rango = (r.conMinimo ? QStringLiteral("de %1 a %2") : QStringLiteral("mayor que %1 y hasta %2"))
+                              .arg(FormatearNumero(r.minimo, 0, loc), FormatearNumero(r.maximo, 0, loc));
+    return QStringLiteral("%1: %2 debe ser una cifra %3: «%4». %5.")
+        .arg(opcion, QLatin1String(parte), rango, texto, ComoEscribirCifra(loc.decimal, decimales));
+}
 
 std::optional<QLocale> LeerLocale(const QString& nombre)
 {
@@ -95,9 +160,13 @@ std::optional<QLocale> LeerLocale(const QString& nombre)
 
 } // namespace
 
-std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
+std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const QLocale& entorno)
 {
     Argumentos a;
+    // The analyses' figures wait for the locale, which may come after them.
+    std::optional<Campo> serie;
+    std::optional<QStringList> revision;
+    std::optional<QString> margen, equilibrio;
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& arg = args[k];
         const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" || arg == u"--set" ||
@@ -117,43 +186,23 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             if (auto* error = std::get_if<QString>(&campo))
                 return *error;
             const Campo& c = std::get<Campo>(campo);
-            const QStringList partes = c.valor.split(u':');
-            const tarvia::Campo& cat = CampoDe(c.hoja, c.indice);
-            if (cat.tipo != TipoCampo::Entrada || c.hoja == Hoja::R)
-                return QStringLiteral("--sensibilidad necesita un campo numérico de entrada: «%1»").arg(valor);
-            if (partes.size() != 3)
-                return QStringLiteral("--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS, con punto decimal: «%1»")
-                    .arg(valor);
-            // Each value is then typed into the field, whose own limits refuse it or not.
-            for (const auto& [parte, texto] : {std::pair{"DESDE", partes[0]}, std::pair{"HASTA", partes[1]}})
-                if (const QString error = FueraDeRango(arg, parte, texto, kValorSerie); !error.isEmpty())
-                    return error;
-            bool ok = false;
-            const int pasos = partes[2].toInt(&ok);
-            if (!ok || pasos < 2 || pasos > kMaximoPasos)
-                return QStringLiteral("%1: PASOS debe ser un número entero de 2 a %2: «%3»")
-                    .arg(arg)
-                    .arg(kMaximoPasos)
-                    .arg(partes[2]);
-            a.sensibilidad = Argumentos::Serie{c.hoja, c.indice, *Cifra(partes[0]), *Cifra(partes[1]), pasos};
+            // A box that holds no figure has no series; one that holds a figure
+            // but is computed or closed is refused later, as --set refuses it.
+            const TipoCampo tipo = CampoDe(c.hoja, c.indice).tipo;
+            if (tipo == TipoCampo::Texto || tipo == TipoCampo::Opcion)
+                return QStringLiteral("--sensibilidad necesita un campo que guarde una cifra; %1.%2 es %3: «%4»")
+                    .arg(QString::fromUtf8(Codigo(c.hoja)))
+                    .arg(c.indice)
+                    .arg(tipo == TipoCampo::Texto ? QStringLiteral("un texto") : QStringLiteral("una opción"), valor);
+            if (c.valor.split(u':').size() != 3)
+                return QStringLiteral("--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS: «%1»").arg(valor);
+            serie = c;
         } else if (arg == u"--revision") {
             const QStringList p = valor.split(u':');
             if (p.size() < 3 || p.size() > 4)
-                return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL], con punto "
-                                      "decimal: «%1»")
+                return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL]: «%1»")
                     .arg(valor);
-            const std::pair<const char*, Rango> partes[] = {{"PRECIO", kPrecio},
-                                                            {"GASOLEO_CONTRATO", kGasoleo},
-                                                            {"GASOLEO_SERVICIO", kGasoleo},
-                                                            {"UMBRAL", kUmbral}};
-            if (p.size() == 4 && Cifra(p[3]))
-                if (const QString motivo = MotivoUmbralNoValido(*Cifra(p[3])); !motivo.isEmpty())
-                    return QStringLiteral("%1: UMBRAL «%2»: %3").arg(arg, p[3], motivo);
-            for (qsizetype n = 0; n < p.size(); ++n)
-                if (const QString error = FueraDeRango(arg, partes[n].first, p[n], partes[n].second); !error.isEmpty())
-                    return error;
-            a.revision =
-                Argumentos::PedidoRevision{*Cifra(p[0]), *Cifra(p[1]), *Cifra(p[2]), p.size() == 4 ? *Cifra(p[3]) : 5};
+            revision = p;
         } else if (arg == u"--fecha-contrato") {
             const QDate d = QDate::fromString(valor, Qt::ISODate);
             if (!d.isValid() || valor.size() != 10)
@@ -170,13 +219,10 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             if (p.size() < 2 || p.size() > 3 || !ok || servicio < 1 || servicio > 5 || b < 0)
                 return QStringLiteral("--presupuesto espera K:MARGEN[:km|horas|ambos], con K de 1 a 5: «%1»")
                     .arg(valor);
-            if (const QString error = FueraDeRango(arg, "MARGEN", p[1], kMargen); !error.isEmpty())
-                return error;
-            a.presupuesto = Argumentos::PedidoPresupuesto{servicio, *Cifra(p[1]), b};
+            a.presupuesto = Argumentos::PedidoPresupuesto{servicio, 0, b};
+            margen = p[1];
         } else if (arg == u"--equilibrio") {
-            if (const QString error = FueraDeRango(arg, "PRECIO", valor, kPrecio); !error.isEmpty())
-                return error;
-            a.equilibrio = *Cifra(valor);
+            equilibrio = valor;
         } else if (arg == u"--version") {
             a.version = true;
         } else if (arg == u"--campos") {
@@ -210,7 +256,7 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
             else if (valor == u"csv")
                 a.formato = Formato::Csv;
             else
-                return QStringLiteral("formato desconocido: «%1» (json o texto)").arg(valor);
+                return QStringLiteral("formato desconocido: «%1» (json, texto o csv)").arg(valor);
         } else if (arg == u"--set" || arg == u"--opcion") {
             auto campo = LeerCampo(valor, arg);
             if (auto* error = std::get_if<QString>(&campo))
@@ -249,6 +295,55 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args)
         return QStringLiteral("sobra el argumento «%1»").arg(a.archivos[1]);
     if (a.archivo.isEmpty() && !a.ayuda && !a.version && !a.campos)
         return QStringLiteral("falta el ARCHIVO");
+
+    const Localizacion loc = Localizacion::Desde(a.locale.value_or(entorno));
+    QString error;
+    const auto leer = [&](const char* opcion, const char* parte, const QString& texto, Rango r, int decimales) {
+        if (!error.isEmpty())
+            return 0.0;
+        auto x = LeerParte(QString::fromLatin1(opcion), parte, texto, r, decimales, loc);
+        if (auto* e = std::get_if<QString>(&x))
+            error = *e;
+        return error.isEmpty() ? std::get<double>(x) : 0.0;
+    };
+    if (serie) {
+        const QStringList partes = serie->valor.split(u':');
+        // Each point is rounded to the field's decimals and typed into it,
+        // whose own limits refuse it or not: the ends may fall between.
+        const double desde = leer("--sensibilidad", "DESDE", partes[0], kValorSerie, kDecimalesLibres);
+        const double hasta = leer("--sensibilidad", "HASTA", partes[1], kValorSerie, kDecimalesLibres);
+        const double pasos = leer("--sensibilidad", "PASOS", partes[2], Rango{2, true, kMaximoPasos}, 0);
+        a.sensibilidad = Argumentos::Serie{serie->hoja, serie->indice, desde, hasta, static_cast<int>(pasos)};
+    }
+    if (revision) {
+        const QStringList& p = *revision;
+        const double precio = leer("--revision", "PRECIO", p[0], kPrecio, kDecimalesLibres);
+        const double contrato = leer("--revision", "GASOLEO_CONTRATO", p[1], kGasoleo, kDecimalesLibres);
+        const double servicio = leer("--revision", "GASOLEO_SERVICIO", p[2], kGasoleo, kDecimalesLibres);
+        if (p.size() == 4 && error.isEmpty())
+            if (const auto x = Cifra(p[3], kDecimalesLibres, loc))
+                if (const QString motivo = MotivoUmbralNoValido(*x); !motivo.isEmpty())
+                    error = QStringLiteral("--revision: UMBRAL «%1»: %2").arg(p[3], motivo);
+        const double umbral =
+            p.size() == 4 ? leer("--revision", "UMBRAL", p[3], kUmbral, kDecimalesLibres) : kUmbralLegalPct;
+        a.revision = Argumentos::PedidoRevision{precio, contrato, servicio, umbral};
+    }
+    if (margen)
+        a.presupuesto->margen = leer("--presupuesto", "MARGEN", *margen, kMargen, kDecimalesLibres);
+    if (equilibrio)
+        a.equilibrio = leer("--equilibrio", "PRECIO", *equilibrio, kPrecio, kDecimalesLibres);
+    if (!error.isEmpty())
+        return error;
+
+    // A table of its own: one row per file, or per point of the series.
+    if (a.formato == Formato::Csv && !a.comparar && !a.ayuda && !a.version && !a.campos) {
+        if (!a.sensibilidad)
+            return QStringLiteral("--formato csv sólo sirve para la tabla de --comparar o la serie de "
+                                  "--sensibilidad; use json o texto");
+        if (a.equilibrio || a.revision || a.presupuesto)
+            return QStringLiteral("--formato csv escribe sólo la serie de --sensibilidad; pida --equilibrio, "
+                                  "--revision o --presupuesto con json o texto");
+    }
     return a;
 }
 

@@ -71,11 +71,13 @@ struct Argumentos {
     }
 };
 
-// The line printed with every usage error.
+// The lines printed with every usage error, and the whole help.
 extern const char* const kUso;
+extern const char* const kAyuda;
 
 // Parses the arguments after the program name: the arguments, or the
-// one-line Spanish explanation of what is wrong.
-std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args);
+// one-line Spanish explanation of what is wrong. The analyses' figures are
+// read in the locale of --locale, or `entorno` without it.
+std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const QLocale& entorno);
 
 } // namespace tarvia::calc

@@ -1,8 +1,11 @@
 #include "cli/salida_texto.h"
 
+#include "cli/analisis.h"
+#include "core/campos.h"
 #include "core/catalogo.h"
 #include "core/formato.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tarvia::calc {
@@ -146,6 +149,122 @@ QString ResumenTexto(const Documento& doc)
 {
     return doc.pantalla.titulo(Hoja::R) + QStringLiteral("\n\n") + Resumen(doc, Columna::S)() + u'\n' +
            Resumen(doc, Columna::O)() + Servicios(doc);
+}
+
+namespace {
+
+// "  Precio revisado   1.297,80 €": a caption, the figure right-aligned, its unit.
+QString Linea(const QString& rotulo, const QString& cifra, const QString& unidad = {})
+{
+    return (QStringLiteral("  ") + rotulo).leftJustified(kAnchoRotulo) + cifra.rightJustified(16) +
+           (unidad.isEmpty() ? QString() : u' ' + unidad) + u'\n';
+}
+
+QString EnUnaLinea(QString texto)
+{
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    return texto.simplified();
+}
+
+// The results a series is read by: the yearly total and the costs per km and per hour.
+constexpr std::array<int, 3> kResultadosSerie = {campos::R::Totales, campos::R::C1, campos::R::C2};
+constexpr int kAnchoSerie = 22;
+
+QString SensibilidadTexto(const Argumentos::Serie& serie, const std::vector<PuntoSensibilidad>& puntos,
+                          const Localizacion& loc)
+{
+    const Campo& campo = CampoDe(serie.hoja, serie.campo);
+    QString rotulo = QString::fromUtf8(campo.etiqueta).trimmed();
+    if (rotulo.endsWith(u'='))
+        rotulo.chop(1);
+    QString t = QStringLiteral("\nSensibilidad de %1 (%2)\n\n").arg(NombreCampo(serie.hoja, serie.campo), rotulo.trimmed());
+    QString cabecera = (NombreCampo(serie.hoja, serie.campo) +
+                        (*campo.unidad ? QStringLiteral(" (%1)").arg(QString::fromUtf8(campo.unidad)) : QString()))
+                           .rightJustified(kAnchoSerie);
+    for (int r : kResultadosSerie)
+        cabecera += RotuloResultado(r).rightJustified(kAnchoSerie);
+    t += cabecera + u'\n';
+    const int decimales = std::max(0, campo.decimales);
+    for (const PuntoSensibilidad& p : puntos) {
+        QString linea = FormatearNumero(p.valor, decimales, loc).rightJustified(kAnchoSerie);
+        if (p.rechazado) {
+            linea += QStringLiteral("   rechazado: ") + EnUnaLinea(p.mensaje);
+        } else {
+            for (int r : kResultadosSerie)
+                linea += CifraResultado(p.R, r, loc).rightJustified(kAnchoSerie);
+        }
+        t += linea + u'\n';
+    }
+    return t;
+}
+
+QString EquilibrioTexto(double precio, std::optional<int> km, const Localizacion& loc)
+{
+    QString t = QStringLiteral("\nPunto de equilibrio\n\n");
+    t += Linea(QStringLiteral("Precio por kilómetro recorrido"), FormatearNumero(precio, 4, loc), QStringLiteral("€/km"));
+    if (km)
+        t += Linea(QStringLiteral("Kilómetros anuales a partir de los que C1 no lo supera"), FormatearNumero(*km, 0, loc),
+                  QStringLiteral("km"));
+    else
+        t += QStringLiteral("  Ninguno: ni con los kilómetros anuales más altos que admite C.7 baja C1 hasta ese "
+                            "precio.\n");
+    return t;
+}
+
+QString RevisionTexto(const Argumentos::PedidoRevision& pedido, const Revision& r, const QString& aviso,
+                      const Localizacion& loc)
+{
+    const QString euros = QStringLiteral("€"), pct = QStringLiteral("%");
+    QString t = QStringLiteral("\nRevisión del precio por el gasóleo\n\n");
+    t += Linea(QStringLiteral("Precio pactado"), FormatearNumero(pedido.precio, 2, loc), euros);
+    t += Linea(QStringLiteral("Gasóleo en la fecha del contrato"), FormatearNumero(pedido.contrato, 3, loc),
+              QStringLiteral("€/l"));
+    t += Linea(QStringLiteral("Gasóleo en la fecha del transporte"), FormatearNumero(pedido.servicio, 3, loc),
+              QStringLiteral("€/l"));
+    t += Linea(QStringLiteral("Variación del gasóleo"), FormatearNumero(r.variacionPct, 2, loc), pct);
+    t += Linea(QStringLiteral("Índice de repercusión"), FormatearNumero(r.indice, 2, loc));
+    t += Linea(QStringLiteral("Se revisa (umbral del %1 %)").arg(FormatearNumero(pedido.umbral, 2, loc)),
+              r.aplica ? QStringLiteral("sí") : QStringLiteral("no"));
+    t += Linea(QStringLiteral("Incremento"), FormatearNumero(r.incremento, 2, loc), euros);
+    t += Linea(QStringLiteral("Precio revisado"), FormatearNumero(r.precioRevisado, 2, loc), euros);
+    t += Linea(QStringLiteral("Cuota del combustible en su cálculo"), FormatearNumero(r.cuotaCombustiblePct, 1, loc),
+              pct);
+    t += Linea(QStringLiteral("Incremento con esa cuota"), FormatearNumero(r.incrementoCuotaPropia, 2, loc), euros);
+    if (!aviso.isEmpty())
+        t += QStringLiteral("  ") + aviso + u'\n';
+    return t;
+}
+
+QString PresupuestoTexto(const Presupuesto& p, const Localizacion& loc)
+{
+    static const char* const kBases[] = {"por kilómetros", "por horas", "por kilómetros y horas"};
+    const QString euros = QStringLiteral("€");
+    QString t = QStringLiteral("\nPresupuesto del servicio %1 (%2)\n\n")
+                    .arg(p.servicio)
+                    .arg(QString::fromUtf8(kBases[static_cast<int>(p.base)]));
+    t += Linea(QStringLiteral("Coste"), FormatearNumero(p.coste, 2, loc), euros);
+    t += Linea(QStringLiteral("Margen sobre el coste"), FormatearNumero(p.margenPct, 2, loc), QStringLiteral("%"));
+    t += Linea(QStringLiteral("Precio sin IVA"), FormatearNumero(p.precio, 2, loc), euros);
+    t += Linea(QStringLiteral("IVA (%1 %)").arg(FormatearNumero(p.ivaPct, 0, loc)), FormatearNumero(p.iva, 2, loc),
+              euros);
+    t += Linea(QStringLiteral("Total"), FormatearNumero(p.total, 2, loc), euros);
+    return t;
+}
+
+} // namespace
+
+QString AnalisisTexto(const Argumentos& args, const Analisis& a, const Localizacion& loc)
+{
+    QString t;
+    if (a.sensibilidad)
+        t += SensibilidadTexto(*args.sensibilidad, *a.sensibilidad, loc);
+    if (a.equilibrio)
+        t += EquilibrioTexto(*args.equilibrio, *a.equilibrio, loc);
+    if (a.revision)
+        t += RevisionTexto(*args.revision, *a.revision, a.avisoIndices, loc);
+    if (a.presupuesto)
+        t += PresupuestoTexto(*a.presupuesto, loc);
+    return t;
 }
 
 QString LineaMensaje(const Mensaje& m)

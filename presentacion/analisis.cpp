@@ -3,7 +3,9 @@
 #include "core/campos.h"
 #include "core/catalogo.h"
 #include "engine/abrir.h"
+#include "core/redondear.h"
 #include "engine/resultados.h"
+#include "engine/servicio.h"
 #include "presentacion/edicion.h"
 
 #include <cmath>
@@ -21,12 +23,11 @@ QString Tecleado(double valor, int decimales, QChar separador)
     return texto;
 }
 
-// Types `valor` into a copy of the calculation: whether it was accepted, and the copy.
+// Types `valor` into a copy of the calculation as the user would, then shows
+// the results: whether it was accepted, and the copy.
 bool Probar(Documento& copia, Hoja h, int i, double valor)
 {
-    MostrarParaEditar(copia, h, i);
-    const bool aceptado =
-        ConfirmarCampo(copia, h, i, Tecleado(valor, Decimales(h, i), copia.calculo.Local.decimal), kTeclaSalida);
+    const bool aceptado = EscribirEnCampo(copia, h, i, Tecleado(valor, Decimales(h, i), copia.calculo.Local.decimal));
     if (aceptado)
         Actualizar(copia);
     return aceptado;
@@ -71,7 +72,11 @@ std::vector<PuntoSensibilidad> Sensibilidad(const Documento& doc, Hoja h, int i,
     std::vector<PuntoSensibilidad> puntos;
     for (int k = 0; k < pasos; ++k) {
         PuntoSensibilidad p;
-        p.valor = pasos == 1 ? desde : desde + (hasta - desde) * k / (pasos - 1);
+        // The value the box would hold: its decimals, half away from zero on
+        // the decimal figure (13,745 is 13,75 although the double is below it).
+        const double x = pasos == 1 ? desde : desde + (hasta - desde) * k / (pasos - 1);
+        const double redondeado = Redondear(x, std::max(0, Decimales(h, i)));
+        p.valor = std::isfinite(redondeado) ? redondeado : x;
         Documento copia = doc;
         copia.mensajes.clear();
         if (Probar(copia, h, i, p.valor)) {
@@ -100,6 +105,26 @@ std::optional<int> KilometrosDeEquilibrio(const Documento& doc, double precioKm)
         (C1(doc, medio) <= precioKm ? alto : bajo) = medio;
     }
     return alto;
+}
+
+Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, double precio, double gasoleoContrato,
+                             double gasoleoServicio, double umbralPct, bool obra, QDate fechaContrato)
+{
+    Documento copia = doc;
+    Actualizar(copia);
+    const ValoresColumna& p = copia.calculo.Personal;
+    const double indice = IndiceRepercusion(tabla, p[Hoja::C](campos::C::MasaMaximaAutorizada.i).numeroOCero(), obra,
+                                            fechaContrato);
+    return RevisarPrecio(precio, gasoleoContrato, gasoleoServicio, umbralPct, indice,
+                         p.R(campos::R::Combustible + campos::R::Porcentaje).numeroOCero());
+}
+
+std::optional<Presupuesto> PresupuestarConElCalculo(const Documento& doc, int servicio, BaseCoste base,
+                                                    double margenPct)
+{
+    Documento copia = doc;
+    Revisar(copia);
+    return PresupuestarServicio(copia.calculo.Personal, servicio, base, margenPct);
 }
 
 } // namespace tarvia

@@ -2,7 +2,10 @@
 // Analyses built on a calculation without touching it: the results of
 // several files side by side, how the results move with one input, and the
 // yearly kilometres at which the cost per kilometre meets a price.
+#include "engine/revision.h"
 #include "presentacion/documento.h"
+
+#include <QDate>
 
 #include <optional>
 #include <vector>
@@ -21,8 +24,8 @@ struct ResultadoArchivo {
 // Opens each file as "Cálculo previamente grabado" does and computes its results.
 std::vector<ResultadoArchivo> Comparar(const QStringList& archivos, const Localizacion& loc);
 
-// One point of a sensitivity series: the value typed, and the results it
-// gives, or the message that refused it.
+// One point of a sensitivity series: the value typed (rounded to the field's
+// decimals), and the results it gives, or the message that refused it.
 struct PuntoSensibilidad {
     double valor = 0;
     bool rechazado = false;
@@ -30,8 +33,10 @@ struct PuntoSensibilidad {
     Arreglo R;
 };
 
-// `pasos` values from `desde` to `hasta`, each typed into personal field
-// (h, i) of a copy of `doc` as the user would type it, then the results.
+// `pasos` values from `desde` to `hasta`, each rounded to the field's
+// decimals and typed into personal field (h, i) of a copy of `doc` as the
+// user would type it, then the results: a point is what typing its value and
+// showing the results sheet gives.
 std::vector<PuntoSensibilidad> Sensibilidad(const Documento& doc, Hoja h, int i, double desde, double hasta, int pasos);
 
 // The smallest whole yearly kilometres C(7), within the field's limits, at
@@ -39,5 +44,16 @@ std::vector<PuntoSensibilidad> Sensibilidad(const Documento& doc, Hoja h, int i,
 // when even the upper limit leaves C1 above it. C1 falls as the kilometres
 // grow, so a bisection finds it.
 std::optional<int> KilometrosDeEquilibrio(const Documento& doc, double precioKm);
+
+// The fuel revision of a price for the calculation's own vehicle: its mass
+// picks the impact index on `fechaContrato`, and its fuel share of the
+// results, as the results sheet shows them, is compared. Worked on a copy.
+Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, double precio, double gasoleoContrato,
+                             double gasoleoServicio, double umbralPct, bool obra, QDate fechaContrato);
+
+// A quotation for service k (1..5) priced with today's unit costs, as the
+// service sheet shows them when opened. Worked on a copy.
+std::optional<Presupuesto> PresupuestarConElCalculo(const Documento& doc, int servicio, BaseCoste base,
+                                                    double margenPct);
 
 } // namespace tarvia

@@ -160,4 +160,14 @@ bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, in
     return !v.rechazado;
 }
 
+bool EscribirEnCampo(Documento& doc, Hoja h, int indice, const QString& texto, QString* pegado)
+{
+    MostrarParaEditar(doc, h, indice);
+    const Campo& campo = CampoDe(h, indice);
+    const QString dentro = campo.maxLength > 0 ? CabeEnCasilla(texto, campo.maxLength) : texto;
+    if (pegado)
+        *pegado = dentro;
+    return ConfirmarCampo(doc, h, indice, dentro, kTeclaSalida);
+}
+
 } // namespace tarvia

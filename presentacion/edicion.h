@@ -39,4 +39,9 @@ QString NotaDeDescuento(const Calculo& calculo, Hoja h, int indice);
 // restore, recalculate, show. Returns whether the entry was accepted.
 bool ConfirmarCampo(Documento& doc, Hoja h, int indice, const QString& texto, int codigo);
 
+// A whole text given to a personal box as the user gives it: focus the box,
+// paste over everything (no key filter, cut to the box's length), leave it.
+// `pegado` receives what went into the box. Returns whether it was accepted.
+bool EscribirEnCampo(Documento& doc, Hoja h, int indice, const QString& texto, QString* pegado = nullptr);
+
 } // namespace tarvia

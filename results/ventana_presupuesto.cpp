@@ -2,7 +2,7 @@
 
 #include "core/archivo_seguro.h"
 #include "core/formato.h"
-#include "engine/servicio.h"
+#include "presentacion/analisis.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
 
@@ -40,7 +40,6 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
 {
     setObjectName(QStringLiteral("frmPresupuesto"));
     setWindowTitle(QStringLiteral("Presupuesto"));
-    Revisar(doc_); // the services priced with today's unit costs
     const QLocale local = resultados::LocaleDeLosEjes(doc.calculo.Local);
 
     servicio_ = new QComboBox;
@@ -137,8 +136,8 @@ void VentanaPresupuesto::Elegir(int servicio, BaseCoste base, double margenPct)
 
 void VentanaPresupuesto::PrecioObjetivo(double precio)
 {
-    const auto p = PresupuestarServicio(doc_.calculo.Personal, servicio_->currentIndex() + 1,
-                                        static_cast<BaseCoste>(base_->currentIndex()), 0);
+    const auto p = PresupuestarConElCalculo(doc_, servicio_->currentIndex() + 1,
+                                            static_cast<BaseCoste>(base_->currentIndex()), 0);
     if (p)
         margen_->setValue(MargenDePrecio(p->coste, precio));
 }
@@ -147,8 +146,8 @@ void VentanaPresupuesto::Calcular()
 {
     if (!vista_)
         return; // still being built
-    presupuesto_ = PresupuestarServicio(doc_.calculo.Personal, servicio_->currentIndex() + 1,
-                                        static_cast<BaseCoste>(base_->currentIndex()), margen_->value());
+    presupuesto_ = PresupuestarConElCalculo(doc_, servicio_->currentIndex() + 1,
+                                            static_cast<BaseCoste>(base_->currentIndex()), margen_->value());
     vista_->setHtml(Html());
 }
 

@@ -37,7 +37,7 @@ private:
     void Calcular();
     void GuardarEmpresa();
 
-    Documento doc_; // a copy with the services priced on today's unit costs
+    Documento doc_; // a copy: the quotation never touches the open calculation
     QSettings& ajustes_;
     AvisoExportacion avisar_;
     QComboBox* servicio_ = nullptr;

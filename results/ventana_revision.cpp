@@ -3,6 +3,7 @@
 #include "core/campos.h"
 #include "core/formato.h"
 #include "engine/resultados.h"
+#include "presentacion/analisis.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
 
@@ -113,13 +114,11 @@ void VentanaRevision::Calcular()
         comparacion_->clear();
         return;
     }
-    Documento copia = doc_;
-    Actualizar(copia);
-    const double mma = copia.calculo.Personal.C(3).numeroOCero();
-    const double indice = IndiceRepercusion(indices_, mma, obra_->isChecked(), fecha_->date());
-    const double cuota = copia.calculo.Personal.R(campos::R::Combustible + campos::R::Porcentaje).numeroOCero();
-    revision_ =
-        RevisarPrecio(precio_->value(), contrato_->value(), servicio_->value(), umbral_->value(), indice, cuota);
+    revision_ = RevisarConElCalculo(doc_, indices_, precio_->value(), contrato_->value(), servicio_->value(),
+                                    umbral_->value(), obra_->isChecked(), fecha_->date());
+    const double mma = doc_.calculo.Personal[Hoja::C](campos::C::MasaMaximaAutorizada.i).numeroOCero();
+    const double indice = revision_.indice;
+    const double cuota = revision_.cuotaCombustiblePct;
     const Localizacion& loc = doc_.calculo.Local;
     const double precio = precio_->value();
     const auto euros = [&](double x) { return FormatearNumero(std::abs(x), 2, loc) + QStringLiteral(" €"); };

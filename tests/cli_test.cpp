@@ -175,6 +175,121 @@ TEST(Calc, GuardarNuncaEscribeDatosDeReferencia)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), antes);
 }
 
+// Every analysis gives the same exit code in json and texto, a refusal
+// included; csv draws only the sensitivity series and is a usage error for
+// the rest. Where the run succeeds, the text shows the analysis's block.
+TEST(Calc, CadaAnalisisTerminaIgualEnCadaFormato)
+{
+    const struct {
+        QStringList args;
+        int codigo;    // json and texto
+        int codigoCsv; // csv
+        const char* bloque;
+    } casos[] = {
+        {{"--sensibilidad", "C.7=60.000:180.000:3"}, 0, 0, "Sensibilidad de C.7"},
+        {{"--sensibilidad", "C.9=1:2:2"}, 65, 65, nullptr},     // computed from C.7
+        {{"--sensibilidad", "F1.14=1:2:2"}, 65, 65, nullptr},   // closed while the vehicle is bought
+        {{"--sensibilidad", "C.1=1:2:2"}, 64, 64, nullptr},     // a text holds no figure
+        {{"--equilibrio", "1,30"}, 0, 64, "Punto de equilibrio"},
+        {{"--equilibrio", "0,01"}, 0, 64, "Ninguno"},
+        {{"--revision", "1000:1,40:1.54"}, 0, 64, "Revisión del precio por el gasóleo"},
+        {{"--set", "S.3=250", "--presupuesto", "1:10"}, 0, 64, "Presupuesto del servicio 1"},
+        {{"--presupuesto", "1:10"}, 65, 64, nullptr}, // the service has no cost
+        {{"--equilibrio", "1,2,3"}, 64, 64, nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        for (const char* formato : {"json", "texto", "csv"}) {
+            SCOPED_TRACE(formato);
+            const Ejecucion e = Calc(QStringList{"--locale", "es_ES", "--formato", formato, kReferencia} + c.args);
+            const bool csv = QByteArrayView(formato) == "csv";
+            EXPECT_EQ(e.codigo, csv ? c.codigoCsv : c.codigo) << e.errores.toStdString();
+            if (e.codigo != 0)
+                EXPECT_TRUE(e.salida.isEmpty());
+            if (e.codigo == 0 && QByteArrayView(formato) == "texto")
+                EXPECT_TRUE(QString::fromUtf8(e.salida).contains(QString::fromUtf8(c.bloque)));
+        }
+    }
+}
+
+// An analysis works on a copy: the calculation written (both columns, the
+// unsaved mark, the messages) is what the actions alone leave, even where
+// the analysis needs the results or the services refreshed.
+TEST(Calc, UnAnalisisNoCambiaElCalculo)
+{
+    const struct {
+        QStringList acciones, analisis;
+    } casos[] = {
+        {{"--set", "C.3=1500"}, {"--revision", "1000:1.40:1.54"}},
+        {{"--set", "S.3=250", "--set", "S.4=5,5", "--set", "C.7=60000"}, {"--presupuesto", "1:10"}},
+        {{"--set", "C.7=60000"}, {"--sensibilidad", "V.1=1:2:3"}},
+        {{"--opcion", "F1.1=2"}, {"--equilibrio", "1,40"}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.analisis.join(u' ').toStdString());
+        const QStringList base = QStringList{"--locale", "es_ES", "--hoy", "2026-12-04", kReferencia} + c.acciones;
+        const Ejecucion solo = Calc(base);
+        const Ejecucion con = Calc(base + c.analisis);
+        ASSERT_EQ(solo.codigo, 0) << solo.errores.toStdString();
+        ASSERT_EQ(con.codigo, 0) << con.errores.toStdString();
+        const QJsonObject a = QJsonDocument::fromJson(solo.salida).object();
+        QJsonObject b = QJsonDocument::fromJson(con.salida).object();
+        for (const char* clave : {"sensibilidad", "equilibrio", "revision", "presupuesto"})
+            b.remove(QString::fromUtf8(clave));
+        EXPECT_EQ(a, b);
+    }
+}
+
+// A point of a sensitivity series is what typing its value with --set and
+// showing the results gives: the same results, or the same refusal. Over
+// input fields of several sheets, with ends that fall between the
+// decimals the box keeps, and in both a comma and a point locale.
+TEST(Calc, UnPuntoDeSensibilidadEsLoMismoQueEscribirlo)
+{
+    const QString cisterna = QStringLiteral(TARVIA_BIN_DIR "/Baremario/Cisterna Pulverulentos.brm");
+    const struct {
+        const char* locale;
+        const char* campo;
+        const char* serie; // in the locale
+    } casos[] = {
+        {"C", "F2.11", "0:27.49:5"},          // 6.8725 would be cut to the box's length
+        {"es_ES", "V.1", "1,0005:1,4555:3"},  // 1,2280 is the decimal halfway
+        {"es_ES", "C.7", "60.000,4:90000:3"}, // a field with no decimals
+        {"C", "F1.3", "1000.333:2000:3"},
+        {"es_ES", "F3.1", "20000:35000,555:4"},
+        {"es_ES", "V.16", "0:20:3"}, // refused past the field's limit
+        {"C", "I.2", "1.5:9.995:3"},
+        {"es_ES", "S.3", "100:300,5:3"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.campo) + " " + c.locale);
+        const QString campo = QString::fromUtf8(c.campo);
+        const Ejecucion serie = Calc({"--locale", c.locale, cisterna, "--sensibilidad", campo + u'=' + c.serie});
+        ASSERT_EQ(serie.codigo, 0) << serie.errores.toStdString();
+        const QJsonArray puntos = serie.json("sensibilidad")[QStringLiteral("puntos")].toArray();
+        ASSERT_GE(puntos.size(), 3);
+        for (const QJsonValue v : puntos) {
+            const QJsonObject punto = v.toObject();
+            QString valor =
+                QString::number(punto[QStringLiteral("valor")].toDouble(), 'g', QLocale::FloatingPointShortest);
+            if (QByteArrayView(c.locale) == "es_ES")
+                valor.replace(u'.', u',');
+            SCOPED_TRACE(valor.toStdString());
+            const Ejecucion tecleado = Calc({"--locale", c.locale, cisterna, "--set", campo + u'=' + valor, "--ver", "R"});
+            ASSERT_EQ(tecleado.codigo, 0) << tecleado.errores.toStdString();
+            const QJsonObject todo = QJsonDocument::fromJson(tecleado.salida).object();
+            const QJsonArray mensajes = todo[QStringLiteral("mensajes")].toArray();
+            if (punto[QStringLiteral("rechazado")].toBool()) {
+                ASSERT_EQ(mensajes.size(), 1);
+                EXPECT_EQ(mensajes[0].toObject()[QStringLiteral("texto")], punto[QStringLiteral("mensaje")]);
+            } else {
+                EXPECT_TRUE(mensajes.isEmpty());
+                EXPECT_EQ(todo[QStringLiteral("personal")].toObject()[QStringLiteral("R")], punto[QStringLiteral("R")]);
+            }
+        }
+    }
+}
+
 } // namespace
 
 // The window's box and tarvia-calc read the same text alike: the same value
