@@ -75,8 +75,7 @@ Resultado Fijar(Documento& doc, const Accion& a)
         r.aviso = Aviso{Columna::S, a.hoja, a.campo, v,
                         QStringLiteral("«%1» en %2 se ha leído como %3: %4.")
                             .arg(a.texto, NombreCampo(a.hoja, a.campo),
-                                 Mostrar(v, DecimalesGuardados(v.numeroOCero(), campo.decimales), true, loc),
-                                 motivo)};
+                                 Mostrar(v, DecimalesGuardados(v.numeroOCero(), campo.decimales), true, loc), motivo)};
     }
     return r;
 }

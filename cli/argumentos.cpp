@@ -33,6 +33,7 @@ const char* const kAyuda =
     "                          entorno, y los de España si el entorno no tiene ninguno\n"
     "  --hoy AAAA-MM-DD        la fecha con que se graba y se revisa (por omisión, la de hoy)\n"
     "  --campos [HOJA]         lista los campos de una hoja (C, F1, F2, F3, V, I, R, S) o de todas\n"
+    "  --help, --ayuda, -h     esta ayuda;  --version: la versión\n"
     "\n"
     "Acciones (en el orden dado):\n"
     "  --set HOJA.i=TEXTO      escribe TEXTO en la casilla personal, como si lo pegara, y sale de ella;\n"

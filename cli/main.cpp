@@ -46,7 +46,8 @@ void Escribir(const QByteArray& b) { std::fwrite(b.constData(), 1, static_cast<s
 QString RutaDeIndices()
 {
     const QString junto = QCoreApplication::applicationDirPath() + QStringLiteral("/Baremario/indices_repercusion.tsv");
-    return QFileInfo::exists(junto) ? junto : QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario/indices_repercusion.tsv");
+    return QFileInfo::exists(junto) ? junto
+                                    : QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario/indices_repercusion.tsv");
 }
 
 // Qt's own notices (a missing runtime directory, fonts) are not the

@@ -177,7 +177,8 @@ QString SensibilidadTexto(const Argumentos::Serie& serie, const std::vector<Punt
     QString rotulo = QString::fromUtf8(campo.etiqueta).trimmed();
     if (rotulo.endsWith(u'='))
         rotulo.chop(1);
-    QString t = QStringLiteral("\nSensibilidad de %1 (%2)\n\n").arg(NombreCampo(serie.hoja, serie.campo), rotulo.trimmed());
+    QString t =
+        QStringLiteral("\nSensibilidad de %1 (%2)\n\n").arg(NombreCampo(serie.hoja, serie.campo), rotulo.trimmed());
     QString cabecera = (NombreCampo(serie.hoja, serie.campo) +
                         (*campo.unidad ? QStringLiteral(" (%1)").arg(QString::fromUtf8(campo.unidad)) : QString()))
                            .rightJustified(kAnchoSerie);
@@ -201,10 +202,11 @@ QString SensibilidadTexto(const Argumentos::Serie& serie, const std::vector<Punt
 QString EquilibrioTexto(double precio, std::optional<int> km, const Localizacion& loc)
 {
     QString t = QStringLiteral("\nPunto de equilibrio\n\n");
-    t += Linea(QStringLiteral("Precio por kilómetro recorrido"), FormatearNumero(precio, 4, loc), QStringLiteral("€/km"));
+    t += Linea(QStringLiteral("Precio por kilómetro recorrido"), FormatearNumero(precio, 4, loc),
+               QStringLiteral("€/km"));
     if (km)
-        t += Linea(QStringLiteral("Kilómetros anuales a partir de los que C1 no lo supera"), FormatearNumero(*km, 0, loc),
-                  QStringLiteral("km"));
+        t += Linea(QStringLiteral("Kilómetros anuales a partir de los que C1 no lo supera"),
+                   FormatearNumero(*km, 0, loc), QStringLiteral("km"));
     else
         t += QStringLiteral("  Ninguno: ni con los kilómetros anuales más altos que admite C.7 baja C1 hasta ese "
                             "precio.\n");
@@ -218,17 +220,17 @@ QString RevisionTexto(const Argumentos::PedidoRevision& pedido, const Revision& 
     QString t = QStringLiteral("\nRevisión del precio por el gasóleo\n\n");
     t += Linea(QStringLiteral("Precio pactado"), FormatearNumero(pedido.precio, 2, loc), euros);
     t += Linea(QStringLiteral("Gasóleo en la fecha del contrato"), FormatearNumero(pedido.contrato, 3, loc),
-              QStringLiteral("€/l"));
+               QStringLiteral("€/l"));
     t += Linea(QStringLiteral("Gasóleo en la fecha del transporte"), FormatearNumero(pedido.servicio, 3, loc),
-              QStringLiteral("€/l"));
+               QStringLiteral("€/l"));
     t += Linea(QStringLiteral("Variación del gasóleo"), FormatearNumero(r.variacionPct, 2, loc), pct);
     t += Linea(QStringLiteral("Índice de repercusión"), FormatearNumero(r.indice, 2, loc));
     t += Linea(QStringLiteral("Se revisa (umbral del %1 %)").arg(FormatearNumero(pedido.umbral, 2, loc)),
-              r.aplica ? QStringLiteral("sí") : QStringLiteral("no"));
+               r.aplica ? QStringLiteral("sí") : QStringLiteral("no"));
     t += Linea(QStringLiteral("Incremento"), FormatearNumero(r.incremento, 2, loc), euros);
     t += Linea(QStringLiteral("Precio revisado"), FormatearNumero(r.precioRevisado, 2, loc), euros);
     t += Linea(QStringLiteral("Cuota del combustible en su cálculo"), FormatearNumero(r.cuotaCombustiblePct, 1, loc),
-              pct);
+               pct);
     t += Linea(QStringLiteral("Incremento con esa cuota"), FormatearNumero(r.incrementoCuotaPropia, 2, loc), euros);
     if (!aviso.isEmpty())
         t += QStringLiteral("  ") + aviso + u'\n';
@@ -246,7 +248,7 @@ QString PresupuestoTexto(const Presupuesto& p, const Localizacion& loc)
     t += Linea(QStringLiteral("Margen sobre el coste"), FormatearNumero(p.margenPct, 2, loc), QStringLiteral("%"));
     t += Linea(QStringLiteral("Precio sin IVA"), FormatearNumero(p.precio, 2, loc), euros);
     t += Linea(QStringLiteral("IVA (%1 %)").arg(FormatearNumero(p.ivaPct, 0, loc)), FormatearNumero(p.iva, 2, loc),
-              euros);
+               euros);
     t += Linea(QStringLiteral("Total"), FormatearNumero(p.total, 2, loc), euros);
     return t;
 }

@@ -2,8 +2,8 @@
 
 #include "core/campos.h"
 #include "core/catalogo.h"
-#include "engine/abrir.h"
 #include "core/redondear.h"
+#include "engine/abrir.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
 #include "presentacion/edicion.h"
@@ -113,8 +113,8 @@ Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, do
     Documento copia = doc;
     Actualizar(copia);
     const ValoresColumna& p = copia.calculo.Personal;
-    const double indice = IndiceRepercusion(tabla, p[Hoja::C](campos::C::MasaMaximaAutorizada.i).numeroOCero(), obra,
-                                            fechaContrato);
+    const double indice =
+        IndiceRepercusion(tabla, p[Hoja::C](campos::C::MasaMaximaAutorizada.i).numeroOCero(), obra, fechaContrato);
     return RevisarPrecio(precio, gasoleoContrato, gasoleoServicio, umbralPct, indice,
                          p.R(campos::R::Combustible + campos::R::Porcentaje).numeroOCero());
 }

@@ -136,8 +136,8 @@ void VentanaPresupuesto::Elegir(int servicio, BaseCoste base, double margenPct)
 
 void VentanaPresupuesto::PrecioObjetivo(double precio)
 {
-    const auto p = PresupuestarConElCalculo(doc_, servicio_->currentIndex() + 1,
-                                            static_cast<BaseCoste>(base_->currentIndex()), 0);
+    const auto p =
+        PresupuestarConElCalculo(doc_, servicio_->currentIndex() + 1, static_cast<BaseCoste>(base_->currentIndex()), 0);
     if (p)
         margen_->setValue(MargenDePrecio(p->coste, precio));
 }

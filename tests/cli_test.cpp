@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -187,9 +189,9 @@ TEST(Calc, CadaAnalisisTerminaIgualEnCadaFormato)
         const char* bloque;
     } casos[] = {
         {{"--sensibilidad", "C.7=60.000:180.000:3"}, 0, 0, "Sensibilidad de C.7"},
-        {{"--sensibilidad", "C.9=1:2:2"}, 65, 65, nullptr},     // computed from C.7
-        {{"--sensibilidad", "F1.14=1:2:2"}, 65, 65, nullptr},   // closed while the vehicle is bought
-        {{"--sensibilidad", "C.1=1:2:2"}, 64, 64, nullptr},     // a text holds no figure
+        {{"--sensibilidad", "C.9=1:2:2"}, 65, 65, nullptr},   // computed from C.7
+        {{"--sensibilidad", "F1.14=1:2:2"}, 65, 65, nullptr}, // closed while the vehicle is bought
+        {{"--sensibilidad", "C.1=1:2:2"}, 64, 64, nullptr},   // a text holds no figure
         {{"--equilibrio", "1,30"}, 0, 64, "Punto de equilibrio"},
         {{"--equilibrio", "0,01"}, 0, 64, "Ninguno"},
         {{"--revision", "1000:1,40:1.54"}, 0, 64, "Revisión del precio por el gasóleo"},
@@ -256,11 +258,9 @@ TEST(Calc, UnPuntoDeSensibilidadEsLoMismoQueEscribirlo)
         {"C", "F2.11", "0:27.49:5"},          // 6.8725 would be cut to the box's length
         {"es_ES", "V.1", "1,0005:1,4555:3"},  // 1,2280 is the decimal halfway
         {"es_ES", "C.7", "60.000,4:90000:3"}, // a field with no decimals
-        {"C", "F1.3", "1000.333:2000:3"},
-        {"es_ES", "F3.1", "20000:35000,555:4"},
+        {"C", "F1.3", "1000.333:2000:3"},     {"es_ES", "F3.1", "20000:35000,555:4"},
         {"es_ES", "V.16", "0:20:3"}, // refused past the field's limit
-        {"C", "I.2", "1.5:9.995:3"},
-        {"es_ES", "S.3", "100:300,5:3"},
+        {"C", "I.2", "1.5:9.995:3"},          {"es_ES", "S.3", "100:300,5:3"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.campo) + " " + c.locale);
@@ -276,7 +276,8 @@ TEST(Calc, UnPuntoDeSensibilidadEsLoMismoQueEscribirlo)
             if (QByteArrayView(c.locale) == "es_ES")
                 valor.replace(u'.', u',');
             SCOPED_TRACE(valor.toStdString());
-            const Ejecucion tecleado = Calc({"--locale", c.locale, cisterna, "--set", campo + u'=' + valor, "--ver", "R"});
+            const Ejecucion tecleado =
+                Calc({"--locale", c.locale, cisterna, "--set", campo + u'=' + valor, "--ver", "R"});
             ASSERT_EQ(tecleado.codigo, 0) << tecleado.errores.toStdString();
             const QJsonObject todo = QJsonDocument::fromJson(tecleado.salida).object();
             QJsonArray mensajes; // the refusals: a note such as a discount's is no refusal
@@ -292,6 +293,27 @@ TEST(Calc, UnPuntoDeSensibilidadEsLoMismoQueEscribirlo)
             }
         }
     }
+}
+
+// --help and the manual page describe the same options: one added to either
+// and not to the other shows here.
+TEST(Calc, LaAyudaYLaPaginaDeManualNombranLasMismasOpciones)
+{
+    const Ejecucion ayuda = Calc({"--help"});
+    ASSERT_EQ(ayuda.codigo, 0);
+    QFile pagina(QStringLiteral(TARVIA_TEST_DATA "/../../docs/tarvia-calc.1"));
+    ASSERT_TRUE(pagina.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(pagina.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const auto opciones = [](const QString& texto) {
+        QSet<QString> o;
+        const QRegularExpression opcion(QStringLiteral("--[a-z][a-z-]*[a-z]"));
+        for (auto it = opcion.globalMatch(texto); it.hasNext();)
+            o.insert(it.next().captured());
+        return o;
+    };
+    const QSet<QString> enLaAyuda = opciones(QString::fromUtf8(ayuda.salida));
+    EXPECT_GE(enLaAyuda.size(), 20);
+    EXPECT_EQ(enLaAyuda, opciones(manual));
 }
 
 } // namespace

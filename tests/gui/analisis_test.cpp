@@ -2,6 +2,7 @@
 // calculation, export a CSV that reads back as their table, and print to PDF.
 #include "ayuda_ventanas.h"
 
+#include "core/catalogo.h"
 #include "presentacion/edicion.h"
 
 #include "results/ventana_comparar.h"
@@ -11,8 +12,11 @@
 
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -143,6 +147,52 @@ TEST(VentanasAnalisis, PresupuestoDeUnServicio)
     EXPECT_EQ(PaginasPdf(pdf), 1);
     ventana.Elegir(2, BaseCoste::Ambos, 15); // a service with no cost
     EXPECT_FALSE(ventana.Resultado());
+}
+
+// The revision and the quotation of a window are tarvia-calc's, one function
+// assembling each; and neither touches the open calculation, whose results
+// and services are stale after the changes (the results sheet is not shown).
+TEST(VentanasAnalisis, RevisionYPresupuestoComoElGuionSinTocarElCalculo)
+{
+    Documento doc;
+    CargarReferencia(doc);
+    const QStringList cambios = {"C.3=1500", "S.3=250", "S.4=5,5", "C.7=60000"};
+    for (const QString& c : cambios) {
+        const Hoja h = *HojaPorCodigo(c.section(u'.', 0, 0).toStdString());
+        const int i = c.section(u'.', 1).section(u'=', 0, 0).toInt();
+        ASSERT_TRUE(ConfirmarCampo(doc, h, i, c.section(u'=', 1), kTeclaSalida)) << c.toStdString();
+    }
+    const Calculo antes = doc.calculo;
+    QTemporaryDir dir;
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    VentanaRevision revision(doc, IndicesPorDefecto(), ajustes);
+    revision.FijarDatos(1000, 1.40, 1.54);
+    VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
+    presupuesto.Elegir(1, BaseCoste::Ambos, 10);
+    EXPECT_EQ(doc.calculo.Personal, antes.Personal);
+    EXPECT_EQ(HayCambios(doc.calculo), HayCambios(antes));
+
+    QStringList args = {"--locale", "es_ES",
+                        DirectorioPrograma() + QStringLiteral("/Baremario/Articulado Carga General.brm")};
+    for (const QString& c : cambios)
+        args << QStringLiteral("--set") << c;
+    args << "--revision"
+         << "1000:1,40:1,54"
+         << "--presupuesto"
+         << "1:10";
+    QProcess calc;
+    calc.start(DirectorioPrograma() + QStringLiteral("/tarvia-calc"), args);
+    ASSERT_TRUE(calc.waitForFinished(30000));
+    ASSERT_EQ(calc.exitCode(), 0) << calc.readAllStandardError().toStdString();
+    const QJsonObject todo = QJsonDocument::fromJson(calc.readAllStandardOutput()).object();
+    const QJsonObject r = todo[QStringLiteral("revision")].toObject();
+    EXPECT_DOUBLE_EQ(r[QStringLiteral("indice_repercusion")].toDouble(), revision.Resultado().indice);
+    EXPECT_DOUBLE_EQ(r[QStringLiteral("cuota_combustible_pct")].toDouble(), revision.Resultado().cuotaCombustiblePct);
+    EXPECT_DOUBLE_EQ(r[QStringLiteral("precio_revisado")].toDouble(), revision.Resultado().precioRevisado);
+    ASSERT_TRUE(presupuesto.Resultado());
+    const QJsonObject p = todo[QStringLiteral("presupuesto")].toObject();
+    EXPECT_DOUBLE_EQ(p[QStringLiteral("coste")].toDouble(), presupuesto.Resultado()->coste);
+    EXPECT_DOUBLE_EQ(p[QStringLiteral("total")].toDouble(), presupuesto.Resultado()->total);
 }
 
 // A file that cannot be written is never silent: each export of each window
