@@ -49,7 +49,7 @@ const char* const kAyuda =
     "                          redondeado a sus decimales y escrito como con --set\n"
     "  --equilibrio PRECIO     kilómetros anuales a partir de los cuales C1 no pasa de PRECIO (€/km)\n"
     "  --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] [--fecha-contrato AAAA-MM-DD] [--obra]\n"
-    "                          revisión del precio por el gasóleo (umbral del 5 % por omisión)\n"
+    "                          revisión del precio por el gasóleo (UMBRAL de 0 a 5 %; 5 % por omisión)\n"
     "  --presupuesto K:MARGEN[:km|horas|ambos]\n"
     "                          presupuesto del servicio K (1 a 5) de la hoja S con MARGEN %\n"
     "  --comparar ARCHIVO...   los resultados de varios cálculos, uno al lado del otro\n"
