@@ -10,7 +10,7 @@
 #include "presentacion/cifras.h"
 #include "presentacion/edicion.h"
 #include "presentacion/marcos.h"
-#include "sheets/impresion.h"
+#include "results/fabrica_hojas.h"
 
 #include <algorithm>
 #include <charconv>

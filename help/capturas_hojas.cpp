@@ -4,8 +4,8 @@
 // Use: tarvia-capturas-hojas REFERENCIA.brm CARPETA
 #include "engine/abrir.h"
 #include "presentacion/documento.h"
+#include "results/fabrica_hojas.h"
 #include "sheets/colores.h"
-#include "sheets/fabrica_hojas.h"
 #include "sheets/impresion.h"
 #include "sheets/medidas.h"
 #include "sheets/twips.h"

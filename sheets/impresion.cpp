@@ -5,7 +5,6 @@
 #include "presentacion/edicion.h"
 #include "sheets/caja_texto.h"
 #include "sheets/colores.h"
-#include "sheets/fabrica_hojas.h"
 #include "sheets/hoja_disenada.h"
 
 #include <QFileInfo>
@@ -253,20 +252,6 @@ DestinoImpresion& DestinoActual()
     static DestinoImpresora impresora;
     DestinoImpresion* fijado = DestinoFijado();
     return fijado ? *fijado : impresora;
-}
-
-FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta)
-{
-    DestinoPdf pdf(ruta);
-    std::array<std::unique_ptr<VentanaHoja>, kNumeroDeHojas> hojas;
-    const auto cargar = [&](Hoja h) {
-        std::unique_ptr<VentanaHoja>& hoja = hojas[static_cast<size_t>(Indice(h))];
-        if (!hoja)
-            hoja.reset(CrearHoja(h, doc, nullptr));
-        return hoja.get();
-    };
-    Impresion(doc, cargar, nullptr, pdf).Todo();
-    return pdf.Cerrar();
 }
 
 } // namespace tarvia

@@ -114,8 +114,4 @@ private:
 void FijarDestinoImpresion(DestinoImpresion* destino);
 DestinoImpresion& DestinoActual();
 
-// The eight sheets of a calculation, in the order of "Todos los formularios",
-// into a PDF file. Needs a QApplication; no display.
-FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta);
-
 } // namespace tarvia

@@ -1,4 +1,4 @@
-#include "sheets/fabrica_hojas.h"
+#include "results/fabrica_hojas.h"
 
 #include "results/ventana_resultados.h"
 #include "sheets/frm_caracteristicas.h"
@@ -8,6 +8,10 @@
 #include "sheets/frm_costes_indirectos.h"
 #include "sheets/frm_costes_variables.h"
 #include "sheets/frm_servicio.h"
+#include "sheets/impresion.h"
+
+#include <array>
+#include <memory>
 
 namespace tarvia {
 
@@ -24,6 +28,20 @@ VentanaHoja* CrearHoja(Hoja h, Documento& doc, QWidget* padre)
     case Hoja::R: return CrearVentanaResultados(doc, padre);
     default: return nullptr;
     }
+}
+
+FalloArchivo ImprimirPdf(Documento& doc, const QString& ruta)
+{
+    DestinoPdf pdf(ruta);
+    std::array<std::unique_ptr<VentanaHoja>, kNumeroDeHojas> hojas;
+    const auto cargar = [&](Hoja h) {
+        std::unique_ptr<VentanaHoja>& hoja = hojas[static_cast<size_t>(Indice(h))];
+        if (!hoja)
+            hoja.reset(CrearHoja(h, doc, nullptr));
+        return hoja.get();
+    };
+    Impresion(doc, cargar, nullptr, pdf).Todo();
+    return pdf.Cerrar();
 }
 
 } // namespace tarvia

@@ -1,0 +1,3 @@
+#include "cli/calc.h"
+
+int Calc() { return Resultados() + Pantalla(); }

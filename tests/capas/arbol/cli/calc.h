@@ -1,0 +1,4 @@
+#pragma once
+#include "results/resultados.h"
+
+int Calc();

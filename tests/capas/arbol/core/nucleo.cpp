@@ -1,0 +1,3 @@
+#include "core/nucleo.h"
+
+QString Nucleo() { return QStringLiteral("núcleo"); }

@@ -1,0 +1,3 @@
+#include "engine/motor.h"
+
+int Motor() { return 1; }

@@ -1,0 +1,3 @@
+#include "presentacion/pantalla.h"
+
+int Pantalla() { return Motor(); }

@@ -1,0 +1,4 @@
+#pragma once
+#include "engine/motor.h"
+
+int Pantalla();

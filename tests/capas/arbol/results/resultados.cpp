@@ -1,0 +1,3 @@
+#include "results/resultados.h"
+
+int Resultados() { return Hoja(); }

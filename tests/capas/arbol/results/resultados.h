@@ -1,0 +1,4 @@
+#pragma once
+#include "sheets/hoja.h"
+
+int Resultados();

@@ -1,0 +1,3 @@
+#include "sheets/hoja.h"
+
+int Hoja() { return Pantalla(); }

@@ -1,0 +1,4 @@
+#pragma once
+#include "presentacion/pantalla.h"
+
+int Hoja();

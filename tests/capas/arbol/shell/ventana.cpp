@@ -1,0 +1,3 @@
+#include "shell/ventana.h"
+
+int Ventana() { return Resultados(); }
