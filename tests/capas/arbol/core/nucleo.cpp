@@ -1,3 +1,3 @@
 #include "core/nucleo.h"
 
-QString Nucleo() { return QStringLiteral("núcleo"); }
+int Nucleo() { return 0; }

@@ -1,4 +1,3 @@
 #pragma once
-#include <QString>
 
-QString Nucleo();
+int Nucleo();

@@ -1,3 +1,3 @@
 #include "engine/motor.h"
 
-int Motor() { return 1; }
+int Motor() { return Nucleo() + 1; }

@@ -1,3 +1,4 @@
 #pragma once
+#include "core/nucleo.h"
 
 int Motor();
