@@ -4,6 +4,9 @@
 #include "core/calculo.h"
 #include "engine/vista.h"
 
+#include <array>
+#include <cstdint>
+
 namespace tarvia {
 
 class DocumentoMotor {
@@ -16,6 +19,18 @@ public:
     // chains and option clicks write only numbers and true/false, so
     // Recalcular may skip its step 1 (otherwise once per field, both columns).
     bool normalizado = false;
+    // Also while RepartirValores runs: a box its chains show is only marked,
+    // and formatted once at the end from the value stored then (the chains
+    // show many boxes several times over; the last showing is what counts).
+    struct CajasPendientes {
+        enum Marca : std::uint8_t { Ninguna, Mostrar, MostrarConCeros };
+        bool activo = false;
+        std::array<std::array<std::array<Marca, 55>, 2>, kNumeroDeHojas> marca{};
+        Marca& operator()(Hoja h, Columna c, int i)
+        {
+            return marca[Indice(h)][static_cast<int>(c)].at(static_cast<size_t>(i));
+        }
+    } pendientes;
     Vista& vista() { return *vista_; }
     const Vista& vista() const { return *vista_; }
 

@@ -12,4 +12,7 @@ void MostrarCampo(DocumentoMotor& doc, Hoja h, Columna c, int i, bool mostrarCer
 // Empties the box; the stored value stays.
 void VaciarCaja(DocumentoMotor& doc, Hoja h, Columna c, int i);
 
+// Formats every box marked while doc.pendientes was active, and ends the marking.
+void MostrarPendientes(DocumentoMotor& doc);
+
 } // namespace tarvia

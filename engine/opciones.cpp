@@ -52,7 +52,7 @@ void Semirremolque(DocumentoMotor& doc, Columna col, bool compra)
                 caja.habilitado = false;
                 caja.fondo = doc.vista().caja(Hoja::V, Columna::S, 29).fondo;
             }
-            caja.texto.clear();
+            VaciarCaja(doc, Hoja::V, col, i);
         }
         return;
     }
@@ -140,8 +140,8 @@ void Indirectos(DocumentoMotor& doc, Columna col, bool desglosado)
                 Recalcular(doc, Hoja::I, col, i);
         } else {
             for (int i : {2, 3, 4}) {
+                VaciarCaja(doc, Hoja::I, col, i);
                 Caja& caja = p.caja(Hoja::I, col, i);
-                caja.texto.clear();
                 caja.habilitado = false;
                 caja.visible = false;
             }

@@ -116,9 +116,14 @@ void RepartirValores(DocumentoMotor& doc)
     Normalizar(doc.calculo);
     struct Normalizado {
         DocumentoMotor& doc;
-        ~Normalizado() { doc.normalizado = false; }
+        ~Normalizado()
+        {
+            doc.normalizado = false;
+            doc.pendientes = {};
+        }
     } mientras{doc};
     doc.normalizado = true;
+    doc.pendientes.activo = true;
     Rotulos(doc);
     for (Hoja h : {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V})
         Repartir(doc, h, true);
@@ -135,6 +140,7 @@ void RepartirValores(DocumentoMotor& doc)
         RecalcularServicio(doc, k, Resultados::AlDia);
     }
     Revisar(doc, Resultados::AlDia);
+    MostrarPendientes(doc);
 }
 
 } // namespace tarvia
