@@ -1,6 +1,7 @@
 #include "presentacion/grafico.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -73,11 +74,24 @@ std::vector<double> Repartir(const std::vector<double>& deseado, const std::vect
     return tops;
 }
 
-double Lineal(int canal)
+// The linear value of every channel level, worked out once: the search for
+// a readable colour asks for thousands of them.
+const std::array<double, 256>& TablaLineal()
 {
-    const double v = std::clamp(canal, 0, 255) / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> tabla = [] {
+        std::array<double, 256> t{};
+        for (int canal = 0; canal < 256; ++canal) {
+            const double v = canal / 255.0;
+            t[static_cast<size_t>(canal)] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return tabla;
 }
+
+double Lineal(int canal) { return TablaLineal()[static_cast<size_t>(std::clamp(canal, 0, 255))]; }
+
+ColorRgb BuscarColorLegible(ColorRgb color, ColorRgb fondo);
 } // namespace
 
 Circulo CirculoDelGrafico(QSizeF picture)
@@ -218,7 +232,27 @@ double RelacionDeContraste(ColorRgb a, ColorRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The results sheet asks for the same few pairs on every repaint: the
+// answers are remembered, a handful per thread.
 ColorRgb ColorDeTextoLegible(ColorRgb color, ColorRgb fondo)
+{
+    struct Recordado {
+        ColorRgb color, fondo, legible;
+        bool usado = false;
+    };
+    thread_local std::array<Recordado, 64> recordados;
+    thread_local size_t siguiente = 0;
+    for (const Recordado& r : recordados)
+        if (r.usado && r.color == color && r.fondo == fondo)
+            return r.legible;
+    const ColorRgb legible = BuscarColorLegible(color, fondo);
+    recordados[siguiente] = {color, fondo, legible, true};
+    siguiente = (siguiente + 1) % recordados.size();
+    return legible;
+}
+
+namespace {
+ColorRgb BuscarColorLegible(ColorRgb color, ColorRgb fondo)
 {
     if (RelacionDeContraste(color, fondo) >= kContrasteMinimo)
         return color;
@@ -240,5 +274,6 @@ ColorRgb ColorDeTextoLegible(ColorRgb color, ColorRgb fondo)
     }
     return oscurecer ? ColorRgb{0, 0, 0} : ColorRgb{255, 255, 255};
 }
+} // namespace
 
 } // namespace tarvia
