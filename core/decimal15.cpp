@@ -1,6 +1,8 @@
 #include "core/decimal15.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace tarvia {
@@ -10,6 +12,15 @@ Decimal15 RedondearDecimal(double x, int n)
     Decimal15 d;
     d.negativo = x < 0;
     d.decimales = n < 0 ? 0 : (n > 30 ? 30 : n);
+
+    // Most figures shown are whole: below 10^15 a whole number is its own
+    // 15-digit form, and its decimals are all zeros, so nothing rounds.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+        char* fin = std::to_chars(d.cifras.data(), d.cifras.data() + 16, static_cast<long long>(std::fabs(x))).ptr;
+        d.largoEntero = static_cast<int>(fin - d.cifras.data());
+        std::fill_n(fin, d.decimales, '0');
+        return d;
+    }
 
     // 15 significant digits: m.mmmmmmmmmmmmmm e±E
     char mant[15];

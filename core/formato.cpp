@@ -62,19 +62,25 @@ QString FormatearNumero(double x, int decimales, const Localizacion& loc)
         return {};
     const Decimal15 d = RedondearDecimal(x, decimales < 0 ? 0 : decimales);
     const std::string_view e = d.entero();
-    QString texto;
-    texto.reserve(static_cast<qsizetype>(e.size() + e.size() / 3 + d.decimales + 2));
-    if (d.negativo && !d.esCero())
-        texto += u'-';
+    const std::string_view f = d.fraccion();
+    const bool signo = d.negativo && !d.esCero();
+    const bool agrupar = !loc.grupo.isNull();
+    const size_t grupos = agrupar ? (e.size() - 1) / 3 : 0;
+    // Written in place: one allocation per figure.
+    QString texto(static_cast<qsizetype>(signo + e.size() + grupos + (f.empty() ? 0 : 1 + f.size())),
+                  Qt::Uninitialized);
+    QChar* p = texto.data();
+    if (signo)
+        *p++ = u'-';
     for (size_t i = 0; i < e.size(); ++i) {
-        if (i > 0 && (e.size() - i) % 3 == 0 && !loc.grupo.isNull())
-            texto += loc.grupo;
-        texto += QLatin1Char(e[i]);
+        if (i > 0 && (e.size() - i) % 3 == 0 && agrupar)
+            *p++ = loc.grupo;
+        *p++ = QLatin1Char(e[i]);
     }
-    if (d.decimales > 0) {
-        texto += loc.decimal;
-        const std::string_view f = d.fraccion();
-        texto += QLatin1StringView(f.data(), static_cast<qsizetype>(f.size()));
+    if (!f.empty()) {
+        *p++ = loc.decimal;
+        for (char c : f)
+            *p++ = QLatin1Char(c);
     }
     return texto;
 }

@@ -26,6 +26,10 @@ double Redondear(double x, int n)
         return nan;
     if (y == 0)
         return 0.0;
+    // A whole y below 10^15 is already its rounded decimal, and dividing it
+    // by an exact power of ten rounds to the same double as reading it back.
+    if (std::fabs(y) < 1e15 && y == std::trunc(y))
+        return y / kPotencias[n];
     const Decimal15 z = RedondearDecimal(y, 0); // + sign × 0.5, truncated
     if (z.entero() == "0")
         return 0.0;

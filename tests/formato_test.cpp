@@ -28,6 +28,13 @@ TEST(Formato, PlantillaAgrupaCadaTresCifras)
         {0.9504132, 7, "0,9504132", "0.9504132"},
         {1e12, 0, "1.000.000.000.000", "1,000,000,000,000"},
         {-0.001, 2, "0,00", "0.00"},
+        // Whole numbers: up to fifteen digits as they are, with their zero
+        // decimals; beyond, only fifteen significant digits count.
+        {-42, 2, "-42,00", "-42.00"},
+        {-0.0, 1, "0,0", "0.0"},
+        {999999999999999, 0, "999.999.999.999.999", "999,999,999,999,999"},
+        {1e15 + 2, 0, "1.000.000.000.000.000", "1,000,000,000,000,000"},
+        {-(1e15 + 6), 1, "-1.000.000.000.000.010,0", "-1,000,000,000,000,010.0"},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(FormatearNumero(c.x, c.n, kEs), QString::fromUtf8(c.es)) << c.x;

@@ -34,6 +34,14 @@ TEST(Redondear, CasosDificiles)
         {8.345, 2, 8.35},
         {-0.0000001, 2, 0},
         {999999.995, 2, 1000000},
+        // Whole after scaling: below 10^15 nothing rounds, from 10^15 only
+        // fifteen significant digits count.
+        {999999999999999, 0, 999999999999999},
+        {1e15 + 2, 0, 1e15},
+        {-(1e15 + 6), 0, -1.00000000000001e15},
+        {123456789012, 3, 123456789012},
+        {-3, 2, -3},
+        {0.07, 2, 0.07}, // 7.000000000000001 after scaling
     };
     for (const auto& c : casos)
         EXPECT_EQ(Redondear(c.x, c.n), c.esperado) << c.x << " a " << c.n;
