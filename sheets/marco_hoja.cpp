@@ -1,5 +1,6 @@
 #include "sheets/marco_hoja.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace tarvia {
@@ -33,6 +34,28 @@ void MarcoHoja::FijarFondo(const QColor& color)
     update();
 }
 
+namespace {
+
+// The outline drawRect(r) draws with a one-pixel pen, on screen: four filled
+// strips give the same pixels without stroking the outline pixel by pixel.
+// Scaled or printed, and for empty rectangles, drawRect itself.
+void Contorno(QPainter& p, const QRect& r, const QColor& color)
+{
+    const bool pantalla =
+        p.paintEngine()->type() == QPaintEngine::Raster && p.transform().type() <= QTransform::TxTranslate;
+    if (!pantalla || !r.isValid()) {
+        p.setPen(color);
+        p.drawRect(r);
+        return;
+    }
+    p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 1), color);
+    p.fillRect(QRect(r.left(), r.bottom() + 1, r.width() + 1, 1), color);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height() + 1), color);
+    p.fillRect(QRect(r.right() + 1, r.top(), 1, r.height() + 1), color);
+}
+
+} // namespace
+
 void MarcoHoja::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -41,10 +64,8 @@ void MarcoHoja::paintEvent(QPaintEvent*)
     const int y = fm.height() / 2;
     // Etched border: a dark line with a light one beside it.
     const QRect borde = rect().adjusted(0, y, -2, -2);
-    p.setPen(fondo_.darker(160));
-    p.drawRect(borde);
-    p.setPen(fondo_.lighter(150));
-    p.drawRect(borde.translated(1, 1));
+    Contorno(p, borde, fondo_.darker(160));
+    Contorno(p, borde.translated(1, 1), fondo_.lighter(150));
     if (titulo_.isEmpty())
         return;
     const int x = 8;
