@@ -2,6 +2,7 @@
 // The picture box of a column's pie chart: paints the chart it was given.
 #include "results/tarta.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace tarvia::resultados {
@@ -20,6 +21,9 @@ protected:
 
 private:
     Tarta tarta_;
+    // The chart as last painted on screen, repainted only when it changes.
+    QImage pintada_;
+    double escalaPintada_ = 0;
 };
 
 } // namespace tarvia::resultados

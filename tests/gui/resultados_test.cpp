@@ -1,8 +1,10 @@
 #include "engine/abrir.h"
 #include "presentacion/grafico.h"
+#include "results/cuadro_tarta.h"
 #include "results/disposicion.h"
 #include "results/tarta.h"
 #include "results/ventana_resultados.h"
+#include "sheets/twips.h"
 
 #include <QDir>
 #include <QHash>
@@ -159,6 +161,36 @@ TEST(TartaLegible, RepartosExtremos)
             SCOPED_TRACE(testing::Message() << "caso " << (&p - casos));
             ComprobarTarta(ComponerTarta(QSizeF(resultados::kTamanoPicture), p, colores, loc, fondo));
         }
+}
+
+// A chart box repaints the same pixels as drawing its chart afresh, the
+// first time and every time after, also once it is given another chart.
+TEST_F(Cargada, TartaRepintadaIgualQueDibujada)
+{
+    VentanaResultados hoja(doc);
+    hoja.Activar();
+    auto* cuadro = static_cast<resultados::CuadroTarta*>(hoja.picture(Columna::S));
+    const auto dibujada = [&] {
+        QImage img(cuadro->size(), QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::magenta);
+        QPainter p(&img);
+        PintarTarta(p, cuadro->tarta(), PixelesPorTwip());
+        return img;
+    };
+    const auto repintada = [&] {
+        QImage img(cuadro->size(), QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::magenta);
+        cuadro->render(&img);
+        return img;
+    };
+    EXPECT_EQ(repintada(), dibujada());
+    EXPECT_EQ(repintada(), dibujada());
+    const QImage antes = repintada();
+    Tarta otra = cuadro->tarta();
+    std::swap(otra.colores[0], otra.colores[1]);
+    cuadro->setTarta(otra);
+    EXPECT_NE(repintada(), antes);
+    EXPECT_EQ(repintada(), dibujada());
 }
 
 TEST(VentanaResultadosVacia, TotalCeroGraficoVacio)
