@@ -41,6 +41,8 @@ struct ValoresColumna {
 
     Arreglo& operator[](Hoja h);
     const Arreglo& operator[](Hoja h) const;
+    Valor& operator[](CampoDeHoja c) { return (*this)[c.hoja](c.i); }
+    const Valor& operator[](CampoDeHoja c) const { return (*this)[c.hoja](c.i); }
     friend bool operator==(const ValoresColumna&, const ValoresColumna&) = default;
 };
 

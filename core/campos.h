@@ -1,158 +1,241 @@
 #pragma once
-// Fields by name where the cost formulas read them, so that a formula says
-// what it adds up. Each name is checked against the catalogue's caption in
-// the tests (see kNombres).
+// Every field the code reads, by name, sheet by sheet, so that a formula says
+// what it adds up. catalogo_test checks each name against the catalogue's
+// caption; core/grupos.h gathers them into the groups the code walks.
 #include "core/hojas.h"
 
 #include <array>
 
 namespace tarvia::campos {
 
-// A field of a sheet: what formulas read and write.
-struct CampoDeHoja {
-    Hoja hoja;
-    int i;
-};
-
 namespace C {
+inline constexpr CampoDeHoja Descripcion{Hoja::C, 1};
+inline constexpr CampoDeHoja Potencia{Hoja::C, 2};
 inline constexpr CampoDeHoja MasaMaximaAutorizada{Hoja::C, 3};
+inline constexpr CampoDeHoja CargaUtil{Hoja::C, 4};
+inline constexpr CampoDeHoja NumeroDeEjes{Hoja::C, 5};
+inline constexpr CampoDeHoja DescripcionExplotacion{Hoja::C, 6};
 inline constexpr CampoDeHoja KilometrosAnuales{Hoja::C, 7};
+inline constexpr CampoDeHoja PorcentajeEnCarga{Hoja::C, 8};
 inline constexpr CampoDeHoja KilometrosEnCarga{Hoja::C, 9};
+inline constexpr CampoDeHoja PorcentajeEnVacio{Hoja::C, 10};
+inline constexpr CampoDeHoja KilometrosEnVacio{Hoja::C, 11};
 inline constexpr CampoDeHoja HorasAnuales{Hoja::C, 12};
+inline constexpr CampoDeHoja PorcentajeHorasEnCarga{Hoja::C, 13};
 inline constexpr CampoDeHoja HorasEnCarga{Hoja::C, 14};
+inline constexpr CampoDeHoja PorcentajeHorasEnVacio{Hoja::C, 15};
+inline constexpr CampoDeHoja HorasEnVacio{Hoja::C, 16};
+inline constexpr CampoDeHoja DiasAnuales{Hoja::C, 17};
+inline constexpr CampoDeHoja HorasPorJornada{Hoja::C, 18};
+inline constexpr CampoDeHoja CargaMedia{Hoja::C, 19};
 inline constexpr CampoDeHoja ToneladasKilometro{Hoja::C, 20};
+inline constexpr CampoDeHoja PotenciaKW{Hoja::C, 21};
 } // namespace C
+
+namespace F1 {
+inline constexpr CampoDeHoja Compra{Hoja::F1, 1};
+inline constexpr CampoDeHoja PrecioTarifa{Hoja::F1, 2};
+inline constexpr CampoDeHoja Descuento{Hoja::F1, 3};
+inline constexpr CampoDeHoja PrecioAdquisicion{Hoja::F1, 4};
+inline constexpr CampoDeHoja VidaUtil{Hoja::F1, 5};
+inline constexpr CampoDeHoja PorcentajeResidual{Hoja::F1, 6};
+inline constexpr CampoDeHoja ValorResidual{Hoja::F1, 7};
+inline constexpr CampoDeHoja PorcentajeFinanciado{Hoja::F1, 8};
+inline constexpr CampoDeHoja CapitalFinanciado{Hoja::F1, 9};
+inline constexpr CampoDeHoja PeriodoFinanciacion{Hoja::F1, 10};
+inline constexpr CampoDeHoja Interes{Hoja::F1, 11};
+inline constexpr CampoDeHoja CosteAnual{Hoja::F1, 12};
+inline constexpr CampoDeHoja CarrozadoPrecioTarifa{Hoja::F1, 13};
+inline constexpr CampoDeHoja CarrozadoDescuento{Hoja::F1, 14};
+inline constexpr CampoDeHoja CarrozadoPrecio{Hoja::F1, 15};
+inline constexpr CampoDeHoja CarrozadoVidaUtil{Hoja::F1, 16};
+inline constexpr CampoDeHoja CarrozadoPorcentajeResidual{Hoja::F1, 17};
+inline constexpr CampoDeHoja CarrozadoValorResidual{Hoja::F1, 18};
+inline constexpr CampoDeHoja CarrozadoPorcentajeFinanciado{Hoja::F1, 19};
+inline constexpr CampoDeHoja CarrozadoCapitalFinanciado{Hoja::F1, 20};
+inline constexpr CampoDeHoja CarrozadoPeriodoFinanciacion{Hoja::F1, 21};
+inline constexpr CampoDeHoja CarrozadoInteres{Hoja::F1, 22};
+inline constexpr CampoDeHoja PorcentajeNeumaticos{Hoja::F1, 23};
+inline constexpr CampoDeHoja PrecioSinNeumaticos{Hoja::F1, 24};
+} // namespace F1
+
+namespace F2 {
+inline constexpr CampoDeHoja Compra{Hoja::F2, 1};
+inline constexpr CampoDeHoja PrecioTarifa{Hoja::F2, 2};
+inline constexpr CampoDeHoja Descuento{Hoja::F2, 3};
+inline constexpr CampoDeHoja PrecioAdquisicion{Hoja::F2, 4};
+inline constexpr CampoDeHoja VidaUtil{Hoja::F2, 5};
+inline constexpr CampoDeHoja PorcentajeResidual{Hoja::F2, 6};
+inline constexpr CampoDeHoja ValorResidual{Hoja::F2, 7};
+inline constexpr CampoDeHoja PorcentajeFinanciado{Hoja::F2, 8};
+inline constexpr CampoDeHoja CapitalFinanciado{Hoja::F2, 9};
+inline constexpr CampoDeHoja PeriodoFinanciacion{Hoja::F2, 10};
+inline constexpr CampoDeHoja Interes{Hoja::F2, 11};
+inline constexpr CampoDeHoja CosteAnual{Hoja::F2, 12};
+inline constexpr CampoDeHoja EquiposCompra{Hoja::F2, 13};
+inline constexpr CampoDeHoja EquiposPrecioTarifa{Hoja::F2, 14};
+inline constexpr CampoDeHoja EquiposDescuento{Hoja::F2, 15};
+inline constexpr CampoDeHoja EquiposPrecioAdquisicion{Hoja::F2, 16};
+inline constexpr CampoDeHoja EquiposVidaUtil{Hoja::F2, 17};
+inline constexpr CampoDeHoja EquiposPorcentajeResidual{Hoja::F2, 18};
+inline constexpr CampoDeHoja EquiposValorResidual{Hoja::F2, 19};
+inline constexpr CampoDeHoja EquiposPorcentajeFinanciado{Hoja::F2, 20};
+inline constexpr CampoDeHoja EquiposCapitalFinanciado{Hoja::F2, 21};
+inline constexpr CampoDeHoja EquiposPeriodoFinanciacion{Hoja::F2, 22};
+inline constexpr CampoDeHoja EquiposInteres{Hoja::F2, 23};
+inline constexpr CampoDeHoja EquiposCosteAnual{Hoja::F2, 24};
+inline constexpr CampoDeHoja PorcentajeNeumaticos{Hoja::F2, 25};
+inline constexpr CampoDeHoja PrecioSinNeumaticos{Hoja::F2, 26};
+} // namespace F2
 
 namespace F3 {
 inline constexpr CampoDeHoja CosteConductor{Hoja::F3, 1};
+inline constexpr CampoDeHoja DietasDesglosadas{Hoja::F3, 2};
+inline constexpr CampoDeHoja DietaDiaria{Hoja::F3, 3};
+inline constexpr CampoDeHoja DiasConDieta{Hoja::F3, 4};
+inline constexpr CampoDeHoja DietaAnual{Hoja::F3, 5};
+inline constexpr CampoDeHoja PlusPorKilometro{Hoja::F3, 6};
+inline constexpr CampoDeHoja PlusAnual{Hoja::F3, 7};
 inline constexpr CampoDeHoja Dietas{Hoja::F3, 8};
+inline constexpr CampoDeHoja SegurosDesglosados{Hoja::F3, 9};
+inline constexpr CampoDeHoja SeguroRcTractor{Hoja::F3, 10};
+inline constexpr CampoDeHoja SeguroRcSemirremolque{Hoja::F3, 11};
+inline constexpr CampoDeHoja SeguroRcMercancia{Hoja::F3, 12};
+inline constexpr CampoDeHoja SeguroAccidente{Hoja::F3, 13};
+inline constexpr CampoDeHoja SeguroRetiradaCarne{Hoja::F3, 14};
+inline constexpr CampoDeHoja SeguroMercancia{Hoja::F3, 15};
+inline constexpr CampoDeHoja SeguroDanosPropios{Hoja::F3, 16};
+inline constexpr CampoDeHoja SeguroOtros{Hoja::F3, 17};
 inline constexpr CampoDeHoja Seguros{Hoja::F3, 18};
+inline constexpr CampoDeHoja FiscalesDesglosados{Hoja::F3, 19};
+inline constexpr CampoDeHoja Visados{Hoja::F3, 20};
+inline constexpr CampoDeHoja Itv{Hoja::F3, 21};
+inline constexpr CampoDeHoja Iae{Hoja::F3, 22};
+inline constexpr CampoDeHoja Ivtm{Hoja::F3, 23};
+inline constexpr CampoDeHoja Tacografo{Hoja::F3, 24};
+inline constexpr CampoDeHoja InspeccionesAtp{Hoja::F3, 25};
+inline constexpr CampoDeHoja InspeccionesAdr{Hoja::F3, 26};
+inline constexpr CampoDeHoja FiscalesOtros{Hoja::F3, 27};
 inline constexpr CampoDeHoja Fiscales{Hoja::F3, 28};
+inline constexpr CampoDeHoja SeguroAsistencia{Hoja::F3, 29};
+inline constexpr CampoDeHoja SeguroLunas{Hoja::F3, 30};
+inline constexpr CampoDeHoja SeguroDefensaJuridica{Hoja::F3, 31};
 } // namespace F3
 
 namespace V {
-inline constexpr CampoDeHoja PrecioGasoleoEspana{Hoja::V, 6}; // net, without VAT, €/l
-inline constexpr CampoDeHoja Consumo{Hoja::V, 7};             // l/100 km
+inline constexpr CampoDeHoja PrecioGasoleoEspanaConIva{Hoja::V, 1};
+inline constexpr CampoDeHoja PorcentajeDescuentoEspana{Hoja::V, 2};
+inline constexpr CampoDeHoja DescuentoEspana{Hoja::V, 3};
+inline constexpr CampoDeHoja IvaEspana{Hoja::V, 4};
+inline constexpr CampoDeHoja IvaPorLitroEspana{Hoja::V, 5};
+inline constexpr CampoDeHoja PrecioGasoleoEspana{Hoja::V, 6};
+inline constexpr CampoDeHoja Consumo{Hoja::V, 7};
+inline constexpr CampoDeHoja PrecioEquiposConIva{Hoja::V, 8};
+inline constexpr CampoDeHoja PorcentajeDescuentoEquipos{Hoja::V, 9};
+inline constexpr CampoDeHoja DescuentoEquipos{Hoja::V, 10};
+inline constexpr CampoDeHoja IvaEquipos{Hoja::V, 11};
+inline constexpr CampoDeHoja IvaPorLitroEquipos{Hoja::V, 12};
 inline constexpr CampoDeHoja PrecioEquipos{Hoja::V, 13};
-inline constexpr CampoDeHoja ConsumoEquipos{Hoja::V, 14}; // l/h
+inline constexpr CampoDeHoja ConsumoEquipos{Hoja::V, 14};
 inline constexpr CampoDeHoja HorasEquipos{Hoja::V, 15};
-inline constexpr CampoDeHoja PorcentajeEspana{Hoja::V, 33}; // of the fuel bought in Spain
-inline constexpr CampoDeHoja PorcentajeExtranjero{Hoja::V, 34};
-inline constexpr CampoDeHoja PrecioGasoleoExtranjero{Hoja::V, 40};
-inline constexpr CampoDeHoja DevolucionProfesional{Hoja::V, 41}; // €/l refunded
+inline constexpr CampoDeHoja NumeroDireccionales{Hoja::V, 16};
+inline constexpr CampoDeHoja PrecioDireccionales{Hoja::V, 17};
+inline constexpr CampoDeHoja DuracionDireccionales{Hoja::V, 18};
+inline constexpr CampoDeHoja NumeroMotrices{Hoja::V, 19};
+inline constexpr CampoDeHoja PrecioMotrices{Hoja::V, 20};
+inline constexpr CampoDeHoja DuracionMotrices{Hoja::V, 21};
+inline constexpr CampoDeHoja NumeroArrastre{Hoja::V, 22};
+inline constexpr CampoDeHoja PrecioArrastre{Hoja::V, 23};
+inline constexpr CampoDeHoja DuracionArrastre{Hoja::V, 24};
+inline constexpr CampoDeHoja NumeroSemirremolque{Hoja::V, 25};
+inline constexpr CampoDeHoja PrecioSemirremolque{Hoja::V, 26};
+inline constexpr CampoDeHoja DuracionSemirremolque{Hoja::V, 27};
+inline constexpr CampoDeHoja MantenimientoPorKilometro{Hoja::V, 28};
 inline constexpr CampoDeHoja Mantenimiento{Hoja::V, 29};
+inline constexpr CampoDeHoja ReparacionesPorKilometro{Hoja::V, 30};
 inline constexpr CampoDeHoja Reparaciones{Hoja::V, 31};
 inline constexpr CampoDeHoja Peajes{Hoja::V, 32};
+inline constexpr CampoDeHoja PorcentajeEspana{Hoja::V, 33};
+inline constexpr CampoDeHoja PorcentajeExtranjero{Hoja::V, 34};
+inline constexpr CampoDeHoja PrecioGasoleoExtranjeroConIva{Hoja::V, 35};
+inline constexpr CampoDeHoja PorcentajeDescuentoExtranjero{Hoja::V, 36};
+inline constexpr CampoDeHoja DescuentoExtranjero{Hoja::V, 37};
+inline constexpr CampoDeHoja IvaExtranjero{Hoja::V, 38};
+inline constexpr CampoDeHoja IvaPorLitroExtranjero{Hoja::V, 39};
+inline constexpr CampoDeHoja PrecioGasoleoExtranjero{Hoja::V, 40};
+inline constexpr CampoDeHoja DevolucionProfesional{Hoja::V, 41};
 inline constexpr CampoDeHoja Urea{Hoja::V, 42};
 } // namespace V
 
 namespace I {
-inline constexpr CampoDeHoja Desglosados{Hoja::I, 1}; // true: entered item by item
+inline constexpr CampoDeHoja Desglosados{Hoja::I, 1};
 inline constexpr CampoDeHoja Estructura{Hoja::I, 2};
 inline constexpr CampoDeHoja Comercializacion{Hoja::I, 3};
 inline constexpr CampoDeHoja Otros{Hoja::I, 4};
 inline constexpr CampoDeHoja Total{Hoja::I, 5};
 } // namespace I
 
-// The list prices the calculation takes a discount off: what a haulier who
-// types the price he paid must know is still subtracted.
-struct PrecioConDescuento {
-    CampoDeHoja precio;
-    CampoDeHoja descuento;
-    bool enPorcentaje; // else euros per litre
-};
-inline constexpr std::array<PrecioConDescuento, 7> kPreciosConDescuento = {{
-    {{Hoja::F1, 2}, {Hoja::F1, 3}, true},   // tractor
-    {{Hoja::F1, 13}, {Hoja::F1, 14}, true}, // bodywork
-    {{Hoja::F2, 2}, {Hoja::F2, 3}, true},   // semitrailer or trailer
-    {{Hoja::F2, 14}, {Hoja::F2, 15}, true}, // auxiliary equipment
-    {{Hoja::V, 1}, {Hoja::V, 3}, false},    // diesel bought in Spain
-    {{Hoja::V, 8}, {Hoja::V, 10}, false},   // the equipment's fuel
-    {{Hoja::V, 35}, {Hoja::V, 37}, false},  // diesel bought abroad
-}};
-
-// The results: the yearly costs (1–20), their percentages of the total
-// (the same row + 20) and the unit costs (41–54).
+// The results: the yearly costs (1–20), their shares (21–40) and the unit
+// costs (41–54).
 namespace R {
-inline constexpr int Amortizacion = 1, Financiacion = 2, Personal = 3, Seguros = 4, Fiscales = 5, Dietas = 6,
-                     Combustible = 7, Neumaticos = 8, Mantenimiento = 9, Reparaciones = 10, Peajes = 11,
-                     Estructura = 12, Comercializacion = 13, OtrosIndirectos = 14, Temporales = 15, Kilometricos = 16,
-                     Directos = 17, Indirectos = 18, Totales = 19, Urea = 20;
-inline constexpr int Porcentaje = 20; // row + Porcentaje: its share of the total
-inline constexpr int Kilometros = 41, KilometrosEnCarga = 42, C1 = 43, C1EnCarga = 44, Horas = 45, HorasEnCarga = 46,
-                     C2 = 47, C2EnCarga = 48, C3 = 49, C3EnCarga = 50, C4 = 51, C4EnCarga = 52, ToneladasKilometro = 53,
-                     C5 = 54;
+inline constexpr CampoDeHoja Amortizacion{Hoja::R, 1};
+inline constexpr CampoDeHoja Financiacion{Hoja::R, 2};
+inline constexpr CampoDeHoja Personal{Hoja::R, 3};
+inline constexpr CampoDeHoja Seguros{Hoja::R, 4};
+inline constexpr CampoDeHoja Fiscales{Hoja::R, 5};
+inline constexpr CampoDeHoja Dietas{Hoja::R, 6};
+inline constexpr CampoDeHoja Combustible{Hoja::R, 7};
+inline constexpr CampoDeHoja Neumaticos{Hoja::R, 8};
+inline constexpr CampoDeHoja Mantenimiento{Hoja::R, 9};
+inline constexpr CampoDeHoja Reparaciones{Hoja::R, 10};
+inline constexpr CampoDeHoja Peajes{Hoja::R, 11};
+inline constexpr CampoDeHoja Estructura{Hoja::R, 12};
+inline constexpr CampoDeHoja Comercializacion{Hoja::R, 13};
+inline constexpr CampoDeHoja OtrosIndirectos{Hoja::R, 14};
+inline constexpr CampoDeHoja Temporales{Hoja::R, 15};
+inline constexpr CampoDeHoja Kilometricos{Hoja::R, 16};
+inline constexpr CampoDeHoja Directos{Hoja::R, 17};
+inline constexpr CampoDeHoja Indirectos{Hoja::R, 18};
+inline constexpr CampoDeHoja Totales{Hoja::R, 19};
+inline constexpr CampoDeHoja Urea{Hoja::R, 20};
+// A yearly cost's share of the total, in %: the same row + 20.
+constexpr CampoDeHoja PorcentajeDe(CampoDeHoja coste) { return {Hoja::R, coste.i + 20}; }
+// The fuel share, which the price revision compares with the legal index.
+inline constexpr CampoDeHoja CuotaCombustible = PorcentajeDe(Combustible);
+inline constexpr CampoDeHoja Kilometros{Hoja::R, 41};
+inline constexpr CampoDeHoja KilometrosEnCarga{Hoja::R, 42};
+inline constexpr CampoDeHoja C1{Hoja::R, 43};
+inline constexpr CampoDeHoja C1EnCarga{Hoja::R, 44};
+inline constexpr CampoDeHoja Horas{Hoja::R, 45};
+inline constexpr CampoDeHoja HorasEnCarga{Hoja::R, 46};
+inline constexpr CampoDeHoja C2{Hoja::R, 47};
+inline constexpr CampoDeHoja C2EnCarga{Hoja::R, 48};
+inline constexpr CampoDeHoja C3{Hoja::R, 49};
+inline constexpr CampoDeHoja C3EnCarga{Hoja::R, 50};
+inline constexpr CampoDeHoja C4{Hoja::R, 51};
+inline constexpr CampoDeHoja C4EnCarga{Hoja::R, 52};
+inline constexpr CampoDeHoja ToneladasKilometro{Hoja::R, 53};
+inline constexpr CampoDeHoja C5{Hoja::R, 54};
 } // namespace R
 
-// Each name with the words its catalogue caption starts with.
-struct Nombre {
-    CampoDeHoja campo;
-    const char* rotulo;
+// The service sheet: the C5 it prices with and five services.
+namespace S {
+inline constexpr CampoDeHoja C5{Hoja::S, 1};
+
+// One service: what it is charged, its loaded kilometres and hours, and its
+// price by kilometres, by hours and by both.
+struct Servicio {
+    CampoDeHoja costes, kilometros, horas, precioKilometros, precioHoras, precioAmbos;
 };
-inline constexpr std::array<Nombre, 27> kNombres = {{
-    {V::DevolucionProfesional, "Devolución por gasóleo profesional"},
-    {C::MasaMaximaAutorizada, "Masa Máxima Autorizada"},
-    {V::PrecioGasoleoEspana, "Precio de adquisición sin IVA"},
-    {V::Consumo, "Consumo medio del vehículo de tracción"},
-    {V::PrecioEquipos, "Precio de adquisición sin IVA"},
-    {V::ConsumoEquipos, "Consumo medio de los equipos"},
-    {V::HorasEquipos, "Consumo medio de los equipos"},
-    {V::PorcentajeEspana, "Distribución del repostaje"},
-    {V::PorcentajeExtranjero, "Distribución del repostaje"},
-    {V::PrecioGasoleoExtranjero, "Precio de adquisición sin IVA"},
-    {C::KilometrosAnuales, "Kilómetros recorridos anualmente"},
-    {C::KilometrosEnCarga, "Kilómetros recorridos anualmente en carga"},
-    {C::HorasAnuales, "Horas trabajadas al año"},
-    {C::HorasEnCarga, "Horas trabajadas al año en carga"},
-    {C::ToneladasKilometro, "Producción anual"},
-    {F3::CosteConductor, "Coste total anual del conductor"},
-    {F3::Dietas, "Dietas y plus de actividad"},
-    {F3::Seguros, "Coste total anual"},
-    {F3::Fiscales, "Coste total anual"},
-    {V::Mantenimiento, "Mantenimiento"},
-    {V::Reparaciones, "Reparaciones"},
-    {V::Peajes, "Coste anual sin IVA en peajes"},
-    {V::Urea, "Coste anual sin IVA en disolución de urea"},
-    {I::Desglosados, "Costes Indirectos"},
-    {I::Estructura, "Coste anual de estructura"},
-    {I::Comercializacion, "Coste anual de comercialización"},
-    {I::Total, "Costes Indirectos anuales"},
-}};
-inline constexpr std::array<Nombre, 34> kNombresR = {{
-    {{Hoja::R, R::Amortizacion}, "Amortización del vehículo"},
-    {{Hoja::R, R::Financiacion}, "Financiación del vehículo"},
-    {{Hoja::R, R::Personal}, "Personal de conducción"},
-    {{Hoja::R, R::Seguros}, "Seguros del vehículo"},
-    {{Hoja::R, R::Fiscales}, "Costes Fiscales"},
-    {{Hoja::R, R::Dietas}, "Dietas del conductor"},
-    {{Hoja::R, R::Combustible}, "Combustible"},
-    {{Hoja::R, R::Neumaticos}, "Neumáticos"},
-    {{Hoja::R, R::Mantenimiento}, "Mantenimiento"},
-    {{Hoja::R, R::Reparaciones}, "Reparaciones"},
-    {{Hoja::R, R::Peajes}, "Peajes"},
-    {{Hoja::R, R::Estructura}, "Costes de estructura"},
-    {{Hoja::R, R::Comercializacion}, "Costes de comercialización"},
-    {{Hoja::R, R::OtrosIndirectos}, "Otros costes indirectos"},
-    {{Hoja::R, R::Temporales}, "Costes Temporales"},
-    {{Hoja::R, R::Kilometricos}, "Costes Kilométricos"},
-    {{Hoja::R, R::Directos}, "Costes Directos"},
-    {{Hoja::R, R::Indirectos}, "Costes Indirectos"},
-    {{Hoja::R, R::Totales}, "Costes Totales"},
-    {{Hoja::R, R::Urea}, "Consumo de disolución de urea"},
-    {{Hoja::R, R::Kilometros}, "Kilometraje anual"},
-    {{Hoja::R, R::KilometrosEnCarga}, "Kilometraje anual en carga"},
-    {{Hoja::R, R::C1}, "C1 = "},
-    {{Hoja::R, R::C1EnCarga}, "C1 = "},
-    {{Hoja::R, R::Horas}, "Horas anuales"},
-    {{Hoja::R, R::HorasEnCarga}, "Horas anuales en carga"},
-    {{Hoja::R, R::C2}, "C2 = "},
-    {{Hoja::R, R::C2EnCarga}, "C2 = "},
-    {{Hoja::R, R::C3}, "C3 = "},
-    {{Hoja::R, R::C3EnCarga}, "C3 = "},
-    {{Hoja::R, R::C4}, "C4 = "},
-    {{Hoja::R, R::C4EnCarga}, "C4 = "},
-    {{Hoja::R, R::ToneladasKilometro}, "Toneladas-Kilómetro anuales"},
-    {{Hoja::R, R::C5}, "C5 = "},
-}};
+// Service k (1..5) takes six fields from S(6k − 4).
+constexpr Servicio ServicioNumero(int k)
+{
+    const int p = 6 * k - 4;
+    return {{Hoja::S, p}, {Hoja::S, p + 1}, {Hoja::S, p + 2}, {Hoja::S, p + 3}, {Hoja::S, p + 4}, {Hoja::S, p + 5}};
+}
+inline constexpr int kNumeroDeServicios = 5;
+inline constexpr std::array<Servicio, kNumeroDeServicios> kServicios = {
+    ServicioNumero(1), ServicioNumero(2), ServicioNumero(3), ServicioNumero(4), ServicioNumero(5)};
+} // namespace S
 
 } // namespace tarvia::campos

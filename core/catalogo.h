@@ -56,11 +56,13 @@ struct Campo {
 // The catalogue of one sheet, one entry per index 1..NumeroDeCampos(h), in index order.
 std::span<const Campo> CamposDe(Hoja h);
 const Campo& CampoDe(Hoja h, int indice);
+inline const Campo& CampoDe(CampoDeHoja c) { return CampoDe(c.hoja, c.i); }
 // Every field of every sheet, sheet by sheet.
 std::span<const Campo> Catalogo();
 
 // Decimals shown by a field (the Tag): -1 for text and option fields.
 inline int Decimales(Hoja h, int indice) { return CampoDe(h, indice).decimales; }
+inline int Decimales(CampoDeHoja c) { return Decimales(c.hoja, c.i); }
 
 // Indices of a sheet's input fields, ascending: the order of files and comparisons.
 std::vector<std::int16_t> ListaCamposEntrada(Hoja h);

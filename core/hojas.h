@@ -24,6 +24,14 @@ inline constexpr std::array<Hoja, 6> HojasConReferencia = {Hoja::C, Hoja::F1, Ho
 
 constexpr int Indice(Hoja h) { return static_cast<int>(h); }
 
+// A field of a sheet: what formulas read and write. {Hoja::C, 9} is C(9);
+// core/campos.h names every field the code reads.
+struct CampoDeHoja {
+    Hoja hoja;
+    int i;
+    friend constexpr bool operator==(CampoDeHoja, CampoDeHoja) = default;
+};
+
 constexpr int NumeroDeCampos(Hoja h)
 {
     constexpr std::array<int, kNumeroDeHojas> n = {21, 24, 26, 31, 42, 5, 54, 31};

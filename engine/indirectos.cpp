@@ -1,5 +1,6 @@
 #include "engine/indirectos.h"
 
+#include "core/campos.h"
 #include "core/formato.h"
 #include "core/redondear.h"
 #include "engine/resultados.h"
@@ -11,13 +12,13 @@ namespace tarvia {
 void Comentario(DocumentoMotor& doc, Columna c)
 {
     // Written only while the indirect costs are entered as one total.
-    if (doc.calculo.Columna(c).I(1).comoLogico() != false)
+    if (doc.calculo.Columna(c)[campos::I::Desglosados].comoLogico() != false)
         return;
 
     Actualizar(doc); // the direct costs must be current
     const ValoresColumna& col = doc.calculo.Columna(c);
-    const auto indirectos = col.I(5).comoNumero();
-    const double directos = col.R(17).numeroOCero();
+    const auto indirectos = col[campos::I::Total].comoNumero();
+    const double directos = col[campos::R::Directos].numeroOCero();
     if (!indirectos || directos == 0)
         return; // nothing to relate them to: the caption stays
     const double p = Redondear(*indirectos / directos * 100, 1);

@@ -1,6 +1,7 @@
 #include "engine/opciones.h"
 
 #include "core/catalogo.h"
+#include "core/grupos.h"
 #include "engine/indirectos.h"
 #include "engine/mostrar.h"
 #include "engine/recalcular.h"
@@ -10,7 +11,11 @@
 
 namespace tarvia {
 
+using namespace campos;
+
 namespace {
+
+Caja& CajaPersonal(DocumentoMotor& doc, CampoDeHoja c) { return doc.vista().caja(c.hoja, Columna::S, c.i); }
 
 void Marcos(DocumentoMotor& doc, Columna col, std::initializer_list<Marco> marcos, bool visible)
 {
@@ -28,56 +33,52 @@ void FormaDeAdquisicion(DocumentoMotor& doc, Columna col, bool compra, std::init
 }
 
 // The semitrailer's tyres on sheet V follow its acquisition.
-void ActivarNeumaticosSemi(DocumentoMotor& doc, Columna col, int campo)
+void ActivarNeumaticosSemi(DocumentoMotor& doc, Columna col, CampoDeHoja campo)
 {
-    Caja& caja = doc.vista().caja(Hoja::V, col, campo);
+    Caja& caja = doc.vista().caja(campo.hoja, col, campo.i);
     if (col == Columna::S) {
         caja.habilitado = true;
-        caja.fondo = doc.vista().caja(Hoja::V, Columna::S, 1).fondo;
+        caja.fondo = CajaPersonal(doc, V::PrecioGasoleoEspanaConIva).fondo;
     }
-    MostrarCampo(doc, Hoja::V, col, campo);
+    MostrarCampo(doc, campo.hoja, col, campo.i);
 }
 
 void Semirremolque(DocumentoMotor& doc, Columna col, bool compra)
 {
     ValoresColumna& v = doc.calculo.Columna(col);
-    v.F2(1) = compra;
+    v[F2::Compra] = compra;
     FormaDeAdquisicion(doc, col, compra, {Marco::F2SemiAmortizacion, Marco::F2SemiFinanciacion},
                        Marco::F2SemiCosteAnual);
-    const bool sinPrecio = !(v.F2(2).numeroOCero() > 0);
+    const GrupoNeumaticos& semi = kNeumaticosSemirremolque;
+    const bool sinPrecio = !(v[F2::PrecioTarifa].numeroOCero() > 0);
     if (compra && sinPrecio) {
-        for (int i : {25, 26, 27}) {
-            Caja& caja = doc.vista().caja(Hoja::V, col, i);
+        for (CampoDeHoja c : {semi.numero, semi.precio, semi.duracion}) {
+            Caja& caja = doc.vista().caja(c.hoja, col, c.i);
             if (col == Columna::S) {
                 caja.habilitado = false;
-                caja.fondo = doc.vista().caja(Hoja::V, Columna::S, 29).fondo;
+                caja.fondo = CajaPersonal(doc, V::Mantenimiento).fondo;
             }
-            VaciarCaja(doc, Hoja::V, col, i);
+            VaciarCaja(doc, c.hoja, col, c.i);
         }
         return;
     }
-    ActivarNeumaticosSemi(doc, col, 25);
-    if (v.V(25).numeroOCero() > 0) {
-        ActivarNeumaticosSemi(doc, col, 26);
-        ActivarNeumaticosSemi(doc, col, 27);
+    ActivarNeumaticosSemi(doc, col, semi.numero);
+    if (v[semi.numero].numeroOCero() > 0) {
+        ActivarNeumaticosSemi(doc, col, semi.precio);
+        ActivarNeumaticosSemi(doc, col, semi.duracion);
     }
 }
 
-// An F3 group entered broken down or as a total.
-struct GrupoF3 {
-    int opcion;
-    int total;
-    std::vector<int> entradas; // breakdown inputs, in the order they are recalculated
-    std::vector<int> partes;   // every part, inputs and derived
-};
-
-const GrupoF3& GrupoDe(int opcion)
+// The group an F3 option chooses the form of.
+const GrupoDesglosable& GrupoDe(int opcion)
 {
-    static const GrupoF3 dietas{2, 8, {3, 4, 6}, {3, 4, 6, 5, 7}};
-    static const GrupoF3 seguros{
-        9, 18, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30, 31}};
-    static const GrupoF3 fiscales{19, 28, {20, 21, 22, 23, 24, 25, 26, 27}, {20, 21, 22, 23, 24, 25, 26, 27}};
-    return opcion == 2 ? dietas : opcion == 9 ? seguros : fiscales;
+    return opcion == F3::DietasDesglosadas.i ? kDietas : opcion == F3::SegurosDesglosados.i ? kSeguros : kFiscales;
+}
+
+// The inputs of a group entered part by part, in the order they are recalculated.
+std::span<const CampoDeHoja> EntradasDe(const GrupoDesglosable& g)
+{
+    return g.opcion == kDietas.opcion ? std::span<const CampoDeHoja>(kEntradasDietas) : g.partes;
 }
 
 void Editable(Caja& caja, bool si)
@@ -86,74 +87,76 @@ void Editable(Caja& caja, bool si)
     caja.fondo = si ? Fondo::Editable : Fondo::SoloLectura;
 }
 
-void GrupoPersonalF3(DocumentoMotor& doc, const GrupoF3& g, bool desglosado)
+void GrupoPersonalF3(DocumentoMotor& doc, const GrupoDesglosable& g, bool desglosado)
 {
-    doc.calculo.Personal.F3(g.opcion) = desglosado;
-    Caja& total = doc.vista().caja(Hoja::F3, Columna::S, g.total);
+    doc.calculo.Personal[g.opcion] = desglosado;
+    Caja& total = CajaPersonal(doc, g.total);
     if (!desglosado) {
-        for (int i : g.partes) {
-            Editable(doc.vista().caja(Hoja::F3, Columna::S, i), false);
-            VaciarCaja(doc, Hoja::F3, Columna::S, i);
+        for (CampoDeHoja c : g.partes) {
+            Editable(CajaPersonal(doc, c), false);
+            VaciarCaja(doc, c.hoja, Columna::S, c.i);
         }
         Editable(total, true);
         return;
     }
     Editable(total, false); // keeps its text until the parts recompute it
-    std::vector<int> entradas;
-    for (int i : g.entradas) {
+    std::vector<CampoDeHoja> entradas;
+    for (CampoDeHoja c : EntradasDe(g)) {
         // The days with diet are offered only when there is a daily diet.
-        if (g.opcion == 2 && i == 4 && doc.calculo.Personal.F3(3).numeroOCero() == 0)
+        if (c == F3::DiasConDieta && doc.calculo.Personal[F3::DietaDiaria].numeroOCero() == 0)
             continue;
-        entradas.push_back(i);
+        entradas.push_back(c);
     }
-    for (int i : entradas) {
-        Editable(doc.vista().caja(Hoja::F3, Columna::S, i), true);
-        MostrarCampo(doc, Hoja::F3, Columna::S, i);
+    for (CampoDeHoja c : entradas) {
+        Editable(CajaPersonal(doc, c), true);
+        MostrarCampo(doc, c.hoja, Columna::S, c.i);
     }
-    for (int i : entradas)
-        Recalcular(doc, Hoja::F3, Columna::S, i);
+    for (CampoDeHoja c : entradas)
+        Recalcular(doc, c.hoja, Columna::S, c.i);
 }
 
-void GrupoReferenciaF3(DocumentoMotor& doc, const GrupoF3& g, bool desglosado)
+void GrupoReferenciaF3(DocumentoMotor& doc, const GrupoDesglosable& g, bool desglosado)
 {
     if (desglosado)
         return;
-    for (int i : g.partes)
-        VaciarCaja(doc, Hoja::F3, Columna::O, i);
+    for (CampoDeHoja c : g.partes)
+        VaciarCaja(doc, c.hoja, Columna::O, c.i);
 }
 
 void Indirectos(DocumentoMotor& doc, Columna col, bool desglosado)
 {
     Vista& p = doc.vista();
+    const GrupoDesglosable& g = kIndirectos;
+    const auto caja = [&](CampoDeHoja c) -> Caja& { return p.caja(c.hoja, col, c.i); };
     if (col == Columna::S) {
-        doc.calculo.Personal.I(1) = desglosado;
+        doc.calculo.Personal[g.opcion] = desglosado;
         if (desglosado) {
             p.comentario(col).clear();
-            for (int i : {2, 3, 4})
-                p.caja(Hoja::I, col, i).visible = true;
-            Editable(p.caja(Hoja::I, col, 5), false);
-            for (int i : {2, 3, 4}) {
-                Editable(p.caja(Hoja::I, col, i), true);
-                MostrarCampo(doc, Hoja::I, col, i);
+            for (CampoDeHoja c : g.partes)
+                caja(c).visible = true;
+            Editable(caja(g.total), false);
+            for (CampoDeHoja c : g.partes) {
+                Editable(caja(c), true);
+                MostrarCampo(doc, c.hoja, col, c.i);
             }
-            for (int i : {2, 3, 4})
-                Recalcular(doc, Hoja::I, col, i);
+            for (CampoDeHoja c : g.partes)
+                Recalcular(doc, c.hoja, col, c.i);
         } else {
-            for (int i : {2, 3, 4}) {
-                VaciarCaja(doc, Hoja::I, col, i);
-                Caja& caja = p.caja(Hoja::I, col, i);
-                caja.habilitado = false;
-                caja.visible = false;
+            for (CampoDeHoja c : g.partes) {
+                VaciarCaja(doc, c.hoja, col, c.i);
+                Caja& parte = caja(c);
+                parte.habilitado = false;
+                parte.visible = false;
             }
-            Editable(p.caja(Hoja::I, col, 5), true);
+            Editable(caja(g.total), true);
             p.comentarioFijado(col) = true;
         }
         Comentario(doc, col);
         return;
     }
     // The reference column only shows what was loaded.
-    for (int i : {2, 3, 4})
-        p.caja(Hoja::I, col, i).visible = desglosado;
+    for (CampoDeHoja c : g.partes)
+        caja(c).visible = desglosado;
     if (desglosado) {
         p.comentario(col).clear();
         return;
@@ -177,15 +180,15 @@ void PulsarOpcion(DocumentoMotor& doc, Hoja hoja, Columna col, int campo, int bo
     const bool primero = boton == 1;
     switch (hoja) {
     case Hoja::F1:
-        doc.calculo.Columna(col).F1(1) = primero;
+        doc.calculo.Columna(col)[F1::Compra] = primero;
         FormaDeAdquisicion(doc, col, primero, {Marco::F1Amortizacion, Marco::F1Financiacion, Marco::F1Carrozado},
                            Marco::F1CosteAnual);
         return;
     case Hoja::F2:
-        if (campo == 1) {
+        if (campo == F2::Compra.i) {
             Semirremolque(doc, col, primero);
         } else {
-            doc.calculo.Columna(col).F2(13) = primero;
+            doc.calculo.Columna(col)[F2::EquiposCompra] = primero;
             FormaDeAdquisicion(doc, col, primero, {Marco::F2EquipoAmortizacion, Marco::F2EquipoFinanciacion},
                                Marco::F2EquipoCosteAnual);
         }

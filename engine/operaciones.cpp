@@ -8,7 +8,7 @@
 
 namespace tarvia {
 
-std::optional<bool> Contexto::esCero(Ref r) const
+std::optional<bool> Contexto::esCero(CampoDeHoja r) const
 {
     const Numero n = numero(r);
     if (!n)
@@ -16,11 +16,11 @@ std::optional<bool> Contexto::esCero(Ref r) const
     return *n == 0.0;
 }
 
-bool Contexto::Redondeado(Ref destino, Numero x)
+bool Contexto::Redondeado(CampoDeHoja destino, Numero x)
 {
     if (!x)
         return false;
-    const double y = Redondear(*x, Decimales(destino.h, destino.i));
+    const double y = Redondear(*x, Decimales(destino));
     if (std::isnan(y))
         return false;
     valor(destino) = y;
@@ -28,7 +28,7 @@ bool Contexto::Redondeado(Ref destino, Numero x)
     return true;
 }
 
-bool Contexto::SinRedondear(Ref destino, Numero x)
+bool Contexto::SinRedondear(CampoDeHoja destino, Numero x)
 {
     if (!x || !std::isfinite(*x))
         return false;
@@ -37,105 +37,104 @@ bool Contexto::SinRedondear(Ref destino, Numero x)
     return true;
 }
 
-void Contexto::Mostrar(Ref r) { MostrarCampo(doc, r.h, col, r.i); }
+void Contexto::Mostrar(CampoDeHoja r) { MostrarCampo(doc, r.hoja, col, r.i); }
 
-void Contexto::Vaciar(Ref r) { VaciarCaja(doc, r.h, col, r.i); }
+void Contexto::Vaciar(CampoDeHoja r) { VaciarCaja(doc, r.hoja, col, r.i); }
 
-void RepartoPorcentual(Contexto& x, Hoja h, int a, int b, int c, int d, int e)
+void RepartoPorcentual(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c, CampoDeHoja d, CampoDeHoja e)
 {
-    x.Redondeado({h, c}, Con(
-                             x, [](double va, double vb) { return va * vb / 100; }, Ref{h, a}, Ref{h, b}));
-    x.SinRedondear({h, d}, Con(
-                               x, [](double vb) { return 100 - vb; }, Ref{h, b}));
-    x.SinRedondear({h, e}, Con(
-                               x, [](double va, double vc) { return va - vc; }, Ref{h, a}, Ref{h, c}));
+    x.Redondeado(c, Con(
+                        x, [](double va, double vb) { return va * vb / 100; }, a, b));
+    x.SinRedondear(d, Con(
+                          x, [](double vb) { return 100 - vb; }, b));
+    x.SinRedondear(e, Con(
+                          x, [](double va, double vc) { return va - vc; }, a, c));
 }
 
-void ProductoPorcentual(Contexto& x, Hoja h, int a, int b, int c, int d)
+void ProductoPorcentual(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c, CampoDeHoja d)
 {
-    x.Redondeado({h, d}, Con(
-                             x, [](double va, double vb, double vc) { return va * vb * vc / 100; }, Ref{h, a},
-                             Ref{h, b}, Ref{h, c}));
+    x.Redondeado(d, Con(
+                        x, [](double va, double vb, double vc) { return va * vb * vc / 100; }, a, b, c));
 }
 
-void CocienteProtegido(Contexto& x, Hoja h, int a, int b, int c)
+void CocienteProtegido(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c)
 {
-    const Numero divisor = x.numero({h, b});
+    const Numero divisor = x.numero(b);
     if (!divisor)
         return;
     if (*divisor > 0)
-        x.Redondeado({h, c}, Con(
-                                 x, [&](double va) { return va / *divisor; }, Ref{h, a}));
+        x.Redondeado(c, Con(
+                            x, [&](double va) { return va / *divisor; }, a));
     else
-        x.Redondeado({h, c}, 0.0);
+        x.Redondeado(c, 0.0);
 }
 
-void NetoDeDescuento(Contexto& x, Hoja h, int a, int b, int c)
+void NetoDeDescuento(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c)
 {
-    x.Redondeado({h, c}, Con(
-                             x, [](double va, double vb) { return va * (100 - vb) / 100; }, Ref{h, a}, Ref{h, b}));
+    x.Redondeado(c, Con(
+                        x, [](double va, double vb) { return va * (100 - vb) / 100; }, a, b));
 }
 
-void PorcentajeDe(Contexto& x, Hoja h, int a, int b, int c)
+void PorcentajeDe(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c)
 {
-    x.Redondeado({h, c}, Con(
-                             x, [](double va, double vb) { return va * vb / 100; }, Ref{h, a}, Ref{h, b}));
+    x.Redondeado(c, Con(
+                        x, [](double va, double vb) { return va * vb / 100; }, a, b));
 }
 
-void ProductoYSuma(Contexto& x, Hoja h, int a, int b, int c, int d, int e)
+void ProductoYSuma(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c, CampoDeHoja d, CampoDeHoja e)
 {
-    x.Redondeado({h, c}, Con(
-                             x, [](double va, double vb) { return va * vb; }, Ref{h, a}, Ref{h, b}));
-    x.SinRedondear({h, e}, Con(
-                               x, [](double vc, double vd) { return vc + vd; }, Ref{h, c}, Ref{h, d}));
+    x.Redondeado(c, Con(
+                        x, [](double va, double vb) { return va * vb; }, a, b));
+    x.SinRedondear(e, Con(
+                          x, [](double vc, double vd) { return vc + vd; }, c, d));
 }
 
-void ValorEscalado(Contexto& x, Ref escala, Ref a, Ref b)
+void ValorEscalado(Contexto& x, CampoDeHoja escala, CampoDeHoja a, CampoDeHoja b)
 {
     x.Redondeado(b, Con(
                         x, [](double va, double ve) { return va * ve; }, a, escala));
 }
 
-void SumaAcumulada(Contexto& x, Hoja h, int total, std::initializer_list<int> sumandos)
+void SumaAcumulada(Contexto& x, CampoDeHoja total, std::span<const CampoDeHoja> sumandos)
 {
     double suma = 0;
-    for (int f : sumandos) {
-        const Numero n = x.numero({h, f});
+    for (CampoDeHoja f : sumandos) {
+        const Numero n = x.numero(f);
         if (!n)
             return;
         suma += *n;
     }
-    x.SinRedondear({h, total}, suma);
+    x.SinRedondear(total, suma);
 }
 
-void Limpiar(Contexto& x, Hoja h, std::initializer_list<int> campos)
+void Limpiar(Contexto& x, std::initializer_list<CampoDeHoja> campos)
 {
-    for (int f : campos) {
-        x.valor({h, f}) = 0.0;
-        x.Vaciar({h, f});
+    for (CampoDeHoja f : campos) {
+        x.valor(f) = 0.0;
+        x.Vaciar(f);
     }
 }
 
-void VaciarCajas(Contexto& x, Hoja h, std::initializer_list<int> campos)
+void VaciarCajas(Contexto& x, std::initializer_list<CampoDeHoja> campos)
 {
-    for (int f : campos)
-        x.Vaciar({h, f});
+    for (CampoDeHoja f : campos)
+        x.Vaciar(f);
 }
 
-void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones, std::initializer_list<Ref> destinos,
-                       Ref como, Ref distinto)
+void HabilitarSiNoCero(Contexto& x, std::initializer_list<CampoDeHoja> condiciones,
+                       std::initializer_list<CampoDeHoja> destinos, CampoDeHoja como, CampoDeHoja distinto)
 {
     if (!x.personal())
         return;
     bool todos = true;
-    for (Ref r : condiciones) {
+    for (CampoDeHoja r : condiciones) {
         const auto cero = x.esCero(r);
         if (!cero)
             return; // cannot tell: the step is skipped
         todos = todos && !*cero;
     }
     const Fondo fondo = x.caja(todos ? como : distinto).fondo;
-    for (Ref r : destinos) {
+    for (CampoDeHoja r : destinos) {
         Caja& caja = x.caja(r);
         caja.habilitado = todos;
         caja.fondo = fondo;
@@ -146,10 +145,10 @@ void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones, std:
     }
 }
 
-void PotenciaAKW(Contexto& x, Hoja h, int a, int b)
+void PotenciaAKW(Contexto& x, CampoDeHoja a, CampoDeHoja b)
 {
-    x.Redondeado({h, b}, Con(
-                             x, [](double va) { return va * 0.73549875; }, Ref{h, a}));
+    x.Redondeado(b, Con(
+                        x, [](double va) { return va * 0.73549875; }, a));
 }
 
 } // namespace tarvia

@@ -2,19 +2,15 @@
 // The building blocks of the recalculation chains. Each step reads its
 // operands from one column; when an operand cannot be computed the step is
 // skipped, the target keeps its value and the chain goes on.
+#include "core/campos.h"
 #include "engine/documento_motor.h"
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <tuple>
 
 namespace tarvia {
-
-// A field of a sheet: C(9) is {Hoja::C, 9}.
-struct Ref {
-    Hoja h;
-    int i;
-};
 
 using Numero = std::optional<double>;
 
@@ -27,22 +23,22 @@ public:
     const Columna col;
 
     bool personal() const { return col == Columna::S; }
-    Valor& valor(Ref r) { return doc.calculo.Columna(col)[r.h](r.i); }
-    const Valor& valor(Ref r) const { return doc.calculo.Columna(col)[r.h](r.i); }
-    Numero numero(Ref r) const { return valor(r).comoNumero(); }
+    Valor& valor(CampoDeHoja r) { return doc.calculo.Columna(col)[r]; }
+    const Valor& valor(CampoDeHoja r) const { return doc.calculo.Columna(col)[r]; }
+    Numero numero(CampoDeHoja r) const { return valor(r).comoNumero(); }
     // True/false reading of an option field; nullopt when it is neither.
-    std::optional<bool> logico(Ref r) const { return valor(r).comoLogico(); }
+    std::optional<bool> logico(CampoDeHoja r) const { return valor(r).comoLogico(); }
     // Whether the field reads as 0; nullopt when it cannot be computed.
-    std::optional<bool> esCero(Ref r) const;
-    Caja& caja(Ref r) { return doc.vista().caja(r.h, col, r.i); }
+    std::optional<bool> esCero(CampoDeHoja r) const;
+    Caja& caja(CampoDeHoja r) { return doc.vista().caja(r.hoja, col, r.i); }
 
     // Stores x rounded to the decimals of the target and shows it. Skipped
     // when x is missing or the rounding cannot be done.
-    bool Redondeado(Ref destino, Numero x);
+    bool Redondeado(CampoDeHoja destino, Numero x);
     // Stores x as it is and shows it ("not rounded" steps).
-    bool SinRedondear(Ref destino, Numero x);
-    void Mostrar(Ref r);
-    void Vaciar(Ref r);
+    bool SinRedondear(CampoDeHoja destino, Numero x);
+    void Mostrar(CampoDeHoja r);
+    void Vaciar(CampoDeHoja r);
 };
 
 // f applied to the numeric values of the operands, or nullopt when any of
@@ -57,34 +53,34 @@ Numero Con(const Contexto& x, F f, Rs... operandos)
     return std::apply([&](const auto&... o) -> Numero { return f(*o...); }, v);
 }
 
-// Shared operations of the chains (fields of one sheet unless a Ref says otherwise).
+// Shared operations of the chains.
 
 // c = Redondear(a × b / 100); d = 100 − b; e = a − c.
-void RepartoPorcentual(Contexto& x, Hoja h, int a, int b, int c, int d, int e);
+void RepartoPorcentual(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c, CampoDeHoja d, CampoDeHoja e);
 // d = Redondear(a × b × c / 100).
-void ProductoPorcentual(Contexto& x, Hoja h, int a, int b, int c, int d);
+void ProductoPorcentual(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c, CampoDeHoja d);
 // c = Redondear(a / b) when b > 0, else 0.
-void CocienteProtegido(Contexto& x, Hoja h, int a, int b, int c);
+void CocienteProtegido(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c);
 // c = Redondear(a × (100 − b) / 100).
-void NetoDeDescuento(Contexto& x, Hoja h, int a, int b, int c);
+void NetoDeDescuento(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c);
 // c = Redondear(a × b / 100).
-void PorcentajeDe(Contexto& x, Hoja h, int a, int b, int c);
+void PorcentajeDe(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c);
 // c = Redondear(a × b); e = c + d.
-void ProductoYSuma(Contexto& x, Hoja h, int a, int b, int c, int d, int e);
+void ProductoYSuma(Contexto& x, CampoDeHoja a, CampoDeHoja b, CampoDeHoja c, CampoDeHoja d, CampoDeHoja e);
 // b = Redondear(a × escala), the scale a field of another sheet.
-void ValorEscalado(Contexto& x, Ref escala, Ref a, Ref b);
+void ValorEscalado(Contexto& x, CampoDeHoja escala, CampoDeHoja a, CampoDeHoja b);
 // total = sum of the fields, in order, not rounded.
-void SumaAcumulada(Contexto& x, Hoja h, int total, std::initializer_list<int> sumandos);
+void SumaAcumulada(Contexto& x, CampoDeHoja total, std::span<const CampoDeHoja> sumandos);
 // Every field set to 0 and its box emptied.
-void Limpiar(Contexto& x, Hoja h, std::initializer_list<int> campos);
+void Limpiar(Contexto& x, std::initializer_list<CampoDeHoja> campos);
 // Boxes emptied, values kept.
-void VaciarCajas(Contexto& x, Hoja h, std::initializer_list<int> campos);
+void VaciarCajas(Contexto& x, std::initializer_list<CampoDeHoja> campos);
 // Personal column only: the targets are enabled (colour of `como`, value
 // shown) when every condition field is non-zero, otherwise disabled (colour
 // of `distinto`, box emptied, value kept).
-void HabilitarSiNoCero(Contexto& x, std::initializer_list<Ref> condiciones, std::initializer_list<Ref> destinos,
-                       Ref como, Ref distinto);
+void HabilitarSiNoCero(Contexto& x, std::initializer_list<CampoDeHoja> condiciones,
+                       std::initializer_list<CampoDeHoja> destinos, CampoDeHoja como, CampoDeHoja distinto);
 // b = Redondear(a × 0.73549875), metric horsepower to kilowatts.
-void PotenciaAKW(Contexto& x, Hoja h, int a, int b);
+void PotenciaAKW(Contexto& x, CampoDeHoja a, CampoDeHoja b);
 
 } // namespace tarvia

@@ -5,14 +5,14 @@
 
 namespace tarvia {
 
-namespace {
+using namespace campos;
 
-constexpr Hoja C = Hoja::C;
+namespace {
 
 void TituloConDescripcion(Contexto& x)
 {
     // Always the personal description, whichever column changed.
-    const QString descripcion = x.doc.calculo.Personal.C(1).comoTexto();
+    const QString descripcion = x.doc.calculo.Personal[C::Descripcion].comoTexto();
     for (Hoja h : TodasLasHojas)
         x.doc.vista().titulo(h) = QString::fromUtf8(TituloHoja(h)) + QStringLiteral("     (") + descripcion + u')';
 }
@@ -21,36 +21,40 @@ void TituloConDescripcion(Contexto& x)
 // A change of the load alone leaves the split as it is.
 void Kilometros(Contexto& x, bool conReparto)
 {
-    const auto cero = x.esCero({C, 8});
+    const auto cero = x.esCero(C::PorcentajeEnCarga);
     if (!cero)
         return;
     if (*cero) {
-        Limpiar(x, C, {9, 10, 11, 20});
+        Limpiar(x, {C::KilometrosEnCarga, C::PorcentajeEnVacio, C::KilometrosEnVacio, C::ToneladasKilometro});
         return;
     }
     if (conReparto)
-        RepartoPorcentual(x, C, 7, 8, 9, 10, 11);
-    ProductoPorcentual(x, C, 7, 8, 19, 20);
+        RepartoPorcentual(x, C::KilometrosAnuales, C::PorcentajeEnCarga, C::KilometrosEnCarga, C::PorcentajeEnVacio,
+                          C::KilometrosEnVacio);
+    ProductoPorcentual(x, C::KilometrosAnuales, C::PorcentajeEnCarga, C::CargaMedia, C::ToneladasKilometro);
 }
 
 // A change of the hours checks both fields; a change of the loaded share
 // only the share itself.
 void Horas(Contexto& x, bool miraHoras)
 {
-    const auto cero12 = miraHoras ? x.esCero({C, 12}) : std::optional<bool>(false);
-    const auto cero13 = x.esCero({C, 13});
-    if (!cero12 || !cero13)
+    const auto ceroHoras = miraHoras ? x.esCero(C::HorasAnuales) : std::optional<bool>(false);
+    const auto ceroCarga = x.esCero(C::PorcentajeHorasEnCarga);
+    if (!ceroHoras || !ceroCarga)
         return;
-    if (*cero12 || *cero13)
-        Limpiar(x, C, {14, 15, 16});
+    if (*ceroHoras || *ceroCarga)
+        Limpiar(x, {C::HorasEnCarga, C::PorcentajeHorasEnVacio, C::HorasEnVacio});
     else
-        RepartoPorcentual(x, C, 12, 13, 14, 15, 16);
+        RepartoPorcentual(x, C::HorasAnuales, C::PorcentajeHorasEnCarga, C::HorasEnCarga, C::PorcentajeHorasEnVacio,
+                          C::HorasEnVacio);
 }
+
+void HorasPorJornada(Contexto& x) { CocienteProtegido(x, C::HorasAnuales, C::DiasAnuales, C::HorasPorJornada); }
 
 void MantenimientoYReparaciones(Contexto& x)
 {
-    ValorEscalado(x, {C, 7}, {Hoja::V, 28}, {Hoja::V, 29});
-    ValorEscalado(x, {C, 7}, {Hoja::V, 30}, {Hoja::V, 31});
+    ValorEscalado(x, C::KilometrosAnuales, V::MantenimientoPorKilometro, V::Mantenimiento);
+    ValorEscalado(x, C::KilometrosAnuales, V::ReparacionesPorKilometro, V::Reparaciones);
 }
 
 } // namespace
@@ -58,29 +62,30 @@ void MantenimientoYReparaciones(Contexto& x)
 void RecalcularC(Contexto& x, int k)
 {
     switch (k) {
-    case 1: TituloConDescripcion(x); break;
-    case 2: PotenciaAKW(x, C, 2, 21); break;
-    case 7:
+    case C::Descripcion.i: TituloConDescripcion(x); break;
+    case C::Potencia.i: PotenciaAKW(x, C::Potencia, C::PotenciaKW); break;
+    case C::KilometrosAnuales.i:
         Kilometros(x, true);
-        if (x.logico({Hoja::F3, 2}) == true)
+        if (x.logico(F3::DietasDesglosadas) == true)
             PlusDeActividad(x);
         MantenimientoYReparaciones(x);
         break;
-    case 8:
-        HabilitarSiNoCero(x, {{C, 8}}, {{C, 19}}, {C, 8}, {C, 9});
+    case C::PorcentajeEnCarga.i:
+        HabilitarSiNoCero(x, {C::PorcentajeEnCarga}, {C::CargaMedia}, C::PorcentajeEnCarga, C::KilometrosEnCarga);
         Kilometros(x, true);
         break;
-    case 12:
-        HabilitarSiNoCero(x, {{C, 12}}, {{C, 13}, {C, 17}}, {C, 8}, {C, 9});
+    case C::HorasAnuales.i:
+        HabilitarSiNoCero(x, {C::HorasAnuales}, {C::PorcentajeHorasEnCarga, C::DiasAnuales}, C::PorcentajeEnCarga,
+                          C::KilometrosEnCarga);
         Horas(x, true);
-        CocienteProtegido(x, C, 12, 17, 18);
+        HorasPorJornada(x);
         break;
-    case 13:
+    case C::PorcentajeHorasEnCarga.i:
         Horas(x, false);
-        CocienteProtegido(x, C, 12, 17, 18);
+        HorasPorJornada(x);
         break;
-    case 17: CocienteProtegido(x, C, 12, 17, 18); break;
-    case 19: Kilometros(x, false); break;
+    case C::DiasAnuales.i: HorasPorJornada(x); break;
+    case C::CargaMedia.i: Kilometros(x, false); break;
     default: break;
     }
 }

@@ -10,85 +10,111 @@
 
 namespace tarvia {
 
+using namespace campos;
+
 namespace {
 
-constexpr Hoja F1 = Hoja::F1;
-constexpr Hoja F2 = Hoja::F2;
-constexpr Hoja V = Hoja::V;
-
 // max(0, discounted price − tyre value), each rounded to the target's decimals.
-void PrecioSinNeumaticos(Contexto& x, Hoja h, int tarifa, int descuento, int valorNeumaticos, Numero neumaticos,
-                         int destino)
+void PrecioSinNeumaticos(Contexto& x, CampoDeHoja tarifa, CampoDeHoja descuento, CampoDeHoja valorNeumaticos,
+                         Numero neumaticos, CampoDeHoja destino)
 {
-    const Numero tar = x.numero({h, tarifa});
-    const Numero des = x.numero({h, descuento});
-    const Numero pct = x.numero({h, valorNeumaticos});
+    const Numero tar = x.numero(tarifa);
+    const Numero des = x.numero(descuento);
+    const Numero pct = x.numero(valorNeumaticos);
     if (!tar || !des || !pct || !neumaticos)
         return;
-    const int n = Decimales(h, destino);
+    const int n = Decimales(destino);
     const double precio = Redondear(*tar * (100 - *des) / 100, n);
     const double ruedas = Redondear(*neumaticos * *pct / 100, n);
     if (std::isnan(precio) || std::isnan(ruedas))
         return;
-    x.Redondeado({h, destino}, std::max(0.0, precio - ruedas));
+    x.Redondeado(destino, std::max(0.0, precio - ruedas));
+}
+
+Numero PrecioDeNeumaticos(Contexto& x, const GrupoNeumaticos& g)
+{
+    return Con(
+        x, [](double n, double p) { return n * p; }, g.numero, g.precio);
 }
 
 } // namespace
 
 void PrecioTractorSinNeumaticos(Contexto& x)
 {
-    const Numero neumaticos = Con(
-        x, [](double n1, double p1, double n2, double p2, double n3, double p3) { return n1 * p1 + n2 * p2 + n3 * p3; },
-        Ref{V, 16}, Ref{V, 17}, Ref{V, 19}, Ref{V, 20}, Ref{V, 22}, Ref{V, 23});
-    PrecioSinNeumaticos(x, F1, 2, 3, 23, neumaticos, 24);
+    // In the order the sum always took: steering, driving, trailing axles.
+    Numero neumaticos = 0.0;
+    for (const GrupoNeumaticos& g : kNeumaticosTractor) {
+        const Numero grupo = PrecioDeNeumaticos(x, g);
+        neumaticos = neumaticos && grupo ? Numero(*neumaticos + *grupo) : std::nullopt;
+    }
+    PrecioSinNeumaticos(x, F1::PrecioTarifa, F1::Descuento, F1::PorcentajeNeumaticos, neumaticos,
+                        F1::PrecioSinNeumaticos);
 }
 
 void PrecioSemiSinNeumaticos(Contexto& x)
 {
-    const Numero neumaticos = Con(
-        x, [](double n, double p) { return n * p; }, Ref{V, 25}, Ref{V, 26});
-    PrecioSinNeumaticos(x, F2, 2, 3, 25, neumaticos, 26);
+    PrecioSinNeumaticos(x, F2::PrecioTarifa, F2::Descuento, F2::PorcentajeNeumaticos,
+                        PrecioDeNeumaticos(x, kNeumaticosSemirremolque), F2::PrecioSinNeumaticos);
 }
-
 void RecalcularF1(Contexto& x, int k)
 {
     // Bodywork financing needs both a bodywork price and a financed share.
     const auto financiacionCarrozado = [&] {
-        HabilitarSiNoCero(x, {{F1, 13}, {F1, 19}}, {{F1, 21}, {F1, 22}}, {F1, 13}, {F1, 15});
+        HabilitarSiNoCero(x, {F1::CarrozadoPrecioTarifa, F1::CarrozadoPorcentajeFinanciado},
+                          {F1::CarrozadoPeriodoFinanciacion, F1::CarrozadoInteres}, F1::CarrozadoPrecioTarifa,
+                          F1::CarrozadoPrecio);
+    };
+    const auto precio = [&] { NetoDeDescuento(x, F1::PrecioTarifa, F1::Descuento, F1::PrecioAdquisicion); };
+    const auto residual = [&] { PorcentajeDe(x, F1::PrecioTarifa, F1::PorcentajeResidual, F1::ValorResidual); };
+    const auto capital = [&] {
+        PorcentajeDe(x, F1::PorcentajeFinanciado, F1::PrecioAdquisicion, F1::CapitalFinanciado);
+    };
+    const auto precioCarrozado = [&] {
+        NetoDeDescuento(x, F1::CarrozadoPrecioTarifa, F1::CarrozadoDescuento, F1::CarrozadoPrecio);
+    };
+    const auto residualCarrozado = [&] {
+        PorcentajeDe(x, F1::CarrozadoPrecioTarifa, F1::CarrozadoPorcentajeResidual, F1::CarrozadoValorResidual);
+    };
+    const auto capitalCarrozado = [&] {
+        PorcentajeDe(x, F1::CarrozadoPorcentajeFinanciado, F1::CarrozadoPrecio, F1::CarrozadoCapitalFinanciado);
     };
     switch (k) {
-    case 2:
-        NetoDeDescuento(x, F1, 2, 3, 4);
+    case F1::PrecioTarifa.i:
+        precio();
         PrecioTractorSinNeumaticos(x);
-        PorcentajeDe(x, F1, 2, 6, 7);
-        PorcentajeDe(x, F1, 8, 4, 9);
+        residual();
+        capital();
         break;
-    case 3:
-        NetoDeDescuento(x, F1, 2, 3, 4);
+    case F1::Descuento.i:
+        precio();
         PrecioTractorSinNeumaticos(x);
-        PorcentajeDe(x, F1, 8, 4, 9);
+        capital();
         break;
-    case 23: PrecioTractorSinNeumaticos(x); break;
-    case 6: PorcentajeDe(x, F1, 2, 6, 7); break;
-    case 8:
-        HabilitarSiNoCero(x, {{F1, 8}}, {{F1, 10}, {F1, 11}}, {F1, 8}, {F1, 9});
-        PorcentajeDe(x, F1, 8, 4, 9);
+    case F1::PorcentajeNeumaticos.i: PrecioTractorSinNeumaticos(x); break;
+    case F1::PorcentajeResidual.i: residual(); break;
+    case F1::PorcentajeFinanciado.i:
+        HabilitarSiNoCero(x, {F1::PorcentajeFinanciado}, {F1::PeriodoFinanciacion, F1::Interes},
+                          F1::PorcentajeFinanciado, F1::CapitalFinanciado);
+        capital();
         break;
-    case 13:
-        HabilitarSiNoCero(x, {{F1, 13}}, {{F1, 14}, {F1, 16}, {F1, 17}, {F1, 19}}, {F1, 13}, {F1, 15});
+    case F1::CarrozadoPrecioTarifa.i:
+        HabilitarSiNoCero(x, {F1::CarrozadoPrecioTarifa},
+                          {F1::CarrozadoDescuento, F1::CarrozadoVidaUtil, F1::CarrozadoPorcentajeResidual,
+                           F1::CarrozadoPorcentajeFinanciado},
+                          F1::CarrozadoPrecioTarifa, F1::CarrozadoPrecio);
         financiacionCarrozado();
-        NetoDeDescuento(x, F1, 13, 14, 15);
-        PorcentajeDe(x, F1, 13, 17, 18);
-        PorcentajeDe(x, F1, 19, 15, 20);
+        precioCarrozado();
+        residualCarrozado();
+        capitalCarrozado();
         break;
-    case 14:
-        NetoDeDescuento(x, F1, 13, 14, 15);
-        PorcentajeDe(x, F1, 19, 15, 20);
+    case F1::CarrozadoDescuento.i:
+        precioCarrozado();
+        capitalCarrozado();
         break;
-    case 17: PorcentajeDe(x, F1, 13, 17, 18); break;
-    case 19:
+    case F1::CarrozadoPorcentajeResidual.i: residualCarrozado(); break;
+    case F1::CarrozadoPorcentajeFinanciado.i:
         financiacionCarrozado();
-        PorcentajeDe(x, F1, 19, 15, 20);
+        capitalCarrozado();
         break;
     default: break;
     }
@@ -97,46 +123,72 @@ void RecalcularF1(Contexto& x, int k)
 void RecalcularF2(Contexto& x, int k)
 {
     const auto financiacionEquipo = [&] {
-        HabilitarSiNoCero(x, {{F2, 14}, {F2, 20}}, {{F2, 22}, {F2, 23}}, {F2, 14}, {F2, 16});
+        HabilitarSiNoCero(x, {F2::EquiposPrecioTarifa, F2::EquiposPorcentajeFinanciado},
+                          {F2::EquiposPeriodoFinanciacion, F2::EquiposInteres}, F2::EquiposPrecioTarifa,
+                          F2::EquiposPrecioAdquisicion);
     };
+    const auto precio = [&] { NetoDeDescuento(x, F2::PrecioTarifa, F2::Descuento, F2::PrecioAdquisicion); };
+    const auto residual = [&] { PorcentajeDe(x, F2::PrecioTarifa, F2::PorcentajeResidual, F2::ValorResidual); };
+    const auto capital = [&] {
+        PorcentajeDe(x, F2::PorcentajeFinanciado, F2::PrecioAdquisicion, F2::CapitalFinanciado);
+    };
+    const auto precioEquipo = [&] {
+        NetoDeDescuento(x, F2::EquiposPrecioTarifa, F2::EquiposDescuento, F2::EquiposPrecioAdquisicion);
+    };
+    const auto residualEquipo = [&] {
+        PorcentajeDe(x, F2::EquiposPrecioTarifa, F2::EquiposPorcentajeResidual, F2::EquiposValorResidual);
+    };
+    const auto capitalEquipo = [&] {
+        PorcentajeDe(x, F2::EquiposPorcentajeFinanciado, F2::EquiposPrecioAdquisicion, F2::EquiposCapitalFinanciado);
+    };
+    const GrupoNeumaticos& semi = kNeumaticosSemirremolque;
     switch (k) {
-    case 2:
-        HabilitarSiNoCero(x, {{F2, 2}}, {{F2, 3}, {F2, 25}, {F2, 5}, {F2, 6}, {F2, 8}}, {F2, 2}, {F2, 4});
-        HabilitarSiNoCero(x, {{F2, 2}, {F2, 8}}, {{F2, 10}, {F2, 11}}, {F2, 2}, {F2, 4});
+    case F2::PrecioTarifa.i:
+        HabilitarSiNoCero(
+            x, {F2::PrecioTarifa},
+            {F2::Descuento, F2::PorcentajeNeumaticos, F2::VidaUtil, F2::PorcentajeResidual, F2::PorcentajeFinanciado},
+            F2::PrecioTarifa, F2::PrecioAdquisicion);
+        HabilitarSiNoCero(x, {F2::PrecioTarifa, F2::PorcentajeFinanciado}, {F2::PeriodoFinanciacion, F2::Interes},
+                          F2::PrecioTarifa, F2::PrecioAdquisicion);
         // Without a semitrailer price its tyres on sheet V are off.
-        HabilitarSiNoCero(x, {{F2, 2}}, {{V, 25}}, {V, 1}, {V, 29});
-        HabilitarSiNoCero(x, {{F2, 2}, {V, 25}}, {{V, 26}, {V, 27}}, {V, 1}, {V, 29});
-        NetoDeDescuento(x, F2, 2, 3, 4);
+        HabilitarSiNoCero(x, {F2::PrecioTarifa}, {semi.numero}, V::PrecioGasoleoEspanaConIva, V::Mantenimiento);
+        HabilitarSiNoCero(x, {F2::PrecioTarifa, semi.numero}, {semi.precio, semi.duracion},
+                          V::PrecioGasoleoEspanaConIva, V::Mantenimiento);
+        precio();
         PrecioSemiSinNeumaticos(x);
-        PorcentajeDe(x, F2, 2, 6, 7);
-        PorcentajeDe(x, F2, 8, 4, 9);
+        residual();
+        capital();
         break;
-    case 3:
-        NetoDeDescuento(x, F2, 2, 3, 4);
+    case F2::Descuento.i:
+        precio();
         PrecioSemiSinNeumaticos(x);
-        PorcentajeDe(x, F2, 8, 4, 9);
+        capital();
         break;
-    case 25: PrecioSemiSinNeumaticos(x); break;
-    case 6: PorcentajeDe(x, F2, 2, 6, 7); break;
-    case 8:
-        HabilitarSiNoCero(x, {{F2, 8}}, {{F2, 10}, {F2, 11}}, {F2, 2}, {F2, 4});
-        PorcentajeDe(x, F2, 8, 4, 9);
+    case F2::PorcentajeNeumaticos.i: PrecioSemiSinNeumaticos(x); break;
+    case F2::PorcentajeResidual.i: residual(); break;
+    case F2::PorcentajeFinanciado.i:
+        HabilitarSiNoCero(x, {F2::PorcentajeFinanciado}, {F2::PeriodoFinanciacion, F2::Interes}, F2::PrecioTarifa,
+                          F2::PrecioAdquisicion);
+        capital();
         break;
-    case 14:
-        HabilitarSiNoCero(x, {{F2, 14}}, {{F2, 15}, {F2, 17}, {F2, 18}, {F2, 20}}, {F2, 14}, {F2, 16});
+    case F2::EquiposPrecioTarifa.i:
+        HabilitarSiNoCero(
+            x, {F2::EquiposPrecioTarifa},
+            {F2::EquiposDescuento, F2::EquiposVidaUtil, F2::EquiposPorcentajeResidual, F2::EquiposPorcentajeFinanciado},
+            F2::EquiposPrecioTarifa, F2::EquiposPrecioAdquisicion);
         financiacionEquipo();
-        NetoDeDescuento(x, F2, 14, 15, 16);
-        PorcentajeDe(x, F2, 14, 18, 19);
-        PorcentajeDe(x, F2, 20, 16, 21);
+        precioEquipo();
+        residualEquipo();
+        capitalEquipo();
         break;
-    case 15:
-        NetoDeDescuento(x, F2, 14, 15, 16);
-        PorcentajeDe(x, F2, 20, 16, 21);
+    case F2::EquiposDescuento.i:
+        precioEquipo();
+        capitalEquipo();
         break;
-    case 18: PorcentajeDe(x, F2, 14, 18, 19); break;
-    case 20:
+    case F2::EquiposPorcentajeResidual.i: residualEquipo(); break;
+    case F2::EquiposPorcentajeFinanciado.i:
         financiacionEquipo();
-        PorcentajeDe(x, F2, 20, 16, 21);
+        capitalEquipo();
         break;
     default: break;
     }

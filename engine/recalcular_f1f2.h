@@ -1,5 +1,6 @@
 #pragma once
 // The chains of sheets F1 (tractor) and F2 (semitrailer and equipment).
+#include "core/grupos.h"
 #include "engine/operaciones.h"
 
 namespace tarvia {

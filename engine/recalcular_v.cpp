@@ -1,153 +1,133 @@
 // Sheet V: fuel prices without VAT, the share bought abroad, maintenance and
 // repairs per year, and the tyres that lower the purchase prices.
 #include "engine/recalcular_v.h"
+#include "core/grupos.h"
 #include "engine/recalcular_f1f2.h"
 
 #include <cmath>
 
 namespace tarvia {
 
+using namespace campos;
+
 namespace {
-
-constexpr Hoja V = Hoja::V;
-
-// (price, discount %, discount, VAT %, VAT per litre, price without VAT).
-struct GrupoCarburante {
-    int p, q, r, t, u, w;
-};
-constexpr GrupoCarburante Espana{1, 2, 3, 4, 5, 6};
-constexpr GrupoCarburante Extranjero{35, 36, 37, 38, 39, 40};
-constexpr GrupoCarburante Equipos{8, 9, 10, 11, 12, 13};
 
 void PrecioCarburante(Contexto& x, const GrupoCarburante& g)
 {
-    const auto precioCero = x.esCero({V, g.p});
+    const auto precioCero = x.esCero(g.precio);
     if (precioCero) {
         if (*precioCero)
-            x.Redondeado({V, g.q}, 0.0);
+            x.Redondeado(g.porcentajeDescuento, 0.0);
         else
-            x.Redondeado({V, g.q}, Con(
-                                       x, [](double p, double r) { return 100 * r / p; }, Ref{V, g.p}, Ref{V, g.r}));
+            x.Redondeado(g.porcentajeDescuento,
+                         Con(
+                             x, [](double p, double r) { return 100 * r / p; }, g.precio, g.descuento));
     }
-    x.Redondeado({V, g.w}, Con(
-                               x, [](double p, double r, double t) { return (p - r) / (t / 100 + 1); }, Ref{V, g.p},
-                               Ref{V, g.r}, Ref{V, g.t}));
-    x.Redondeado({V, g.u}, Con(
-                               x, [](double p, double r, double w) { return (p - r) - w; }, Ref{V, g.p}, Ref{V, g.r},
-                               Ref{V, g.w}));
+    x.Redondeado(g.precioSinIva, Con(
+                                     x, [](double p, double r, double t) { return (p - r) / (t / 100 + 1); }, g.precio,
+                                     g.descuento, g.iva));
+    x.Redondeado(g.ivaPorLitro, Con(
+                                    x, [](double p, double r, double w) { return (p - r) - w; }, g.precio, g.descuento,
+                                    g.precioSinIva));
 }
 
 // A new price may leave the discount outside its percentage limits: it is
 // then set to the lowest share allowed.
 void ComprobarDescuento(Contexto& x, const GrupoCarburante& g)
 {
-    const Numero p = x.numero({V, g.p});
-    const Numero r = x.numero({V, g.r});
-    const Numero mx = x.doc.calculo.Maximos.V(g.q).comoNumero();
-    const Numero mn = x.doc.calculo.Minimos.V(g.q).comoNumero();
+    const Numero p = x.numero(g.precio);
+    const Numero r = x.numero(g.descuento);
+    const Numero mx = x.doc.calculo.Maximos[g.porcentajeDescuento].comoNumero();
+    const Numero mn = x.doc.calculo.Minimos[g.porcentajeDescuento].comoNumero();
     if (!p || !r || !mx || !mn)
         return;
     const double techo = 100 * *r / *mx;
     if (!std::isfinite(techo)) // no maximum: nothing to compare with
         return;
     if (*p < techo) {
-        x.SinRedondear({V, g.r}, *p * *mn / 100);
+        x.SinRedondear(g.descuento, *p * *mn / 100);
         return;
     }
     if (*mn > 0 && *p > 100 * *r / *mn)
-        x.SinRedondear({V, g.r}, *p * *mn / 100);
+        x.SinRedondear(g.descuento, *p * *mn / 100);
 }
 
 void Repostaje(Contexto& x)
 {
-    x.SinRedondear({V, 34}, Con(
-                                x, [](double v33) { return 100 - v33; }, Ref{V, 33}));
-    HabilitarSiNoCero(x, {{V, 33}}, {{V, 1}, {V, 3}, {V, 4}, {V, 41}}, {V, 33}, {V, 34});
-    HabilitarSiNoCero(x, {{V, 34}}, {{V, 35}, {V, 37}, {V, 38}}, {V, 33}, {V, 34});
-    PrecioCarburante(x, Espana);
-    PrecioCarburante(x, Extranjero);
-    const Numero espana = x.numero({V, 33});
+    const GrupoCarburante& es = kCarburanteEspana;
+    const GrupoCarburante& ex = kCarburanteExtranjero;
+    x.SinRedondear(V::PorcentajeExtranjero, Con(
+                                                x, [](double espana) { return 100 - espana; }, V::PorcentajeEspana));
+    HabilitarSiNoCero(x, {V::PorcentajeEspana}, {es.precio, es.descuento, es.iva, V::DevolucionProfesional},
+                      V::PorcentajeEspana, V::PorcentajeExtranjero);
+    HabilitarSiNoCero(x, {V::PorcentajeExtranjero}, {ex.precio, ex.descuento, ex.iva}, V::PorcentajeEspana,
+                      V::PorcentajeExtranjero);
+    PrecioCarburante(x, es);
+    PrecioCarburante(x, ex);
+    const Numero espana = x.numero(V::PorcentajeEspana);
     if (espana == 0.0) {
-        Limpiar(x, V, {6});
-        VaciarCajas(x, V, {1, 2, 3, 4, 5, 41});
+        Limpiar(x, {es.precioSinIva});
+        VaciarCajas(
+            x, {es.precio, es.porcentajeDescuento, es.descuento, es.iva, es.ivaPorLitro, V::DevolucionProfesional});
     }
     if (espana == 100.0) {
-        Limpiar(x, V, {40});
-        VaciarCajas(x, V, {35, 36, 37, 38, 39});
+        Limpiar(x, {ex.precioSinIva});
+        VaciarCajas(x, {ex.precio, ex.porcentajeDescuento, ex.descuento, ex.iva, ex.ivaPorLitro});
     }
 }
 
 // A tyre group's price and life are offered only when it has tyres.
-void GrupoNeumaticos(Contexto& x, int numero)
+void GrupoDelTractor(Contexto& x, const GrupoNeumaticos& g)
 {
     if (x.personal()) {
-        HabilitarSiNoCero(x, {{V, numero}}, {{V, numero + 1}, {V, numero + 2}}, {V, 22}, {V, 6});
-    } else if (x.esCero({V, numero}) == true) {
-        VaciarCajas(x, V, {numero + 1, numero + 2});
+        HabilitarSiNoCero(x, {g.numero}, {g.precio, g.duracion}, V::NumeroArrastre, V::PrecioGasoleoEspana);
+    } else if (x.esCero(g.numero) == true) {
+        VaciarCajas(x, {g.precio, g.duracion});
     }
+    PrecioTractorSinNeumaticos(x);
 }
 
 void NeumaticosSemirremolque(Contexto& x)
 {
+    const GrupoNeumaticos& g = kNeumaticosSemirremolque;
     if (x.personal()) {
         // Off as long as the semitrailer has no price (sheet F2).
-        if (x.caja({V, 25}).habilitado)
-            HabilitarSiNoCero(x, {{V, 25}}, {{V, 26}, {V, 27}}, {V, 25}, {V, 6});
-    } else if (x.esCero({V, 25}) == true) {
-        VaciarCajas(x, V, {26, 27});
+        if (x.caja(g.numero).habilitado)
+            HabilitarSiNoCero(x, {g.numero}, {g.precio, g.duracion}, g.numero, V::PrecioGasoleoEspana);
+    } else if (x.esCero(g.numero) == true) {
+        VaciarCajas(x, {g.precio, g.duracion});
     }
     PrecioSemiSinNeumaticos(x);
 }
+
+bool EnGrupo(const GrupoNeumaticos& g, int k) { return k == g.numero.i || k == g.precio.i || k == g.duracion.i; }
 
 } // namespace
 
 void RecalcularV(Contexto& x, int k)
 {
-    switch (k) {
-    case 33: Repostaje(x); break;
-    case 1:
-        ComprobarDescuento(x, Espana);
-        PrecioCarburante(x, Espana);
-        break;
-    case 3:
-    case 4: PrecioCarburante(x, Espana); break;
-    case 35:
-        ComprobarDescuento(x, Extranjero);
-        PrecioCarburante(x, Extranjero);
-        break;
-    case 37:
-    case 38: PrecioCarburante(x, Extranjero); break;
-    case 8:
-        HabilitarSiNoCero(x, {{V, 8}}, {{V, 10}, {V, 11}, {V, 14}, {V, 15}}, {V, 8}, {V, 13});
-        ComprobarDescuento(x, Equipos);
-        PrecioCarburante(x, Equipos);
-        break;
-    case 10:
-    case 11: PrecioCarburante(x, Equipos); break;
-    case 16:
-    case 17:
-    case 18:
-        GrupoNeumaticos(x, 16);
-        PrecioTractorSinNeumaticos(x);
-        break;
-    case 19:
-    case 20:
-    case 21:
-        GrupoNeumaticos(x, 19);
-        PrecioTractorSinNeumaticos(x);
-        break;
-    case 22:
-    case 23:
-    case 24:
-        GrupoNeumaticos(x, 22);
-        PrecioTractorSinNeumaticos(x);
-        break;
-    case 25:
-    case 26:
-    case 27: NeumaticosSemirremolque(x); break;
-    case 28: ValorEscalado(x, {Hoja::C, 7}, {V, 28}, {V, 29}); break;
-    case 30: ValorEscalado(x, {Hoja::C, 7}, {V, 30}, {V, 31}); break;
-    default: break;
+    const GrupoCarburante& es = kCarburanteEspana;
+    const GrupoCarburante& ex = kCarburanteExtranjero;
+    const GrupoCarburante& eq = kCarburanteEquipos;
+    for (const GrupoNeumaticos& g : kNeumaticosTractor)
+        if (EnGrupo(g, k))
+            return GrupoDelTractor(x, g);
+    if (EnGrupo(kNeumaticosSemirremolque, k))
+        return NeumaticosSemirremolque(x);
+    if (k == V::PorcentajeEspana.i)
+        return Repostaje(x);
+    if (k == V::MantenimientoPorKilometro.i)
+        return ValorEscalado(x, C::KilometrosAnuales, V::MantenimientoPorKilometro, V::Mantenimiento);
+    if (k == V::ReparacionesPorKilometro.i)
+        return ValorEscalado(x, C::KilometrosAnuales, V::ReparacionesPorKilometro, V::Reparaciones);
+    if (k == eq.precio.i)
+        HabilitarSiNoCero(x, {eq.precio}, {eq.descuento, eq.iva, V::ConsumoEquipos, V::HorasEquipos}, eq.precio,
+                          eq.precioSinIva);
+    for (const GrupoCarburante* g : {&es, &ex, &eq}) {
+        if (k == g->precio.i)
+            ComprobarDescuento(x, *g);
+        if (k == g->precio.i || k == g->descuento.i || k == g->iva.i)
+            PrecioCarburante(x, *g);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "engine/repartir.h"
 
 #include "core/formato.h"
+#include "core/grupos.h"
 #include "engine/mostrar.h"
 #include "engine/opciones.h"
 #include "engine/recalcular.h"
@@ -13,6 +14,8 @@
 
 namespace tarvia {
 
+using namespace campos;
+
 namespace {
 
 QString ConFecha(QDate fecha, const Localizacion& loc)
@@ -23,7 +26,7 @@ QString ConFecha(QDate fecha, const Localizacion& loc)
 void Rotulos(DocumentoMotor& doc)
 {
     const Calculo& c = doc.calculo;
-    const QString descripcion = c.Personal.C(1).comoTexto();
+    const QString descripcion = c.Personal[C::Descripcion].comoTexto();
     for (Hoja h : TodasLasHojas) {
         Vista& p = doc.vista();
         p.titulo(h) = QString::fromUtf8(TituloHoja(h)) + QStringLiteral("     (") + descripcion + u')';
@@ -35,41 +38,55 @@ void Rotulos(DocumentoMotor& doc)
 
 // A box shown empty after loading while the field that governs it is 0.
 struct Vaciado {
-    Hoja hoja;
-    int campo;
+    CampoDeHoja campo;
     double valor; // the governing value that empties the boxes
-    std::vector<int> cajas;
+    std::vector<CampoDeHoja> cajas;
 };
 
 const std::array<Vaciado, 16> kVaciados = {{
     // NOLINT: built once
-    {Hoja::C, 12, 0, {13, 17}},
-    {Hoja::F1, 8, 0, {10, 11}},
-    {Hoja::F1, 13, 0, {14, 16, 17, 19, 21, 22}},
-    {Hoja::F1, 19, 0, {21, 22}},
-    {Hoja::F2, 2, 0, {3, 5, 6, 8, 10, 11, 25}},
-    {Hoja::F2, 8, 0, {10, 11}},
-    {Hoja::F2, 14, 0, {15, 17, 18, 20, 22, 23}},
-    {Hoja::F2, 20, 0, {22, 23}},
-    {Hoja::F3, 3, 0, {4}},
-    {Hoja::V, 33, 0, {1, 3, 4, 41}},
-    {Hoja::V, 33, 100, {35, 37, 38}},
-    {Hoja::V, 8, 0, {10, 11, 14, 15}},
-    {Hoja::V, 16, 0, {17, 18}},
-    {Hoja::V, 19, 0, {20, 21}},
-    {Hoja::V, 22, 0, {23, 24}},
-    {Hoja::V, 25, 0, {26, 27}},
+    {C::HorasAnuales, 0, {C::PorcentajeHorasEnCarga, C::DiasAnuales}},
+    {F1::PorcentajeFinanciado, 0, {F1::PeriodoFinanciacion, F1::Interes}},
+    {F1::CarrozadoPrecioTarifa,
+     0,
+     {F1::CarrozadoDescuento, F1::CarrozadoVidaUtil, F1::CarrozadoPorcentajeResidual, F1::CarrozadoPorcentajeFinanciado,
+      F1::CarrozadoPeriodoFinanciacion, F1::CarrozadoInteres}},
+    {F1::CarrozadoPorcentajeFinanciado, 0, {F1::CarrozadoPeriodoFinanciacion, F1::CarrozadoInteres}},
+    {F2::PrecioTarifa,
+     0,
+     {F2::Descuento, F2::VidaUtil, F2::PorcentajeResidual, F2::PorcentajeFinanciado, F2::PeriodoFinanciacion,
+      F2::Interes, F2::PorcentajeNeumaticos}},
+    {F2::PorcentajeFinanciado, 0, {F2::PeriodoFinanciacion, F2::Interes}},
+    {F2::EquiposPrecioTarifa,
+     0,
+     {F2::EquiposDescuento, F2::EquiposVidaUtil, F2::EquiposPorcentajeResidual, F2::EquiposPorcentajeFinanciado,
+      F2::EquiposPeriodoFinanciacion, F2::EquiposInteres}},
+    {F2::EquiposPorcentajeFinanciado, 0, {F2::EquiposPeriodoFinanciacion, F2::EquiposInteres}},
+    {F3::DietaDiaria, 0, {F3::DiasConDieta}},
+    {V::PorcentajeEspana,
+     0,
+     {kCarburanteEspana.precio, kCarburanteEspana.descuento, kCarburanteEspana.iva, V::DevolucionProfesional}},
+    {V::PorcentajeEspana,
+     100,
+     {kCarburanteExtranjero.precio, kCarburanteExtranjero.descuento, kCarburanteExtranjero.iva}},
+    {kCarburanteEquipos.precio,
+     0,
+     {kCarburanteEquipos.descuento, kCarburanteEquipos.iva, V::ConsumoEquipos, V::HorasEquipos}},
+    {V::NumeroDireccionales, 0, {V::PrecioDireccionales, V::DuracionDireccionales}},
+    {V::NumeroMotrices, 0, {V::PrecioMotrices, V::DuracionMotrices}},
+    {V::NumeroArrastre, 0, {V::PrecioArrastre, V::DuracionArrastre}},
+    {kNeumaticosSemirremolque.numero, 0, {kNeumaticosSemirremolque.precio, kNeumaticosSemirremolque.duracion}},
 }};
 
 bool SeVacia(const ValoresColumna& v, Hoja h, int k)
 {
     for (const Vaciado& r : kVaciados) {
-        if (r.hoja != h)
+        if (r.campo.hoja != h)
             continue;
-        if (v[h](r.campo).comoNumero() != r.valor) // an empty value counts as 0
+        if (v[r.campo].comoNumero() != r.valor) // an empty value counts as 0
             continue;
-        for (int i : r.cajas)
-            if (i == k)
+        for (CampoDeHoja c : r.cajas)
+            if (c.i == k)
                 return true;
     }
     return false;
@@ -128,9 +145,10 @@ void RepartirValores(DocumentoMotor& doc)
     for (Hoja h : {Hoja::C, Hoja::F1, Hoja::F2, Hoja::F3, Hoja::V})
         Repartir(doc, h, true);
     for (Columna col : {Columna::S, Columna::O})
-        if (doc.calculo.Columna(col).F2(2).comoNumero() == 0.0)
-            for (int i : {25, 26, 27})
-                VaciarCaja(doc, Hoja::V, col, i);
+        if (doc.calculo.Columna(col)[F2::PrecioTarifa].comoNumero() == 0.0)
+            for (CampoDeHoja c :
+                 {kNeumaticosSemirremolque.numero, kNeumaticosSemirremolque.precio, kNeumaticosSemirremolque.duracion})
+                VaciarCaja(doc, c.hoja, col, c.i);
     Repartir(doc, Hoja::I, false);
     Actualizar(doc);
     // The service entries change no result: the results just computed serve

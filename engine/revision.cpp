@@ -130,14 +130,16 @@ Revision RevisarPrecio(double precio, double gasoleoContrato, double gasoleoServ
 std::optional<Presupuesto> PresupuestarServicio(const ValoresColumna& personal, int servicio, BaseCoste base,
                                                 double margenPct, double ivaPct)
 {
-    if (servicio < 1 || servicio > 5)
+    if (servicio < 1 || servicio > campos::S::kNumeroDeServicios)
         return std::nullopt;
-    // Service k's three prices: by km, by hours, by both, from S(6k − 1).
-    const int campo = 6 * servicio - 1 + static_cast<int>(base);
+    const campos::S::Servicio& s = campos::S::kServicios[static_cast<size_t>(servicio - 1)];
+    const CampoDeHoja campo = base == BaseCoste::Kilometros ? s.precioKilometros
+                              : base == BaseCoste::Horas    ? s.precioHoras
+                                                            : s.precioAmbos;
     Presupuesto p;
     p.servicio = servicio;
     p.base = base;
-    p.coste = personal.S(campo).numeroOCero();
+    p.coste = personal[campo].numeroOCero();
     if (!(p.coste > 0))
         return std::nullopt;
     p.margenPct = margenPct;

@@ -5,82 +5,70 @@
 #include "engine/mostrar.h"
 #include "engine/resultados.h"
 
-#include <array>
 #include <cmath>
 
 namespace tarvia {
 
+using namespace campos;
+
 namespace {
-
-constexpr std::array<int, 5> kCostes = {2, 8, 14, 20, 26};
-constexpr std::array<int, 5> kKilometros = {3, 9, 15, 21, 27};
-constexpr std::array<int, 5> kHoras = {4, 10, 16, 22, 28};
-
-bool Contiene(const std::array<int, 5>& lista, int i)
-{
-    for (int x : lista)
-        if (x == i)
-            return true;
-    return false;
-}
 
 // Stores a priced output (0 when the service lacks the quantity) and shows it.
 // A price that cannot be computed keeps the previous value.
-void Precio(DocumentoMotor& doc, int salida, bool hay, double importe)
+void Precio(DocumentoMotor& doc, CampoDeHoja salida, bool hay, double importe)
 {
-    Arreglo& s = doc.calculo.Personal.S;
+    Valor& v = doc.calculo.Personal[salida];
     if (!hay) {
-        s(salida) = Valor(0.0);
+        v = Valor(0.0);
     } else {
-        const double x = Redondear(importe, Decimales(Hoja::S, salida));
+        const double x = Redondear(importe, Decimales(salida));
         if (!std::isnan(x))
-            s(salida) = Valor(x);
+            v = Valor(x);
     }
-    MostrarCampo(doc, Hoja::S, Columna::S, salida);
+    MostrarCampo(doc, salida.hoja, Columna::S, salida.i);
 }
 
 // Sets to 0 every leg above the yearly total and shows it.
-void Acotar(DocumentoMotor& doc, const std::array<int, 5>& campos, const Valor& total)
+void Acotar(DocumentoMotor& doc, CampoDeHoja S::Servicio::*tramo, CampoDeHoja total)
 {
-    Arreglo& s = doc.calculo.Personal.S;
-    const auto limite = total.comoNumero();
-    for (int k : campos) {
-        const auto v = s(k).comoNumero();
+    ValoresColumna& p = doc.calculo.Personal;
+    const auto limite = p[total].comoNumero();
+    for (const S::Servicio& servicio : S::kServicios) {
+        const CampoDeHoja k = servicio.*tramo;
+        const auto v = p[k].comoNumero();
         if (v && limite && *v > *limite)
-            s(k) = Valor(0.0);
-        MostrarCampo(doc, Hoja::S, Columna::S, k);
+            p[k] = Valor(0.0);
+        MostrarCampo(doc, k.hoja, Columna::S, k.i);
     }
 }
 
 } // namespace
 
-void CosteServicio(DocumentoMotor& doc, int costes, int km, int horas, int salidaKm, int salidaHoras, int salidaAmbos)
+void CosteServicio(DocumentoMotor& doc, const S::Servicio& servicio)
 {
     const ValoresColumna& p = doc.calculo.Personal;
-    const double coste = p.S(costes).numeroOCero();
-    const double k = p.S(km).numeroOCero();
-    const double h = p.S(horas).numeroOCero();
-    auto r = [&p](int i) { return p.R(i).numeroOCero(); };
+    const double coste = p[servicio.costes].numeroOCero();
+    const double k = p[servicio.kilometros].numeroOCero();
+    const double h = p[servicio.horas].numeroOCero();
+    auto r = [&p](CampoDeHoja c) { return p[c].numeroOCero(); };
 
-    Precio(doc, salidaKm, k > 0, coste + k * r(44));
-    Precio(doc, salidaHoras, h > 0, coste + h * r(48));
-    Precio(doc, salidaAmbos, k > 0 && h > 0, coste + k * r(50) + h * r(52));
+    // Per loaded kilometre and hour: C1 and C2 on their own, C3 and C4 together.
+    Precio(doc, servicio.precioKilometros, k > 0, coste + k * r(R::C1EnCarga));
+    Precio(doc, servicio.precioHoras, h > 0, coste + h * r(R::C2EnCarga));
+    Precio(doc, servicio.precioAmbos, k > 0 && h > 0, coste + k * r(R::C3EnCarga) + h * r(R::C4EnCarga));
 }
 
 void RecalcularServicio(DocumentoMotor& doc, int i, Resultados resultados)
 {
-    int costes;
-    if (Contiene(kCostes, i))
-        costes = i;
-    else if (Contiene(kKilometros, i))
-        costes = i - 1;
-    else if (Contiene(kHoras, i))
-        costes = i - 2;
-    else
-        return; // no other field of the sheet triggers anything
-    if (resultados == Resultados::Recalcular)
-        Actualizar(doc); // the unit costs must be current
-    CosteServicio(doc, costes, costes + 1, costes + 2, costes + 3, costes + 4, costes + 5);
+    // Only a service's cost, kilometres or hours trigger anything.
+    for (const S::Servicio& servicio : S::kServicios) {
+        if (i != servicio.costes.i && i != servicio.kilometros.i && i != servicio.horas.i)
+            continue;
+        if (resultados == Resultados::Recalcular)
+            Actualizar(doc); // the unit costs must be current
+        CosteServicio(doc, servicio);
+        return;
+    }
 }
 
 void Revisar(DocumentoMotor& doc, Resultados resultados)
@@ -90,21 +78,21 @@ void Revisar(DocumentoMotor& doc, Resultados resultados)
     if (resultados == Resultados::Recalcular)
         Actualizar(doc);
     ValoresColumna& p = doc.calculo.Personal;
-    const double c5 = p.R(54).numeroOCero();
+    const double c5 = p[R::C5].numeroOCero();
     if (c5 == 0) {
-        p.S(1) = Valor();
+        p[S::C5] = Valor();
     } else {
-        const double x = Redondear(c5, Decimales(Hoja::S, 1));
+        const double x = Redondear(c5, Decimales(S::C5));
         if (!std::isnan(x))
-            p.S(1) = Valor(x);
+            p[S::C5] = Valor(x);
     }
-    MostrarCampo(doc, Hoja::S, Columna::S, 1);
+    MostrarCampo(doc, S::C5.hoja, Columna::S, S::C5.i);
 
-    Acotar(doc, kKilometros, p.C(9));
-    Acotar(doc, kHoras, p.C(14));
+    Acotar(doc, &S::Servicio::kilometros, C::KilometrosEnCarga);
+    Acotar(doc, &S::Servicio::horas, C::HorasEnCarga);
 
-    for (int costes : kCostes)
-        CosteServicio(doc, costes, costes + 1, costes + 2, costes + 3, costes + 4, costes + 5);
+    for (const S::Servicio& servicio : S::kServicios)
+        CosteServicio(doc, servicio);
 }
 
 } // namespace tarvia

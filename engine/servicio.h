@@ -1,11 +1,12 @@
 #pragma once
 // Pricing of the five services of the personal column.
+#include "core/campos.h"
 #include "engine/documento_motor.h"
 
 namespace tarvia {
 
-// Prices one service: six indices into sheet S of the personal column.
-void CosteServicio(DocumentoMotor& doc, int costes, int km, int horas, int salidaKm, int salidaHoras, int salidaAmbos);
+// Prices one service of the personal column.
+void CosteServicio(DocumentoMotor& doc, const campos::S::Servicio& servicio);
 // Whether the results must be brought up to date first, or already are
 // (loading computes them once before the services, which do not change them).
 enum class Resultados : bool { Recalcular, AlDia };

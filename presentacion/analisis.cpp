@@ -39,7 +39,7 @@ double C1(const Documento& doc, int km)
     copia.mensajes.clear();
     if (!Probar(copia, Hoja::C, campos::C::KilometrosAnuales.i, km))
         return std::nan("");
-    return copia.calculo.Personal.R(campos::R::C1).numeroOCero();
+    return copia.calculo.Personal[campos::R::C1].numeroOCero();
 }
 
 } // namespace

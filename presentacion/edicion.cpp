@@ -1,8 +1,8 @@
 #include "presentacion/edicion.h"
 
-#include "core/campos.h"
 #include "core/catalogo.h"
 #include "core/formato.h"
+#include "core/grupos.h"
 #include "engine/mostrar.h"
 #include "engine/recalcular.h"
 #include "presentacion/cifras.h"

@@ -116,7 +116,7 @@ void VentanaRevision::Calcular()
     }
     revision_ = RevisarConElCalculo(doc_, indices_, precio_->value(), contrato_->value(), servicio_->value(),
                                     umbral_->value(), obra_->isChecked(), fecha_->date());
-    const double mma = doc_.calculo.Personal[Hoja::C](campos::C::MasaMaximaAutorizada.i).numeroOCero();
+    const double mma = doc_.calculo.Personal[campos::C::MasaMaximaAutorizada].numeroOCero();
     const double indice = revision_.indice;
     const double cuota = revision_.cuotaCombustiblePct;
     const Localizacion& loc = doc_.calculo.Local;

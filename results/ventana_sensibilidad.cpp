@@ -29,19 +29,19 @@ namespace {
 
 // The inputs that move the cost most.
 struct Variable {
-    campos::CampoDeHoja campo;
+    CampoDeHoja campo;
     const char* nombre;
 };
 constexpr std::array<Variable, 6> kVariables = {{
     {campos::C::KilometrosAnuales, "Kilómetros anuales"},
     {campos::C::HorasAnuales, "Horas anuales"},
-    {{Hoja::V, 1}, "Precio del gasóleo en España (€/litro)"},
+    {campos::V::PrecioGasoleoEspanaConIva, "Precio del gasóleo en España (€/litro)"},
     {campos::V::Consumo, "Consumo (litros / 100 km)"},
     {campos::F3::CosteConductor, "Coste anual del conductor (€)"},
-    {{Hoja::F1, 2}, "Precio de tarifa del vehículo de tracción (€)"},
+    {campos::F1::PrecioTarifa, "Precio de tarifa del vehículo de tracción (€)"},
 }};
 
-double Hoy(const Documento& doc, campos::CampoDeHoja c) { return doc.calculo.Personal[c.hoja](c.i).numeroOCero(); }
+double Hoy(const Documento& doc, CampoDeHoja c) { return doc.calculo.Personal[c].numeroOCero(); }
 
 } // namespace
 
@@ -126,7 +126,7 @@ void VentanaSensibilidad::ElegirVariable(int k)
 {
     const Variable& v = kVariables[static_cast<size_t>(std::clamp(k, 0, int(kVariables.size()) - 1))];
     const double hoy = Hoy(doc_, v.campo);
-    const int decimales = std::max(0, Decimales(v.campo.hoja, v.campo.i));
+    const int decimales = std::max(0, Decimales(v.campo));
     desde_->setDecimals(decimales);
     hasta_->setDecimals(decimales);
     desde_->setValue(hoy * 0.5);
@@ -150,14 +150,14 @@ void VentanaSensibilidad::Calcular()
         const auto celda = [&](int c, const QString& t) {
             tabla_->setItem(static_cast<int>(f), c, new QTableWidgetItem(t));
         };
-        celda(0, FormatearNumero(p.valor, std::max(0, Decimales(v.campo.hoja, v.campo.i)), loc));
+        celda(0, FormatearNumero(p.valor, std::max(0, Decimales(v.campo)), loc));
         if (p.rechazado) {
             celda(1, QString(p.mensaje).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
             continue;
         }
-        celda(1, FormatearNumero(p.R(campos::R::C1).numeroOCero(), 4, loc));
-        celda(2, FormatearNumero(p.R(campos::R::C2).numeroOCero(), 2, loc));
-        celda(3, FormatearNumero(p.R(campos::R::Totales).numeroOCero(), 2, loc));
+        celda(1, FormatearNumero(p.R(campos::R::C1.i).numeroOCero(), 4, loc));
+        celda(2, FormatearNumero(p.R(campos::R::C2.i).numeroOCero(), 2, loc));
+        celda(3, FormatearNumero(p.R(campos::R::Totales.i).numeroOCero(), 2, loc));
     }
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
@@ -183,8 +183,8 @@ void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, 
     for (const PuntoSensibilidad& p : puntos) {
         if (p.rechazado)
             continue;
-        c1->append(p.valor, p.R(campos::R::C1).numeroOCero());
-        c2->append(p.valor, p.R(campos::R::C2).numeroOCero());
+        c1->append(p.valor, p.R(campos::R::C1.i).numeroOCero());
+        c2->append(p.valor, p.R(campos::R::C2.i).numeroOCero());
     }
     auto* x = new QValueAxis;
     x->setTitleText(variable_->currentText());
@@ -206,7 +206,7 @@ void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, 
     marca->setName(QStringLiteral("Hoy"));
     for (const PuntoSensibilidad& p : puntos)
         if (!p.rechazado && std::abs(p.valor - hoy) < 1e-9 * std::max(1.0, std::abs(hoy)))
-            marca->append(p.valor, p.R(campos::R::C1).numeroOCero());
+            marca->append(p.valor, p.R(campos::R::C1.i).numeroOCero());
     grafico_->addSeries(marca);
     marca->attachAxis(x);
     marca->attachAxis(y1);

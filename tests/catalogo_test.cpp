@@ -4,9 +4,11 @@
 #include "core/calculo.h"
 #include "core/campos.h"
 #include "core/catalogo.h"
+#include "core/grupos.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <span>
 
 using namespace tarvia;
@@ -52,15 +54,231 @@ TEST(Catalogo, CadaEntradaNumericaTieneAyudaYLongitud)
     }
 }
 
-// The names the cost formulas use are the fields the catalogue gives them.
+// Every field the code reads by name is the field the catalogue captions so
+// (as tarvia-calc --campos writes it: the caption, then the unit in brackets).
+struct NombreDeCampo {
+    CampoDeHoja campo;
+    const char* rotulo; // the start of the caption
+};
+namespace nombres {
+using namespace campos;
+const NombreDeCampo kNombres[] = {
+    {C::Descripcion, "Descripción"},
+    {C::Potencia, "Potencia [CV]"},
+    {C::MasaMaximaAutorizada, "Masa Máxima Autorizada (kg)"},
+    {C::CargaUtil, "Carga útil (kg)"},
+    {C::NumeroDeEjes, "Número de ejes"},
+    {C::DescripcionExplotacion, "Descripción"},
+    {C::KilometrosAnuales, "Kilómetros recorridos anualmente [kilómetros]"},
+    {C::PorcentajeEnCarga, "Kilómetros recorridos anualmente en carga [%]"},
+    {C::KilometrosEnCarga, "Kilómetros recorridos anualmente en carga [kilómetros]"},
+    {C::PorcentajeEnVacio, "Kilómetros recorridos anualmente en vacío [%]"},
+    {C::KilometrosEnVacio, "Kilómetros recorridos anualmente en vacío [kilómetros]"},
+    {C::HorasAnuales, "Horas trabajadas al año [Horas]"},
+    {C::PorcentajeHorasEnCarga, "Horas trabajadas al año en carga [%]"},
+    {C::HorasEnCarga, "Horas trabajadas al año en carga [Horas]"},
+    {C::PorcentajeHorasEnVacio, "Horas trabajadas al año en vacío [%]"},
+    {C::HorasEnVacio, "Horas trabajadas al año en vacío [Horas]"},
+    {C::DiasAnuales, "Días trabajados al año"},
+    {C::HorasPorJornada, "Horas trabajadas por jornada"},
+    {C::CargaMedia, "Carga media en los kilómetros recorridos en carga [Toneladas"},
+    {C::ToneladasKilometro, "Producción anual [Toneladas-kilómetro]"},
+    {C::PotenciaKW, "Potencia [kW]"},
+    {F1::Compra, "Forma de adquisición"},
+    {F1::PrecioTarifa, "Precio de tarifa sin IVA (Euros)"},
+    {F1::Descuento, "Descuento sobre tarifa (%)"},
+    {F1::PrecioAdquisicion, "Precio de adquisición sin IVA (Euros)"},
+    {F1::VidaUtil, "Vida útil (años)"},
+    {F1::PorcentajeResidual, "Valor residual sobre precio de tarifa (%)"},
+    {F1::ValorResidual, "Valor residual sin IVA (Euros)"},
+    {F1::PorcentajeFinanciado, "Capital a financiar [% sobre el precio de adquisición]"},
+    {F1::CapitalFinanciado, "Capital a financiar [Euros]"},
+    {F1::PeriodoFinanciacion, "Periodo de financiación (años)"},
+    {F1::Interes, "Interés anual de la financiación (%)"},
+    {F1::CosteAnual, "Coste anual sin IVA (Euros)"},
+    {F1::CarrozadoPrecioTarifa, "Precio de tarifa sin IVA (Euros)"},
+    {F1::CarrozadoDescuento, "Descuento sobre tarifa (%)"},
+    {F1::CarrozadoPrecio, "Precio del carrozado sin IVA (Euros)"},
+    {F1::CarrozadoVidaUtil, "Vida útil (años)"},
+    {F1::CarrozadoPorcentajeResidual, "Valor residual sobre precio de tarifa (%)"},
+    {F1::CarrozadoValorResidual, "Valor residual sin IVA (Euros)"},
+    {F1::CarrozadoPorcentajeFinanciado, "Capital a financiar [% sobre el precio del carrozado]"},
+    {F1::CarrozadoCapitalFinanciado, "Capital a financiar [Euros]"},
+    {F1::CarrozadoPeriodoFinanciacion, "Periodo de financiación (años)"},
+    {F1::CarrozadoInteres, "Interés anual de la financiación (%)"},
+    {F1::PorcentajeNeumaticos, "Valor sin IVA de los neumáticos en el momento de la compra d"},
+    {F1::PrecioSinNeumaticos, "Precio de adquisición sin neumáticos y sin IVA (Euros)"},
+    {F2::Compra, "Forma de adquisición"},
+    {F2::PrecioTarifa, "Precio de tarifa sin IVA (Euros)"},
+    {F2::Descuento, "Descuento sobre tarifa (%)"},
+    {F2::PrecioAdquisicion, "Precio de adquisición sin IVA (Euros)"},
+    {F2::VidaUtil, "Vida útil (años)"},
+    {F2::PorcentajeResidual, "Valor residual sobre precio de tarifa (%)"},
+    {F2::ValorResidual, "Valor residual sin IVA (Euros)"},
+    {F2::PorcentajeFinanciado, "Capital a financiar [% sobre el precio de adquisición]"},
+    {F2::CapitalFinanciado, "Capital a financiar [Euros]"},
+    {F2::PeriodoFinanciacion, "Periodo de financiación (años)"},
+    {F2::Interes, "Interés anual de la financiación (%)"},
+    {F2::CosteAnual, "Coste anual sin IVA (Euros)"},
+    {F2::EquiposCompra, "Forma de adquisición"},
+    {F2::EquiposPrecioTarifa, "Precio de tarifa sin IVA (Euros)"},
+    {F2::EquiposDescuento, "Descuento sobre tarifa (%)"},
+    {F2::EquiposPrecioAdquisicion, "Precio de adquisición sin IVA (Euros)"},
+    {F2::EquiposVidaUtil, "Vida útil (años)"},
+    {F2::EquiposPorcentajeResidual, "Valor residual sobre precio de tarifa (%)"},
+    {F2::EquiposValorResidual, "Valor residual sin IVA (Euros)"},
+    {F2::EquiposPorcentajeFinanciado, "Capital a financiar [% sobre el precio de adquisición]"},
+    {F2::EquiposCapitalFinanciado, "Capital a financiar [Euros]"},
+    {F2::EquiposPeriodoFinanciacion, "Periodo de financiación (años)"},
+    {F2::EquiposInteres, "Interés anual de la financiación (%)"},
+    {F2::EquiposCosteAnual, "Coste anual sin IVA (Euros)"},
+    {F2::PorcentajeNeumaticos, "Valor de los neumáticos en el momento de la adquisición del "},
+    {F2::PrecioSinNeumaticos, "Precio de adquisición sin neumáticos y sin IVA (Euros)"},
+    {F3::CosteConductor, "Coste total anual del conductor, incluidos costes de empresa"},
+    {F3::DietasDesglosadas, "Dietas y plus de actividad"},
+    {F3::DietaDiaria, "Dieta total diaria del conductor (Euros / día)"},
+    {F3::DiasConDieta, "Número de días con dieta al año"},
+    {F3::DietaAnual, "Dieta total anual (Euros)"},
+    {F3::PlusPorKilometro, "Plus de actividad anual del conductor [Euros / km]"},
+    {F3::PlusAnual, "Plus de actividad anual del conductor [Euros]"},
+    {F3::Dietas, "Dietas y plus de actividad anuales del conductor (Euros)"},
+    {F3::SegurosDesglosados, "Seguros"},
+    {F3::SeguroRcTractor, "Responsabilidad civil del vehículo de tracción"},
+    {F3::SeguroRcSemirremolque, "Responsabilidad civil del semirremolque o del remolque"},
+    {F3::SeguroRcMercancia, "Responsabilidad civil de la mercancía"},
+    {F3::SeguroAccidente, "Accidente del conductor"},
+    {F3::SeguroRetiradaCarne, "Retirada del carné de conducir"},
+    {F3::SeguroMercancia, "Seguro de la mercancía"},
+    {F3::SeguroDanosPropios, "Daños propios"},
+    {F3::SeguroOtros, "Otros"},
+    {F3::Seguros, "Coste total anual"},
+    {F3::FiscalesDesglosados, "Costes Fiscales"},
+    {F3::Visados, "Visados"},
+    {F3::Itv, "Inspección Técnica de Vehículos (ITV)"},
+    {F3::Iae, "Impuesto de Actividades Económicas (IAE) repercutible a este"},
+    {F3::Ivtm, "Impuesto de Vehículos de Tracción Mecánica (IVTM)"},
+    {F3::Tacografo, "Revisión tacógrafo"},
+    {F3::InspeccionesAtp, "Inspecciones ATP (transporte de mercancías perecederas)"},
+    {F3::InspeccionesAdr, "Inspecciones ADR (transporte de mercancías peligrosas)"},
+    {F3::FiscalesOtros, "Otros (Licencia Comunitaria, ...)"},
+    {F3::Fiscales, "Coste total anual"},
+    {F3::SeguroAsistencia, "Asistencia en viaje"},
+    {F3::SeguroLunas, "Rotura de lunas"},
+    {F3::SeguroDefensaJuridica, "Defensa jurídica"},
+    {V::PrecioGasoleoEspanaConIva, "Precio del carburante con IVA [Repostaje en España (Euros / "},
+    {V::PorcentajeDescuentoEspana, "Descuento [%]"},
+    {V::DescuentoEspana, "Descuento [Repostaje en España (Euros / litro)]"},
+    {V::IvaEspana, "IVA aplicado al carburante [%]"},
+    {V::IvaPorLitroEspana, "IVA aplicado al carburante [Euros / litro]"},
+    {V::PrecioGasoleoEspana, "Precio de adquisición sin IVA [Repostaje en España (Euros / "},
+    {V::Consumo, "Consumo medio del vehículo de tracción [litros / 100 km]"},
+    {V::PrecioEquiposConIva, "Precio del carburante con IVA [Euros / litro]"},
+    {V::PorcentajeDescuentoEquipos, "Descuento [%]"},
+    {V::DescuentoEquipos, "Descuento [Euros / litro]"},
+    {V::IvaEquipos, "IVA aplicado al carburante [%]"},
+    {V::IvaPorLitroEquipos, "IVA aplicado al carburante [Euros / litro]"},
+    {V::PrecioEquipos, "Precio de adquisición sin IVA [Euros / litro]"},
+    {V::ConsumoEquipos, "Consumo medio de los equipos [litros / hora]"},
+    {V::HorasEquipos, "Consumo medio de los equipos [nº de horas anuales]"},
+    {V::NumeroDireccionales, "Direccionales [Nº]"},
+    {V::PrecioDireccionales, "Direccionales [Precio sin IVA de un neumático (Euros / unida"},
+    {V::DuracionDireccionales, "Direccionales [Duración media (km)]"},
+    {V::NumeroMotrices, "Motrices [Nº]"},
+    {V::PrecioMotrices, "Motrices [Precio sin IVA de un neumático (Euros / unidad)]"},
+    {V::DuracionMotrices, "Motrices [Duración media (km)]"},
+    {V::NumeroArrastre, "Arrastre [Nº]"},
+    {V::PrecioArrastre, "Arrastre [Precio sin IVA de un neumático (Euros / unidad)]"},
+    {V::DuracionArrastre, "Arrastre [Duración media (km)]"},
+    {V::NumeroSemirremolque, "Semirremolque o remolque [Nº]"},
+    {V::PrecioSemirremolque, "Semirremolque o remolque [Precio sin IVA de un neumático (Eu"},
+    {V::DuracionSemirremolque, "Semirremolque o remolque [Duración media (km)]"},
+    {V::MantenimientoPorKilometro, "Mantenimiento [Coste kilométrico sin IVA (Euros / km)]"},
+    {V::Mantenimiento, "Mantenimiento [Coste anual sin IVA (Euros)]"},
+    {V::ReparacionesPorKilometro, "Reparaciones [Coste kilométrico sin IVA (Euros / km)]"},
+    {V::Reparaciones, "Reparaciones [Coste anual sin IVA (Euros)]"},
+    {V::Peajes, "Coste anual sin IVA en peajes (Euros)"},
+    {V::PorcentajeEspana, "Distribución del repostaje [Repostaje en España (Euros / lit"},
+    {V::PorcentajeExtranjero, "Distribución del repostaje [Repostaje en el extranjero (Euro"},
+    {V::PrecioGasoleoExtranjeroConIva, "Precio del carburante con IVA [Repostaje en el extranjero (E"},
+    {V::PorcentajeDescuentoExtranjero, "Descuento [%]"},
+    {V::DescuentoExtranjero, "Descuento [Repostaje en el extranjero (Euros / litro)]"},
+    {V::IvaExtranjero, "IVA aplicado al carburante [%]"},
+    {V::IvaPorLitroExtranjero, "IVA aplicado al carburante [Euros / litro]"},
+    {V::PrecioGasoleoExtranjero, "Precio de adquisición sin IVA [Repostaje en el extranjero (E"},
+    {V::DevolucionProfesional, "Devolución por gasóleo profesional en el carburante adquirid"},
+    {V::Urea, "Coste anual sin IVA en disolución de urea (Euros)"},
+    {I::Desglosados, "Costes Indirectos"},
+    {I::Estructura, "Coste anual de estructura de empresa (gestión, administració"},
+    {I::Comercializacion, "Coste anual de comercialización repercutible a este vehículo"},
+    {I::Otros, "Otros costes indirectos anuales repercutibles a este vehícul"},
+    {I::Total, "Costes Indirectos anuales repercutibles a este vehículo [Eur"},
+    {R::Amortizacion, "Amortización del vehículo"},
+    {R::Financiacion, "Financiación del vehículo"},
+    {R::Personal, "Personal de conducción"},
+    {R::Seguros, "Seguros del vehículo"},
+    {R::Fiscales, "Costes Fiscales"},
+    {R::Dietas, "Dietas del conductor"},
+    {R::Combustible, "Combustible"},
+    {R::Neumaticos, "Neumáticos"},
+    {R::Mantenimiento, "Mantenimiento"},
+    {R::Reparaciones, "Reparaciones"},
+    {R::Peajes, "Peajes"},
+    {R::Estructura, "Costes de estructura"},
+    {R::Comercializacion, "Costes de comercialización"},
+    {R::OtrosIndirectos, "Otros costes indirectos"},
+    {R::Temporales, "Costes Temporales"},
+    {R::Kilometricos, "Costes Kilométricos"},
+    {R::Directos, "Costes Directos"},
+    {R::Indirectos, "Costes Indirectos"},
+    {R::Totales, "Costes Totales"},
+    {R::Urea, "Consumo de disolución de urea"},
+    {R::Kilometros, "Kilometraje anual"},
+    {R::KilometrosEnCarga, "Kilometraje anual en carga"},
+    {R::C1, "C1 =  [€/km recorrido]"},
+    {R::C1EnCarga, "C1 =  [€/km en carga]"},
+    {R::Horas, "Horas anuales"},
+    {R::HorasEnCarga, "Horas anuales en carga"},
+    {R::C2, "C2 =  [€/hora]"},
+    {R::C2EnCarga, "C2 =  [€/hora en carga]"},
+    {R::C3, "C3 =  [€/km recorrido]"},
+    {R::C3EnCarga, "C3 =  [€/km en carga]"},
+    {R::C4, "C4 =  [€/hora]"},
+    {R::C4EnCarga, "C4 =  [€/hora en carga]"},
+    {R::ToneladasKilometro, "Toneladas-Kilómetro anuales"},
+    {R::C5, "C5 =  [€/t-km]"},
+    {S::C5, "Coste unitario por tonelada-kilómetro [€/tonelada-km]"},
+    {R::CuotaCombustible, "Combustible [%]"},
+};
+} // namespace nombres
+using nombres::kNombres;
+
 TEST(Catalogo, NombresDeLosCamposDeLasFormulas)
 {
-    for (std::span<const campos::Nombre> lista :
-         {std::span<const campos::Nombre>(campos::kNombres), std::span<const campos::Nombre>(campos::kNombresR)}) {
-        for (const campos::Nombre& nombre : lista) {
-            const QString rotulo = QString::fromUtf8(CampoDe(nombre.campo.hoja, nombre.campo.i).etiqueta);
-            EXPECT_TRUE(rotulo.startsWith(QString::fromUtf8(nombre.rotulo)))
-                << Codigo(nombre.campo.hoja) << nombre.campo.i << ": " << rotulo.toStdString();
+    using namespace campos;
+    std::set<std::pair<int, int>> vistos;
+    for (const NombreDeCampo& nombre : kNombres) {
+        const Campo& c = CampoDe(nombre.campo);
+        QString rotulo = QString::fromUtf8(c.etiqueta);
+        if (*c.unidad)
+            rotulo += QStringLiteral(" [%1]").arg(QString::fromUtf8(c.unidad));
+        EXPECT_TRUE(rotulo.startsWith(QString::fromUtf8(nombre.rotulo)))
+            << Codigo(nombre.campo.hoja) << nombre.campo.i << ": " << rotulo.toStdString();
+        if (nombre.campo != R::CuotaCombustible) {
+            EXPECT_TRUE(vistos.insert({Indice(nombre.campo.hoja), nombre.campo.i}).second)
+                << "dos nombres para " << Codigo(nombre.campo.hoja) << nombre.campo.i;
         }
+    }
+    // Each service's six fields, by its column's caption.
+    for (int k = 1; k <= S::kNumeroDeServicios; ++k) {
+        const S::Servicio& s = S::kServicios[static_cast<size_t>(k - 1)];
+        const std::string columna = "Servicio " + std::to_string(k);
+        for (CampoDeHoja f : {s.costes, s.kilometros, s.horas, s.precioKilometros, s.precioHoras, s.precioAmbos})
+            EXPECT_EQ(CampoDe(f).unidad, columna) << "S" << f.i;
+        EXPECT_STREQ(CampoDe(s.costes).etiqueta, "Costes repercutidos únicamente a este servicio (Euros)");
+        EXPECT_STREQ(CampoDe(s.kilometros).etiqueta, "Kilómetros en carga en este servicio");
+        EXPECT_STREQ(CampoDe(s.horas).etiqueta, "Horas en carga en este servicio");
+        EXPECT_STREQ(CampoDe(s.precioKilometros).etiqueta, "Kilómetros");
+        EXPECT_STREQ(CampoDe(s.precioHoras).etiqueta, "Horas");
+        EXPECT_STREQ(CampoDe(s.precioAmbos).etiqueta, "Kilómetros y horas");
     }
 }

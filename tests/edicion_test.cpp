@@ -1,5 +1,5 @@
 // Editing a personal field end to end: focus, keys, commit, restore.
-#include "core/campos.h"
+#include "core/grupos.h"
 #include "presentacion/edicion.h"
 
 #include "core/archivo.h"

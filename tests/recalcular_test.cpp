@@ -30,17 +30,18 @@ protected:
 // One change and the values it must leave, the same in both columns.
 struct Caso {
     const char* nombre;
-    std::vector<std::pair<Ref, Valor>> entradas;
-    Ref cambiado;
-    std::vector<std::pair<Ref, double>> esperado;
+    std::vector<std::pair<CampoDeHoja, Valor>> entradas;
+    CampoDeHoja cambiado;
+    std::vector<std::pair<CampoDeHoja, double>> esperado;
 };
 
 const Hoja C = Hoja::C, F1 = Hoja::F1, F2 = Hoja::F2, F3 = Hoja::F3, V = Hoja::V;
-const std::vector<std::pair<Ref, Valor>> kTractor = {{{F1, 2}, 100000}, {{F1, 3}, 10},  {{F1, 23}, 50},
-                                                     {{V, 16}, 2},      {{V, 17}, 400}, {{V, 19}, 4},
-                                                     {{V, 20}, 400},    {{V, 22}, 0},   {{V, 23}, 900}};
+const std::vector<std::pair<CampoDeHoja, Valor>> kTractor = {{{F1, 2}, 100000}, {{F1, 3}, 10},  {{F1, 23}, 50},
+                                                             {{V, 16}, 2},      {{V, 17}, 400}, {{V, 19}, 4},
+                                                             {{V, 20}, 400},    {{V, 22}, 0},   {{V, 23}, 900}};
 
-std::vector<std::pair<Ref, Valor>> Mas(std::vector<std::pair<Ref, Valor>> a, std::vector<std::pair<Ref, Valor>> b)
+std::vector<std::pair<CampoDeHoja, Valor>> Mas(std::vector<std::pair<CampoDeHoja, Valor>> a,
+                                               std::vector<std::pair<CampoDeHoja, Valor>> b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -122,16 +123,17 @@ TEST_F(RecalcularTest, CadenasDeValores)
             InicializarCalculo(doc.calculo);
             doc.pantalla.Restablecer();
             for (const auto& [r, v] : caso.entradas)
-                En(c, r.h, r.i) = v;
-            Recalcular(doc, caso.cambiado.h, c, caso.cambiado.i);
+                En(c, r.hoja, r.i) = v;
+            Recalcular(doc, caso.cambiado.hoja, c, caso.cambiado.i);
             for (const auto& [campo, v] : caso.esperado) {
                 const auto r = campo; // a lambda below captures it (clang 14: no bindings)
-                EXPECT_DOUBLE_EQ(Num(c, r.h, r.i), v) << Codigo(r.h).data() << r.i;
-                const bool escrito = std::none_of(caso.entradas.begin(), caso.entradas.end(),
-                                                  [&](const auto& e) { return e.first.h == r.h && e.first.i == r.i; });
+                EXPECT_DOUBLE_EQ(Num(c, r.hoja, r.i), v) << Codigo(r.hoja).data() << r.i;
+                const bool escrito = std::none_of(caso.entradas.begin(), caso.entradas.end(), [&](const auto& e) {
+                    return e.first.hoja == r.hoja && e.first.i == r.i;
+                });
                 if (escrito) { // what was computed is also what its box shows
-                    EXPECT_EQ(Box(c, r.h, r.i).texto,
-                              Mostrar(En(c, r.h, r.i), Decimales(r.h, r.i), false, doc.calculo.Local));
+                    EXPECT_EQ(Box(c, r.hoja, r.i).texto,
+                              Mostrar(En(c, r.hoja, r.i), Decimales(r.hoja, r.i), false, doc.calculo.Local));
                 }
             }
         }

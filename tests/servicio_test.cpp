@@ -46,7 +46,7 @@ TEST_F(Servicio, PreciosPorKilometrosHorasYAmbos)
         p.S(8) = c.costes;
         p.S(9) = c.km;
         p.S(10) = c.horas;
-        CosteServicio(doc, 8, 9, 10, 11, 12, 13);
+        CosteServicio(doc, campos::S::kServicios[1]); // the second service: S(8) to S(13)
         EXPECT_DOUBLE_EQ(S(11), c.porKm) << c.km << " km, " << c.horas << " h";
         EXPECT_DOUBLE_EQ(S(12), c.porHoras) << c.km << " km, " << c.horas << " h";
         EXPECT_DOUBLE_EQ(S(13), c.ambos) << c.km << " km, " << c.horas << " h";
