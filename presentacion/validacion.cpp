@@ -3,13 +3,17 @@
 #include "core/archivo_bytes.h"
 #include "core/catalogo.h"
 #include "core/formato.h"
+#include "core/grupos.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
 
 namespace tarvia {
+
+using namespace campos;
 
 namespace {
 
@@ -20,118 +24,129 @@ const char* const kNeumaticosCaros =
 // Values of the personal column as the checks read them: empty counts as 0.
 struct Lector {
     const Calculo& c;
-    double operator()(Hoja h, int i) const { return c.Personal[h](i).numeroOCero(); }
+    double operator()(CampoDeHoja campo) const { return c.Personal[campo].numeroOCero(); }
 };
+
+// Discounted list price less the tyres' value at purchase, below 0.
+bool NeumaticosMasCaros(const Lector& x, CampoDeHoja tarifa, CampoDeHoja descuento, double neumaticos,
+                        CampoDeHoja valorNeumaticos)
+{
+    return (100 - x(descuento)) * x(tarifa) / 100 - neumaticos * x(valorNeumaticos) / 100 < 0;
+}
 
 bool TractorConNeumaticosMasCaros(const Lector& x)
 {
-    using H = Hoja;
-    return (100 - x(H::F1, 3)) * x(H::F1, 2) / 100 -
-               (x(H::V, 16) * x(H::V, 17) + x(H::V, 19) * x(H::V, 20) + x(H::V, 22) * x(H::V, 23)) * x(H::F1, 23) /
-                   100 <
-           0;
+    double neumaticos = 0;
+    for (const GrupoNeumaticos& g : kNeumaticosTractor)
+        neumaticos += x(g.numero) * x(g.precio);
+    return NeumaticosMasCaros(x, F1::PrecioTarifa, F1::Descuento, neumaticos, F1::PorcentajeNeumaticos);
 }
 
 bool SemirremolqueConNeumaticosMasCaros(const Lector& x)
 {
-    using H = Hoja;
-    return (100 - x(H::F2, 3)) * x(H::F2, 2) / 100 - x(H::V, 25) * x(H::V, 26) * x(H::F2, 25) / 100 < 0;
+    const GrupoNeumaticos& g = kNeumaticosSemirremolque;
+    return NeumaticosMasCaros(x, F2::PrecioTarifa, F2::Descuento, x(g.numero) * x(g.precio), F2::PorcentajeNeumaticos);
 }
 
-bool Entre(int i, const std::vector<int>& lista)
+// The fuel whose discount in euros per litre this is.
+const GrupoCarburante& CarburanteDe(CampoDeHoja descuento)
 {
-    for (int k : lista)
-        if (k == i)
-            return true;
-    return false;
+    for (const GrupoCarburante* g : {&kCarburanteEspana, &kCarburanteEquipos, &kCarburanteExtranjero})
+        if (g->descuento == descuento)
+            return *g;
+    return kCarburanteEspana;
 }
 
-// One consistency rule: its name, the sheet, the fields it guards, when it
-// rejects, and its sentence.
+template <class F>
+std::vector<CampoDeHoja> DeLosServicios(F campo)
+{
+    std::vector<CampoDeHoja> v;
+    for (const S::Servicio& s : S::kServicios)
+        v.push_back(s.*campo);
+    return v;
+}
+
+// One consistency rule: its name, the fields it guards, when it rejects,
+// and its sentence.
 struct Regla {
     const char* nombre;
-    Hoja hoja;
-    std::vector<int> campos;
-    std::function<bool(const Lector&, int i, double valor)> rechaza;
-    std::function<QString(const Calculo&, int i)> frase;
+    std::vector<CampoDeHoja> campos;
+    std::function<bool(const Lector&, CampoDeHoja campo, double valor)> rechaza;
+    std::function<QString(const Calculo&, CampoDeHoja campo)> frase;
 };
 
 QString Fija(const char* texto) { return QString::fromUtf8(texto); }
 
 const std::vector<Regla>& Reglas()
 {
-    using H = Hoja;
+    const auto [direccionales, motrices, arrastre] = kNeumaticosTractor;
+    const GrupoNeumaticos& semi = kNeumaticosSemirremolque;
     static const std::vector<Regla> reglas = {
         {"NeumaticosDelTractorNoMasCarosQueElTractor",
-         H::F1,
-         {2, 3, 23},
-         [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
-         [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
+         {F1::PrecioTarifa, F1::Descuento, F1::PorcentajeNeumaticos},
+         [](const Lector& x, CampoDeHoja, double) { return TractorConNeumaticosMasCaros(x); },
+         [](const Calculo&, CampoDeHoja) { return Fija(kNeumaticosCaros); }},
         {"NeumaticosDelSemirremolqueNoMasCarosQueElSemirremolque",
-         H::F2,
-         {2, 3, 25},
-         [](const Lector& x, int, double) { return x(H::F2, 2) > 0 && SemirremolqueConNeumaticosMasCaros(x); },
-         [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
+         {F2::PrecioTarifa, F2::Descuento, F2::PorcentajeNeumaticos},
+         [](const Lector& x, CampoDeHoja, double) {
+             return x(F2::PrecioTarifa) > 0 && SemirremolqueConNeumaticosMasCaros(x);
+         },
+         [](const Calculo&, CampoDeHoja) { return Fija(kNeumaticosCaros); }},
         // halves to even, as the count is rounded before the parity test
         {"NumeroDeNeumaticosPar",
-         H::V,
-         {16, 19, 22, 25},
-         [](const Lector&, int, double v) { return std::fmod(std::nearbyint(v), 2.0) != 0; },
-         [](const Calculo&, int) { return Fija("El número de neumáticos debe ser par."); }},
+         {direccionales.numero, motrices.numero, arrastre.numero, semi.numero},
+         [](const Lector&, CampoDeHoja, double v) { return std::fmod(std::nearbyint(v), 2.0) != 0; },
+         [](const Calculo&, CampoDeHoja) { return Fija("El número de neumáticos debe ser par."); }},
         {"NeumaticosDelTractorNoMasCarosQueElTractorDesdeLaHojaV",
-         H::V,
-         {16, 17, 19, 20, 22, 23},
-         [](const Lector& x, int, double) { return TractorConNeumaticosMasCaros(x); },
-         [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
+         {direccionales.numero, direccionales.precio, motrices.numero, motrices.precio, arrastre.numero,
+          arrastre.precio},
+         [](const Lector& x, CampoDeHoja, double) { return TractorConNeumaticosMasCaros(x); },
+         [](const Calculo&, CampoDeHoja) { return Fija(kNeumaticosCaros); }},
         // no test of a semitrailer price here
         {"NeumaticosDelSemirremolqueNoMasCarosDesdeLaHojaV",
-         H::V,
-         {25, 26},
-         [](const Lector& x, int, double) { return SemirremolqueConNeumaticosMasCaros(x); },
-         [](const Calculo&, int) { return Fija(kNeumaticosCaros); }},
+         {semi.numero, semi.precio},
+         [](const Lector& x, CampoDeHoja, double) { return SemirremolqueConNeumaticosMasCaros(x); },
+         [](const Calculo&, CampoDeHoja) { return Fija(kNeumaticosCaros); }},
         // a discount in euros per litre against the bounds of its percentage
         {"DescuentoEnEurosDentroDeLosLimitesDelPorcentaje",
-         H::V,
-         {3, 10, 37},
-         [](const Lector& x, int i, double v) {
-             const double precio = x(H::V, i - 2);
+         {kCarburanteEspana.descuento, kCarburanteEquipos.descuento, kCarburanteExtranjero.descuento},
+         [](const Lector& x, CampoDeHoja campo, double v) {
+             const GrupoCarburante& g = CarburanteDe(campo);
+             const double precio = x(g.precio);
              const Calculo& c = x.c;
-             const double mn = c.Minimos.V(i - 1).numeroOCero();
-             const double mx = c.Maximos.V(i - 1).numeroOCero();
+             const double mn = c.Minimos[g.porcentajeDescuento].numeroOCero();
+             const double mx = c.Maximos[g.porcentajeDescuento].numeroOCero();
              return precio > 0 && (v < precio * mn / 100 || v > precio * mx / 100);
          },
-         [](const Calculo& c, int i) {
+         [](const Calculo& c, CampoDeHoja campo) {
+             const CampoDeHoja pct = CarburanteDe(campo).porcentajeDescuento;
              const auto limite = [&](const Valor& v) { return Mostrar(v, 1, true, c.Local); };
-             return QStringLiteral("El porcentaje de descuento debe estar entre el ") + limite(c.Minimos.V(i - 1)) +
-                    u'%' + QStringLiteral(" y el ") + limite(c.Maximos.V(i - 1)) + QStringLiteral("%.");
+             return QStringLiteral("El porcentaje de descuento debe estar entre el ") + limite(c.Minimos[pct]) + u'%' +
+                    QStringLiteral(" y el ") + limite(c.Maximos[pct]) + QStringLiteral("%.");
          }},
         {"DevolucionNoMayorQueElPrecioDelCarburante",
-         H::V,
-         {41},
-         [](const Lector& x, int, double) { return x(H::V, 41) > x(H::V, 1); },
-         [](const Calculo&, int) {
+         {V::DevolucionProfesional},
+         [](const Lector& x, CampoDeHoja, double) { return x(V::DevolucionProfesional) > x(kCarburanteEspana.precio); },
+         [](const Calculo&, CampoDeHoja) {
              return Fija("La devolución por gasóleo profesional no puede ser mayor que el precio de "
                          "adquisición del carburante.");
          }},
-        {"KilometrosDelServicioNoMasQueLosDelAno",
-         H::S,
-         {3, 9, 15, 21, 27},
-         [](const Lector& x, int, double v) { return v > x(H::C, 9); },
-         [](const Calculo&, int) {
+        {"KilometrosDelServicioNoMasQueLosDelAno", DeLosServicios(&S::Servicio::kilometros),
+         [](const Lector& x, CampoDeHoja, double v) { return v > x(C::KilometrosEnCarga); },
+         [](const Calculo&, CampoDeHoja) {
              return Fija("El número de kilómetros en carga en este servicio no puede ser mayor que el total.");
          }},
-        {"HorasDelServicioNoMasQueLasDelAno",
-         H::S,
-         {4, 10, 16, 22, 28},
-         [](const Lector& x, int, double v) { return v > x(H::C, 14); },
-         [](const Calculo&, int) {
+        {"HorasDelServicioNoMasQueLasDelAno", DeLosServicios(&S::Servicio::horas),
+         [](const Lector& x, CampoDeHoja, double v) { return v > x(C::HorasEnCarga); },
+         [](const Calculo&, CampoDeHoja) {
              return Fija("El número de horas en carga en este servicio no puede ser mayor que el total.");
          }},
         {"JornadaDeComoMucho24Horas",
-         H::C,
-         {12, 17},
-         [](const Lector& x, int, double) { return x(H::C, 17) > 0 && x(H::C, 12) / x(H::C, 17) > 24; },
-         [](const Calculo&, int) {
+         {C::HorasAnuales, C::DiasAnuales},
+         [](const Lector& x, CampoDeHoja, double) {
+             return x(C::DiasAnuales) > 0 && x(C::HorasAnuales) / x(C::DiasAnuales) > 24;
+         },
+         [](const Calculo&, CampoDeHoja) {
              return Fija("El número de horas trabajadas por jornada no puede resultar superior a 24 horas.");
          }},
     };
@@ -196,10 +211,12 @@ Veredicto Validar(const Calculo& calculo, Hoja h, int i)
             r.rechazado = true;
         const Lector lector{calculo};
         for (const Regla& regla : Reglas()) {
-            if (regla.hoja != h || !Entre(i, regla.campos) || !regla.rechaza(lector, i, v))
+            const CampoDeHoja editado{h, i};
+            if (std::find(regla.campos.begin(), regla.campos.end(), editado) == regla.campos.end() ||
+                !regla.rechaza(lector, editado, v))
                 continue;
             r.rechazado = true;
-            frases += regla.frase(calculo, i) + kSaltos;
+            frases += regla.frase(calculo, editado) + kSaltos;
         }
         if (r.rechazado)
             r.mensaje = MensajeLimites(calculo, h, i) + frases;
