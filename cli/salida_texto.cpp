@@ -62,7 +62,8 @@ public:
         }
 
         t += QStringLiteral("\nCostes unitarios\n");
-        for (int r : {41, 42, 45, 46, 53})
+        for (int r : {campos::R::Kilometros.i, campos::R::KilometrosEnCarga.i, campos::R::Horas.i,
+                      campos::R::HorasEnCarga.i, campos::R::ToneladasKilometro.i})
             if (Visible(r))
                 t += (QStringLiteral("  ") + QString::fromUtf8(CampoDe(Hoja::R, r).etiqueta))
                          .leftJustified(kAnchoRotulo) +
@@ -124,8 +125,8 @@ QString Servicios(const Documento& doc)
         return FormatearNumero(doc.calculo.Personal.S(i).numeroOCero(), Decimales(Hoja::S, i), loc);
     };
     QString t = u'\n' + doc.pantalla.titulo(Hoja::S) + QStringLiteral("\n\n");
-    t += (QStringLiteral("  ") + QString::fromUtf8(CampoDe(Hoja::S, 1).etiqueta)).leftJustified(kAnchoRotulo) +
-         cifra(1).rightJustified(16) + u' ' + QString::fromUtf8(CampoDe(Hoja::S, 1).unidad) + u'\n';
+    t += (QStringLiteral("  ") + QString::fromUtf8(CampoDe(campos::S::C5).etiqueta)).leftJustified(kAnchoRotulo) +
+         cifra(campos::S::C5.i).rightJustified(16) + u' ' + QString::fromUtf8(CampoDe(campos::S::C5).unidad) + u'\n';
     QString cabecera = QString().leftJustified(kAnchoServicios);
     for (int k : servicios)
         cabecera += QStringLiteral("Servicio %1").arg(k).rightJustified(kAnchoServicio);

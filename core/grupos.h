@@ -161,8 +161,4 @@ inline constexpr std::array<CampoDeHoja, 29> kFilasComparacion = {R::Amortizacio
                                                                   R::C3,
                                                                   R::C3EnCarga,
                                                                   R::C5};
-// The amounts the unit costs are divided by, as the text summary lists them.
-inline constexpr std::array<CampoDeHoja, 5> kCantidadesAnuales = {R::Kilometros, R::KilometrosEnCarga, R::Horas,
-                                                                  R::HorasEnCarga, R::ToneladasKilometro};
-
 } // namespace tarvia::campos

@@ -59,7 +59,7 @@ std::vector<ResultadoArchivo> Comparar(const QStringList& archivos, const Locali
             r.error = MensajeArchivo(f);
         } else {
             // Loading ends with the results and the services computed.
-            r.descripcion = doc.calculo.Personal.C(1).comoTexto();
+            r.descripcion = doc.calculo.Personal[campos::C::Descripcion].comoTexto();
             r.R = doc.calculo.Personal.R;
         }
         resultados.push_back(std::move(r));

@@ -1,6 +1,8 @@
 #pragma once
 // Geometry of the cost-structure pie chart, in twips: the circle, the wedge
 // angles and where each percentage label goes. No drawing here.
+#include "core/grupos.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -17,10 +19,15 @@ inline constexpr double kInicioGrafico = 1e-11;
 // Labels stand this far outside the circle.
 inline constexpr double kSeparacionEtiqueta = 50;
 
-inline constexpr int kPorciones = 13;
+inline constexpr int kPorciones = static_cast<int>(campos::kPorcionesDelGrafico.size());
 
-// Heading of each slice, as an index of R; its percentage is R(k + 20).
-inline constexpr std::array<int, kPorciones> kIndicePorcion = {1, 2, 3, 4, 5, 7, 20, 8, 9, 10, 6, 11, 18};
+// Heading of each slice, as an index of R (core/grupos.h); its percentage is R(k + 20).
+inline constexpr std::array<int, kPorciones> kIndicePorcion = [] {
+    std::array<int, kPorciones> r{};
+    for (size_t i = 0; i < r.size(); ++i)
+        r[i] = campos::kPorcionesDelGrafico[i].i;
+    return r;
+}();
 
 struct Circulo {
     double cx = 0, cy = 0, radio = 0;

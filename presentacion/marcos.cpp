@@ -1,25 +1,33 @@
 #include "presentacion/marcos.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
 
 namespace tarvia {
 
+using namespace campos;
+
 namespace {
 
 struct Tramo {
-    Hoja hoja;
-    int desde, hasta;
+    CampoDeHoja desde, hasta; // of one sheet
     Marco marco;
 };
 
 // Fields by frame on the two purchase sheets.
 constexpr Tramo kTramos[] = {
-    {Hoja::F1, 2, 7, Marco::F1Amortizacion},         {Hoja::F1, 23, 24, Marco::F1Amortizacion},
-    {Hoja::F1, 8, 11, Marco::F1Financiacion},        {Hoja::F1, 12, 12, Marco::F1CosteAnual},
-    {Hoja::F1, 13, 22, Marco::F1Carrozado},          {Hoja::F2, 2, 7, Marco::F2SemiAmortizacion},
-    {Hoja::F2, 25, 26, Marco::F2SemiAmortizacion},   {Hoja::F2, 8, 11, Marco::F2SemiFinanciacion},
-    {Hoja::F2, 12, 12, Marco::F2SemiCosteAnual},     {Hoja::F2, 14, 19, Marco::F2EquipoAmortizacion},
-    {Hoja::F2, 20, 23, Marco::F2EquipoFinanciacion}, {Hoja::F2, 24, 24, Marco::F2EquipoCosteAnual},
+    {F1::PrecioTarifa, F1::ValorResidual, Marco::F1Amortizacion},
+    {F1::PorcentajeNeumaticos, F1::PrecioSinNeumaticos, Marco::F1Amortizacion},
+    {F1::PorcentajeFinanciado, F1::Interes, Marco::F1Financiacion},
+    {F1::CosteAnual, F1::CosteAnual, Marco::F1CosteAnual},
+    {F1::CarrozadoPrecioTarifa, F1::CarrozadoInteres, Marco::F1Carrozado},
+    {F2::PrecioTarifa, F2::ValorResidual, Marco::F2SemiAmortizacion},
+    {F2::PorcentajeNeumaticos, F2::PrecioSinNeumaticos, Marco::F2SemiAmortizacion},
+    {F2::PorcentajeFinanciado, F2::Interes, Marco::F2SemiFinanciacion},
+    {F2::CosteAnual, F2::CosteAnual, Marco::F2SemiCosteAnual},
+    {F2::EquiposPrecioTarifa, F2::EquiposValorResidual, Marco::F2EquipoAmortizacion},
+    {F2::EquiposPorcentajeFinanciado, F2::EquiposInteres, Marco::F2EquipoFinanciacion},
+    {F2::EquiposCosteAnual, F2::EquiposCosteAnual, Marco::F2EquipoCosteAnual},
 };
 
 } // namespace
@@ -27,7 +35,7 @@ constexpr Tramo kTramos[] = {
 std::optional<Marco> MarcoDeCampo(Hoja h, int indice)
 {
     for (const Tramo& t : kTramos)
-        if (t.hoja == h && indice >= t.desde && indice <= t.hasta)
+        if (t.desde.hoja == h && indice >= t.desde.i && indice <= t.hasta.i)
             return t.marco;
     return std::nullopt;
 }

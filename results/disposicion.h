@@ -1,5 +1,7 @@
 #pragma once
+#include "core/catalogo.h"
 #include "core/formato.h"
+#include "core/grupos.h"
 
 #include <QLocale>
 // The results sheet as designed: positions in twips, captions and colours.
@@ -28,19 +30,27 @@ inline constexpr int kLeftEuros = 150, kAnchoEuros = 1875;
 inline constexpr int kLeftPorcentaje = 2130, kAnchoPorcentaje = 1110;
 inline constexpr int kAltoFila = 240;
 
-// Rows of the table, top to bottom, with the R index of their euros
-// (the percentage is R(k + 20)). Group rows are bold.
+// Rows of the table, top to bottom (core/grupos.h), with the R index of their
+// euros (the percentage is R(k + 20)). Group rows are bold.
 struct Fila {
     int r;
     int top;
     bool grupo;
 };
-inline constexpr std::array<Fila, 20> kFilas = {{
-    {19, 600, true},   {17, 1230, true}, {15, 1590, true},  {1, 1860, false},  {2, 2130, false},
-    {3, 2400, false},  {4, 2670, false}, {5, 2940, false},  {16, 3300, true},  {7, 3570, false},
-    {20, 3840, false}, {8, 4110, false}, {9, 4380, false},  {10, 4650, false}, {6, 4920, false},
-    {11, 5190, false}, {18, 5550, true}, {12, 5820, false}, {13, 6090, false}, {14, 6360, false},
-}};
+inline constexpr std::array<int, campos::kFilasDeCostes.size()> kTopFilas = {600,  1230, 1590, 1860, 2130, 2400, 2670,
+                                                                             2940, 3300, 3570, 3840, 4110, 4380, 4650,
+                                                                             4920, 5190, 5550, 5820, 6090, 6360};
+inline constexpr std::array<Fila, campos::kFilasDeCostes.size()> kFilas = [] {
+    std::array<Fila, campos::kFilasDeCostes.size()> filas{};
+    for (size_t i = 0; i < filas.size(); ++i) {
+        const CampoDeHoja r = campos::kFilasDeCostes[i];
+        bool grupo = false;
+        for (CampoDeHoja g : campos::kGruposDeCostes)
+            grupo = grupo || g == r;
+        filas[i] = {r.i, kTopFilas[i], grupo};
+    }
+    return filas;
+}();
 // The second line of the total's caption.
 inline constexpr int kTopRepercutidos = 840;
 inline constexpr int kLeftGrupo = 120, kLeftDetalle = 360;
@@ -68,21 +78,8 @@ inline constexpr std::array<QColor, kPorciones> kColoresMuestras = {{
     {0, 128, 0},
     {255, 255, 192},
 }};
-inline constexpr std::array<const char*, kPorciones> kLeyendas = {
-    "Amortización del vehículo",
-    "Financiación del vehículo",
-    "Personal de conducción",
-    "Seguros del vehículo",
-    "Costes Fiscales",
-    "Combustible",
-    "Consumo de disolución de urea",
-    "Neumáticos",
-    "Mantenimiento",
-    "Reparaciones",
-    "Dietas del conductor",
-    "Peajes",
-    "Costes Indirectos",
-};
+// Each slice's legend: its cost's caption.
+inline const char* Leyenda(size_t porcion) { return CampoDe(campos::kPorcionesDelGrafico[porcion]).etiqueta; }
 
 // Backgrounds of the frames and pictures, and of the value labels.
 inline constexpr QColor kFondoCostes{212, 208, 200};
@@ -149,20 +146,20 @@ struct LineaUnitaria {
     int top;
 };
 inline constexpr std::array<LineaUnitaria, 14> kUnitarias = {{
-    {0, 41, 225},
-    {0, 42, 450},
-    {0, 43, 720},
-    {0, 44, 945},
-    {1, 45, 225},
-    {1, 46, 450},
-    {1, 47, 720},
-    {1, 48, 945},
-    {2, 49, 390},
-    {2, 50, 615},
-    {2, 51, 1005},
-    {2, 52, 1230},
-    {3, 53, 225},
-    {3, 54, 540},
+    {0, campos::R::Kilometros.i, 225},
+    {0, campos::R::KilometrosEnCarga.i, 450},
+    {0, campos::R::C1.i, 720},
+    {0, campos::R::C1EnCarga.i, 945},
+    {1, campos::R::Horas.i, 225},
+    {1, campos::R::HorasEnCarga.i, 450},
+    {1, campos::R::C2.i, 720},
+    {1, campos::R::C2EnCarga.i, 945},
+    {2, campos::R::C3.i, 390},
+    {2, campos::R::C3EnCarga.i, 615},
+    {2, campos::R::C4.i, 1005},
+    {2, campos::R::C4EnCarga.i, 1230},
+    {3, campos::R::ToneladasKilometro.i, 225},
+    {3, campos::R::C5.i, 540},
 }};
 // The separator between amounts and unit costs (C3 and C4 in the third frame).
 inline constexpr std::array<int, 4> kTopSeparador = {675, 675, 900, 480};

@@ -1,7 +1,7 @@
 #include "results/ventana_comparar.h"
 
-#include "core/campos.h"
 #include "core/catalogo.h"
+#include "core/grupos.h"
 #include "engine/resultados.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
@@ -24,10 +24,6 @@ namespace tarvia {
 
 namespace {
 
-// The rows: the yearly costs and their groups, then the unit costs.
-constexpr std::array<int, 29> kFilas = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 20,
-                                        15, 16, 17, 18, 19, 41, 42, 43, 44, 47, 48, 49, 50, 54};
-
 QString Rotulo(int r)
 {
     const Campo& c = CampoDe(Hoja::R, r);
@@ -49,7 +45,7 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     Documento abierto = doc;
     ResultadoArchivo primero;
     primero.archivo = doc.calculo.RutaArchivo.isEmpty() ? QStringLiteral("Cálculo abierto") : doc.calculo.RutaArchivo;
-    primero.descripcion = doc.calculo.Personal.C(1).comoTexto();
+    primero.descripcion = doc.calculo.Personal[campos::C::Descripcion].comoTexto();
     Actualizar(abierto);
     primero.R = abierto.calculo.Personal.R;
     columnas_.push_back(primero);
@@ -98,13 +94,13 @@ void VentanaComparar::LlenarTabla()
     }
     tabla_->setColumnCount(static_cast<int>(cabeceras.size()));
     tabla_->setHorizontalHeaderLabels(cabeceras);
-    tabla_->setRowCount(static_cast<int>(kFilas.size()));
+    tabla_->setRowCount(static_cast<int>(campos::kFilasComparacion.size()));
     QStringList rotulos;
-    for (int r : kFilas)
-        rotulos << Rotulo(r);
+    for (CampoDeHoja r : campos::kFilasComparacion)
+        rotulos << Rotulo(r.i);
     tabla_->setVerticalHeaderLabels(rotulos);
-    for (size_t f = 0; f < kFilas.size(); ++f) {
-        const int r = kFilas[f];
+    for (size_t f = 0; f < campos::kFilasComparacion.size(); ++f) {
+        const int r = campos::kFilasComparacion[f].i;
         const int dec = Decimales(Hoja::R, r);
         const double base = columnas_[0].R(r).numeroOCero();
         int col = 0;
@@ -130,7 +126,7 @@ QWidget* VentanaComparar::Grafico()
     // One stacked bar per vehicle: the thirteen headings of the pie charts, in their colours.
     auto* serie = new QStackedBarSeries;
     for (int p = 0; p < kPorciones; ++p) {
-        auto* conjunto = new QBarSet(QString::fromUtf8(resultados::kLeyendas[static_cast<size_t>(p)]));
+        auto* conjunto = new QBarSet(QString::fromUtf8(resultados::Leyenda(static_cast<size_t>(p))));
         conjunto->setColor(resultados::kColoresMuestras[static_cast<size_t>(p)]);
         for (const ResultadoArchivo& c : columnas_)
             *conjunto << (c.error.isEmpty() ? c.R(kIndicePorcion[static_cast<size_t>(p)]).numeroOCero() : 0.0);

@@ -1,6 +1,7 @@
 #include "results/ventana_presupuesto.h"
 
 #include "core/archivo_seguro.h"
+#include "core/campos.h"
 #include "core/formato.h"
 #include "presentacion/analisis.h"
 #include "results/disposicion.h"
@@ -181,7 +182,7 @@ QString VentanaPresupuesto::Html() const
     h += QStringLiteral("<h2>Presupuesto de transporte</h2>");
     h += QStringLiteral("<p>Fecha: %1<br>Cliente: %2<br>Recorrido: %3<br>Vehículo: %4</p>")
              .arg(FormatearFecha(QDate::currentDate(), loc), Escapar(cliente_->text()), Escapar(ruta_->text()),
-                  Escapar(doc_.calculo.Personal.C(1).comoTexto()));
+                  Escapar(doc_.calculo.Personal[campos::C::Descripcion].comoTexto()));
     if (!presupuesto_) {
         h += QStringLiteral("<p>Este servicio no tiene coste: escriba sus kilómetros u horas en carga en la hoja "
                             "«Costes de un servicio concreto».</p></body></html>");

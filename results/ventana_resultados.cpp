@@ -126,7 +126,7 @@ void VentanaResultados::ConstruirCostes()
         m->setFocusPolicy(Qt::StrongFocus);
         m->installEventFilter(this);
         muestras_[i] = m;
-        leyendas_[i] = Rotulo(marcoCostes_, QString::fromUtf8(kLeyendas[i]),
+        leyendas_[i] = Rotulo(marcoCostes_, QString::fromUtf8(Leyenda(i)),
                               QRect(kLeftLeyenda, top, kAnchoLeyenda, kPasoLeyenda), true);
     }
 

@@ -88,8 +88,9 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
 QString VentanaRevision::Clave() const
 {
     // One history per vehicle: its file, or its description while it has none.
-    const QString vehiculo =
-        doc_.calculo.RutaArchivo.isEmpty() ? doc_.calculo.Personal.C(1).comoTexto() : doc_.calculo.RutaArchivo;
+    const QString vehiculo = doc_.calculo.RutaArchivo.isEmpty()
+                                 ? doc_.calculo.Personal[campos::C::Descripcion].comoTexto()
+                                 : doc_.calculo.RutaArchivo;
     return QStringLiteral("revisiones/") + QString::fromLatin1(vehiculo.toUtf8().toHex());
 }
 

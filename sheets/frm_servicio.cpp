@@ -4,6 +4,7 @@
 #include "sheets/frm_servicio.h"
 #include "sheets/colores.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
 #include "engine/servicio.h"
 
@@ -79,7 +80,7 @@ Tablas Construir()
     t.etiquetas = {
         Banda(kBandaToneladas, "COSTE DEL SERVICIO (toneladas-kilómetro)"),
         {0, QRect(240, kFilaToneladas - 60, 3480, 405), Rotulo(1)},
-        {0, QRect(Columna(1) - 120, kFilaToneladas, 1800, kAlto), CampoDe(Hoja::S, 1).unidad, false},
+        {0, QRect(Columna(1) - 120, kFilaToneladas, 1800, kAlto), CampoDe(campos::S::C5).unidad, false},
         Banda(kBandaServicios, "COSTE DEL SERVICIO (kilómetros y horas)"),
         FilaEntrada(kFilaCostes, Rotulo(2)),
         FilaEntrada(kFilaKm, Rotulo(3)),

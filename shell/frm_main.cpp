@@ -1,6 +1,7 @@
 #include "shell/frm_main.h"
 
 #include "core/archivo.h"
+#include "core/campos.h"
 #include "engine/abrir.h"
 #include "presentacion/edicion.h"
 #include "results/fabrica_hojas.h"
@@ -651,7 +652,7 @@ void FrmMain::GuardarComoPdf()
     MostrarMensajesPendientes();
     const QString carpeta =
         doc_.calculo.RutaArchivo.isEmpty() ? calculos_ : QFileInfo(doc_.calculo.RutaArchivo).absolutePath();
-    QString nombre = doc_.calculo.Personal.C(1).comoTexto().trimmed();
+    QString nombre = doc_.calculo.Personal[campos::C::Descripcion].comoTexto().trimmed();
     nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString ruta = QFileDialog::getSaveFileName(
         this, QStringLiteral("Guardar como PDF"),

@@ -64,7 +64,7 @@ TEST_F(Cargada, LeyendaLegibleSobreSuFondo)
     hoja.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&hoja));
     for (int i = 0; i < kPorciones; ++i) {
-        SCOPED_TRACE(resultados::kLeyendas[i]);
+        SCOPED_TRACE(resultados::Leyenda(static_cast<size_t>(i)));
         QLabel* l = hoja.leyenda(i);
         const QImage img = hoja.grab(QRect(l->mapTo(&hoja, QPoint(0, 0)), l->size())).toImage();
         QHash<QRgb, int> veces;
