@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <span>
 
@@ -281,4 +282,125 @@ TEST(Catalogo, NombresDeLosCamposDeLasFormulas)
         EXPECT_STREQ(CampoDe(s.precioHoras).etiqueta, "Horas");
         EXPECT_STREQ(CampoDe(s.precioAmbos).etiqueta, "Kilómetros y horas");
     }
+}
+
+// Every part of a total entered part by part is in its group: each input of
+// F3 and I that is not a total, an option or the driver's cost belongs to
+// exactly one group, and each group is chosen by an option over a total.
+TEST(Catalogo, GruposDesglosablesConTodasSusPartes)
+{
+    using namespace campos;
+    std::map<std::pair<int, int>, int> veces;
+    for (const GrupoDesglosable& g : kGruposDesglosables) {
+        SCOPED_TRACE(g.nombre);
+        EXPECT_EQ(CampoDe(g.opcion).tipo, TipoCampo::Opcion);
+        EXPECT_TRUE(CampoDe(g.total).totalDeGrupo);
+        for (CampoDeHoja p : g.partes) {
+            EXPECT_EQ(p.hoja, g.total.hoja);
+            if (CampoDe(p).tipo == TipoCampo::Entrada)
+                ++veces[{Indice(p.hoja), p.i}];
+        }
+    }
+    for (Hoja h : {Hoja::F3, Hoja::I})
+        for (const Campo& c : CamposDe(h)) {
+            if (c.tipo != TipoCampo::Entrada || c.totalDeGrupo || CampoDeHoja{h, c.indice} == F3::CosteConductor)
+                continue;
+            EXPECT_EQ((veces[{Indice(h), c.indice}]), 1) << Codigo(h) << c.indice << " " << c.etiqueta;
+        }
+    // The diets' inputs are its input parts, in the order they are recalculated.
+    for (CampoDeHoja e : kEntradasDietas)
+        EXPECT_EQ(CampoDe(e).tipo, TipoCampo::Entrada);
+}
+
+// Each tyre group is one row of sheet V: how many, price and life share its
+// caption; every count of tyres on the sheet is in a group.
+TEST(Catalogo, GruposDeNeumaticos)
+{
+    using namespace campos;
+    std::vector<GrupoNeumaticos> grupos(kNeumaticosTractor.begin(), kNeumaticosTractor.end());
+    grupos.push_back(kNeumaticosSemirremolque);
+    int numeros = 0;
+    for (const Campo& c : CamposDe(Hoja::V))
+        numeros += std::string_view(c.unidad) == "Nº";
+    EXPECT_EQ(numeros, static_cast<int>(grupos.size()));
+    for (const GrupoNeumaticos& g : grupos) {
+        SCOPED_TRACE(g.nombre);
+        EXPECT_STREQ(CampoDe(g.numero).unidad, "Nº");
+        EXPECT_TRUE(std::string_view(CampoDe(g.precio).unidad).starts_with("Precio sin IVA de un neumático"));
+        EXPECT_TRUE(std::string_view(CampoDe(g.duracion).unidad).starts_with("Duración media"));
+        EXPECT_STREQ(CampoDe(g.precio).etiqueta, CampoDe(g.numero).etiqueta);
+        EXPECT_STREQ(CampoDe(g.duracion).etiqueta, CampoDe(g.numero).etiqueta);
+    }
+}
+
+// Each fuel's six fields: the price, the discount in % and per litre, the VAT
+// in % and per litre, the net price, all of one place of purchase.
+TEST(Catalogo, GruposDeCarburante)
+{
+    using namespace campos;
+    for (const GrupoCarburante& g : {kCarburanteEspana, kCarburanteExtranjero, kCarburanteEquipos}) {
+        SCOPED_TRACE(g.nombre);
+        const auto etiqueta = [](CampoDeHoja c) { return std::string_view(CampoDe(c).etiqueta); };
+        const auto unidad = [](CampoDeHoja c) { return std::string_view(CampoDe(c).unidad); };
+        EXPECT_EQ(etiqueta(g.precio), "Precio del carburante con IVA");
+        EXPECT_EQ(etiqueta(g.porcentajeDescuento), "Descuento");
+        EXPECT_EQ(unidad(g.porcentajeDescuento), "%");
+        EXPECT_EQ(etiqueta(g.descuento), "Descuento");
+        EXPECT_EQ(etiqueta(g.iva), "IVA aplicado al carburante");
+        EXPECT_EQ(unidad(g.iva), "%");
+        EXPECT_EQ(etiqueta(g.ivaPorLitro), "IVA aplicado al carburante");
+        EXPECT_EQ(etiqueta(g.precioSinIva), "Precio de adquisición sin IVA");
+        EXPECT_EQ(unidad(g.descuento), unidad(g.precio));
+        EXPECT_EQ(unidad(g.precioSinIva), unidad(g.precio));
+    }
+}
+
+// Each good amortised: its fields on one sheet, each the one its caption says.
+TEST(Catalogo, BienesAmortizados)
+{
+    using namespace campos;
+    for (const Bien& b : kBienes) {
+        SCOPED_TRACE(b.nombre);
+        const auto empieza = [&](CampoDeHoja c, std::string_view rotulo) {
+            EXPECT_EQ(c.hoja, b.opcion.hoja);
+            EXPECT_TRUE(std::string_view(CampoDe(c).etiqueta).starts_with(rotulo)) << CampoDe(c).etiqueta;
+        };
+        EXPECT_EQ(CampoDe(b.opcion).tipo, TipoCampo::Opcion);
+        if (b.costeAnual)
+            empieza(*b.costeAnual, "Coste anual sin IVA");
+        empieza(b.tarifa, "Precio de tarifa sin IVA");
+        empieza(b.vida, "Vida útil");
+        empieza(b.precio, "Precio de");
+        empieza(b.residual, "Valor residual sin IVA");
+        empieza(b.capital, "Capital a financiar");
+        EXPECT_STREQ(CampoDe(b.capital).unidad, "Euros");
+        empieza(b.periodo, "Periodo de financiación");
+        empieza(b.interes, "Interés anual");
+    }
+}
+
+// The results in order: every yearly cost once on the sheet; the pie's
+// slices are the items that add up to the total, with the indirect costs as one.
+TEST(Catalogo, OrdenDeLosResultados)
+{
+    using namespace campos;
+    std::set<int> filas;
+    for (CampoDeHoja r : kFilasDeCostes)
+        filas.insert(r.i);
+    EXPECT_EQ(filas.size(), 20u);
+    EXPECT_EQ(*filas.begin(), R::Amortizacion.i);
+    EXPECT_EQ(*filas.rbegin(), R::Urea.i);
+    std::set<int> porciones = filas;
+    for (CampoDeHoja r : kGruposDeCostes)
+        if (r != R::Indirectos)
+            porciones.erase(r.i);
+    for (CampoDeHoja r : kDetalleIndirectos)
+        porciones.erase(r.i);
+    std::set<int> grafico;
+    for (CampoDeHoja r : kPorcionesDelGrafico)
+        grafico.insert(r.i);
+    EXPECT_EQ(grafico, porciones);
+    EXPECT_EQ(grafico.size(), kPorcionesDelGrafico.size());
+    for (CampoDeHoja r : kFilasComparacion)
+        EXPECT_EQ(CampoDe(r).tipo, TipoCampo::Resultado);
 }
