@@ -2,6 +2,11 @@
 
 #include "cli/avisos.h"
 #include "core/catalogo.h"
+#include "core/grupos.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace tarvia::calc {
 
@@ -36,7 +41,95 @@ QString Linea(const Campo& c, const Localizacion& loc)
     return QStringLiteral("%1\t%2\t%3").arg(NombreCampo(c.hoja, c.indice), rotulo, detalle);
 }
 
+// A field as a script reads it: [sheet, number].
+QJsonArray Ref(CampoDeHoja c) { return {QString::fromUtf8(Codigo(c.hoja)), c.i}; }
+
+template <class Lista>
+QJsonArray Refs(const Lista& campos)
+{
+    QJsonArray a;
+    for (CampoDeHoja c : campos)
+        a.append(Ref(c));
+    return a;
+}
+
+QJsonObject CampoEnJson(const Campo& c)
+{
+    QJsonObject o{{QStringLiteral("hoja"), QString::fromUtf8(Codigo(c.hoja))},
+                  {QStringLiteral("indice"), c.indice},
+                  {QStringLiteral("rotulo"), QString::fromUtf8(c.etiqueta)},
+                  {QStringLiteral("unidad"), QString::fromUtf8(c.unidad)},
+                  {QStringLiteral("clase"), Clase(c)},
+                  {QStringLiteral("decimales"), c.decimales}};
+    for (const campos::NombreDeCampo& n : campos::kNombresDeCampos)
+        if (n.campo == CampoDeHoja{c.hoja, c.indice})
+            o.insert(QStringLiteral("nombre"), QString::fromUtf8(n.nombre));
+    return o;
+}
+
+QJsonObject Grupos()
+{
+    using namespace campos;
+    QJsonArray desglosables, neumaticos, carburantes, bienes, servicios;
+    for (const GrupoDesglosable& g : kGruposDesglosables)
+        desglosables.append(QJsonObject{{QStringLiteral("nombre"), g.nombre},
+                                        {QStringLiteral("opcion"), Ref(g.opcion)},
+                                        {QStringLiteral("total"), Ref(g.total)},
+                                        {QStringLiteral("partes"), Refs(g.partes)}});
+    std::vector<GrupoNeumaticos> ruedas(kNeumaticosTractor.begin(), kNeumaticosTractor.end());
+    ruedas.push_back(kNeumaticosSemirremolque);
+    for (const GrupoNeumaticos& g : ruedas)
+        neumaticos.append(QJsonObject{{QStringLiteral("nombre"), g.nombre},
+                                      {QStringLiteral("numero"), Ref(g.numero)},
+                                      {QStringLiteral("precio"), Ref(g.precio)},
+                                      {QStringLiteral("duracion"), Ref(g.duracion)}});
+    for (const GrupoCarburante& g : {kCarburanteEspana, kCarburanteExtranjero, kCarburanteEquipos})
+        carburantes.append(QJsonObject{{QStringLiteral("nombre"), g.nombre},
+                                       {QStringLiteral("precio"), Ref(g.precio)},
+                                       {QStringLiteral("porcentajeDescuento"), Ref(g.porcentajeDescuento)},
+                                       {QStringLiteral("descuento"), Ref(g.descuento)},
+                                       {QStringLiteral("iva"), Ref(g.iva)},
+                                       {QStringLiteral("ivaPorLitro"), Ref(g.ivaPorLitro)},
+                                       {QStringLiteral("precioSinIva"), Ref(g.precioSinIva)}});
+    for (const Bien& b : kBienes) {
+        QJsonObject o{{QStringLiteral("nombre"), b.nombre},        {QStringLiteral("opcion"), Ref(b.opcion)},
+                      {QStringLiteral("tarifa"), Ref(b.tarifa)},   {QStringLiteral("vida"), Ref(b.vida)},
+                      {QStringLiteral("precio"), Ref(b.precio)},   {QStringLiteral("residual"), Ref(b.residual)},
+                      {QStringLiteral("capital"), Ref(b.capital)}, {QStringLiteral("periodo"), Ref(b.periodo)},
+                      {QStringLiteral("interes"), Ref(b.interes)}};
+        if (b.costeAnual)
+            o.insert(QStringLiteral("costeAnual"), Ref(*b.costeAnual));
+        bienes.append(o);
+    }
+    for (const S::Servicio& s : S::kServicios)
+        servicios.append(QJsonObject{{QStringLiteral("costes"), Ref(s.costes)},
+                                     {QStringLiteral("kilometros"), Ref(s.kilometros)},
+                                     {QStringLiteral("horas"), Ref(s.horas)},
+                                     {QStringLiteral("precioKilometros"), Ref(s.precioKilometros)},
+                                     {QStringLiteral("precioHoras"), Ref(s.precioHoras)},
+                                     {QStringLiteral("precioAmbos"), Ref(s.precioAmbos)}});
+    const QJsonObject resultados{{QStringLiteral("filas"), Refs(kFilasDeCostes)},
+                                 {QStringLiteral("grupos"), Refs(kGruposDeCostes)},
+                                 {QStringLiteral("detalleIndirectos"), Refs(kDetalleIndirectos)},
+                                 {QStringLiteral("grafico"), Refs(kPorcionesDelGrafico)},
+                                 {QStringLiteral("comparacion"), Refs(kFilasComparacion)},
+                                 {QStringLiteral("cuotaCombustible"), Ref(R::CuotaCombustible)}};
+    return {{QStringLiteral("desglosables"), desglosables}, {QStringLiteral("neumaticos"), neumaticos},
+            {QStringLiteral("carburantes"), carburantes},   {QStringLiteral("bienes"), bienes},
+            {QStringLiteral("servicios"), servicios},       {QStringLiteral("resultados"), resultados}};
+}
+
 } // namespace
+
+QString CamposEnJson(std::optional<Hoja> hoja)
+{
+    QJsonArray lista;
+    for (const Campo& c : Catalogo())
+        if (!hoja || c.hoja == *hoja)
+            lista.append(CampoEnJson(c));
+    const QJsonObject todo{{QStringLiteral("campos"), lista}, {QStringLiteral("grupos"), Grupos()}};
+    return QString::fromUtf8(QJsonDocument(todo).toJson(QJsonDocument::Indented));
+}
 
 QString ListaDeCampos(std::optional<Hoja> hoja, const Localizacion& loc)
 {

@@ -12,5 +12,8 @@ namespace tarvia::calc {
 // One line per field: "F1.11", its caption and unit, its kind, decimals and
 // limits, in the locale's figures. All sheets when `hoja` is none.
 QString ListaDeCampos(std::optional<Hoja> hoja, const Localizacion& loc);
+// The same fields as JSON, each with its name in the code, and the groups the
+// program walks (core/grupos.h), for scripts such as the reference-data generator.
+QString CamposEnJson(std::optional<Hoja> hoja);
 
 } // namespace tarvia::calc

@@ -112,7 +112,8 @@ int main(int argc, char* argv[])
     }
     const Localizacion local = Localizacion::Desde(args.locale.value_or(LocaleDelEntorno()));
     if (args.campos) {
-        Escribir(ListaDeCampos(*args.campos, local).toUtf8());
+        Escribir(
+            (args.formato == Formato::Json ? CamposEnJson(*args.campos) : ListaDeCampos(*args.campos, local)).toUtf8());
         return kBien;
     }
     if (args.ayuda) {

@@ -57,13 +57,13 @@ TEST(Catalogo, CadaEntradaNumericaTieneAyudaYLongitud)
 
 // Every field the code reads by name is the field the catalogue captions so
 // (as tarvia-calc --campos writes it: the caption, then the unit in brackets).
-struct NombreDeCampo {
+struct RotuloDeNombre {
     CampoDeHoja campo;
     const char* rotulo; // the start of the caption
 };
 namespace nombres {
 using namespace campos;
-const NombreDeCampo kNombres[] = {
+const RotuloDeNombre kNombres[] = {
     {C::Descripcion, "Descripción"},
     {C::Potencia, "Potencia [CV]"},
     {C::MasaMaximaAutorizada, "Masa Máxima Autorizada (kg)"},
@@ -257,7 +257,7 @@ TEST(Catalogo, NombresDeLosCamposDeLasFormulas)
 {
     using namespace campos;
     std::set<std::pair<int, int>> vistos;
-    for (const NombreDeCampo& nombre : kNombres) {
+    for (const RotuloDeNombre& nombre : kNombres) {
         const Campo& c = CampoDe(nombre.campo);
         QString rotulo = QString::fromUtf8(c.etiqueta);
         if (*c.unidad)
@@ -269,6 +269,12 @@ TEST(Catalogo, NombresDeLosCamposDeLasFormulas)
                 << "dos nombres para " << Codigo(nombre.campo.hoja) << nombre.campo.i;
         }
     }
+    // Every name tarvia-calc writes is one of those, under its own sheet.
+    for (const NombreDeCampo& n : kNombresDeCampos) {
+        EXPECT_TRUE(std::string_view(n.nombre).starts_with(std::string(Codigo(n.campo.hoja)) + "::")) << n.nombre;
+        EXPECT_TRUE(vistos.count({Indice(n.campo.hoja), n.campo.i})) << n.nombre;
+    }
+    EXPECT_EQ(std::size(kNombresDeCampos), vistos.size());
     // Each service's six fields, by its column's caption.
     for (int k = 1; k <= S::kNumeroDeServicios; ++k) {
         const S::Servicio& s = S::kServicios[static_cast<size_t>(k - 1)];

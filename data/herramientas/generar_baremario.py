@@ -11,8 +11,11 @@ starts as a copy of its reference.
     python3 data/herramientas/generar_baremario.py --tabla --calc build/bin/tarvia-calc
     python3 data/herramientas/generar_baremario.py --comprobar --calc build/bin/tarvia-calc
 
-Without --calc the cost per kilometre is an estimate by the program's own
-formulas; with it, the figure the program computes after loading the file.
+Which fields are texts and options, and the groups of fields (insurance and
+tax parts, tyres, fuels), come from tarvia-calc --campos --formato json: the
+program given with --calc, or build/bin/tarvia-calc. Without --calc the cost
+per kilometre is an estimate by the program's own formulas; with it, the
+figure the program computes after loading the file.
 --comprobar writes nothing: it fails when the files differ from what the
 source gives, when the general-cargo articulated vehicle strays from the
 published figures, or when a type's cost per kilometre leaves its group's band. Python 3 standard library only.
@@ -34,10 +37,11 @@ CALCULOS = DATOS / "Cálculos"
 # The data's own date: July 2025 prices, with the 44-tonne rule in force since this day.
 FECHA_REFERENCIA = "2025-10-23"
 
-TEXTOS = {("C", 1), ("C", 6)}
-OPCIONES = {("F1", 1), ("F2", 1), ("F2", 13), ("F3", 2), ("F3", 9), ("F3", 19), ("I", 1)}
-SEGUROS = (10, 11, 12, 13, 14, 15, 16, 29, 30, 31, 17)
-FISCALES = tuple(range(20, 28))
+PROGRAMA = DATOS.parent / "build" / "bin" / "tarvia-calc"
+# Field kinds and groups as the program declares them, read from
+# tarvia-calc --campos --formato json by leer_campos().
+TEXTOS, OPCIONES = set(), set()
+GRUPOS = {}
 
 # A user's own calculation: a reference type with some personal values changed.
 EJEMPLOS = {
@@ -166,21 +170,44 @@ def escribir(ruta, campos, personal, referencia, fecha_personal):
 
 # --- Checks the program makes at entry -------------------------------------
 
+def leer_campos(calc):
+    """Which fields are texts and options, and the groups the program walks."""
+    try:
+        salida = subprocess.run([str(calc), "--campos", "--formato", "json"], check=True,
+                                capture_output=True, text=True).stdout
+    except (OSError, subprocess.CalledProcessError) as e:
+        sys.exit(f"no se pueden leer los campos del programa con {calc} ({e}); compílelo o indique --calc")
+    datos = json.loads(salida)
+    TEXTOS.update((c["hoja"], c["indice"]) for c in datos["campos"] if c["clase"] == "texto")
+    OPCIONES.update((c["hoja"], c["indice"]) for c in datos["campos"] if c["clase"].startswith("opción"))
+    GRUPOS.update(datos["grupos"])
+
+
+def neumaticos():
+    """The tractor's tyre groups and the semitrailer's, each (number, price, life)."""
+    grupos = [(g["nombre"], tuple(tuple(g[k]) for k in ("numero", "precio", "duracion")))
+              for g in GRUPOS["neumaticos"]]
+    return [c for n, c in grupos if n != "semirremolque"], next(c for n, c in grupos if n == "semirremolque")
+
+
 def revisar(nombre, v):
     """The cross-field rules; the field limits are checked by the C++ tests."""
     g = lambda h, i: v[(h, i)]
     fallos = []
-    ruedas_tr = g("V", 16) * g("V", 17) + g("V", 19) * g("V", 20) + g("V", 22) * g("V", 23)
+    v_ = lambda campo: v[campo]
+    tractor, semi = neumaticos()
+    ruedas_tr = sum(v_(n) * v_(p) for n, p, _ in tractor)
     if (100 - g("F1", 3)) * g("F1", 2) / 100 - ruedas_tr * g("F1", 23) / 100 < 0:
         fallos.append("neumáticos del vehículo más caros que el vehículo")
-    if (100 - g("F2", 3)) * g("F2", 2) / 100 - g("V", 25) * g("V", 26) * g("F2", 25) / 100 < 0:
+    if (100 - g("F2", 3)) * g("F2", 2) / 100 - v_(semi[0]) * v_(semi[1]) * g("F2", 25) / 100 < 0:
         fallos.append("neumáticos del semirremolque más caros que el semirremolque")
-    for i in (16, 19, 22, 25):
-        if round(g("V", i)) % 2:
-            fallos.append(f"número impar de neumáticos en V({i})")
-    for precio, dto in ((1, 3), (35, 37), (8, 10)):
-        if g("V", precio) > 0 and not 0 <= g("V", dto) <= g("V", precio) * 0.6:
-            fallos.append(f"descuento V({dto}) fuera del 0-60 % de V({precio})")
+    for numero, _, _ in tractor + [semi]:
+        if round(v_(numero)) % 2:
+            fallos.append(f"número impar de neumáticos en {numero[0]}({numero[1]})")
+    for c in GRUPOS["carburantes"]:
+        precio, dto = tuple(c["precio"]), tuple(c["descuento"])
+        if v_(precio) > 0 and not 0 <= v_(dto) <= v_(precio) * 0.6:
+            fallos.append(f"descuento V({dto[1]}) fuera del 0-60 % de V({precio[1]})")
     if g("V", 41) > g("V", 1):
         fallos.append("devolución por gasóleo profesional mayor que el precio")
     if g("C", 17) > 0 and g("C", 12) / g("C", 17) > 24:
@@ -189,11 +216,12 @@ def revisar(nombre, v):
         fallos.append("descripción vacía o más larga que su casilla (55 y 45 caracteres)")
     if g("F3", 2) and abs(g("F3", 8) - (g("F3", 3) * g("F3", 4) + g("F3", 6) * g("C", 7))) > 0.005:
         fallos.append("F3(8) no es la suma de dietas y plus")
-    for total, partes, opcion in ((18, SEGUROS, 9), (28, FISCALES, 19)):
-        if g("F3", opcion) and abs(g("F3", total) - sum(g("F3", i) for i in partes)) > 0.005:
-            fallos.append(f"F3({total}) no es la suma de sus partes")
-    if g("I", 1) and abs(g("I", 5) - g("I", 2) - g("I", 3) - g("I", 4)) > 0.005:
-        fallos.append("I(5) no es la suma de sus partes")
+    for grupo in GRUPOS["desglosables"]:
+        if grupo["nombre"] == "dietas":  # a product, checked above
+            continue
+        opcion, total = tuple(grupo["opcion"]), tuple(grupo["total"])
+        if v_(opcion) and abs(v_(total) - sum(v_(tuple(p)) for p in grupo["partes"])) > 0.005:
+            fallos.append(f"{total[0]}({total[1]}) no es la suma de sus partes")
     if fallos:
         sys.exit(f"{nombre}: " + "; ".join(fallos))
 
@@ -209,10 +237,11 @@ def seguir_reglas(nombre, v):
     for (h, i), por_km in zip((("V", 28), ("V", 30)), base):
         if abs(v[(h, i)] - round(por_km * taller * obra, 4)) > 1e-9:
             fallos.append(f"{h}({i}) no es {por_km} × {taller} × {obra}")
-    for numero in (16, 19, 22, 25):
-        precio, vida = NEUMATICOS[medida.split("+")[-1 if numero == 25 else 0]]
-        if v[("V", numero)] and (v[("V", numero + 1)], v[("V", numero + 2)]) != (precio, vida):
-            fallos.append(f"neumáticos V({numero}) fuera de la base de {medida} pulgadas")
+    tractor, semi = neumaticos()
+    for numero, precio_campo, vida_campo in tractor + [semi]:
+        precio, vida = NEUMATICOS[medida.split("+")[-1 if numero == semi[0] else 0]]
+        if v[numero] and (v[precio_campo], v[vida_campo]) != (precio, vida):
+            fallos.append(f"neumáticos V({numero[1]}) fuera de la base de {medida} pulgadas")
     if masa in (44, 46) and v[("C", 3)] != 44000 or masa == 40 and v[("C", 3)] != 40000:
         fallos.append("MMA distinta de la de su regla de peso")
     vacios = {("V", 8): (10, 14, 15), ("V", 25): (26, 27)}
@@ -284,9 +313,10 @@ def coste_km(v):
     parte_equipo = sin_iva(g("V", 8), g("V", 10), g("V", 11)) * g("V", 14) * g("V", 15)
     combustible = parte_es + parte_ext + parte_equipo
 
-    neum = sum(g("V", n) * g("V", p) / g("V", d) for n, p, d in ((16, 17, 18), (19, 20, 21), (22, 23, 24)))
+    tractor, semi = neumaticos()
+    neum = sum(v[n] * v[p] / v[d] for n, p, d in tractor)
     if not g("F2", 1) or g("F2", 2) > 0:
-        neum += g("V", 25) * g("V", 26) / g("V", 27)
+        neum += v[semi[0]] * v[semi[1]] / v[semi[2]]
 
     temporales = amort + fin + g("F3", 1) + g("F3", 18) + g("F3", 28)
     kilometricos = (combustible + g("V", 42) + neum * km + (g("V", 28) + g("V", 30)) * km
@@ -380,6 +410,7 @@ def main():
     ap.add_argument("--comprobar", action="store_true",
                     help="no escribe: compara los archivos con la fuente y el articulado con las cifras publicadas")
     args = ap.parse_args()
+    leer_campos(args.calc or PROGRAMA)
 
     tipos, campos, fuente = leer_fuente()
     datos = {t: {c: valor(c, fuente[t][c]) for c in campos} for t in tipos}
