@@ -168,7 +168,7 @@ QString EnUnaLinea(QString texto)
 }
 
 // The results a series is read by: the yearly total and the costs per km and per hour.
-constexpr std::array<int, 3> kResultadosSerie = {campos::R::Totales, campos::R::C1, campos::R::C2};
+constexpr std::array<int, 3> kResultadosSerie = {campos::R::Totales.i, campos::R::C1.i, campos::R::C2.i};
 constexpr int kAnchoSerie = 22;
 
 QString SensibilidadTexto(const Argumentos::Serie& serie, const std::vector<PuntoSensibilidad>& puntos,

@@ -114,9 +114,9 @@ Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, do
     Actualizar(copia);
     const ValoresColumna& p = copia.calculo.Personal;
     const double indice =
-        IndiceRepercusion(tabla, p[Hoja::C](campos::C::MasaMaximaAutorizada.i).numeroOCero(), obra, fechaContrato);
+        IndiceRepercusion(tabla, p[campos::C::MasaMaximaAutorizada].numeroOCero(), obra, fechaContrato);
     return RevisarPrecio(precio, gasoleoContrato, gasoleoServicio, umbralPct, indice,
-                         p.R(campos::R::Combustible + campos::R::Porcentaje).numeroOCero());
+                         p[campos::R::CuotaCombustible].numeroOCero());
 }
 
 std::optional<Presupuesto> PresupuestarConElCalculo(const Documento& doc, int servicio, BaseCoste base,
