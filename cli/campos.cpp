@@ -67,10 +67,39 @@ QJsonObject CampoEnJson(const Campo& c)
     return o;
 }
 
+QJsonArray Bienes()
+{
+    QJsonArray bienes;
+    for (const campos::Bien& b : campos::kBienes) {
+        QJsonObject o{{QStringLiteral("nombre"), b.nombre},        {QStringLiteral("opcion"), Ref(b.opcion)},
+                      {QStringLiteral("tarifa"), Ref(b.tarifa)},   {QStringLiteral("vida"), Ref(b.vida)},
+                      {QStringLiteral("precio"), Ref(b.precio)},   {QStringLiteral("residual"), Ref(b.residual)},
+                      {QStringLiteral("capital"), Ref(b.capital)}, {QStringLiteral("periodo"), Ref(b.periodo)},
+                      {QStringLiteral("interes"), Ref(b.interes)}};
+        if (b.costeAnual)
+            o.insert(QStringLiteral("costeAnual"), Ref(*b.costeAnual));
+        bienes.append(o);
+    }
+    return bienes;
+}
+
+QJsonArray Servicios()
+{
+    QJsonArray servicios;
+    for (const campos::S::Servicio& s : campos::S::kServicios)
+        servicios.append(QJsonObject{{QStringLiteral("costes"), Ref(s.costes)},
+                                     {QStringLiteral("kilometros"), Ref(s.kilometros)},
+                                     {QStringLiteral("horas"), Ref(s.horas)},
+                                     {QStringLiteral("precioKilometros"), Ref(s.precioKilometros)},
+                                     {QStringLiteral("precioHoras"), Ref(s.precioHoras)},
+                                     {QStringLiteral("precioAmbos"), Ref(s.precioAmbos)}});
+    return servicios;
+}
+
 QJsonObject Grupos()
 {
     using namespace campos;
-    QJsonArray desglosables, neumaticos, carburantes, bienes, servicios;
+    QJsonArray desglosables, neumaticos, carburantes;
     for (const GrupoDesglosable& g : kGruposDesglosables)
         desglosables.append(QJsonObject{{QStringLiteral("nombre"), g.nombre},
                                         {QStringLiteral("opcion"), Ref(g.opcion)},
@@ -91,23 +120,6 @@ QJsonObject Grupos()
                                        {QStringLiteral("iva"), Ref(g.iva)},
                                        {QStringLiteral("ivaPorLitro"), Ref(g.ivaPorLitro)},
                                        {QStringLiteral("precioSinIva"), Ref(g.precioSinIva)}});
-    for (const Bien& b : kBienes) {
-        QJsonObject o{{QStringLiteral("nombre"), b.nombre},        {QStringLiteral("opcion"), Ref(b.opcion)},
-                      {QStringLiteral("tarifa"), Ref(b.tarifa)},   {QStringLiteral("vida"), Ref(b.vida)},
-                      {QStringLiteral("precio"), Ref(b.precio)},   {QStringLiteral("residual"), Ref(b.residual)},
-                      {QStringLiteral("capital"), Ref(b.capital)}, {QStringLiteral("periodo"), Ref(b.periodo)},
-                      {QStringLiteral("interes"), Ref(b.interes)}};
-        if (b.costeAnual)
-            o.insert(QStringLiteral("costeAnual"), Ref(*b.costeAnual));
-        bienes.append(o);
-    }
-    for (const S::Servicio& s : S::kServicios)
-        servicios.append(QJsonObject{{QStringLiteral("costes"), Ref(s.costes)},
-                                     {QStringLiteral("kilometros"), Ref(s.kilometros)},
-                                     {QStringLiteral("horas"), Ref(s.horas)},
-                                     {QStringLiteral("precioKilometros"), Ref(s.precioKilometros)},
-                                     {QStringLiteral("precioHoras"), Ref(s.precioHoras)},
-                                     {QStringLiteral("precioAmbos"), Ref(s.precioAmbos)}});
     const QJsonObject resultados{{QStringLiteral("filas"), Refs(kFilasDeCostes)},
                                  {QStringLiteral("grupos"), Refs(kGruposDeCostes)},
                                  {QStringLiteral("detalleIndirectos"), Refs(kDetalleIndirectos)},
@@ -115,8 +127,8 @@ QJsonObject Grupos()
                                  {QStringLiteral("comparacion"), Refs(kFilasComparacion)},
                                  {QStringLiteral("cuotaCombustible"), Ref(R::CuotaCombustible)}};
     return {{QStringLiteral("desglosables"), desglosables}, {QStringLiteral("neumaticos"), neumaticos},
-            {QStringLiteral("carburantes"), carburantes},   {QStringLiteral("bienes"), bienes},
-            {QStringLiteral("servicios"), servicios},       {QStringLiteral("resultados"), resultados}};
+            {QStringLiteral("carburantes"), carburantes},   {QStringLiteral("bienes"), Bienes()},
+            {QStringLiteral("servicios"), Servicios()},     {QStringLiteral("resultados"), resultados}};
 }
 
 } // namespace
