@@ -24,17 +24,7 @@ void Resultados(Json& j, const Arreglo& R)
 
 } // namespace
 
-QString RotuloResultado(int i)
-{
-    const Campo& c = CampoDe(Hoja::R, i);
-    QString r = QString::fromUtf8(c.etiqueta).trimmed();
-    if (r.endsWith(u'='))
-        r.chop(1);
-    r = r.trimmed();
-    if (*c.unidad)
-        r += QStringLiteral(" (%1)").arg(QString::fromUtf8(c.unidad));
-    return r;
-}
+QString RotuloResultado(int i) { return RotuloDeResultado({Hoja::R, i}); }
 
 QString CifraResultado(const Arreglo& R, int i, const Localizacion& loc)
 {

@@ -1,9 +1,9 @@
 #include "cli/salida_texto.h"
 
 #include "cli/analisis.h"
-#include "core/campos.h"
 #include "core/catalogo.h"
 #include "core/formato.h"
+#include "core/grupos.h"
 
 #include <algorithm>
 #include <array>
@@ -17,11 +17,17 @@ struct Fila {
     int r;
     bool grupo;
 };
-constexpr std::array<Fila, 20> kFilas = {{
-    {19, true}, {17, true},  {15, true}, {1, false},  {2, false},  {3, false},  {4, false},
-    {5, false}, {16, true},  {7, false}, {20, false}, {8, false},  {9, false},  {10, false},
-    {6, false}, {11, false}, {18, true}, {12, false}, {13, false}, {14, false},
-}};
+constexpr std::array<Fila, campos::kFilasDeCostes.size()> kFilas = [] {
+    std::array<Fila, campos::kFilasDeCostes.size()> filas{};
+    for (size_t i = 0; i < filas.size(); ++i) {
+        const CampoDeHoja r = campos::kFilasDeCostes[i];
+        bool grupo = false;
+        for (CampoDeHoja g : campos::kGruposDeCostes)
+            grupo = grupo || g == r;
+        filas[i] = {r.i, grupo};
+    }
+    return filas;
+}();
 
 // The unit costs: what each one divides, and its two results (total and loaded).
 struct Unitario {
@@ -31,11 +37,11 @@ struct Unitario {
     int enCarga; // 0: none
 };
 constexpr std::array<Unitario, 5> kUnitarios = {{
-    {"C1", "costes totales por kilómetro", 43, 44},
-    {"C2", "costes totales por hora", 47, 48},
-    {"C3", "costes kilométricos por kilómetro", 49, 50},
-    {"C4", "costes temporales e indirectos por hora", 51, 52},
-    {"C5", "costes totales por tonelada-kilómetro", 54, 0},
+    {"C1", "costes totales por kilómetro", campos::R::C1.i, campos::R::C1EnCarga.i},
+    {"C2", "costes totales por hora", campos::R::C2.i, campos::R::C2EnCarga.i},
+    {"C3", "costes kilométricos por kilómetro", campos::R::C3.i, campos::R::C3EnCarga.i},
+    {"C4", "costes temporales e indirectos por hora", campos::R::C4.i, campos::R::C4EnCarga.i},
+    {"C5", "costes totales por tonelada-kilómetro", campos::R::C5.i, 0},
 }};
 
 constexpr int kAnchoRotulo = 54;
@@ -54,11 +60,11 @@ public:
             if (!Visible(f.r))
                 continue;
             QString rotulo = QString::fromUtf8(CampoDe(Hoja::R, f.r).etiqueta);
-            if (f.r == 19)
+            if (f.r == campos::R::Totales.i)
                 rotulo += QStringLiteral(" (repercutidos a todos los servicios)");
             rotulo = (f.grupo ? QStringLiteral("  ") : QStringLiteral("      ")) + rotulo;
             t += rotulo.leftJustified(kAnchoRotulo) + Cifra(f.r).rightJustified(16) +
-                 Cifra(f.r + 20).rightJustified(8) + u'\n';
+                 Cifra(campos::R::PorcentajeDe({Hoja::R, f.r}).i).rightJustified(8) + u'\n';
         }
 
         t += QStringLiteral("\nCostes unitarios\n");

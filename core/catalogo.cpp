@@ -469,6 +469,18 @@ std::vector<std::int16_t> ListaCamposEntrada(Hoja h)
     return lista;
 }
 
+QString RotuloDeResultado(CampoDeHoja r)
+{
+    const Campo& c = CampoDe(r);
+    QString t = QString::fromUtf8(c.etiqueta).trimmed();
+    if (t.endsWith(u'='))
+        t.chop(1);
+    t = t.trimmed();
+    if (*c.unidad)
+        t += QStringLiteral(" (%1)").arg(QString::fromUtf8(c.unidad));
+    return t;
+}
+
 bool EsCampoTexto(Hoja h, int indice) { return CampoDe(h, indice).tipo == TipoCampo::Texto; }
 bool EsCampoOpcion(Hoja h, int indice) { return CampoDe(h, indice).tipo == TipoCampo::Opcion; }
 

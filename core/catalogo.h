@@ -5,6 +5,7 @@
 #include "core/hojas.h"
 #include "core/valor.h"
 
+#include <QString>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,9 @@ inline int Decimales(CampoDeHoja c) { return Decimales(c.hoja, c.i); }
 
 // Indices of a sheet's input fields, ascending: the order of files and comparisons.
 std::vector<std::int16_t> ListaCamposEntrada(Hoja h);
+
+// A result's caption on one line, its unit in brackets: "C1 (€/km recorrido)".
+QString RotuloDeResultado(CampoDeHoja r);
 
 bool EsCampoTexto(Hoja h, int indice);
 bool EsCampoOpcion(Hoja h, int indice);

@@ -22,19 +22,6 @@
 
 namespace tarvia {
 
-namespace {
-
-QString Rotulo(int r)
-{
-    const Campo& c = CampoDe(Hoja::R, r);
-    QString t = QString::fromUtf8(c.etiqueta).trimmed();
-    if (t.endsWith(u'='))
-        t.chop(1);
-    return *c.unidad ? t.trimmed() + QStringLiteral(" (%1)").arg(QString::fromUtf8(c.unidad)) : t;
-}
-
-} // namespace
-
 VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archivos, AvisoExportacion avisar,
                                  QWidget* dueno)
     : QDialog(dueno), loc_(doc.calculo.Local), avisar_(std::move(avisar))
@@ -97,7 +84,7 @@ void VentanaComparar::LlenarTabla()
     tabla_->setRowCount(static_cast<int>(campos::kFilasComparacion.size()));
     QStringList rotulos;
     for (CampoDeHoja r : campos::kFilasComparacion)
-        rotulos << Rotulo(r.i);
+        rotulos << RotuloDeResultado(r);
     tabla_->setVerticalHeaderLabels(rotulos);
     for (size_t f = 0; f < campos::kFilasComparacion.size(); ++f) {
         const int r = campos::kFilasComparacion[f].i;
