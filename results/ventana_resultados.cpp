@@ -7,6 +7,7 @@
 #include "engine/resultados.h"
 #include "results/cuadro_tarta.h"
 #include "results/disposicion.h"
+#include "sheets/etiqueta_cacheada.h"
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
 
@@ -37,7 +38,7 @@ void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color)
 QLabel* Rotulo(QWidget* padre, const QString& texto, const QRect& twips, bool negrita, const QColor& color = Qt::black,
                Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* l = new QLabel(texto, padre);
+    auto* l = new EtiquetaCacheada(texto, padre);
     l->setGeometry(Px(twips));
     l->setFont(Fuente(negrita));
     l->setAlignment(alineacion);
