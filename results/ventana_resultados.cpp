@@ -178,7 +178,7 @@ void VentanaResultados::ConstruirEstructura(Columna c, MarcoHoja* marco)
     for (const Fila& f : kFilas) {
         const QColor fondo = f.grupo ? kFondoValorGrupo : kFondoValor;
         valores_[ic][f.r] = EtiquetaValor(marco, QRect(kLeftEuros, f.top, kAnchoEuros, kAltoFila), fondo, Qt::black);
-        valores_[ic][f.r + 20] =
+        valores_[ic][campos::R::PorcentajeDe({Hoja::R, f.r}).i] =
             EtiquetaValor(marco, QRect(kLeftPorcentaje, f.top, kAnchoPorcentaje, kAltoFila), fondo, Qt::black);
     }
 }
@@ -256,7 +256,7 @@ void VentanaResultados::RefrescarColumna(Columna c)
     std::array<QColor, kPorciones> colores{};
     const Arreglo& r = doc.calculo.Columna(c).R;
     for (int i = 0; i < kPorciones; ++i) {
-        porcentajes[i] = r(kIndicePorcion[i] + 20).numeroOCero();
+        porcentajes[i] = r(campos::R::PorcentajeDe({Hoja::R, kIndicePorcion[i]}).i).numeroOCero();
         colores[i] = muestras_[i]->palette().color(QPalette::Window);
     }
     const QColor fondo = c == Columna::S ? kFondoPersonal : kFondoReferencia;

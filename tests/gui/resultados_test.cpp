@@ -40,7 +40,8 @@ TEST_F(Cargada, EtiquetasConSuPorcentajeYColor)
     hoja.Activar();
     const Tarta& t = hoja.tarta(Columna::S);
     for (int i = 0; i < kPorciones; ++i) {
-        const double p = doc.calculo.Personal.R(kIndicePorcion[i] + 20).numeroOCero(); // rounded share
+        const double p = doc.calculo.Personal.R(campos::R::PorcentajeDe({Hoja::R, kIndicePorcion[i]}).i)
+                             .numeroOCero(); // rounded share
         EXPECT_EQ(t.etiquetas[i].texto, FormatearNumero(p, 1, doc.calculo.Local) + u'%') << i;
         EXPECT_EQ(t.etiquetas[i].color, ColorDeTexto(resultados::kColoresMuestras[i], resultados::kFondoPersonal)) << i;
         EXPECT_EQ(hoja.leyenda(i)->palette().color(QPalette::WindowText),
