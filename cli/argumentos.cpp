@@ -159,73 +159,171 @@ std::optional<QLocale> LeerLocale(const QString& nombre)
     return loc;
 }
 
-} // namespace
-
-std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const QLocale& entorno)
-{
-    Argumentos a;
-    // The analyses' figures wait for the locale, which may come after them.
+// What the first pass leaves for the second: the analyses' figures wait
+// for the locale, which may come after them.
+struct Pendientes {
     std::optional<Campo> serie;
     std::optional<QStringList> revision;
     std::optional<QString> margen, equilibrio;
+};
+
+// An option with a value: empty when it was read, else why not.
+using Lector = QString (*)(Argumentos&, Pendientes&, const QString& opcion, const QString& valor);
+
+QString LeerFecha(std::optional<QDate>& destino, const QString& valor)
+{
+    const QDate d = QDate::fromString(valor, Qt::ISODate);
+    if (!d.isValid() || valor.size() != 10)
+        return QStringLiteral("fecha no válida (AAAA-MM-DD): «%1»").arg(valor);
+    destino = d;
+    return {};
+}
+
+QString LeerSensibilidad(Argumentos&, Pendientes& p, const QString& opcion, const QString& valor)
+{
+    auto campo = LeerCampo(valor, opcion);
+    if (auto* error = std::get_if<QString>(&campo))
+        return *error;
+    const Campo& c = std::get<Campo>(campo);
+    // A box that holds no figure has no series; one that holds a figure
+    // but is computed or closed is refused later, as --set refuses it.
+    const TipoCampo tipo = CampoDe(c.hoja, c.indice).tipo;
+    if (tipo == TipoCampo::Texto || tipo == TipoCampo::Opcion)
+        return QStringLiteral("--sensibilidad necesita un campo que guarde una cifra; %1.%2 es %3: «%4»")
+            .arg(QString::fromUtf8(Codigo(c.hoja)))
+            .arg(c.indice)
+            .arg(tipo == TipoCampo::Texto ? QStringLiteral("un texto") : QStringLiteral("una opción"), valor);
+    if (c.valor.split(u':').size() != 3)
+        return QStringLiteral("--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS: «%1»").arg(valor);
+    p.serie = c;
+    return {};
+}
+
+QString LeerRevision(Argumentos&, Pendientes& p, const QString&, const QString& valor)
+{
+    const QStringList partes = valor.split(u':');
+    if (partes.size() < 3 || partes.size() > 4)
+        return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL]: «%1»").arg(valor);
+    p.revision = partes;
+    return {};
+}
+
+QString LeerPresupuesto(Argumentos& a, Pendientes& p, const QString&, const QString& valor)
+{
+    const QStringList partes = valor.split(u':');
+    bool ok = false;
+    const int servicio = partes.value(0).toInt(&ok);
+    const QString base = partes.value(2, QStringLiteral("ambos"));
+    const int b = base == u"km" ? 0 : base == u"horas" ? 1 : base == u"ambos" ? 2 : -1;
+    if (partes.size() < 2 || partes.size() > 3 || !ok || servicio < 1 || servicio > 5 || b < 0)
+        return QStringLiteral("--presupuesto espera K:MARGEN[:km|horas|ambos], con K de 1 a 5: «%1»").arg(valor);
+    a.presupuesto = Argumentos::PedidoPresupuesto{servicio, 0, b};
+    p.margen = partes[1];
+    return {};
+}
+
+QString LeerFormato(Argumentos& a, Pendientes&, const QString&, const QString& valor)
+{
+    if (valor == u"json")
+        a.formato = Formato::Json;
+    else if (valor == u"texto")
+        a.formato = Formato::Texto;
+    else if (valor == u"csv")
+        a.formato = Formato::Csv;
+    else
+        return QStringLiteral("formato desconocido: «%1» (json, texto o csv)").arg(valor);
+    return {};
+}
+
+// --set and --opcion: an action on one field.
+QString LeerAccionDeCampo(Argumentos& a, Pendientes&, const QString& opcion, const QString& valor)
+{
+    auto campo = LeerCampo(valor, opcion);
+    if (auto* error = std::get_if<QString>(&campo))
+        return *error;
+    const Campo& c = std::get<Campo>(campo);
+    Accion acc{opcion == u"--set" ? Accion::Tipo::Fijar : Accion::Tipo::Opcion, c.hoja, c.indice, 0, c.valor};
+    if (acc.tipo == Accion::Tipo::Opcion) {
+        if (!EsCampoOpcion(c.hoja, c.indice))
+            return QStringLiteral("%1.%2 no es un campo de opción")
+                .arg(QString::fromUtf8(Codigo(c.hoja)))
+                .arg(c.indice);
+        if (c.valor != u"1" && c.valor != u"2")
+            return QStringLiteral("el botón de opción debe ser 1 o 2: «%1»").arg(c.valor);
+        acc.boton = c.valor.toInt();
+        acc.texto.clear();
+    }
+    a.acciones.push_back(acc);
+    return {};
+}
+
+const std::pair<QStringView, Lector> kConValor[] = {
+    {u"--locale",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.locale = LeerLocale(v);
+         return a.locale ? QString() : QStringLiteral("configuración regional desconocida: «%1»").arg(v);
+     }},
+    {u"--hoy", [](Argumentos& a, Pendientes&, const QString&, const QString& v) { return LeerFecha(a.hoy, v); }},
+    {u"--formato", LeerFormato},
+    {u"--set", LeerAccionDeCampo},
+    {u"--opcion", LeerAccionDeCampo},
+    {u"--ver",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         const auto hoja = HojaPorCodigo(v.toUpper().toStdString());
+         if (!hoja)
+             return QStringLiteral("hoja desconocida: «%1»").arg(v);
+         a.acciones.push_back({Accion::Tipo::Ver, *hoja, 0, 0, {}});
+         return QString();
+     }},
+    {u"--guardar",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.acciones.push_back({Accion::Tipo::Guardar, Hoja::C, 0, 0, v});
+         return QString();
+     }},
+    {u"--pdf",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.acciones.push_back({Accion::Tipo::Pdf, Hoja::C, 0, 0, v});
+         return QString();
+     }},
+    {u"--sensibilidad", LeerSensibilidad},
+    {u"--equilibrio",
+     [](Argumentos&, Pendientes& p, const QString&, const QString& v) {
+         p.equilibrio = v;
+         return QString();
+     }},
+    {u"--revision", LeerRevision},
+    {u"--fecha-contrato",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) { return LeerFecha(a.fechaContrato, v); }},
+    {u"--presupuesto", LeerPresupuesto},
+};
+
+const std::pair<QStringView, bool Argumentos::*> kSinValor[] = {
+    {u"--ayuda", &Argumentos::ayuda},
+    {u"--help", &Argumentos::ayuda},
+    {u"-h", &Argumentos::ayuda},
+    {u"--comparar", &Argumentos::comparar},
+    {u"--obra", &Argumentos::obra},
+    {u"--version", &Argumentos::version},
+    {u"--pantalla", &Argumentos::pantalla},
+    {u"--estricto", &Argumentos::estricto},
+};
+
+// The first pass: each option in order; the analyses' figures are kept as typed.
+QString LeerOpciones(const QStringList& args, Argumentos& a, Pendientes& p)
+{
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& arg = args[k];
-        const bool conValor = arg == u"--locale" || arg == u"--hoy" || arg == u"--formato" || arg == u"--set" ||
-                              arg == u"--sensibilidad" || arg == u"--equilibrio" || arg == u"--revision" ||
-                              arg == u"--fecha-contrato" || arg == u"--presupuesto" || arg == u"--opcion" ||
-                              arg == u"--ver" || arg == u"--guardar" || arg == u"--pdf";
-        if (conValor && k + 1 >= args.size())
-            return QStringLiteral("falta el valor de %1").arg(arg);
-        const QString valor = conValor ? args[++k] : QString();
-
-        if (arg == u"--ayuda" || arg == u"--help" || arg == u"-h") {
-            a.ayuda = true;
-        } else if (arg == u"--comparar") {
-            a.comparar = true;
-        } else if (arg == u"--sensibilidad") {
-            auto campo = LeerCampo(valor, arg);
-            if (auto* error = std::get_if<QString>(&campo))
-                return *error;
-            const Campo& c = std::get<Campo>(campo);
-            // A box that holds no figure has no series; one that holds a figure
-            // but is computed or closed is refused later, as --set refuses it.
-            const TipoCampo tipo = CampoDe(c.hoja, c.indice).tipo;
-            if (tipo == TipoCampo::Texto || tipo == TipoCampo::Opcion)
-                return QStringLiteral("--sensibilidad necesita un campo que guarde una cifra; %1.%2 es %3: «%4»")
-                    .arg(QString::fromUtf8(Codigo(c.hoja)))
-                    .arg(c.indice)
-                    .arg(tipo == TipoCampo::Texto ? QStringLiteral("un texto") : QStringLiteral("una opción"), valor);
-            if (c.valor.split(u':').size() != 3)
-                return QStringLiteral("--sensibilidad espera HOJA.i=DESDE:HASTA:PASOS: «%1»").arg(valor);
-            serie = c;
-        } else if (arg == u"--revision") {
-            const QStringList p = valor.split(u':');
-            if (p.size() < 3 || p.size() > 4)
-                return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL]: «%1»")
-                    .arg(valor);
-            revision = p;
-        } else if (arg == u"--fecha-contrato") {
-            const QDate d = QDate::fromString(valor, Qt::ISODate);
-            if (!d.isValid() || valor.size() != 10)
-                return QStringLiteral("fecha no válida (AAAA-MM-DD): «%1»").arg(valor);
-            a.fechaContrato = d;
-        } else if (arg == u"--obra") {
-            a.obra = true;
-        } else if (arg == u"--presupuesto") {
-            const QStringList p = valor.split(u':');
-            bool ok = false;
-            const int servicio = p.value(0).toInt(&ok);
-            const QString base = p.value(2, QStringLiteral("ambos"));
-            const int b = base == u"km" ? 0 : base == u"horas" ? 1 : base == u"ambos" ? 2 : -1;
-            if (p.size() < 2 || p.size() > 3 || !ok || servicio < 1 || servicio > 5 || b < 0)
-                return QStringLiteral("--presupuesto espera K:MARGEN[:km|horas|ambos], con K de 1 a 5: «%1»")
-                    .arg(valor);
-            a.presupuesto = Argumentos::PedidoPresupuesto{servicio, 0, b};
-            margen = p[1];
-        } else if (arg == u"--equilibrio") {
-            equilibrio = valor;
-        } else if (arg == u"--version") {
-            a.version = true;
+        const auto conValor =
+            std::find_if(std::begin(kConValor), std::end(kConValor), [&](const auto& o) { return o.first == arg; });
+        const auto sinValor =
+            std::find_if(std::begin(kSinValor), std::end(kSinValor), [&](const auto& o) { return o.first == arg; });
+        if (conValor != std::end(kConValor)) {
+            if (k + 1 >= args.size())
+                return QStringLiteral("falta el valor de %1").arg(arg);
+            if (const QString error = conValor->second(a, p, arg, args[++k]); !error.isEmpty())
+                return error;
+        } else if (sinValor != std::end(kSinValor)) {
+            a.*(sinValor->second) = true;
         } else if (arg == u"--campos") {
             // It takes no ARCHIVO: a word after it that is not an option is the sheet.
             std::optional<Hoja> hoja;
@@ -236,68 +334,18 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const 
                     return QStringLiteral("hoja desconocida: «%1»").arg(codigo);
             }
             a.campos = hoja;
-        } else if (arg == u"--pantalla") {
-            a.pantalla = true;
-        } else if (arg == u"--estricto") {
-            a.estricto = true;
-        } else if (arg == u"--locale") {
-            a.locale = LeerLocale(valor);
-            if (!a.locale)
-                return QStringLiteral("configuración regional desconocida: «%1»").arg(valor);
-        } else if (arg == u"--hoy") {
-            const QDate d = QDate::fromString(valor, Qt::ISODate);
-            if (!d.isValid() || valor.size() != 10)
-                return QStringLiteral("fecha no válida (AAAA-MM-DD): «%1»").arg(valor);
-            a.hoy = d;
-        } else if (arg == u"--formato") {
-            if (valor == u"json")
-                a.formato = Formato::Json;
-            else if (valor == u"texto")
-                a.formato = Formato::Texto;
-            else if (valor == u"csv")
-                a.formato = Formato::Csv;
-            else
-                return QStringLiteral("formato desconocido: «%1» (json, texto o csv)").arg(valor);
-        } else if (arg == u"--set" || arg == u"--opcion") {
-            auto campo = LeerCampo(valor, arg);
-            if (auto* error = std::get_if<QString>(&campo))
-                return *error;
-            const Campo& c = std::get<Campo>(campo);
-            Accion acc{arg == u"--set" ? Accion::Tipo::Fijar : Accion::Tipo::Opcion, c.hoja, c.indice, 0, c.valor};
-            if (acc.tipo == Accion::Tipo::Opcion) {
-                if (!EsCampoOpcion(c.hoja, c.indice))
-                    return QStringLiteral("%1.%2 no es un campo de opción")
-                        .arg(QString::fromUtf8(Codigo(c.hoja)))
-                        .arg(c.indice);
-                if (c.valor != u"1" && c.valor != u"2")
-                    return QStringLiteral("el botón de opción debe ser 1 o 2: «%1»").arg(c.valor);
-                acc.boton = c.valor.toInt();
-                acc.texto.clear();
-            }
-            a.acciones.push_back(acc);
-        } else if (arg == u"--ver") {
-            const auto hoja = HojaPorCodigo(valor.toUpper().toStdString());
-            if (!hoja)
-                return QStringLiteral("hoja desconocida: «%1»").arg(valor);
-            a.acciones.push_back({Accion::Tipo::Ver, *hoja, 0, 0, {}});
-        } else if (arg == u"--guardar") {
-            a.acciones.push_back({Accion::Tipo::Guardar, Hoja::C, 0, 0, valor});
-        } else if (arg == u"--pdf") {
-            a.acciones.push_back({Accion::Tipo::Pdf, Hoja::C, 0, 0, valor});
         } else if (arg.startsWith(u"--")) {
             return QStringLiteral("opción desconocida: %1").arg(arg);
         } else {
             a.archivos.push_back(arg);
         }
     }
-    if (!a.archivos.isEmpty())
-        a.archivo = a.archivos.front();
-    if (!a.comparar && a.archivos.size() > 1)
-        return QStringLiteral("sobra el argumento «%1»").arg(a.archivos[1]);
-    if (a.archivo.isEmpty() && !a.ayuda && !a.version && !a.campos)
-        return QStringLiteral("falta el ARCHIVO");
+    return {};
+}
 
-    const Localizacion loc = Localizacion::Desde(a.locale.value_or(entorno));
+// The second pass: the analyses' figures, in the locale now known.
+QString LeerCifrasDeAnalisis(Argumentos& a, const Pendientes& p, const Localizacion& loc)
+{
     QString error;
     const auto leer = [&](const char* opcion, const char* parte, const QString& texto, Rango r, int decimales) {
         if (!error.isEmpty())
@@ -307,44 +355,68 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const 
             error = *e;
         return error.isEmpty() ? std::get<double>(x) : 0.0;
     };
-    if (serie) {
-        const QStringList partes = serie->valor.split(u':');
+    if (p.serie) {
+        const QStringList partes = p.serie->valor.split(u':');
         // Each point is rounded to the field's decimals and typed into it,
         // whose own limits refuse it or not: the ends may fall between.
         const double desde = leer("--sensibilidad", "DESDE", partes[0], kValorSerie, kDecimalesLibres);
         const double hasta = leer("--sensibilidad", "HASTA", partes[1], kValorSerie, kDecimalesLibres);
         const double pasos = leer("--sensibilidad", "PASOS", partes[2], Rango{2, true, kMaximoPasos}, 0);
-        a.sensibilidad = Argumentos::Serie{serie->hoja, serie->indice, desde, hasta, static_cast<int>(pasos)};
+        a.sensibilidad = Argumentos::Serie{p.serie->hoja, p.serie->indice, desde, hasta, static_cast<int>(pasos)};
     }
-    if (revision) {
-        const QStringList& p = *revision;
-        const double precio = leer("--revision", "PRECIO", p[0], kPrecio, kDecimalesLibres);
-        const double contrato = leer("--revision", "GASOLEO_CONTRATO", p[1], kGasoleo, kDecimalesLibres);
-        const double servicio = leer("--revision", "GASOLEO_SERVICIO", p[2], kGasoleo, kDecimalesLibres);
-        if (p.size() == 4 && error.isEmpty())
-            if (const auto x = Cifra(p[3], kDecimalesLibres, loc))
+    if (p.revision) {
+        const QStringList& r = *p.revision;
+        const double precio = leer("--revision", "PRECIO", r[0], kPrecio, kDecimalesLibres);
+        const double contrato = leer("--revision", "GASOLEO_CONTRATO", r[1], kGasoleo, kDecimalesLibres);
+        const double servicio = leer("--revision", "GASOLEO_SERVICIO", r[2], kGasoleo, kDecimalesLibres);
+        if (r.size() == 4 && error.isEmpty())
+            if (const auto x = Cifra(r[3], kDecimalesLibres, loc))
                 if (const QString motivo = MotivoUmbralNoValido(*x); !motivo.isEmpty())
-                    error = QStringLiteral("--revision: UMBRAL «%1»: %2").arg(p[3], motivo);
+                    error = QStringLiteral("--revision: UMBRAL «%1»: %2").arg(r[3], motivo);
         const double umbral =
-            p.size() == 4 ? leer("--revision", "UMBRAL", p[3], kUmbral, kDecimalesLibres) : kUmbralLegalPct;
+            r.size() == 4 ? leer("--revision", "UMBRAL", r[3], kUmbral, kDecimalesLibres) : kUmbralLegalPct;
         a.revision = Argumentos::PedidoRevision{precio, contrato, servicio, umbral};
     }
-    if (margen)
-        a.presupuesto->margen = leer("--presupuesto", "MARGEN", *margen, kMargen, kDecimalesLibres);
-    if (equilibrio)
-        a.equilibrio = leer("--equilibrio", "PRECIO", *equilibrio, kPrecio, kDecimalesLibres);
-    if (!error.isEmpty())
-        return error;
+    if (p.margen)
+        a.presupuesto->margen = leer("--presupuesto", "MARGEN", *p.margen, kMargen, kDecimalesLibres);
+    if (p.equilibrio)
+        a.equilibrio = leer("--equilibrio", "PRECIO", *p.equilibrio, kPrecio, kDecimalesLibres);
+    return error;
+}
 
-    // A table of its own: one row per file, or per point of the series.
-    if (a.formato == Formato::Csv && !a.comparar && !a.ayuda && !a.version && !a.campos) {
-        if (!a.sensibilidad)
-            return QStringLiteral("--formato csv sólo sirve para la tabla de --comparar o la serie de "
-                                  "--sensibilidad; use json o texto");
-        if (a.equilibrio || a.revision || a.presupuesto)
-            return QStringLiteral("--formato csv escribe sólo la serie de --sensibilidad; pida --equilibrio, "
-                                  "--revision o --presupuesto con json o texto");
-    }
+// A table of its own: one row per file, or per point of the series.
+QString ComprobarCsv(const Argumentos& a)
+{
+    if (a.formato != Formato::Csv || a.comparar || a.ayuda || a.version || a.campos)
+        return {};
+    if (!a.sensibilidad)
+        return QStringLiteral("--formato csv sólo sirve para la tabla de --comparar o la serie de "
+                              "--sensibilidad; use json o texto");
+    if (a.equilibrio || a.revision || a.presupuesto)
+        return QStringLiteral("--formato csv escribe sólo la serie de --sensibilidad; pida --equilibrio, "
+                              "--revision o --presupuesto con json o texto");
+    return {};
+}
+
+} // namespace
+
+std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const QLocale& entorno)
+{
+    Argumentos a;
+    Pendientes pendientes;
+    if (const QString error = LeerOpciones(args, a, pendientes); !error.isEmpty())
+        return error;
+    if (!a.archivos.isEmpty())
+        a.archivo = a.archivos.front();
+    if (!a.comparar && a.archivos.size() > 1)
+        return QStringLiteral("sobra el argumento «%1»").arg(a.archivos[1]);
+    if (a.archivo.isEmpty() && !a.ayuda && !a.version && !a.campos)
+        return QStringLiteral("falta el ARCHIVO");
+    const Localizacion loc = Localizacion::Desde(a.locale.value_or(entorno));
+    if (const QString error = LeerCifrasDeAnalisis(a, pendientes, loc); !error.isEmpty())
+        return error;
+    if (const QString error = ComprobarCsv(a); !error.isEmpty())
+        return error;
     return a;
 }
 
