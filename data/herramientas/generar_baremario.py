@@ -47,7 +47,7 @@ GRUPOS = {}
 EJEMPLOS = {
     "Mi articulado.trv": {
         "tipo": "Articulado Carga General",
-        "fecha": "2026-12-15",
+        "fecha": "2026-12-01",
         "cambios": {
             ("C", 1): "Mi articulado de carga general",
             ("C", 7): 105000,      # fewer kilometres than the reference
