@@ -127,8 +127,10 @@ Revision RevisarPrecio(double precio, double gasoleoContrato, double gasoleoServ
     return r;
 }
 
-std::optional<Presupuesto> PresupuestarServicio(const ValoresColumna& personal, int servicio, BaseCoste base,
-                                                double margenPct, double ivaPct)
+namespace {
+
+// The quotation up to its cost: none when the service has no cost on that basis.
+std::optional<Presupuesto> CosteDelServicio(const ValoresColumna& personal, int servicio, BaseCoste base, double ivaPct)
 {
     if (servicio < 1 || servicio > campos::S::kNumeroDeServicios)
         return std::nullopt;
@@ -142,11 +144,40 @@ std::optional<Presupuesto> PresupuestarServicio(const ValoresColumna& personal, 
     p.coste = personal[campo].numeroOCero();
     if (!(p.coste > 0))
         return std::nullopt;
-    p.margenPct = margenPct;
-    p.precio = Centimos(p.coste * (1 + margenPct / 100));
     p.ivaPct = ivaPct;
-    p.iva = Centimos(p.precio * ivaPct / 100);
+    return p;
+}
+
+void ConPrecio(Presupuesto& p, double precio)
+{
+    p.precio = Centimos(precio);
+    p.iva = Centimos(p.precio * p.ivaPct / 100);
     p.total = Centimos(p.precio + p.iva);
+}
+
+} // namespace
+
+std::optional<Presupuesto> PresupuestarServicio(const ValoresColumna& personal, int servicio, BaseCoste base,
+                                                double margenPct, double ivaPct)
+{
+    auto p = CosteDelServicio(personal, servicio, base, ivaPct);
+    if (!p)
+        return std::nullopt;
+    p->margenPct = margenPct;
+    ConPrecio(*p, p->coste * (1 + margenPct / 100));
+    return p;
+}
+
+std::optional<Presupuesto> PresupuestarAPrecio(const ValoresColumna& personal, int servicio, BaseCoste base,
+                                               double precio, double ivaPct)
+{
+    auto p = CosteDelServicio(personal, servicio, base, ivaPct);
+    if (!p)
+        return std::nullopt;
+    ConPrecio(*p, precio);
+    // Derived from the price, not rounded: the margin back to a price would
+    // miss the target by a cent.
+    p->margenPct = (p->precio / p->coste - 1) * 100;
     return p;
 }
 

@@ -63,6 +63,9 @@ struct Presupuesto {
 // None when the service has no cost on that basis.
 std::optional<Presupuesto> PresupuestarServicio(const ValoresColumna& personal, int servicio, BaseCoste base,
                                                 double margenPct, double ivaPct = 21);
+// The price is the target (in cents); the margin is whatever it gives.
+std::optional<Presupuesto> PresupuestarAPrecio(const ValoresColumna& personal, int servicio, BaseCoste base,
+                                               double precio, double ivaPct = 21);
 // The margin a target price before VAT gives on a cost.
 double MargenDePrecio(double coste, double precioObjetivo);
 

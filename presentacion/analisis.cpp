@@ -127,4 +127,19 @@ std::optional<Presupuesto> PresupuestarConElCalculo(const Documento& doc, int se
     return PresupuestarServicio(copia.calculo.Personal, servicio, base, margenPct);
 }
 
+std::optional<Presupuesto> PresupuestarConElCalculoAPrecio(const Documento& doc, int servicio, BaseCoste base,
+                                                           double precio)
+{
+    Documento copia = doc;
+    Revisar(copia);
+    return PresupuestarAPrecio(copia.calculo.Personal, servicio, base, precio);
+}
+
+double GasoleoDelCalculo(const Documento& doc)
+{
+    Documento copia = doc;
+    Revisar(copia);
+    return copia.calculo.Personal[campos::V::PrecioGasoleoEspana].numeroOCero();
+}
+
 } // namespace tarvia

@@ -55,5 +55,11 @@ Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, do
 // service sheet shows them when opened. Worked on a copy.
 std::optional<Presupuesto> PresupuestarConElCalculo(const Documento& doc, int servicio, BaseCoste base,
                                                     double margenPct);
+// The same at a target price before VAT, which the quotation keeps exactly.
+std::optional<Presupuesto> PresupuestarConElCalculoAPrecio(const Documento& doc, int servicio, BaseCoste base,
+                                                           double precio);
+// The net price of diesel bought in Spain, V(6): the reference of the
+// quotation's fuel clause.
+double GasoleoDelCalculo(const Documento& doc);
 
 } // namespace tarvia

@@ -7,6 +7,7 @@
 #include "results/disposicion.h"
 #include "results/exportar.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -54,10 +56,10 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
     margen_->setLocale(local);
     margen_->setRange(-100, 1000);
     margen_->setValue(10);
-    auto* objetivo = new QDoubleSpinBox;
-    objetivo->setLocale(local);
-    objetivo->setRange(0, 1e7);
-    objetivo->setSpecialValueText(QStringLiteral("(ninguno)"));
+    objetivo_ = new QDoubleSpinBox;
+    objetivo_->setLocale(local);
+    objetivo_->setRange(0, 1e7);
+    objetivo_->setSpecialValueText(QStringLiteral("(ninguno)"));
     cliente_ = new QLineEdit;
     ruta_ = new QLineEdit;
     validez_ = new QSpinBox;
@@ -67,6 +69,10 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
     gasoleo_->setLocale(local);
     gasoleo_->setDecimals(3);
     gasoleo_->setRange(0, 10);
+    // The diesel the costs were worked out with: the fuel clause refers to it.
+    gasoleo_->setValue(GasoleoDelCalculo(doc_));
+    clausula_ = new QCheckBox(QStringLiteral("Revisión por el precio del gasóleo"));
+    clausula_->setChecked(true);
     fechaGasoleo_ = new QDateEdit(QDate::currentDate());
     fechaGasoleo_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
 
@@ -74,10 +80,11 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
     datos->addRow(QStringLiteral("Servicio"), servicio_);
     datos->addRow(QStringLiteral("Coste"), base_);
     datos->addRow(QStringLiteral("Margen sobre el coste (%)"), margen_);
-    datos->addRow(QStringLiteral("o precio objetivo sin IVA (€)"), objetivo);
+    datos->addRow(QStringLiteral("o precio objetivo sin IVA (€)"), objetivo_);
     datos->addRow(QStringLiteral("Cliente"), cliente_);
     datos->addRow(QStringLiteral("Recorrido"), ruta_);
     datos->addRow(QStringLiteral("Validez (días)"), validez_);
+    datos->addRow(QString(), clausula_);
     datos->addRow(QStringLiteral("Gasóleo de referencia (€/l)"), gasoleo_);
     datos->addRow(QStringLiteral("Fecha del gasóleo"), fechaGasoleo_);
     // The company's data, asked once and kept.
@@ -92,11 +99,21 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
 
     for (QComboBox* c : {servicio_, base_})
         connect(c, &QComboBox::currentIndexChanged, this, &VentanaPresupuesto::Calcular);
-    for (QDoubleSpinBox* s : {margen_, gasoleo_})
-        connect(s, &QDoubleSpinBox::valueChanged, this, &VentanaPresupuesto::Calcular);
-    connect(objetivo, &QDoubleSpinBox::valueChanged, this, [this](double precio) {
-        if (precio > 0)
-            PrecioObjetivo(precio);
+    connect(gasoleo_, &QDoubleSpinBox::valueChanged, this, &VentanaPresupuesto::Calcular);
+    // A margin typed drops the target price; a target price typed sets the
+    // price itself, and the margin only shows what it gives.
+    connect(margen_, &QDoubleSpinBox::valueChanged, this, [this] {
+        SinPrecioObjetivo();
+        Calcular();
+    });
+    connect(objetivo_, &QDoubleSpinBox::valueChanged, this, [this](double precio) {
+        precioObjetivo_ = precio;
+        Calcular();
+    });
+    connect(clausula_, &QCheckBox::toggled, this, [this](bool si) {
+        gasoleo_->setEnabled(si);
+        fechaGasoleo_->setEnabled(si);
+        Calcular();
     });
     for (QLineEdit* l : {cliente_, ruta_})
         connect(l, &QLineEdit::textChanged, this, &VentanaPresupuesto::Calcular);
@@ -131,24 +148,43 @@ void VentanaPresupuesto::Elegir(int servicio, BaseCoste base, double margenPct)
 {
     servicio_->setCurrentIndex(servicio - 1);
     base_->setCurrentIndex(static_cast<int>(base));
+    SinPrecioObjetivo();
     margen_->setValue(margenPct);
     Calcular();
 }
 
+void VentanaPresupuesto::SinPrecioObjetivo()
+{
+    precioObjetivo_ = 0;
+    const QSignalBlocker bloqueo(objetivo_);
+    objetivo_->setValue(0);
+}
+
 void VentanaPresupuesto::PrecioObjetivo(double precio)
 {
-    const auto p =
-        PresupuestarConElCalculo(doc_, servicio_->currentIndex() + 1, static_cast<BaseCoste>(base_->currentIndex()), 0);
-    if (p)
-        margen_->setValue(MargenDePrecio(p->coste, precio));
+    {
+        const QSignalBlocker bloqueo(objetivo_);
+        objetivo_->setValue(precio);
+    }
+    precioObjetivo_ = objetivo_->value(); // in cents, as the spin box shows it
+    Calcular();
 }
 
 void VentanaPresupuesto::Calcular()
 {
     if (!vista_)
         return; // still being built
-    presupuesto_ = PresupuestarConElCalculo(doc_, servicio_->currentIndex() + 1,
-                                            static_cast<BaseCoste>(base_->currentIndex()), margen_->value());
+    const int servicio = servicio_->currentIndex() + 1;
+    const auto base = static_cast<BaseCoste>(base_->currentIndex());
+    if (precioObjetivo_ > 0) {
+        presupuesto_ = PresupuestarConElCalculoAPrecio(doc_, servicio, base, precioObjetivo_);
+        if (presupuesto_) {
+            const QSignalBlocker bloqueo(margen_);
+            margen_->setValue(presupuesto_->margenPct); // rounded for display only
+        }
+    } else {
+        presupuesto_ = PresupuestarConElCalculo(doc_, servicio, base, margen_->value());
+    }
     vista_->setHtml(Html());
 }
 
@@ -198,7 +234,7 @@ QString VentanaPresupuesto::Html() const
     h += fila(QStringLiteral("<b>Total</b>"), QStringLiteral("<b>%1</b>").arg(euros(p.total)));
     h += QStringLiteral("</table>");
     h += QStringLiteral("<p>Oferta válida durante %1 días desde su fecha.</p>").arg(validez_->value());
-    if (gasoleo_->value() > 0)
+    if (clausula_->isChecked() && gasoleo_->value() > 0)
         h += QStringLiteral(
                  "<p><small>Este precio se revisará, al alza o a la baja, cuando el precio medio del "
                  "gasóleo varíe un 5 % o más respecto a %1 €/l (%2), según el artículo 38 de la Ley "

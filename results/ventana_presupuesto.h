@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
@@ -26,16 +27,19 @@ public:
     VentanaPresupuesto(const Documento& doc, QSettings& ajustes, AvisoExportacion avisar, QWidget* dueno = nullptr);
 
     void Elegir(int servicio, BaseCoste base, double margenPct);
-    // A target price before VAT sets the margin that gives it.
+    // A target price before VAT is the price; the margin shown is what it gives.
     void PrecioObjetivo(double precio);
     const std::optional<Presupuesto>& Resultado() const { return presupuesto_; }
     QString Html() const;
     FalloArchivo GuardarPdf(const QString& ruta) const;
     QLineEdit* cliente() const { return cliente_; }
+    QDoubleSpinBox* gasoleo() const { return gasoleo_; }
+    QCheckBox* clausula() const { return clausula_; }
 
 private:
     void Calcular();
     void GuardarEmpresa();
+    void SinPrecioObjetivo();
 
     Documento doc_; // a copy: the quotation never touches the open calculation
     QSettings& ajustes_;
@@ -43,11 +47,14 @@ private:
     QComboBox* servicio_ = nullptr;
     QComboBox* base_ = nullptr;
     QDoubleSpinBox* margen_ = nullptr;
+    QDoubleSpinBox* objetivo_ = nullptr;
+    double precioObjetivo_ = 0; // none when 0: the margin sets the price
     QLineEdit* cliente_ = nullptr;
     QLineEdit* ruta_ = nullptr;
     QSpinBox* validez_ = nullptr;
     QDoubleSpinBox* gasoleo_ = nullptr;
     QDateEdit* fechaGasoleo_ = nullptr;
+    QCheckBox* clausula_ = nullptr;
     std::array<QLineEdit*, 5> empresa_{}; // name, NIF, address, phone, e-mail
     QTextBrowser* vista_ = nullptr;
     std::optional<Presupuesto> presupuesto_;

@@ -2,6 +2,8 @@
 // figures worked out by hand.
 #include "engine/revision.h"
 
+#include "core/redondear.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -180,6 +182,17 @@ TEST(Presupuesto, RedondeoAlCentimoYMargenDeUnPrecio)
     // A target price gives back its margin.
     EXPECT_DOUBLE_EQ(MargenDePrecio(461.86, 531.14), 15.00);
     EXPECT_DOUBLE_EQ(MargenDePrecio(400, 500), 25);
+    // A target price is the price, to the cent, whatever margin it takes; a
+    // margin rounded to 2 decimals would miss some by a cent.
+    for (const double objetivo : {1150.0, 1500.0, 600.0, 2000.0, 1234.56}) {
+        SCOPED_TRACE(objetivo);
+        const auto r = PresupuestarAPrecio(p, 1, BaseCoste::Ambos, objetivo);
+        ASSERT_TRUE(r);
+        EXPECT_DOUBLE_EQ(r->precio, objetivo);
+        EXPECT_DOUBLE_EQ(r->total, Redondear(objetivo + Redondear(objetivo * 0.21, 2), 2));
+        EXPECT_NEAR(r->coste * (1 + r->margenPct / 100), objetivo, 1e-9);
+    }
+    EXPECT_FALSE(PresupuestarAPrecio(p, 1, BaseCoste::Kilometros, 1000));
 }
 
 } // namespace

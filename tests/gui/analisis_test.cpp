@@ -2,7 +2,10 @@
 // calculation, export a CSV that reads back as their table, and print to PDF.
 #include "ayuda_ventanas.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
+#include "core/formato.h"
+#include "core/redondear.h"
 #include "presentacion/edicion.h"
 
 #include "results/ventana_comparar.h"
@@ -10,6 +13,7 @@
 #include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QJsonDocument>
@@ -138,8 +142,31 @@ TEST(VentanasAnalisis, PresupuestoDeUnServicio)
     VentanaPresupuesto ventana(doc, ajustes, MostrarMensaje);
     ventana.Elegir(1, BaseCoste::Ambos, 15);
     ASSERT_TRUE(ventana.Resultado());
-    ventana.PrecioObjetivo(600);
-    EXPECT_DOUBLE_EQ(ventana.Resultado()->margenPct, MargenDePrecio(495.71, 600));
+    // A target price is the price to the cent (with the margin rounded to 2
+    // decimals and worked back, 1.500 came out at 1.500,02 and 600 at 600,01);
+    // the margin is only what it gives.
+    for (const double objetivo : {1150.0, 1500.0, 600.0, 2000.0}) {
+        SCOPED_TRACE(objetivo);
+        ventana.PrecioObjetivo(objetivo);
+        ASSERT_TRUE(ventana.Resultado());
+        EXPECT_DOUBLE_EQ(ventana.Resultado()->precio, objetivo);
+        EXPECT_NEAR(ventana.Resultado()->margenPct, MargenDePrecio(495.71, objetivo), 0.005);
+        EXPECT_TRUE(ventana.Html().contains(FormatearNumero(objetivo, 2, doc.calculo.Local) + QStringLiteral(" €")));
+    }
+    // A margin typed afterwards sets the price again.
+    ventana.Elegir(1, BaseCoste::Ambos, 15);
+    EXPECT_DOUBLE_EQ(ventana.Resultado()->precio, Redondear(495.71 * 1.15, 2));
+    // The fuel clause is on, referred to the diesel the costs were worked out
+    // with, and can be left out.
+    const double gasoleo = doc.calculo.Personal[campos::V::PrecioGasoleoEspana].numeroOCero();
+    ASSERT_GT(gasoleo, 0);
+    EXPECT_DOUBLE_EQ(ventana.gasoleo()->value(), Redondear(gasoleo, 3));
+    EXPECT_TRUE(ventana.clausula()->isChecked());
+    EXPECT_TRUE(ventana.Html().contains(QStringLiteral("artículo 38")));
+    EXPECT_TRUE(ventana.Html().contains(FormatearNumero(gasoleo, 3, doc.calculo.Local) + QStringLiteral(" €/l")));
+    ventana.clausula()->setChecked(false);
+    EXPECT_FALSE(ventana.Html().contains(QStringLiteral("artículo 38")));
+    ventana.clausula()->setChecked(true);
     ventana.cliente()->setText(QStringLiteral("Transportes Ejemplo"));
     EXPECT_TRUE(ventana.Html().contains(QStringLiteral("Transportes Ejemplo")));
     const QString pdf = dir.filePath(QStringLiteral("presupuesto.pdf"));
