@@ -276,4 +276,52 @@ ColorRgb BuscarColorLegible(ColorRgb color, ColorRgb fondo)
 }
 } // namespace
 
+EscalaDeEje EscalaRedonda(double desde, double hasta, int maxIntervalos)
+{
+    if (!std::isfinite(desde) || !std::isfinite(hasta)) {
+        if (!std::isfinite(desde) && !std::isfinite(hasta))
+            return {};
+        desde = hasta = std::isfinite(desde) ? desde : hasta;
+    }
+    if (desde > hasta)
+        std::swap(desde, hasta);
+    if (hasta - desde <= 1e-12 * std::max(1.0, std::abs(hasta))) {
+        // One value: an axis from zero to it, or around it if zero is in it.
+        const double m = std::abs(desde);
+        if (m == 0)
+            hasta = 1;
+        else if (desde > 0)
+            desde = 0;
+        else
+            hasta = 0;
+    }
+    maxIntervalos = std::max(1, maxIntervalos);
+    const double bruto = (hasta - desde) / maxIntervalos;
+    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
+    // Candidates in increasing order; the last always fits.
+    for (const double factor : {1.0, 2.0, 2.5, 5.0, 10.0, 20.0}) {
+        const double paso = factor * potencia;
+        // The tolerance keeps a bound that is a multiple of the step on it.
+        const double desdeK = std::floor(desde / paso + 1e-9);
+        const double hastaK = std::ceil(hasta / paso - 1e-9);
+        const int intervalos = static_cast<int>(hastaK - desdeK);
+        if (intervalos > maxIntervalos)
+            continue;
+        EscalaDeEje e;
+        e.paso = paso;
+        e.minimo = desdeK * paso;
+        e.maximo = hastaK * paso;
+        e.intervalos = intervalos;
+        e.decimales = 0;
+        while (e.decimales < 12) {
+            const double escalado = paso * std::pow(10.0, e.decimales);
+            if (std::abs(escalado - std::round(escalado)) <= 1e-9 * escalado)
+                break;
+            ++e.decimales;
+        }
+        return e;
+    }
+    return {};
+}
+
 } // namespace tarvia

@@ -99,4 +99,18 @@ inline constexpr double kContrasteMinimo = 4.5;
 // just enough to reach the minimum contrast.
 ColorRgb ColorDeTextoLegible(ColorRgb color, ColorRgb fondo);
 
+// A value axis with round ticks: from `minimo` to `maximo` every `paso`,
+// which is 1, 2, 2.5 or 5 times a power of ten, so that no tick reads 157.002
+// or 1,79.
+struct EscalaDeEje {
+    double minimo = 0, maximo = 1, paso = 0.2;
+    int intervalos = 5;
+    int decimales = 1; // what the step needs to be read
+    bool operator==(const EscalaDeEje&) const = default;
+};
+
+// The smallest such scale covering [desde, hasta] in at most `maxIntervalos`
+// steps; a single value (or none: NaN) still gets an axis around it.
+EscalaDeEje EscalaRedonda(double desde, double hasta, int maxIntervalos = 8);
+
 } // namespace tarvia

@@ -170,6 +170,17 @@ inline constexpr int kLeftCoste = 90, kAnchoCoste = 450;
 inline constexpr int kLeftValorCoste = 540, kAnchoValorCoste = 1230;
 inline constexpr int kLeftUnidad = 1830, kAnchoUnidad = 1400;
 
+// A Qt value axis covering [desde, hasta] with round ticks, its labels with
+// the decimals the step needs.
+template <class EjeDeValores>
+void EjeRedondo(EjeDeValores* eje, double desde, double hasta)
+{
+    const EscalaDeEje e = EscalaRedonda(desde, hasta);
+    eje->setRange(e.minimo, e.maximo);
+    eje->setTickCount(e.intervalos + 1);
+    eje->setLabelFormat(QStringLiteral("%.%1f").arg(e.decimales));
+}
+
 // Qt's charts and spin boxes format with a QLocale: the one whose two
 // characters are the calculation's (Spain's when the decimal is a comma).
 inline QLocale LocaleDeLosEjes(const Localizacion& loc)

@@ -20,6 +20,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <vector>
+
 namespace tarvia {
 
 VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archivos, AvisoExportacion avisar,
@@ -112,11 +115,16 @@ QWidget* VentanaComparar::Grafico()
 {
     // One stacked bar per vehicle: the thirteen headings of the pie charts, in their colours.
     auto* serie = new QStackedBarSeries;
+    std::vector<double> alturas(columnas_.size(), 0.0);
     for (int p = 0; p < kPorciones; ++p) {
         auto* conjunto = new QBarSet(QString::fromUtf8(resultados::Leyenda(static_cast<size_t>(p))));
         conjunto->setColor(resultados::kColoresMuestras[static_cast<size_t>(p)]);
-        for (const ResultadoArchivo& c : columnas_)
-            *conjunto << (c.error.isEmpty() ? c.R(kIndicePorcion[static_cast<size_t>(p)]).numeroOCero() : 0.0);
+        for (size_t k = 0; k < columnas_.size(); ++k) {
+            const ResultadoArchivo& c = columnas_[k];
+            const double x = c.error.isEmpty() ? c.R(kIndicePorcion[static_cast<size_t>(p)]).numeroOCero() : 0.0;
+            *conjunto << x;
+            alturas[k] += x;
+        }
         serie->append(conjunto);
     }
     auto* grafico = new QChart;
@@ -128,7 +136,7 @@ QWidget* VentanaComparar::Grafico()
     x->append(nombres);
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Euros al año"));
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    resultados::EjeRedondo(y, 0, alturas.empty() ? 0 : *std::max_element(alturas.begin(), alturas.end()));
     grafico->addAxis(x, Qt::AlignBottom);
     grafico->addAxis(y, Qt::AlignLeft);
     serie->attachAxis(x);
@@ -139,7 +147,16 @@ QWidget* VentanaComparar::Grafico()
     grafico->setLocale(resultados::LocaleDeLosEjes(loc_));
     auto* vista = new QChartView(grafico);
     vista->setRenderHint(QPainter::Antialiasing);
-    vista->setMinimumSize(480, 360); // the thirteen lines of the legend, whole
+    // The legend clips the lines it has no height for and elides the texts
+    // it has no width for (it gets only part of the chart's width): the view
+    // is tall enough for the thirteen lines and wide enough for the longest.
+    const QFontMetrics letra(grafico->legend()->font());
+    const QFontMetrics titulo(grafico->titleFont());
+    int texto = 0;
+    for (const QBarSet* c : serie->barSets())
+        texto = std::max(texto, letra.horizontalAdvance(c->label()));
+    const int alto = kPorciones * (letra.height() + 8) + titulo.height() + 80;
+    vista->setMinimumSize(std::max(480, 3 * (texto + 50)), std::max(360, alto));
     return vista;
 }
 

@@ -23,6 +23,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <cmath>
+#include <utility>
+
 namespace tarvia {
 
 namespace {
@@ -186,13 +189,33 @@ void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, 
         c1->append(p.valor, p.R(campos::R::C1.i).numeroOCero());
         c2->append(p.valor, p.R(campos::R::C2.i).numeroOCero());
     }
+    // Each axis from its own data, with round ticks.
+    const auto limites = [](const QLineSeries* s, auto coordenada) {
+        double bajo = NAN, alto = NAN;
+        for (const QPointF& p : s->points()) {
+            bajo = std::isnan(bajo) ? coordenada(p) : std::min(bajo, coordenada(p));
+            alto = std::isnan(alto) ? coordenada(p) : std::max(alto, coordenada(p));
+        }
+        return std::pair{bajo, alto};
+    };
+    const auto enX = [](const QPointF& p) { return p.x(); };
+    const auto enY = [](const QPointF& p) { return p.y(); };
     auto* x = new QValueAxis;
     x->setTitleText(variable_->currentText());
-    x->setLabelFormat(QStringLiteral("%.0f"));
+    const auto [x0, x1] = limites(c1, enX);
+    resultados::EjeRedondo(x, x0, x1);
     auto* y1 = new QValueAxis;
     y1->setTitleText(QStringLiteral("C1 (€/km)"));
+    auto [y10, y11] = limites(c1, enY);
+    if (precio_->value() > 0 && c1->count() > 0) {
+        y10 = std::min(y10, precio_->value());
+        y11 = std::max(y11, precio_->value());
+    }
+    resultados::EjeRedondo(y1, y10, y11);
     auto* y2 = new QValueAxis;
     y2->setTitleText(QStringLiteral("C2 (€/hora)"));
+    const auto [y20, y21] = limites(c2, enY);
+    resultados::EjeRedondo(y2, y20, y21);
     grafico_->addAxis(x, Qt::AlignBottom);
     grafico_->addAxis(y1, Qt::AlignLeft);
     grafico_->addAxis(y2, Qt::AlignRight);

@@ -279,5 +279,59 @@ TEST(Grafico, EtiquetasApretadasSeSeparanConGuia)
     EXPECT_LT(e[2].rect.top(), e[3].rect.top());
 }
 
+// Value axes tick at 1, 2, 2.5 or 5 times a power of ten, covering the data
+// in at most 8 steps: the comparison's yearly euros and the sensitivity's
+// C1 no longer read 157.002 or 2,05, 1,79, 1,54.
+TEST(Grafico, EscalaRedondaDeUnEje)
+{
+    const struct {
+        double desde, hasta;
+        EscalaDeEje esperada;
+    } casos[] = {
+        {0, 157002, {0, 160000, 20000, 8, 0}},
+        {1.54, 2.05, {1.5, 2.1, 0.1, 6, 1}},
+        {0.87, 1.12, {0.85, 1.15, 0.05, 6, 2}},
+        {0, 1, {0, 1, 0.2, 5, 1}},
+        {-3, 7, {-4, 8, 2, 6, 0}},
+        {20000, 200000, {0, 200000, 25000, 8, 0}},
+        {0, 0.3, {0, 0.3, 0.05, 6, 2}},
+        {7, 2, {2, 7, 1, 5, 0}},      // in either order
+        {5, 5, {0, 5, 1, 5, 0}},      // one value: from zero
+        {-4, -4, {-4, 0, 0.5, 8, 1}}, // below zero: up to zero
+        {0, 0, {0, 1, 0.2, 5, 1}},    // nothing at all
+        {NAN, 3, {0, 3, 0.5, 6, 1}},  // a missing end
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.desde << " .. " << c.hasta);
+        const EscalaDeEje e = EscalaRedonda(c.desde, c.hasta);
+        EXPECT_NEAR(e.minimo, c.esperada.minimo, 1e-12);
+        EXPECT_NEAR(e.maximo, c.esperada.maximo, 1e-12);
+        EXPECT_NEAR(e.paso, c.esperada.paso, 1e-12);
+        EXPECT_EQ(e.intervalos, c.esperada.intervalos);
+        EXPECT_EQ(e.decimales, c.esperada.decimales);
+    }
+    // Whatever the range, every tick is a whole number of round steps and
+    // the data stays inside.
+    std::mt19937 azar(7);
+    std::uniform_real_distribution<double> exponente(-3, 7), signo(-1, 1);
+    for (int k = 0; k < 2000; ++k) {
+        const double a = signo(azar) * std::pow(10, exponente(azar));
+        const double b = signo(azar) * std::pow(10, exponente(azar));
+        const EscalaDeEje e = EscalaRedonda(a, b);
+        SCOPED_TRACE(testing::Message() << a << " .. " << b);
+        ASSERT_LE(e.intervalos, 8);
+        // (a billionth of a step out is on the axis: it keeps 0,3 from
+        // growing a step for 0,30000000000000004)
+        EXPECT_LE(e.minimo, std::min(a, b) + 1e-9 * e.paso);
+        EXPECT_GE(e.maximo, std::max(a, b) - 1e-9 * e.paso);
+        const double mantisa = e.paso / std::pow(10, std::floor(std::log10(e.paso) + 1e-9));
+        EXPECT_TRUE(std::abs(mantisa - 1) < 1e-9 || std::abs(mantisa - 2) < 1e-9 || std::abs(mantisa - 2.5) < 1e-9 ||
+                    std::abs(mantisa - 5) < 1e-9)
+            << mantisa;
+        EXPECT_NEAR(e.minimo / e.paso, std::round(e.minimo / e.paso), 1e-6);
+        EXPECT_NEAR(e.maximo - e.minimo, e.intervalos * e.paso, 1e-9 * std::max(1.0, std::abs(e.maximo)));
+    }
+}
+
 } // namespace
 } // namespace tarvia

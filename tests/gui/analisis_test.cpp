@@ -13,17 +13,22 @@
 #include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 
+#include <QChartView>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QListWidget>
 #include <QProcess>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -65,6 +70,49 @@ void EsperarCsvYPdf(Ventana& ventana, int columnasDeRotulo)
     EXPECT_TRUE(f.read(5).startsWith("%PDF"));
 }
 
+// Shown at its size, the chart's value axes tick at round steps (1, 2, 2.5
+// or 5 times a power of ten, from a multiple of the step) and its legend has
+// room for every line: Qt clips the ones that do not fit.
+static void EjesRedondosYLeyendaEntera(QWidget& ventana, bool alMinimo)
+{
+    // The chart at its minimum size when it has one.
+    ventana.show();
+    if (alMinimo)
+        ventana.resize(1, 1);
+    QCoreApplication::processEvents();
+    auto* vista = ventana.findChild<QChartView*>();
+    ASSERT_TRUE(vista);
+    QChart* grafico = vista->chart();
+    for (QAbstractAxis* eje : grafico->axes()) {
+        auto* valores = qobject_cast<QValueAxis*>(eje);
+        if (!valores)
+            continue;
+        SCOPED_TRACE(valores->titleText().toStdString());
+        ASSERT_GE(valores->tickCount(), 2);
+        const double paso = (valores->max() - valores->min()) / (valores->tickCount() - 1);
+        const double mantisa = paso / std::pow(10, std::floor(std::log10(paso) + 1e-9));
+        EXPECT_TRUE(std::abs(mantisa - 1) < 1e-9 || std::abs(mantisa - 2) < 1e-9 || std::abs(mantisa - 2.5) < 1e-9 ||
+                    std::abs(mantisa - 5) < 1e-9)
+            << valores->min() << " .. " << valores->max() << " en " << valores->tickCount();
+        EXPECT_NEAR(valores->min() / paso, std::round(valores->min() / paso), 1e-6);
+    }
+    // Each line's text lies inside the legend, none clipped off.
+    QLegend* leyenda = grafico->legend();
+    const QRectF marco = leyenda->sceneBoundingRect().adjusted(-0.5, -0.5, 0.5, 0.5);
+    QStringList enteras;
+    QList<QGraphicsItem*> pendientes = leyenda->childItems();
+    while (!pendientes.isEmpty()) {
+        QGraphicsItem* item = pendientes.takeLast();
+        pendientes << item->childItems();
+        if (auto* texto = dynamic_cast<QGraphicsTextItem*>(item);
+            texto && texto->isVisible() && marco.contains(texto->sceneBoundingRect()))
+            enteras << texto->toPlainText();
+    }
+    for (QLegendMarker* marcador : leyenda->markers())
+        EXPECT_TRUE(enteras.contains(marcador->label())) << marcador->label().toStdString();
+    ventana.hide();
+}
+
 TEST(VentanasAnalisis, CompararTablaCsvYPdf)
 {
     Documento doc;
@@ -81,6 +129,7 @@ TEST(VentanasAnalisis, CompararTablaCsvYPdf)
     ASSERT_GE(fila, 0);
     EXPECT_EQ(t->item(fila, 0)->text(), QStringLiteral("158.060,36"));
     EXPECT_FALSE(t->item(fila, 2)->text().isEmpty());
+    EjesRedondosYLeyendaEntera(ventana, true);
     EsperarCsvYPdf(ventana, 1);
 }
 
@@ -99,6 +148,7 @@ TEST(VentanasAnalisis, SensibilidadTablaEquilibrioCsvYPdf)
     EXPECT_TRUE(ventana.equilibrio()->text().contains(QStringLiteral("122.780")))
         << ventana.equilibrio()->text().toStdString();
     EXPECT_TRUE(doc.calculo.Personal == antes.calculo.Personal) << "the open calculation is untouched";
+    EjesRedondosYLeyendaEntera(ventana, false);
     EsperarCsvYPdf(ventana, 0);
 }
 
