@@ -3,11 +3,17 @@
 #include "core/archivo.h"
 #include "core/archivo_seguro.h"
 #include "core/csv.h"
+#include "core/destino_exportacion.h"
 #include "sheets/impresion.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace tarvia {
@@ -55,8 +61,109 @@ FalloArchivo InformarExportacion(FalloArchivo fallo, const QString& ruta, const 
     return fallo;
 }
 
-void ImprimirVentana(QWidget& ventana)
+namespace {
+
+struct CarpetasExportacion {
+    QString calculos;
+    QString ultima; // this session's last export
+};
+
+CarpetasExportacion& Carpetas()
 {
+    static CarpetasExportacion carpetas;
+    return carpetas;
+}
+
+void Avisar(const AvisoExportacion& avisar, const QString& texto, const QString& titulo)
+{
+    if (avisar)
+        avisar(texto, titulo);
+    else
+        QMessageBox::information(QApplication::activeWindow(), titulo, texto);
+}
+
+// "No" is the default: Enter must not lose the file already there.
+bool PreguntarReemplazar(QWidget* dueno, const QString& ruta)
+{
+    QMessageBox pregunta(QMessageBox::Question, QStringLiteral("Reemplazar archivo"),
+                         QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?")
+                             .arg(QDir::toNativeSeparators(ruta)),
+                         QMessageBox::NoButton, dueno);
+    pregunta.setObjectName(QStringLiteral("PreguntaReemplazar"));
+    QPushButton* si = pregunta.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+    QPushButton* no = pregunta.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    pregunta.setDefaultButton(no);
+    pregunta.setEscapeButton(no);
+    pregunta.exec();
+    return pregunta.clickedButton() == si;
+}
+
+} // namespace
+
+bool HayImpresora()
+{
+    return !QPrinterInfo::availablePrinters().isEmpty() && !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool OfrecerPdfSinImpresora(QWidget* dueno)
+{
+    QMessageBox aviso(QMessageBox::Information, QStringLiteral("Imprimir"),
+                      QStringLiteral("No hay ninguna impresora instalada."), QMessageBox::NoButton, dueno);
+    aviso.setObjectName(QStringLiteral("SinImpresora"));
+    QPushButton* pdf = aviso.addButton(QStringLiteral("Guardar como PDF…"), QMessageBox::AcceptRole);
+    QPushButton* cerrar = aviso.addButton(QStringLiteral("Cerrar"), QMessageBox::RejectRole);
+    aviso.setDefaultButton(cerrar);
+    aviso.setEscapeButton(cerrar);
+    aviso.exec();
+    return aviso.clickedButton() == pdf;
+}
+
+void FijarCarpetaCalculos(const QString& carpeta) { Carpetas().calculos = carpeta; }
+
+QString PedirRutaExportacion(QWidget* ventana, const QString& titulo, const QString& filtro,
+                             const AvisoExportacion& avisar, const QString& nombre)
+{
+    const QString inicio = CarpetaInicialExportacion(Carpetas().ultima, Carpetas().calculos);
+    const QString elegida =
+        QFileDialog::getSaveFileName(ventana, titulo, nombre.isEmpty() ? inicio : QDir(inicio).filePath(nombre),
+                                     filtro, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (elegida.isEmpty())
+        return {};
+    const QString ruta = ConExtension(elegida, ExtensionDelFiltro(filtro));
+    const QString carpeta = QFileInfo(ruta).absolutePath();
+    if (EsCarpetaDeReferencia(carpeta)) {
+        Avisar(avisar,
+               QStringLiteral("La carpeta «%1» guarda los datos de referencia del programa y no se escribe en ella. "
+                              "Elija otra carpeta.")
+                   .arg(QDir::toNativeSeparators(carpeta)),
+               QStringLiteral("Error"));
+        return {};
+    }
+    if (QFileInfo::exists(ruta) && !PreguntarReemplazar(ventana, ruta))
+        return {};
+    return ruta;
+}
+
+void ConfirmarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar)
+{
+    if (fallo != FalloArchivo::Ninguno)
+        return;
+    Carpetas().ultima = QFileInfo(ruta).absolutePath();
+    Avisar(avisar, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(ruta)),
+           QStringLiteral("Guardar"));
+}
+
+void ImprimirVentana(QWidget& ventana, const AvisoExportacion& avisar)
+{
+    if (!HayImpresora()) {
+        if (!OfrecerPdfSinImpresora(&ventana))
+            return;
+        const QString ruta = PedirRutaExportacion(&ventana, QStringLiteral("Guardar como PDF"),
+                                                  QStringLiteral("PDF (*.pdf)"), avisar);
+        if (!ruta.isEmpty())
+            ConfirmarExportacion(InformarExportacion(VentanaAPdf(ventana, ruta), ruta, avisar), ruta, avisar);
+        return;
+    }
     DestinoImpresora impresora;
     impresora.Imprimir(Hoja::R, ImagenVentana(ventana));
 }
@@ -69,12 +176,12 @@ FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta)
 }
 
 void AlPulsarGuardarComo(QAbstractButton* boton, QWidget* ventana, const QString& titulo, const QString& filtro,
-                         std::function<void(const QString&)> guardar)
+                         AvisoExportacion avisar, std::function<FalloArchivo(const QString&)> guardar)
 {
     QObject::connect(boton, &QAbstractButton::clicked, ventana, [=] {
-        const QString ruta = QFileDialog::getSaveFileName(ventana, titulo, QString(), filtro);
+        const QString ruta = PedirRutaExportacion(ventana, titulo, filtro, avisar);
         if (!ruta.isEmpty())
-            guardar(ruta);
+            ConfirmarExportacion(guardar(ruta), ruta, avisar);
     });
 }
 

@@ -23,11 +23,33 @@ FalloArchivo GrabarTexto(const QString& ruta, const QString& texto);
 // Every export ends here: a failure tells the user which file and why.
 // Returns `fallo`.
 FalloArchivo InformarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar);
-// The window as it looks, on the default printer (nothing without one) or in a PDF.
-void ImprimirVentana(QWidget& ventana);
+// The window as it looks, on the default printer or in a PDF. Without a
+// printer the user is told so and offered to save it as a PDF instead.
+void ImprimirVentana(QWidget& ventana, const AvisoExportacion& avisar = {});
 FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta);
-// A click on the button asks for a file name and, unless cancelled, saves there.
+
+// Whether there is a printer to print on.
+bool HayImpresora();
+// Says there is no printer; whether the user then chose "Guardar como PDF…".
+bool OfrecerPdfSinImpresora(QWidget* dueno);
+
+// Where the export dialogs open when the user has not exported yet (the
+// main window gives its calculations folder).
+void FijarCarpetaCalculos(const QString& carpeta);
+
+// Asks where to export with `filtro` ("PDF (*.pdf)"), opening in the last
+// folder exported to or the calculations folder. The name gets the filter's
+// extension; the reference data folder is refused, and an existing file is
+// replaced only if the user says so. Empty when there is nothing to write.
+QString PedirRutaExportacion(QWidget* ventana, const QString& titulo, const QString& filtro,
+                             const AvisoExportacion& avisar, const QString& nombre = {});
+// After an export: on success says which file was written and remembers its folder.
+void ConfirmarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar);
+
+// A click on the button asks for a file name (PedirRutaExportacion) and,
+// unless cancelled, saves there and says how it went (`guardar` reports
+// its own failures).
 void AlPulsarGuardarComo(QAbstractButton* boton, QWidget* ventana, const QString& titulo, const QString& filtro,
-                         std::function<void(const QString&)> guardar);
+                         AvisoExportacion avisar, std::function<FalloArchivo(const QString&)> guardar);
 
 } // namespace tarvia

@@ -57,14 +57,14 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
-    // On the default printer, as the sheets print; without one, nothing happens.
-    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
+    // On the default printer, as the sheets print; without one, offered as a PDF.
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this, avisar_); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"),
-                        [this](const QString& ruta) { ExportarCsv(ruta); });
-    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
-                        [this](const QString& ruta) { GuardarPdf(ruta); });
+    AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"), avisar_,
+                        [this](const QString& ruta) { return ExportarCsv(ruta); });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar_,
+                        [this](const QString& ruta) { return GuardarPdf(ruta); });
 
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(division);

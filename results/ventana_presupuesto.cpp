@@ -125,14 +125,19 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(imprimir, &QPushButton::clicked, this, [this] {
+    connect(imprimir, &QPushButton::clicked, this, [this, pdf] {
+        if (!HayImpresora()) {
+            if (OfrecerPdfSinImpresora(this))
+                pdf->click();
+            return;
+        }
         QPrinter impresora;
         QTextDocument documento;
         documento.setHtml(Html());
-        documento.print(&impresora); // without a printer, nothing happens
+        documento.print(&impresora);
     });
-    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
-                        [this](const QString& ruta) { GuardarPdf(ruta); });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar_,
+                        [this](const QString& ruta) { return GuardarPdf(ruta); });
 
     auto* columnas = new QHBoxLayout;
     columnas->addLayout(datos);

@@ -72,6 +72,7 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
     connect(guardar, &QPushButton::clicked, this, &VentanaRevision::Guardar);
     connect(copiar, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(explicacion_ + u'\n' + comparacion_->text()); });
+    // Without a printer, offered as a PDF (no message window here: a message box says how it went).
     connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
 
     auto* capa = new QVBoxLayout(this);

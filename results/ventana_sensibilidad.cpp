@@ -98,16 +98,16 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, AvisoExportacion 
     QPushButton* csv = botones->addButton(QStringLiteral("Exportar CSV…"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
-    // On the default printer, as the sheets print; without one, nothing happens.
-    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
+    // On the default printer, as the sheets print; without one, offered as a PDF.
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this, avisar_); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(calcular, &QPushButton::clicked, this, &VentanaSensibilidad::Calcular);
     connect(variable_, &QComboBox::currentIndexChanged, this, &VentanaSensibilidad::ElegirVariable);
-    AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"),
-                        [this](const QString& ruta) { ExportarCsv(ruta); });
-    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"),
-                        [this](const QString& ruta) { GuardarPdf(ruta); });
+    AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"), avisar_,
+                        [this](const QString& ruta) { return ExportarCsv(ruta); });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar_,
+                        [this](const QString& ruta) { return GuardarPdf(ruta); });
 
     // The data beside the chart and its table, not above them: a laptop's
     // screen is wide, not tall.

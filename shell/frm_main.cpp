@@ -93,6 +93,7 @@ FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre, cons
       calculos_(calculos.isEmpty() ? directorio + QStringLiteral("/Cálculos") : calculos)
 {
     setObjectName(QStringLiteral("frmMain"));
+    FijarCarpetaCalculos(calculos_);
     setWindowTitle(QStringLiteral("TARVIA[*]")); // [*]: the modified mark, shown while HayCambios
     menus_ = CrearMenus(*menuBar());
 
@@ -650,17 +651,14 @@ void FrmMain::GuardarComoPdf()
 {
     ConfirmarEdicion(); // the name proposed is the description as it stands
     MostrarMensajesPendientes();
-    const QString carpeta =
-        doc_.calculo.RutaArchivo.isEmpty() ? calculos_ : QFileInfo(doc_.calculo.RutaArchivo).absolutePath();
     QString nombre = doc_.calculo.Personal[campos::C::Descripcion].comoTexto().trimmed();
     nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
-    const QString ruta = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Guardar como PDF"),
-        QDir(QFileInfo::exists(carpeta) ? carpeta : directorio_)
-            .filePath((nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) + QStringLiteral(".pdf")),
-        QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString ruta = PedirRutaExportacion(this, QStringLiteral("Guardar como PDF"),
+                                              QStringLiteral("Documentos PDF (*.pdf)"), MostrarMensaje,
+                                              (nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) +
+                                                  QStringLiteral(".pdf"));
     if (!ruta.isEmpty())
-        GuardarPdfEn(ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? ruta : ruta + QStringLiteral(".pdf"));
+        GuardarPdfEn(ruta);
     EnfocarControlActivo();
 }
 
@@ -672,8 +670,7 @@ bool FrmMain::GuardarPdfEn(const QString& ruta)
         MostrarMensaje(MensajeEscritura(fallo, ruta), QStringLiteral("Error"));
         return false;
     }
-    MostrarMensaje(QStringLiteral("El documento PDF se ha grabado en: \r\n") + QDir::toNativeSeparators(ruta),
-                   QStringLiteral("Grabar"));
+    ConfirmarExportacion(fallo, ruta, MostrarMensaje);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/menu_imprimir.h"
 
+#include "results/exportar.h"
 #include "sheets/impresion.h"
 #include "shell/frm_main.h"
 
@@ -35,7 +36,14 @@ void ConectarImpresion(FrmMain& ventana)
 {
     for (const ItemImpresion& item : kItems) {
         QObject::connect(ventana.menus().*item.menu, &QAction::triggered, &ventana, [&ventana, item] {
-            Impresion impresion = DesdeLaVentana(ventana, DestinoActual());
+            DestinoImpresion& destino = DestinoActual();
+            // Without a printer the job would vanish unseen: say so, offer the PDF.
+            if (dynamic_cast<DestinoImpresora*>(&destino) && !HayImpresora()) {
+                if (OfrecerPdfSinImpresora(&ventana))
+                    ventana.GuardarComoPdf();
+                return;
+            }
+            Impresion impresion = DesdeLaVentana(ventana, destino);
             if (item.hoja)
                 impresion.Imprimir(*item.hoja);
             else

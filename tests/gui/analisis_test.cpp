@@ -16,6 +16,10 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QFile>
 #include <QGraphicsTextItem>
 #include <QJsonDocument>
@@ -111,6 +115,145 @@ static void EjesRedondosYLeyendaEntera(QWidget& ventana, bool alMinimo)
     for (QLegendMarker* marcador : leyenda->markers())
         EXPECT_TRUE(enteras.contains(marcador->label())) << marcador->label().toStdString();
     ventana.hide();
+}
+
+QPushButton* Boton(QWidget& ventana, const QString& texto)
+{
+    for (QPushButton* b : ventana.findChildren<QPushButton*>())
+        if (b->text() == texto)
+            return b;
+    return nullptr;
+}
+
+// Types `nombre` in the save dialog about to open and accepts it; then
+// `despues` gets the next modal window (nullptr: none expected).
+void EscribirEnDialogo(const QString& nombre, std::function<void(QWidget*)> despues = {})
+{
+    AlAbrirModal([nombre, despues](QWidget* modal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialogo, nullptr) << modal->metaObject()->className();
+        dialogo->selectFile(nombre);
+        if (despues)
+            AlAbrirModal(despues);
+        dialogo->accept();
+    });
+}
+
+TEST(VentanasAnalisis, ExportarNoReemplazaSinPreguntarYDiceDondeGuarda)
+{
+    GuardiaModal guardia;
+    Documento doc;
+    CargarReferencia(doc);
+    MensajesCapturados mensajes;
+    VentanaComparar ventana(doc, {}, MostrarMensaje);
+    QTemporaryDir dir;
+    const QString calculos = dir.filePath(QStringLiteral("Cálculos"));
+    const QString baremario = dir.filePath(QStringLiteral("Baremario"));
+    ASSERT_TRUE(QDir().mkpath(calculos) && QDir().mkpath(baremario));
+    QFile brm(baremario + QStringLiteral("/Camion.brm"));
+    ASSERT_TRUE(brm.open(QIODevice::WriteOnly));
+    brm.close();
+    FijarCarpetaCalculos(calculos);
+    const QString csv = calculos + QStringLiteral("/tabla.csv");
+    QFile anterior(csv);
+    ASSERT_TRUE(anterior.open(QIODevice::WriteOnly));
+    anterior.write("anterior\n");
+    anterior.close();
+    QPushButton* exportar = Boton(ventana, QStringLiteral("Exportar CSV…"));
+    ASSERT_NE(exportar, nullptr);
+    const auto contenido = [&] {
+        QFile f(csv);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    // Typed without the extension: the existing "tabla.csv" is the one asked
+    // about, and Enter keeps it.
+    QString pregunta;
+    QString carpetaDelDialogo;
+    AlAbrirModal([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        carpetaDelDialogo = dialogo->directory().absolutePath();
+        dialogo->selectFile(calculos + QStringLiteral("/tabla"));
+        AlAbrirModal([&](QWidget* q) {
+            auto* caja = qobject_cast<QMessageBox*>(q);
+            ASSERT_NE(caja, nullptr);
+            pregunta = caja->text();
+            QTest::keyClick(caja, Qt::Key_Return);
+        });
+        dialogo->accept();
+    });
+    exportar->click();
+    EXPECT_EQ(carpetaDelDialogo, QDir(calculos).absolutePath());
+    EXPECT_EQ(pregunta,
+              QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?").arg(QDir::toNativeSeparators(csv)));
+    EXPECT_EQ(contenido(), QByteArray("anterior\n"));
+    EXPECT_TRUE(mensajes.lista.empty());
+
+    // "Sí" replaces it and says where.
+    EscribirEnDialogo(csv, [](QWidget* q) {
+        auto* caja = qobject_cast<QMessageBox*>(q);
+        ASSERT_NE(caja, nullptr);
+        for (QAbstractButton* b : caja->buttons())
+            if (b->text() == QStringLiteral("Sí"))
+                b->click();
+    });
+    exportar->click();
+    EXPECT_TRUE(contenido().startsWith(ventana.Csv().toUtf8().left(20)));
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(csv)));
+
+    // Into the reference data: refused, with a reason, nothing written.
+    EscribirEnDialogo(baremario + QStringLiteral("/tabla.csv"));
+    exportar->click();
+    ASSERT_EQ(mensajes.lista.size(), 2u);
+    EXPECT_EQ(mensajes.lista[1].titulo, QStringLiteral("Error"));
+    EXPECT_TRUE(mensajes.lista[1].texto.contains(QDir::toNativeSeparators(baremario)));
+    EXPECT_EQ(QDir(baremario).entryList(QDir::Files), QStringList{QStringLiteral("Camion.brm")});
+    FijarCarpetaCalculos({});
+}
+
+TEST(VentanasAnalisis, ImprimirSinImpresoraOfreceElPdf)
+{
+    if (HayImpresora())
+        GTEST_SKIP() << "hay una impresora: no se imprime de verdad en una prueba";
+    GuardiaModal guardia;
+    Documento doc;
+    CargarReferencia(doc);
+    MensajesCapturados mensajes;
+    VentanaSensibilidad ventana(doc, MostrarMensaje);
+    QTemporaryDir dir;
+    QPushButton* imprimir = Boton(ventana, QStringLiteral("Imprimir"));
+    ASSERT_NE(imprimir, nullptr);
+
+    // "Cerrar": nothing written, nothing else said.
+    QString aviso;
+    AlAbrirModal([&](QWidget* modal) {
+        auto* caja = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(caja, nullptr);
+        aviso = caja->text();
+        QTest::keyClick(caja, Qt::Key_Escape);
+    });
+    imprimir->click();
+    EXPECT_EQ(aviso, QStringLiteral("No hay ninguna impresora instalada."));
+    EXPECT_TRUE(mensajes.lista.empty());
+
+    // "Guardar como PDF…" goes on to the window's PDF.
+    const QString pdf = dir.filePath(QStringLiteral("sensibilidad.pdf"));
+    AlAbrirModal([&](QWidget* modal) {
+        auto* caja = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(caja, nullptr);
+        EscribirEnDialogo(dir.filePath(QStringLiteral("sensibilidad")));
+        for (QAbstractButton* b : caja->buttons())
+            if (b->text() == QStringLiteral("Guardar como PDF…"))
+                b->click();
+    });
+    imprimir->click();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(pdf)));
 }
 
 TEST(VentanasAnalisis, CompararTablaCsvYPdf)

@@ -3,6 +3,7 @@
 #include "ventana_principal.h"
 
 #include "results/disposicion.h"
+#include "results/exportar.h"
 #include "results/tarta.h"
 #include "results/ventana_resultados.h"
 #include "sheets/caja_texto.h"
@@ -16,7 +17,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPdfWriter>
+#include <QLabel>
 #include <QPrinterInfo>
+#include <QTest>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -210,12 +213,19 @@ TEST_F(Impresion, ResultadosConSusGraficosSinHaberlosAbierto)
     }
 }
 
-TEST_F(Impresion, SinImpresoraNoPasaNada)
+TEST_F(Impresion, SinImpresoraLoDiceYNoImprime)
 {
-    if (!QPrinterInfo::defaultPrinter().isNull())
+    if (HayImpresora())
         GTEST_SKIP() << "hay una impresora: no se imprime de verdad en una prueba";
+    GuardiaModal guardia;
     FijarDestinoImpresion(nullptr);
+    QString aviso;
+    AlAbrirModal([&](QWidget* modal) {
+        aviso = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        QTest::keyClick(modal, Qt::Key_Escape); // "Cerrar"
+    });
     Pulsar("mnuPrintTodo");
+    EXPECT_EQ(aviso, QStringLiteral("No hay ninguna impresora instalada."));
     EXPECT_TRUE(mensajes.lista.empty());
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_FALSE(HayCambios(doc.calculo));
