@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QSettings>
@@ -125,6 +126,14 @@ QPushButton* Boton(QWidget& ventana, const QString& texto)
     return nullptr;
 }
 
+// What the user types in the name box (selectFile leaves a focused box alone).
+void Teclear(QFileDialog* dialogo, const QString& nombre)
+{
+    auto* caja = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(caja, nullptr);
+    caja->setText(nombre);
+}
+
 // Types `nombre` in the save dialog about to open and accepts it; then
 // `despues` gets the next modal window (nullptr: none expected).
 void EscribirEnDialogo(const QString& nombre, std::function<void(QWidget*)> despues = {})
@@ -132,10 +141,10 @@ void EscribirEnDialogo(const QString& nombre, std::function<void(QWidget*)> desp
     AlAbrirModal([nombre, despues](QWidget* modal) {
         auto* dialogo = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialogo, nullptr) << modal->metaObject()->className();
-        dialogo->selectFile(nombre);
+        Teclear(dialogo, nombre);
         if (despues)
             AlAbrirModal(despues);
-        dialogo->accept();
+        static_cast<QDialog*>(dialogo)->accept(); // as the "Guardar" button does
     });
 }
 
@@ -174,14 +183,14 @@ TEST(VentanasAnalisis, ExportarNoReemplazaSinPreguntarYDiceDondeGuarda)
         auto* dialogo = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialogo, nullptr);
         carpetaDelDialogo = dialogo->directory().absolutePath();
-        dialogo->selectFile(calculos + QStringLiteral("/tabla"));
+        Teclear(dialogo, calculos + QStringLiteral("/tabla"));
         AlAbrirModal([&](QWidget* q) {
             auto* caja = qobject_cast<QMessageBox*>(q);
             ASSERT_NE(caja, nullptr);
             pregunta = caja->text();
             QTest::keyClick(caja, Qt::Key_Return);
         });
-        dialogo->accept();
+        static_cast<QDialog*>(dialogo)->accept(); // as the "Guardar" button does
     });
     exportar->click();
     EXPECT_EQ(carpetaDelDialogo, QDir(calculos).absolutePath());

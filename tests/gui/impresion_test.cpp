@@ -217,7 +217,6 @@ TEST_F(Impresion, SinImpresoraLoDiceYNoImprime)
 {
     if (HayImpresora())
         GTEST_SKIP() << "hay una impresora: no se imprime de verdad en una prueba";
-    GuardiaModal guardia;
     FijarDestinoImpresion(nullptr);
     QString aviso;
     AlAbrirModal([&](QWidget* modal) {
