@@ -85,10 +85,10 @@ void Avisar(const AvisoExportacion& avisar, const QString& texto, const QString&
 // "No" is the default: Enter must not lose the file already there.
 bool PreguntarReemplazar(QWidget* dueno, const QString& ruta)
 {
-    QMessageBox pregunta(QMessageBox::Question, QStringLiteral("Reemplazar archivo"),
-                         QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?")
-                             .arg(QDir::toNativeSeparators(ruta)),
-                         QMessageBox::NoButton, dueno);
+    QMessageBox pregunta(
+        QMessageBox::Question, QStringLiteral("Reemplazar archivo"),
+        QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?").arg(QDir::toNativeSeparators(ruta)),
+        QMessageBox::NoButton, dueno);
     pregunta.setObjectName(QStringLiteral("PreguntaReemplazar"));
     QPushButton* si = pregunta.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
     QPushButton* no = pregunta.addButton(QStringLiteral("No"), QMessageBox::NoRole);
@@ -100,10 +100,7 @@ bool PreguntarReemplazar(QWidget* dueno, const QString& ruta)
 
 } // namespace
 
-bool HayImpresora()
-{
-    return !QPrinterInfo::availablePrinters().isEmpty() && !QPrinterInfo::defaultPrinter().isNull();
-}
+bool HayImpresora() { return !QPrinterInfo::availablePrinters().isEmpty() && !QPrinterInfo::defaultPrinter().isNull(); }
 
 bool OfrecerPdfSinImpresora(QWidget* dueno)
 {
@@ -125,8 +122,8 @@ QString PedirRutaExportacion(QWidget* ventana, const QString& titulo, const QStr
 {
     const QString inicio = CarpetaInicialExportacion(Carpetas().ultima, Carpetas().calculos);
     const QString elegida =
-        QFileDialog::getSaveFileName(ventana, titulo, nombre.isEmpty() ? inicio : QDir(inicio).filePath(nombre),
-                                     filtro, nullptr, QFileDialog::DontConfirmOverwrite);
+        QFileDialog::getSaveFileName(ventana, titulo, nombre.isEmpty() ? inicio : QDir(inicio).filePath(nombre), filtro,
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
     if (elegida.isEmpty())
         return {};
     const QString ruta = ConExtension(elegida, ExtensionDelFiltro(filtro));
@@ -158,8 +155,8 @@ void ImprimirVentana(QWidget& ventana, const AvisoExportacion& avisar)
     if (!HayImpresora()) {
         if (!OfrecerPdfSinImpresora(&ventana))
             return;
-        const QString ruta = PedirRutaExportacion(&ventana, QStringLiteral("Guardar como PDF"),
-                                                  QStringLiteral("PDF (*.pdf)"), avisar);
+        const QString ruta =
+            PedirRutaExportacion(&ventana, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar);
         if (!ruta.isEmpty())
             ConfirmarExportacion(InformarExportacion(VentanaAPdf(ventana, ruta), ruta, avisar), ruta, avisar);
         return;

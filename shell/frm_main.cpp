@@ -653,10 +653,9 @@ void FrmMain::GuardarComoPdf()
     MostrarMensajesPendientes();
     QString nombre = doc_.calculo.Personal[campos::C::Descripcion].comoTexto().trimmed();
     nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
-    const QString ruta = PedirRutaExportacion(this, QStringLiteral("Guardar como PDF"),
-                                              QStringLiteral("Documentos PDF (*.pdf)"), MostrarMensaje,
-                                              (nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) +
-                                                  QStringLiteral(".pdf"));
+    const QString ruta = PedirRutaExportacion(
+        this, QStringLiteral("Guardar como PDF"), QStringLiteral("Documentos PDF (*.pdf)"), MostrarMensaje,
+        (nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) + QStringLiteral(".pdf"));
     if (!ruta.isEmpty())
         GuardarPdfEn(ruta);
     EnfocarControlActivo();

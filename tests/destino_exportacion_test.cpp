@@ -67,14 +67,10 @@ TEST(DestinoExportacion, CarpetaInicial)
     const struct {
         QString ultima, calculos, esperada;
     } casos[] = {
-        {ultima, calculos, ultima},
-        {{}, calculos, calculos},
-        {noHay, calculos, calculos},
-        {baremario, calculos, calculos},
-        {brmMayusculas, calculos, calculos},
-        {ultima, baremario, ultima},
-        {{}, baremario, QDir::homePath()},
-        {noHay, noHay, QDir::homePath()},
+        {ultima, calculos, ultima},           {{}, calculos, calculos},
+        {noHay, calculos, calculos},          {baremario, calculos, calculos},
+        {brmMayusculas, calculos, calculos},  {ultima, baremario, ultima},
+        {{}, baremario, QDir::homePath()},    {noHay, noHay, QDir::homePath()},
         {brm.fileName(), calculos, calculos}, // a file, not a folder
     };
     for (const auto& c : casos)

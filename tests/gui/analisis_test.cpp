@@ -16,11 +16,8 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QFile>
+#include <QFileDialog>
 #include <QGraphicsTextItem>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,10 +26,13 @@
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QValueAxis>
 #include <csignal>
 #include <sys/resource.h>

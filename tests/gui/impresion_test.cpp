@@ -16,12 +16,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPdfWriter>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QPrinterInfo>
-#include <QTest>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cmath>
 
