@@ -247,6 +247,29 @@ TEST(VentanasAnalisis, ImprimirSinImpresoraOfreceElPdf)
     EXPECT_EQ(aviso, QStringLiteral("No hay ninguna impresora instalada."));
     EXPECT_TRUE(mensajes.lista.empty());
 
+    // Every analysis window says so, none prints into the void.
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    VentanaComparar comparar(doc, {}, MostrarMensaje);
+    VentanaRevision revision(doc, IndicesPorDefecto(), ajustes);
+    VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
+    const struct {
+        const char* nombre;
+        QWidget* ventana;
+    } otras[] = {{"comparar", &comparar}, {"revisión", &revision}, {"presupuesto", &presupuesto}};
+    for (const auto& o : otras) {
+        QPushButton* boton = Boton(*o.ventana, QStringLiteral("Imprimir"));
+        ASSERT_NE(boton, nullptr) << o.nombre;
+        QString visto;
+        AlAbrirModal([&](QWidget* modal) {
+            if (auto* caja = qobject_cast<QMessageBox*>(modal))
+                visto = caja->text();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        boton->click();
+        EXPECT_EQ(visto, QStringLiteral("No hay ninguna impresora instalada.")) << o.nombre;
+    }
+    EXPECT_TRUE(mensajes.lista.empty());
+
     // "Guardar como PDF…" goes on to the window's PDF.
     const QString pdf = dir.filePath(QStringLiteral("sensibilidad.pdf"));
     AlAbrirModal([&](QWidget* modal) {
