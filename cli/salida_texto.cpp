@@ -21,9 +21,7 @@ constexpr std::array<Fila, campos::kFilasDeCostes.size()> kFilas = [] {
     std::array<Fila, campos::kFilasDeCostes.size()> filas{};
     for (size_t i = 0; i < filas.size(); ++i) {
         const CampoDeHoja r = campos::kFilasDeCostes[i];
-        bool grupo = false;
-        for (CampoDeHoja g : campos::kGruposDeCostes)
-            grupo = grupo || g == r;
+        const bool grupo = campos::EsGrupoDeCostes(r);
         filas[i] = {r.i, grupo};
     }
     return filas;

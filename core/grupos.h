@@ -123,6 +123,14 @@ inline constexpr std::array<CampoDeHoja, 20> kFilasDeCostes = {
 // The rows that add others up (bold on the sheet).
 inline constexpr std::array<CampoDeHoja, 5> kGruposDeCostes = {R::Totales, R::Directos, R::Temporales, R::Kilometricos,
                                                                R::Indirectos};
+// Whether a row of the cost structure is one of those totals (shown in bold).
+constexpr bool EsGrupoDeCostes(CampoDeHoja r)
+{
+    for (CampoDeHoja g : kGruposDeCostes)
+        if (g == r)
+            return true;
+    return false;
+}
 // The indirect items, shown only when they are entered one by one.
 inline constexpr std::array<CampoDeHoja, 3> kDetalleIndirectos = {R::Estructura, R::Comercializacion,
                                                                   R::OtrosIndirectos};
