@@ -31,6 +31,7 @@ paquetes=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  poppler-utils
 )
 # scripts/empaquetar adds the packaging tools.
 paquetes+=(${paquetes_extra[@]+"${paquetes_extra[@]}"})
