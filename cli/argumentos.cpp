@@ -295,6 +295,11 @@ const std::pair<QStringView, Lector> kConValor[] = {
     {u"--fecha-contrato",
      [](Argumentos& a, Pendientes&, const QString&, const QString& v) { return LeerFecha(a.fechaContrato, v); }},
     {u"--presupuesto", LeerPresupuesto},
+    {u"--informe",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.informe = v;
+         return QString();
+     }},
 };
 
 const std::pair<QStringView, bool Argumentos::*> kSinValor[] = {
@@ -417,6 +422,9 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const 
         return error;
     if (const QString error = ComprobarCsv(a); !error.isEmpty())
         return error;
+    if (!a.informe.isEmpty() && !a.PideAnalisis())
+        return QStringLiteral("--informe escribe el informe de un análisis: pida también --comparar, "
+                              "--sensibilidad, --equilibrio, --revision o --presupuesto");
     return a;
 }
 

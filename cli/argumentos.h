@@ -60,6 +60,10 @@ struct Argumentos {
     std::optional<PedidoPresupuesto> presupuesto;
     QString archivo;
     std::vector<Accion> acciones;
+    QString informe; // --informe: the analyses' report, a PDF
+
+    // Whether an analysis is asked for: what --informe reports.
+    bool PideAnalisis() const { return comparar || sensibilidad || equilibrio || revision || presupuesto; }
 
     // --pdf draws the sheets: the program then needs the windows' platform.
     bool ConPdf() const

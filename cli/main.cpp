@@ -7,12 +7,14 @@
 #include "cli/calcular.h"
 #include "cli/campos.h"
 #include "cli/destinos.h"
+#include "cli/informe.h"
 #include "cli/salida_json.h"
 #include "cli/salida_texto.h"
 #include "core/version.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
+#include "results/pintar_informe.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -75,18 +77,43 @@ QLocale LocaleDelEntorno()
     return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
 }
 
-// --pdf draws the sheets as windows: a widget application on the offscreen
-// platform, which needs no display. Otherwise Qt Core is enough.
+// --pdf draws the sheets as windows, --informe lays text out: a widget
+// application on the offscreen platform, which needs no display. Otherwise
+// Qt Core is enough.
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char* argv[])
 {
     bool pdf = false;
     for (int k = 1; k < argc; ++k)
-        pdf = pdf || std::strcmp(argv[k], "--pdf") == 0;
+        pdf = pdf || std::strcmp(argv[k], "--pdf") == 0 || std::strcmp(argv[k], "--informe") == 0;
     if (!pdf)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QApplication>(argc, argv);
+}
+
+// Writes the report asked for with --informe; false, and why on standard
+// error, when it could not be written.
+bool EscribirInforme(const QString& ruta, const Informe& informe)
+{
+    const FalloArchivo fallo = InformeAPdf(informe, ruta);
+    if (fallo == FalloArchivo::Ninguno)
+        return true;
+    Linea(stderr, QStringLiteral("tarvia-calc: --informe: ") +
+                      MensajeEscritura(fallo, ruta).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+    return false;
+}
+
+// The report never replaces a calculation.
+std::optional<int> DestinoDeInformeProhibido(const Argumentos& args, const QStringList& calculos)
+{
+    if (args.informe.isEmpty())
+        return std::nullopt;
+    const QString motivo = DestinoProhibido(QStringLiteral("--informe"), args.informe, calculos);
+    if (motivo.isEmpty())
+        return std::nullopt;
+    Linea(stderr, QStringLiteral("tarvia-calc: ") + motivo);
+    return kNoPermitido;
 }
 
 } // namespace
@@ -121,7 +148,10 @@ int main(int argc, char* argv[])
         return kBien;
     }
     const Formato formato = args.formato.value_or(isatty(STDOUT_FILENO) ? Formato::Texto : Formato::Json);
+    const QDate hoy = args.hoy.value_or(QDate::currentDate());
     if (args.comparar) {
+        if (const auto codigo = DestinoDeInformeProhibido(args, args.archivos))
+            return *codigo;
         // Thousands of files in one process: each opened as the program does.
         const std::vector<ResultadoArchivo> r = Comparar(args.archivos, local);
         Escribir(formato == Formato::Json ? QByteArray::fromStdString(ComparacionJson(r))
@@ -129,7 +159,8 @@ int main(int argc, char* argv[])
         bool todos = true;
         for (const ResultadoArchivo& a : r)
             todos = todos && a.error.isEmpty();
-        return std::fflush(stdout) != 0 ? 1 : todos ? kBien : kNoCargado;
+        const bool informe = args.informe.isEmpty() || EscribirInforme(args.informe, InformeDeComparar(r, hoy, local));
+        return std::fflush(stdout) != 0 ? 1 : !todos ? kNoCargado : informe ? kBien : kSinSalida;
     }
 
     // Compute: the same whatever the format, and so is the exit code.
@@ -138,11 +169,13 @@ int main(int argc, char* argv[])
     ProtegerCarpeta(QCoreApplication::applicationDirPath() + QStringLiteral("/Baremario"));
     ProtegerCarpeta(QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario"));
     Documento doc;
-    const Corrida corrida = Calcular(args, local, RutaDeIndices(), args.hoy.value_or(QDate::currentDate()), doc);
+    const Corrida corrida = Calcular(args, local, RutaDeIndices(), hoy, doc);
     if (!corrida.error.isEmpty()) {
         Linea(stderr, corrida.error);
         return corrida.codigo;
     }
+    if (const auto codigo = DestinoDeInformeProhibido(args, {args.archivo, doc.calculo.RutaArchivo}))
+        return *codigo;
 
     // Write.
     if (formato == Formato::Json) {
@@ -164,7 +197,10 @@ int main(int argc, char* argv[])
         for (const Aviso& a : corrida.avisos)
             Linea(stderr, LineaAviso(a));
     }
+    const bool informe =
+        args.informe.isEmpty() || EscribirInforme(args.informe, InformeDeLaCorrida(args, doc, corrida.analisis, hoy));
     if (std::fflush(stdout) != 0)
         return 1;
-    return CodigoFinal(args, corrida);
+    const int codigo = CodigoFinal(args, corrida);
+    return codigo == kBien && !informe ? kSinSalida : codigo;
 }

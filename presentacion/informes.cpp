@@ -88,6 +88,24 @@ QString Euros(double x, const Localizacion& loc) { return FormatearNumero(x, 2, 
 
 } // namespace
 
+QString FraseDeEquilibrio(double precioKm, std::optional<int> km, const Localizacion& loc)
+{
+    const QString precio = FormatearNumero(precioKm, 4, loc);
+    return km ? QStringLiteral("Precio por km: %1 €. Equilibrio: a partir de %2 km al año C1 no supera el precio.")
+                    .arg(precio, FormatearNumero(*km, 0, loc))
+              : QStringLiteral("Precio por km: %1 €. Ni con el máximo de kilómetros anuales C1 baja de ese precio.")
+                    .arg(precio);
+}
+
+Informe InformeEquilibrio(const QString& descripcion, const QString& archivo, double precioKm, std::optional<int> km,
+                          QDate hoy, const Localizacion& loc)
+{
+    Informe inf = Nuevo(QStringLiteral("Kilómetros de equilibrio"), hoy, loc);
+    inf.cabecera.prepend(QStringLiteral("Cálculo: %1").arg(NombreDeCalculo(descripcion, archivo)));
+    inf.bloques.emplace_back(ParrafoInforme{FraseDeEquilibrio(precioKm, km, loc), false});
+    return inf;
+}
+
 Informe InformeComparacion(const std::vector<ResultadoArchivo>& calculos, QDate hoy, const Localizacion& loc)
 {
     Informe inf = Nuevo(QStringLiteral("Comparación de cálculos"), hoy, loc);
@@ -158,16 +176,8 @@ Informe InformeSensibilidad(const PedidoSensibilidad& pedido, const std::vector<
     const auto valor = [&](double x) { return FormatearNumero(x, decimales, loc); };
     inf.bloques.emplace_back(ParrafoInforme{
         QStringLiteral("Variable: %1. Valor en el cálculo: %2.").arg(variable, valor(pedido.valorActual)), false});
-    if (pedido.precioKm) {
-        const QString precio = FormatearNumero(*pedido.precioKm, 4, loc);
-        inf.bloques.emplace_back(ParrafoInforme{
-            pedido.kmEquilibrio
-                ? QStringLiteral("Precio por km: %1 €. Equilibrio: a partir de %2 km al año C1 no supera el precio.")
-                      .arg(precio, FormatearNumero(*pedido.kmEquilibrio, 0, loc))
-                : QStringLiteral("Precio por km: %1 €. Ni con el máximo de kilómetros anuales C1 baja de ese precio.")
-                      .arg(precio),
-            false});
-    }
+    if (pedido.precioKm)
+        inf.bloques.emplace_back(ParrafoInforme{FraseDeEquilibrio(*pedido.precioKm, pedido.kmEquilibrio, loc), false});
 
     TablaInforme t;
     t.titulo = QStringLiteral("C1, C2 y coste total para cada valor");

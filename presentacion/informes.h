@@ -24,6 +24,11 @@ struct PedidoSensibilidad {
 Informe InformeSensibilidad(const PedidoSensibilidad& pedido, const std::vector<PuntoSensibilidad>& puntos, QDate hoy,
                             const Localizacion& loc);
 
+// The yearly kilometres from which C1 does not pass a price per km, in a sentence.
+QString FraseDeEquilibrio(double precioKm, std::optional<int> km, const Localizacion& loc);
+Informe InformeEquilibrio(const QString& descripcion, const QString& archivo, double precioKm, std::optional<int> km,
+                          QDate hoy, const Localizacion& loc);
+
 struct PedidoRevisionInforme {
     QString descripcion, archivo;
     double precio = 0, gasoleoContrato = 0, gasoleoServicio = 0, umbralPct = kUmbralLegalPct;

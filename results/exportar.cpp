@@ -4,7 +4,6 @@
 #include "core/archivo_seguro.h"
 #include "core/csv.h"
 #include "core/destino_exportacion.h"
-#include "sheets/impresion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -148,28 +147,6 @@ void ConfirmarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoEx
     Carpetas().ultima = QFileInfo(ruta).absolutePath();
     Avisar(avisar, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(ruta)),
            QStringLiteral("Guardar"));
-}
-
-void ImprimirVentana(QWidget& ventana, const AvisoExportacion& avisar)
-{
-    if (!HayImpresora()) {
-        if (!OfrecerPdfSinImpresora(&ventana))
-            return;
-        const QString ruta =
-            PedirRutaExportacion(&ventana, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar);
-        if (!ruta.isEmpty())
-            ConfirmarExportacion(InformarExportacion(VentanaAPdf(ventana, ruta), ruta, avisar), ruta, avisar);
-        return;
-    }
-    DestinoImpresora impresora;
-    impresora.Imprimir(Hoja::R, ImagenVentana(ventana));
-}
-
-FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta)
-{
-    DestinoPdf pdf(ruta);
-    pdf.Imprimir(Hoja::R, ImagenVentana(ventana));
-    return pdf.Cerrar();
 }
 
 void AlPulsarGuardarComo(QAbstractButton* boton, QWidget* ventana, const QString& titulo, const QString& filtro,

@@ -1,6 +1,6 @@
 #pragma once
 // What the analysis windows share to hand their work out: a table as CSV, a
-// text written safely, the window on the printer or in a PDF.
+// text written safely; where exports go, and what happens without a printer.
 #include "core/rutas.h"
 
 #include <QString>
@@ -23,10 +23,6 @@ FalloArchivo GrabarTexto(const QString& ruta, const QString& texto);
 // Every export ends here: a failure tells the user which file and why.
 // Returns `fallo`.
 FalloArchivo InformarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar);
-// The window as it looks, on the default printer or in a PDF. Without a
-// printer the user is told so and offered to save it as a PDF instead.
-void ImprimirVentana(QWidget& ventana, const AvisoExportacion& avisar = {});
-FalloArchivo VentanaAPdf(QWidget& ventana, const QString& ruta);
 
 // Whether there is a printer to print on.
 bool HayImpresora();

@@ -19,8 +19,14 @@ EstiloInforme EstiloDeInforme(double escala)
         double puntos;
         bool negrita;
     };
-    constexpr std::array<Definicion, 6> kLetras = {
-        {{16, true}, {10, false}, {10, true}, {9, false}, {9, true}, {8, false}}};
+    constexpr std::array<Definicion, 6> kLetras = {{
+        {.puntos = 16, .negrita = true}, // Titulo
+        {.puntos = 10, .negrita = false},
+        {.puntos = 10, .negrita = true},
+        {.puntos = 9, .negrita = false}, // Tabla
+        {.puntos = 9, .negrita = true},
+        {.puntos = 8, .negrita = false}, // Pequena
+    }};
     EstiloInforme e;
     e.escala = escala;
     for (const Definicion& d : kLetras) {

@@ -144,11 +144,12 @@ void Composicion::Poner(const TablaInforme& t)
     const QFontMetricsF& normal = estilo_.Medida(Letra::Tabla);
     const QFontMetricsF& negrita = estilo_.Medida(Letra::TablaNegrita);
     const auto ancho = [&](const QString& s, bool grueso) { return (grueso ? negrita : normal).horizontalAdvance(s); };
+    // A heading keeps to one line up to a width; longer ones wrap between words.
     const auto palabraMasLarga = [&](const QString& s) {
         double m = 0;
         for (const QString& p : s.split(u' ', Qt::SkipEmptyParts))
             m = std::max(m, ancho(p, true));
-        return m;
+        return std::max(m, std::min(ancho(s, true), 1500 * estilo_.escala));
     };
 
     // The caption column as wide as its longest caption, up to half the page.

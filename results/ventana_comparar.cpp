@@ -3,8 +3,10 @@
 #include "core/catalogo.h"
 #include "core/grupos.h"
 #include "engine/resultados.h"
+#include "presentacion/informes.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
+#include "results/pintar_informe.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -58,7 +60,7 @@ VentanaComparar::VentanaComparar(const Documento& doc, const QStringList& archiv
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     // On the default printer, as the sheets print; without one, offered as a PDF.
-    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this, avisar_); });
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirInforme(InformeActual(), this, avisar_); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AlPulsarGuardarComo(csv, this, QStringLiteral("Exportar CSV"), QStringLiteral("CSV (*.csv)"), avisar_,
@@ -167,9 +169,11 @@ FalloArchivo VentanaComparar::ExportarCsv(const QString& ruta) const
     return InformarExportacion(GrabarTexto(ruta, Csv()), ruta, avisar_);
 }
 
+Informe VentanaComparar::InformeActual() const { return InformeComparacion(columnas_, QDate::currentDate(), loc_); }
+
 FalloArchivo VentanaComparar::GuardarPdf(const QString& ruta)
 {
-    return InformarExportacion(VentanaAPdf(*this, ruta), ruta, avisar_);
+    return InformarExportacion(InformeAPdf(InformeActual(), ruta), ruta, avisar_);
 }
 
 } // namespace tarvia

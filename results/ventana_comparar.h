@@ -5,6 +5,8 @@
 #include "presentacion/analisis.h"
 #include "results/exportar.h"
 
+#include "presentacion/informe.h"
+
 #include <QDialog>
 
 class QTableWidget;
@@ -23,6 +25,8 @@ public:
     // The table as CSV: ";" between fields, the locale's figures.
     QString Csv() const;
     FalloArchivo ExportarCsv(const QString& ruta) const;
+    // The report printed and saved as PDF: the same as tarvia-calc --informe writes.
+    Informe InformeActual() const;
     FalloArchivo GuardarPdf(const QString& ruta);
 
 private:

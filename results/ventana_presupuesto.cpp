@@ -1,11 +1,12 @@
 #include "results/ventana_presupuesto.h"
 
-#include "core/archivo_seguro.h"
 #include "core/campos.h"
 #include "core/formato.h"
 #include "presentacion/analisis.h"
+#include "presentacion/informes.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
+#include "results/pintar_informe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,15 +16,11 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace tarvia {
@@ -131,10 +128,7 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
                 pdf->click();
             return;
         }
-        QPrinter impresora;
-        QTextDocument documento;
-        documento.setHtml(Html());
-        documento.print(&impresora);
+        ImprimirInforme(InformeActual(), this, avisar_);
     });
     AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar_,
                         [this](const QString& ruta) { return GuardarPdf(ruta); });
@@ -249,22 +243,35 @@ QString VentanaPresupuesto::Html() const
     return h;
 }
 
+Informe VentanaPresupuesto::InformeActual() const
+{
+    DatosPresupuesto datos;
+    // The company's lines that have something in them, as the preview shows them.
+    if (!empresa_[0]->text().isEmpty())
+        datos.empresa << empresa_[0]->text();
+    if (!empresa_[1]->text().isEmpty())
+        datos.empresa << QStringLiteral("NIF %1").arg(empresa_[1]->text());
+    if (!empresa_[2]->text().isEmpty())
+        datos.empresa << empresa_[2]->text();
+    QStringList contacto;
+    for (size_t k : {size_t{3}, size_t{4}})
+        if (!empresa_[k]->text().isEmpty())
+            contacto << empresa_[k]->text();
+    if (!contacto.isEmpty())
+        datos.empresa << contacto.join(QStringLiteral(" · "));
+    datos.cliente = cliente_->text();
+    datos.recorrido = ruta_->text();
+    datos.vehiculo = doc_.calculo.Personal[campos::C::Descripcion].comoTexto();
+    datos.validezDias = validez_->value();
+    if (clausula_->isChecked())
+        datos.gasoleoClausula = gasoleo_->value();
+    datos.fechaGasoleo = fechaGasoleo_->date();
+    return InformePresupuesto(datos, presupuesto_, QDate::currentDate(), doc_.calculo.Local);
+}
+
 FalloArchivo VentanaPresupuesto::GuardarPdf(const QString& ruta) const
 {
-    ArchivoSeguro archivo(ruta);
-    if (const FalloArchivo f = archivo.Abrir(); f != FalloArchivo::Ninguno)
-        return InformarExportacion(f, ruta, avisar_);
-    {
-        QPdfWriter pdf(&archivo);
-        pdf.setTitle(QStringLiteral("Presupuesto"));
-        pdf.setCreator(QStringLiteral("TARVIA"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                      QPageLayout::Millimeter));
-        QTextDocument documento;
-        documento.setHtml(Html());
-        documento.print(&pdf);
-    }
-    return InformarExportacion(archivo.Confirmar(), ruta, avisar_);
+    return InformarExportacion(InformeAPdf(InformeActual(), ruta), ruta, avisar_);
 }
 
 } // namespace tarvia

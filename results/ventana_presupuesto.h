@@ -4,6 +4,7 @@
 #include "core/rutas.h"
 #include "engine/revision.h"
 #include "presentacion/documento.h"
+#include "presentacion/informe.h"
 #include "results/exportar.h"
 
 #include <QDialog>
@@ -31,6 +32,8 @@ public:
     void PrecioObjetivo(double precio);
     const std::optional<Presupuesto>& Resultado() const { return presupuesto_; }
     QString Html() const;
+    // The quotation printed and saved as PDF: the same as tarvia-calc --informe writes.
+    Informe InformeActual() const;
     FalloArchivo GuardarPdf(const QString& ruta) const;
     QLineEdit* cliente() const { return cliente_; }
     QDoubleSpinBox* gasoleo() const { return gasoleo_; }

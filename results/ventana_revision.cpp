@@ -4,8 +4,10 @@
 #include "core/formato.h"
 #include "engine/resultados.h"
 #include "presentacion/analisis.h"
+#include "presentacion/informes.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
+#include "results/pintar_informe.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -22,8 +24,9 @@
 
 namespace tarvia {
 
-VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes, QWidget* dueno)
-    : QDialog(dueno), doc_(doc), indices_(std::move(indices)), ajustes_(ajustes)
+VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes,
+                                 AvisoExportacion avisar, QWidget* dueno)
+    : QDialog(dueno), doc_(doc), indices_(std::move(indices)), ajustes_(ajustes), avisar_(std::move(avisar))
 {
     setObjectName(QStringLiteral("frmRevision"));
     setWindowTitle(QStringLiteral("Revisión por gasóleo"));
@@ -66,14 +69,16 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
     auto* botones = new QDialogButtonBox;
     QPushButton* guardar = botones->addButton(QStringLiteral("Añadir al historial"), QDialogButtonBox::ActionRole);
     QPushButton* copiar = botones->addButton(QStringLiteral("Copiar"), QDialogButtonBox::ActionRole);
+    QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(guardar, &QPushButton::clicked, this, &VentanaRevision::Guardar);
     connect(copiar, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(explicacion_ + u'\n' + comparacion_->text()); });
-    // Without a printer, offered as a PDF (no message window here: a message box says how it went).
-    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this); });
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirInforme(InformeActual(), this, avisar_); });
+    AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar_,
+                        [this](const QString& ruta) { return GuardarPdf(ruta); });
 
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(datos);
@@ -158,6 +163,29 @@ void VentanaRevision::Guardar()
     QStringList lista = ajustes_.value(Clave()).toStringList();
     lista.prepend(linea);
     ajustes_.setValue(Clave(), lista);
+}
+
+Informe VentanaRevision::InformeActual() const
+{
+    PedidoRevisionInforme pedido{doc_.calculo.Personal[campos::C::Descripcion].comoTexto(),
+                                 doc_.calculo.RutaArchivo,
+                                 precio_->value(),
+                                 contrato_->value(),
+                                 servicio_->value(),
+                                 umbral_->value(),
+                                 fecha_->date(),
+                                 doc_.calculo.Personal[campos::C::MasaMaximaAutorizada].numeroOCero(),
+                                 obra_->isChecked(),
+                                 indices_.aviso};
+    Informe informe = InformeRevision(pedido, revision_, QDate::currentDate(), doc_.calculo.Local);
+    if (!umbralValido_) // no figures from a threshold the law does not allow
+        informe.bloques = {ParrafoInforme{explicacion_, true}};
+    return informe;
+}
+
+FalloArchivo VentanaRevision::GuardarPdf(const QString& ruta) const
+{
+    return InformarExportacion(InformeAPdf(InformeActual(), ruta), ruta, avisar_);
 }
 
 } // namespace tarvia

@@ -4,6 +4,8 @@
 // history of the revisions entered for this vehicle.
 #include "engine/revision.h"
 #include "presentacion/documento.h"
+#include "presentacion/informe.h"
+#include "results/exportar.h"
 
 #include <QDialog>
 
@@ -20,7 +22,9 @@ class VentanaRevision : public QDialog {
     Q_OBJECT
 public:
     // `ajustes` keeps the history (the user's settings; a file in tests).
-    VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes, QWidget* dueno = nullptr);
+    // `avisar` shows why a PDF could not be written.
+    VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes, AvisoExportacion avisar = {},
+                    QWidget* dueno = nullptr);
 
     void FijarDatos(double precio, double contrato, double servicio, double umbral = kUmbralLegalPct);
     // The sentence that explains the result, e.g. "El precio sube 30,00 € (3,00 %) …".
@@ -29,6 +33,9 @@ public:
     QListWidget* historial() const { return historial_; }
     // Adds the revision shown to the vehicle's history.
     void Guardar();
+    // The report printed and saved as PDF: the same as tarvia-calc --informe writes.
+    Informe InformeActual() const;
+    FalloArchivo GuardarPdf(const QString& ruta) const;
 
 private:
     void Calcular();
@@ -37,6 +44,7 @@ private:
     const Documento& doc_;
     TablaIndices indices_;
     QSettings& ajustes_;
+    AvisoExportacion avisar_;
     QDoubleSpinBox* precio_ = nullptr;
     QDoubleSpinBox* contrato_ = nullptr;
     QDoubleSpinBox* servicio_ = nullptr;

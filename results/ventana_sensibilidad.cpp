@@ -2,8 +2,10 @@
 
 #include "core/campos.h"
 #include "core/catalogo.h"
+#include "presentacion/informes.h"
 #include "results/disposicion.h"
 #include "results/exportar.h"
+#include "results/pintar_informe.h"
 
 #include <QChart>
 #include <QChartView>
@@ -99,7 +101,7 @@ VentanaSensibilidad::VentanaSensibilidad(const Documento& doc, AvisoExportacion 
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     // On the default printer, as the sheets print; without one, offered as a PDF.
-    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirVentana(*this, avisar_); });
+    connect(imprimir, &QPushButton::clicked, this, [this] { ImprimirInforme(InformeActual(), this, avisar_); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(calcular, &QPushButton::clicked, this, &VentanaSensibilidad::Calcular);
@@ -165,8 +167,11 @@ void VentanaSensibilidad::Calcular()
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     equilibrio_->clear();
+    puntos_ = puntos;
+    kmEquilibrio_.reset();
     if (precio_->value() > 0) {
         const auto km = KilometrosDeEquilibrio(doc_, precio_->value());
+        kmEquilibrio_ = km;
         equilibrio_->setText(km ? QStringLiteral("Equilibrio: a partir de %1 km al año C1 no supera el precio.")
                                       .arg(FormatearNumero(*km, 0, loc))
                                 : QStringLiteral("Ni con el máximo de kilómetros anuales C1 baja de ese precio."));
@@ -251,9 +256,21 @@ FalloArchivo VentanaSensibilidad::ExportarCsv(const QString& ruta) const
     return InformarExportacion(GrabarTexto(ruta, Csv()), ruta, avisar_);
 }
 
+Informe VentanaSensibilidad::InformeActual() const
+{
+    const Variable& v = kVariables[static_cast<size_t>(variable_->currentIndex())];
+    PedidoSensibilidad pedido{doc_.calculo.Personal[campos::C::Descripcion].comoTexto(),
+                              doc_.calculo.RutaArchivo,
+                              v.campo,
+                              Hoy(doc_, v.campo),
+                              precio_->value() > 0 ? std::optional(precio_->value()) : std::nullopt,
+                              kmEquilibrio_};
+    return InformeSensibilidad(pedido, puntos_, QDate::currentDate(), doc_.calculo.Local);
+}
+
 FalloArchivo VentanaSensibilidad::GuardarPdf(const QString& ruta)
 {
-    return InformarExportacion(VentanaAPdf(*this, ruta), ruta, avisar_);
+    return InformarExportacion(InformeAPdf(InformeActual(), ruta), ruta, avisar_);
 }
 
 } // namespace tarvia

@@ -4,6 +4,7 @@
 // its break-even yearly kilometres.
 #include "core/rutas.h"
 #include "presentacion/analisis.h"
+#include "presentacion/informe.h"
 #include "results/exportar.h"
 
 #include <QDialog>
@@ -33,6 +34,8 @@ public:
     QDoubleSpinBox* precio() const { return precio_; }
     QString Csv() const;
     FalloArchivo ExportarCsv(const QString& ruta) const;
+    // The report printed and saved as PDF: the same as tarvia-calc --informe writes.
+    Informe InformeActual() const;
     FalloArchivo GuardarPdf(const QString& ruta);
 
 private:
@@ -48,6 +51,9 @@ private:
     QLabel* equilibrio_ = nullptr;
     QTableWidget* tabla_ = nullptr;
     QChart* grafico_ = nullptr;
+    // The last series computed, and its break-even when a price was given.
+    std::vector<PuntoSensibilidad> puntos_;
+    std::optional<int> kmEquilibrio_;
 };
 
 } // namespace tarvia

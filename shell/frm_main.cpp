@@ -179,7 +179,7 @@ void FrmMain::ConectarMenus()
     connect(menus_.mnuRevision, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
         VentanaRevision(doc_, LeerIndices(directorio_ + QStringLiteral("/Baremario/indices_repercusion.tsv")),
-                        Ajustes(), this)
+                        Ajustes(), MostrarMensaje, this)
             .exec();
     });
     connect(menus_.mnuPresupuesto, &QAction::triggered, this, [this] {
