@@ -215,9 +215,14 @@ QString VentanaPresupuesto::Html() const
     if (!empresa.isEmpty())
         h += QStringLiteral("<p>%1</p>").arg(empresa.join(QStringLiteral("<br>")));
     h += QStringLiteral("<h2>Presupuesto de transporte</h2>");
-    h += QStringLiteral("<p>Fecha: %1<br>Cliente: %2<br>Recorrido: %3<br>Vehículo: %4</p>")
-             .arg(FormatearFecha(QDate::currentDate(), loc), Escapar(cliente_->text()), Escapar(ruta_->text()),
-                  Escapar(doc_.calculo.Personal[campos::C::Descripcion].comoTexto()));
+    // The lines the printed quotation has: an empty client or route is left out.
+    QStringList datos = {QStringLiteral("Fecha: %1").arg(FormatearFecha(QDate::currentDate(), loc))};
+    if (!cliente_->text().isEmpty())
+        datos << QStringLiteral("Cliente: %1").arg(Escapar(cliente_->text()));
+    if (!ruta_->text().isEmpty())
+        datos << QStringLiteral("Recorrido: %1").arg(Escapar(ruta_->text()));
+    datos << QStringLiteral("Vehículo: %1").arg(Escapar(doc_.calculo.Personal[campos::C::Descripcion].comoTexto()));
+    h += QStringLiteral("<p>%1</p>").arg(datos.join(QStringLiteral("<br>")));
     if (!presupuesto_) {
         h += QStringLiteral("<p>Este servicio no tiene coste: escriba sus kilómetros u horas en carga en la hoja "
                             "«Costes de un servicio concreto».</p></body></html>");
