@@ -126,8 +126,8 @@ QImage Revision()
     p.drawLine(20, base, 400, base);
     p.setFont(Letra(9));
     p.drawText(QRect(410, 60, 230, 120), Qt::AlignLeft,
-               QStringLiteral("Peso del gasóleo: 30 %\nSubida del gasóleo: 10 %\n"
-                              "Revisión del precio: 30 % × 10 % = 3 %"));
+               QStringLiteral("Cuota del combustible: 30 %\nSubida del gasóleo: 10 %\n"
+                              "Variación con su cuota:\n30 % × 10 % = 3 %"));
     return img;
 }
 
