@@ -22,6 +22,13 @@ void Resultados(Json& j, const Arreglo& R)
     j.cerrarObjeto();
 }
 
+// A result as a CSV field: a plain number a spreadsheet reads as one.
+QString NumeroResultado(const Arreglo& R, int i, const Localizacion& loc)
+{
+    const auto x = R(i).comoNumero();
+    return x ? NumeroCsv(*x, Decimales(Hoja::R, i), loc) : QString();
+}
+
 } // namespace
 
 QString RotuloResultado(int i) { return RotuloDeResultado({Hoja::R, i}); }
@@ -44,9 +51,9 @@ QString SensibilidadCsv(const std::vector<PuntoSensibilidad>& puntos, const Argu
     for (const PuntoSensibilidad& p : puntos) {
         QString mensaje = p.mensaje;
         mensaje.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        QStringList fila = {FormatearNumero(p.valor, decimales, loc), mensaje.simplified()};
+        QStringList fila = {NumeroCsv(p.valor, decimales, loc), mensaje.simplified()};
         for (int i = 1; i <= filas; ++i)
-            fila << (p.rechazado ? QString() : CifraResultado(p.R, i, loc));
+            fila << (p.rechazado ? QString() : NumeroResultado(p.R, i, loc));
         t += FilaCsv(fila);
     }
     return t;
@@ -75,7 +82,7 @@ QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato
     const int filas = NumeroDeCampos(Hoja::R);
     QString t;
     if (formato == Formato::Csv) {
-        // One row per file, decimals in the locale.
+        // One row per file, plain numbers with the locale's decimal character.
         QStringList cabecera = {QStringLiteral("archivo"), QStringLiteral("descripcion")};
         for (int i = 1; i <= filas; ++i)
             cabecera << RotuloResultado(i);
@@ -83,7 +90,7 @@ QString ComparacionTexto(const std::vector<ResultadoArchivo>& r, Formato formato
         for (const ResultadoArchivo& a : r) {
             QStringList fila = {a.archivo, a.error.isEmpty() ? a.descripcion : a.error};
             for (int i = 1; i <= filas; ++i)
-                fila << (a.error.isEmpty() ? CifraResultado(a.R, i, loc) : QString());
+                fila << (a.error.isEmpty() ? NumeroResultado(a.R, i, loc) : QString());
             t += FilaCsv(fila);
         }
         return t;

@@ -10,6 +10,7 @@
 #include "cli/informe.h"
 #include "cli/salida_json.h"
 #include "cli/salida_texto.h"
+#include "core/csv.h"
 #include "core/version.h"
 #include "engine/abrir.h"
 #include "engine/resultados.h"
@@ -154,8 +155,9 @@ int main(int argc, char* argv[])
             return *codigo;
         // Thousands of files in one process: each opened as the program does.
         const std::vector<ResultadoArchivo> r = Comparar(args.archivos, local);
+        // A CSV on standard output goes without the byte-order mark: scripts read it.
         Escribir(formato == Formato::Json ? QByteArray::fromStdString(ComparacionJson(r))
-                                          : ComparacionTexto(r, formato, local).toUtf8());
+                                          : BytesCsv(ComparacionTexto(r, formato, local), false));
         bool todos = true;
         for (const ResultadoArchivo& a : r)
             todos = todos && a.error.isEmpty();
@@ -183,7 +185,7 @@ int main(int argc, char* argv[])
                                                          [&](Json& j) { AnalisisJson(j, args, corrida.analisis); })));
     } else {
         if (formato == Formato::Csv) {
-            Escribir(SensibilidadCsv(*corrida.analisis.sensibilidad, *args.sensibilidad, local).toUtf8());
+            Escribir(BytesCsv(SensibilidadCsv(*corrida.analisis.sensibilidad, *args.sensibilidad, local), false));
         } else {
             // What the results sheet and the service sheet show when opened,
             // on a copy: the calculation stays as the actions left it.

@@ -24,4 +24,17 @@ QString FilaCsv(const QStringList& campos)
     return linea + u'\n';
 }
 
+QString NumeroCsv(double x, int decimales, const Localizacion& loc)
+{
+    Localizacion sinGrupos = loc;
+    sinGrupos.grupo = QChar();
+    return FormatearNumero(x, decimales, sinGrupos);
+}
+
+QByteArray BytesCsv(const QString& csv, bool conMarca)
+{
+    const QByteArray texto = csv.toUtf8();
+    return conMarca ? QByteArrayLiteral("\xEF\xBB\xBF") + texto : texto;
+}
+
 } // namespace tarvia

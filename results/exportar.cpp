@@ -17,9 +17,31 @@
 
 namespace tarvia {
 
-QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const QString& esquina)
+namespace {
+
+// Where CeldaNumero keeps the value behind the text it shows.
+constexpr int kRolValor = Qt::UserRole + 1;
+constexpr int kRolDecimales = Qt::UserRole + 2;
+
+} // namespace
+
+QTableWidgetItem* CeldaNumero(double x, int decimales, const Localizacion& loc)
+{
+    auto* item = new QTableWidgetItem(FormatearNumero(x, decimales, loc));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setData(kRolValor, x);
+    item->setData(kRolDecimales, decimales);
+    return item;
+}
+
+QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const Localizacion& loc, const QString& esquina)
 {
     const auto texto = [](const QTableWidgetItem* i) { return i ? i->text() : QString(); };
+    const auto campo = [&](const QTableWidgetItem* i) {
+        if (!i || !i->data(kRolValor).isValid())
+            return texto(i);
+        return NumeroCsv(i->data(kRolValor).toDouble(), i->data(kRolDecimales).toInt(), loc);
+    };
     QStringList cabecera;
     if (conRotulos)
         cabecera << esquina;
@@ -31,19 +53,19 @@ QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const QString& esqu
         if (conRotulos)
             fila << texto(tabla.verticalHeaderItem(f));
         for (int c = 0; c < tabla.columnCount(); ++c)
-            fila << texto(tabla.item(f, c));
+            fila << campo(tabla.item(f, c));
         csv += FilaCsv(fila);
     }
     return csv;
 }
 
-FalloArchivo GrabarTexto(const QString& ruta, const QString& texto)
+FalloArchivo GrabarCsv(const QString& ruta, const QString& csv)
 {
     ArchivoSeguro archivo(ruta);
     if (const FalloArchivo f = archivo.Abrir(); f != FalloArchivo::Ninguno)
         return f;
     // A failed write leaves its reason for Confirmar, which then replaces nothing.
-    archivo.write(texto.toUtf8());
+    archivo.write(BytesCsv(csv, true));
     return archivo.Confirmar();
 }
 

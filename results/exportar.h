@@ -1,6 +1,7 @@
 #pragma once
 // What the analysis windows share to hand their work out: a table as CSV, a
 // text written safely; where exports go, and what happens without a printer.
+#include "core/formato.h"
 #include "core/rutas.h"
 
 #include <QString>
@@ -9,6 +10,7 @@
 
 class QAbstractButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QWidget;
 
 namespace tarvia {
@@ -16,10 +18,16 @@ namespace tarvia {
 // Shows a message to the user (the program's message window).
 using AvisoExportacion = std::function<void(const QString& texto, const QString& titulo)>;
 
-// The cells as shown, quoted as CSV needs; the row captions first when asked.
-QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const QString& esquina = {});
-// Replaces the file only once the whole text is written.
-FalloArchivo GrabarTexto(const QString& ruta, const QString& texto);
+// A right-aligned cell showing x in the locale that keeps the value and its
+// decimals for the CSV.
+QTableWidgetItem* CeldaNumero(double x, int decimales, const Localizacion& loc);
+// The table as CSV: one header row, the row captions first when asked, the
+// cells made by CeldaNumero as plain numbers from their values and the rest
+// as shown, quoted as CSV needs.
+QString TablaCsv(const QTableWidget& tabla, bool conRotulos, const Localizacion& loc, const QString& esquina = {});
+// The CSV with its byte-order mark; replaces the file only once the whole
+// text is written.
+FalloArchivo GrabarCsv(const QString& ruta, const QString& csv);
 // Every export ends here: a failure tells the user which file and why.
 // Returns `fallo`.
 FalloArchivo InformarExportacion(FalloArchivo fallo, const QString& ruta, const AvisoExportacion& avisar);

@@ -100,14 +100,15 @@ void VentanaComparar::LlenarTabla()
             const ResultadoArchivo& c = columnas_[k];
             const bool hay = c.error.isEmpty();
             const double x = hay ? c.R(r).numeroOCero() : 0;
-            auto celda = [&](const QString& t) {
+            auto celda = [&](QTableWidgetItem* item) { tabla_->setItem(static_cast<int>(f), col++, item); };
+            auto texto = [](const QString& t) {
                 auto* item = new QTableWidgetItem(t);
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                tabla_->setItem(static_cast<int>(f), col++, item);
+                return item;
             };
-            celda(hay ? FormatearNumero(x, dec, loc_) : c.error);
+            celda(hay ? CeldaNumero(x, dec, loc_) : texto(c.error));
             if (k > 0)
-                celda(hay ? FormatearNumero(x - base, dec, loc_) : QString());
+                celda(hay ? CeldaNumero(x - base, dec, loc_) : texto(QString()));
         }
     }
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -162,11 +163,11 @@ QWidget* VentanaComparar::Grafico()
     return vista;
 }
 
-QString VentanaComparar::Csv() const { return TablaCsv(*tabla_, true, QStringLiteral("Concepto")); }
+QString VentanaComparar::Csv() const { return TablaCsv(*tabla_, true, loc_, QStringLiteral("Concepto")); }
 
 FalloArchivo VentanaComparar::ExportarCsv(const QString& ruta) const
 {
-    return InformarExportacion(GrabarTexto(ruta, Csv()), ruta, avisar_);
+    return InformarExportacion(GrabarCsv(ruta, Csv()), ruta, avisar_);
 }
 
 Informe VentanaComparar::InformeActual() const { return InformeComparacion(columnas_, QDate::currentDate(), loc_); }

@@ -22,7 +22,8 @@ public:
                     QWidget* dueno = nullptr);
 
     QTableWidget* tabla() const { return tabla_; }
-    // The table as CSV: ";" between fields, the locale's figures.
+    // The table as CSV: ";" between fields, figures from their values with
+    // the locale's decimal character and no thousands grouping.
     QString Csv() const;
     FalloArchivo ExportarCsv(const QString& ruta) const;
     // The report printed and saved as PDF: the same as tarvia-calc --informe writes.

@@ -152,17 +152,16 @@ void VentanaSensibilidad::Calcular()
     tabla_->setRowCount(static_cast<int>(puntos.size()));
     for (size_t f = 0; f < puntos.size(); ++f) {
         const PuntoSensibilidad& p = puntos[f];
-        const auto celda = [&](int c, const QString& t) {
-            tabla_->setItem(static_cast<int>(f), c, new QTableWidgetItem(t));
-        };
-        celda(0, FormatearNumero(p.valor, std::max(0, Decimales(v.campo)), loc));
+        const auto celda = [&](int c, QTableWidgetItem* item) { tabla_->setItem(static_cast<int>(f), c, item); };
+        celda(0, CeldaNumero(p.valor, std::max(0, Decimales(v.campo)), loc));
         if (p.rechazado) {
-            celda(1, QString(p.mensaje).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+            celda(1, new QTableWidgetItem(
+                         QString(p.mensaje).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified()));
             continue;
         }
-        celda(1, FormatearNumero(p.R(campos::R::C1.i).numeroOCero(), 4, loc));
-        celda(2, FormatearNumero(p.R(campos::R::C2.i).numeroOCero(), 2, loc));
-        celda(3, FormatearNumero(p.R(campos::R::Totales.i).numeroOCero(), 2, loc));
+        celda(1, CeldaNumero(p.R(campos::R::C1.i).numeroOCero(), 4, loc));
+        celda(2, CeldaNumero(p.R(campos::R::C2.i).numeroOCero(), 2, loc));
+        celda(3, CeldaNumero(p.R(campos::R::Totales.i).numeroOCero(), 2, loc));
     }
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
@@ -249,11 +248,11 @@ void VentanaSensibilidad::Dibujar(const std::vector<PuntoSensibilidad>& puntos, 
     }
 }
 
-QString VentanaSensibilidad::Csv() const { return TablaCsv(*tabla_, false); }
+QString VentanaSensibilidad::Csv() const { return TablaCsv(*tabla_, false, doc_.calculo.Local); }
 
 FalloArchivo VentanaSensibilidad::ExportarCsv(const QString& ruta) const
 {
-    return InformarExportacion(GrabarTexto(ruta, Csv()), ruta, avisar_);
+    return InformarExportacion(GrabarCsv(ruta, Csv()), ruta, avisar_);
 }
 
 Informe VentanaSensibilidad::InformeActual() const

@@ -1,4 +1,6 @@
 // tarvia-calc run as a user scripts it: the built program on a reference file.
+#include "csv_prueba.h"
+
 #include "core/catalogo.h"
 #include "engine/abrir.h"
 #include "presentacion/cifras.h"
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -210,6 +213,61 @@ TEST(Calc, CadaAnalisisTerminaIgualEnCadaFormato)
                 EXPECT_TRUE(e.salida.isEmpty());
             } else if (QByteArrayView(formato) == "texto") {
                 EXPECT_TRUE(QString::fromUtf8(e.salida).contains(QString::fromUtf8(c.bloque)));
+            }
+        }
+    }
+}
+
+// The CSV on standard output as a spreadsheet or a script reads it: no
+// byte-order mark, one header row, every row as wide; after the texts each
+// figure a plain number in the locale, the JSON's value at the field's decimals.
+TEST(Calc, CsvConCifrasQueSeLeenComoNumeros)
+{
+    const QString furgoneta = QStringLiteral(TARVIA_BIN_DIR "/Baremario/Furgoneta.brm");
+    const struct {
+        QStringList args;
+        const char* lista; // in the JSON: "comparacion" or "sensibilidad"
+        QChar decimal;
+        int filas;
+    } casos[] = {
+        {{"--locale", "es_ES", "--comparar", kReferencia, furgoneta}, "comparacion", u',', 2},
+        {{"--locale", "en_US", "--comparar", kReferencia, furgoneta}, "comparacion", u'.', 2},
+        {{"--locale", "es_ES", kReferencia, "--sensibilidad", "C.7=60.000:180.000:4"}, "sensibilidad", u',', 4},
+        {{"--locale", "en_US", kReferencia, "--sensibilidad", "V.1=1.234:1.5:3"}, "sensibilidad", u'.', 3},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const Ejecucion csv = Calc(QStringList{"--formato", "csv"} + c.args);
+        const Ejecucion json = Calc(QStringList{"--formato", "json"} + c.args);
+        ASSERT_EQ(csv.codigo, 0) << csv.errores.toStdString();
+        ASSERT_EQ(json.codigo, 0) << json.errores.toStdString();
+        EXPECT_FALSE(csv.salida.startsWith("\xEF\xBB\xBF"));
+        const auto filas = prueba::LeerFilasCsv(QString::fromUtf8(csv.salida));
+        ASSERT_TRUE(filas) << csv.salida.toStdString();
+        ASSERT_EQ(filas->size(), c.filas + 1);
+        const int resultados = NumeroDeCampos(Hoja::R);
+        const bool comparacion = QByteArrayView(c.lista) == "comparacion";
+        const QJsonObject documento = QJsonDocument::fromJson(json.salida).object();
+        const QJsonArray elementos = comparacion ? documento[QStringLiteral("comparacion")].toArray()
+                                                 : json.json("sensibilidad")[QStringLiteral("puntos")].toArray();
+        ASSERT_EQ(elementos.size(), c.filas);
+        const auto leer = [&](const QString& campo) {
+            return QString(campo).replace(c.decimal, u'.').toDouble();
+        };
+        for (int f = 1; f <= c.filas; ++f) {
+            const QStringList& fila = (*filas)[f];
+            ASSERT_EQ(fila.size(), 2 + resultados) << "fila " << f;
+            const QJsonObject e = elementos[f - 1].toObject();
+            if (!comparacion) {
+                EXPECT_TRUE(prueba::EsNumeroCsv(fila[0], c.decimal)) << fila[0].toStdString();
+                EXPECT_DOUBLE_EQ(leer(fila[0]), e[QStringLiteral("valor")].toDouble());
+            }
+            for (int i = 1; i <= resultados; ++i) {
+                const QString& campo = fila[1 + i];
+                EXPECT_TRUE(prueba::EsNumeroCsv(campo, c.decimal)) << "R." << i << ": " << campo.toStdString();
+                const double x = e[QStringLiteral("R")].toObject()[QString::number(i)].toDouble();
+                EXPECT_NEAR(leer(campo), x, 0.5 * std::pow(10.0, -Decimales(Hoja::R, i)) + 1e-9)
+                    << "R." << i << ": " << campo.toStdString();
             }
         }
     }

@@ -1,6 +1,9 @@
+#include "csv_prueba.h"
+
 #include "core/csv.h"
 #include "core/formato.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace tarvia;
@@ -103,4 +106,58 @@ TEST(Csv, ComillasSoloCuandoHacenFalta)
     EXPECT_EQ(FilaCsv({QStringLiteral("Mi;camión"), QString(), QStringLiteral("1,5")}),
               QStringLiteral("\"Mi;camión\";;1,5\n"));
     EXPECT_EQ(FilaCsv({}), QStringLiteral("\n"));
+}
+
+// A number field is the value with its decimals and the locale's decimal
+// character, never grouped: "17.514,40" would reach a spreadsheet as a text.
+TEST(Csv, NumerosSinSeparadorDeMiles)
+{
+    const struct {
+        double x;
+        int n;
+        const char* es;
+        const char* us;
+    } casos[] = {
+        {17514.4, 2, "17514,40", "17514.40"},
+        {-1234567.891, 2, "-1234567,89", "-1234567.89"},
+        {1e12, 0, "1000000000000", "1000000000000"},
+        {120000, 0, "120000", "120000"},
+        {0.073794, 5, "0,07379", "0.07379"},
+        {2.345, 2, "2,35", "2.35"}, // rounded as the screen rounds
+        {-0.001, 2, "0,00", "0.00"},
+        {999, 0, "999", "999"},
+        {NAN, 2, "", ""},
+        {INFINITY, 0, "", ""},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(NumeroCsv(c.x, c.n, kEs), QString::fromUtf8(c.es)) << c.x;
+        EXPECT_EQ(NumeroCsv(c.x, c.n, kUs), QString::fromUtf8(c.us)) << c.x;
+        if (std::isfinite(c.x)) {
+            EXPECT_TRUE(prueba::EsNumeroCsv(NumeroCsv(c.x, c.n, kEs))) << c.x;
+            EXPECT_TRUE(prueba::EsNumeroCsv(NumeroCsv(c.x, c.n, kUs), u'.')) << c.x;
+        }
+    }
+}
+
+// The file's bytes: UTF-8 after the byte-order mark, or without it; and a row
+// of awkward fields reads back, field by field, as written.
+TEST(Csv, BytesYFilasQueSeLeenIgual)
+{
+    const QString fila = FilaCsv({QStringLiteral("Camión 1.000 kg"), QStringLiteral("Mi;camión \"grande\""),
+                                  QStringLiteral("dos\nlíneas"), QString(), NumeroCsv(-17514.4, 2, kEs)});
+    const QByteArray conMarca = BytesCsv(fila, true);
+    const QByteArray sinMarca = BytesCsv(fila, false);
+    EXPECT_TRUE(conMarca.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(conMarca.mid(3), sinMarca);
+    EXPECT_FALSE(sinMarca.startsWith("\xEF"));
+    EXPECT_TRUE(sinMarca.contains("Cami\xC3\xB3n")); // UTF-8, not Latin-1
+
+    const auto filas = prueba::LeerFilasCsv(QString::fromUtf8(sinMarca));
+    ASSERT_TRUE(filas);
+    ASSERT_EQ(filas->size(), 1);
+    EXPECT_EQ((*filas)[0], (QStringList{QStringLiteral("Camión 1.000 kg"), QStringLiteral("Mi;camión \"grande\""),
+                                        QStringLiteral("dos\nlíneas"), QString(), QStringLiteral("-17514,40")}));
+    // The reader the tests rely on refuses what a spreadsheet would misread.
+    for (const char* malo : {"\"abierto;1\n", "a\"b;1\n", "\"a\"b;1\n", "sin;fin"})
+        EXPECT_FALSE(prueba::LeerFilasCsv(QString::fromUtf8(malo))) << malo;
 }

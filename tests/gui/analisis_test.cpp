@@ -1,9 +1,12 @@
 // The analysis windows on the offscreen platform: they open on a loaded
 // calculation, export a CSV that reads back as their table, and print to PDF.
+#include "../bytes_prueba.h"
+#include "../csv_prueba.h"
 #include "ayuda_ventanas.h"
 
 #include "core/campos.h"
 #include "core/catalogo.h"
+#include "core/csv.h"
 #include "core/formato.h"
 #include "core/redondear.h"
 #include "presentacion/edicion.h"
@@ -29,6 +32,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -44,30 +48,60 @@ using namespace tarvia::prueba;
 
 namespace {
 
-// The CSV's rows, split into fields, as the table holds them.
-QList<QStringList> LeerCsv(const QString& ruta)
+// The exported CSV as a spreadsheet reads it: the byte-order mark, one
+// header row with the table's headings, then a row per table row of the same
+// width; a figure as a plain number (the one shown, without its thousands
+// points), any other cell as shown. Returns its rows.
+template <typename Ventana>
+QList<QStringList> CsvComoLaTabla(Ventana& ventana, int columnasDeRotulo)
 {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("tabla.csv"));
+    EXPECT_EQ(ventana.ExportarCsv(csv), FalloArchivo::Ninguno);
+    const QByteArray bytes = Contenido(csv);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const auto leidas = LeerFilasCsv(QString::fromUtf8(bytes.mid(3)));
+    if (!leidas) {
+        ADD_FAILURE() << "no se lee como CSV: " << bytes.toStdString();
         return {};
-    QList<QStringList> filas;
-    for (const QString& linea : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts))
-        filas << linea.split(u';');
+    }
+    const QList<QStringList>& filas = *leidas;
+    QTableWidget* t = ventana.tabla();
+    const auto texto = [](const QTableWidgetItem* i) { return i ? i->text() : QString(); };
+    EXPECT_EQ(filas.size(), t->rowCount() + 1);
+    for (qsizetype f = 0; f < filas.size(); ++f)
+        EXPECT_EQ(filas[f].size(), t->columnCount() + columnasDeRotulo) << "fila " << f;
+    if (filas.size() != t->rowCount() + 1)
+        return filas;
+    for (int c = 0; c < t->columnCount(); ++c)
+        EXPECT_EQ(filas[0].value(c + columnasDeRotulo), texto(t->horizontalHeaderItem(c)));
+    static const QRegularExpression cifra(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})*(,\\d+)?$"));
+    int numeros = 0;
+    for (int f = 0; f < t->rowCount(); ++f) {
+        if (columnasDeRotulo > 0) {
+            EXPECT_EQ(filas[f + 1].value(0), texto(t->verticalHeaderItem(f)));
+        }
+        for (int c = 0; c < t->columnCount(); ++c) {
+            const QString visto = texto(t->item(f, c));
+            const QString escrito = filas[f + 1].value(c + columnasDeRotulo);
+            if (cifra.match(visto).hasMatch()) {
+                EXPECT_TRUE(EsNumeroCsv(escrito)) << escrito.toStdString();
+                EXPECT_EQ(escrito, QString(visto).remove(u'.'));
+                ++numeros;
+            } else {
+                EXPECT_EQ(escrito, visto);
+            }
+        }
+    }
+    EXPECT_GE(numeros, t->rowCount());
     return filas;
 }
 
 template <typename Ventana>
 void EsperarCsvYPdf(Ventana& ventana, int columnasDeRotulo)
 {
+    CsvComoLaTabla(ventana, columnasDeRotulo);
     QTemporaryDir dir;
-    const QString csv = dir.filePath(QStringLiteral("tabla.csv"));
-    ASSERT_EQ(ventana.ExportarCsv(csv), FalloArchivo::Ninguno);
-    const QList<QStringList> filas = LeerCsv(csv);
-    QTableWidget* t = ventana.tabla();
-    ASSERT_EQ(filas.size(), t->rowCount() + 1); // the header, then the rows
-    for (int f = 0; f < t->rowCount(); ++f)
-        for (int c = 0; c < t->columnCount(); ++c)
-            EXPECT_EQ(filas[f + 1][c + columnasDeRotulo], t->item(f, c) ? t->item(f, c)->text() : QString());
     const QString pdf = dir.filePath(QStringLiteral("analisis.pdf"));
     EXPECT_EQ(ventana.GuardarPdf(pdf), FalloArchivo::Ninguno);
     QFile f(pdf);
@@ -208,7 +242,7 @@ TEST(VentanasAnalisis, ExportarNoReemplazaSinPreguntarYDiceDondeGuarda)
                 b->click();
     });
     exportar->click();
-    EXPECT_TRUE(contenido().startsWith(ventana.Csv().toUtf8().left(20)));
+    EXPECT_EQ(contenido(), BytesCsv(ventana.Csv(), true));
     ASSERT_EQ(mensajes.lista.size(), 1u);
     EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(csv)));
 
@@ -306,6 +340,34 @@ TEST(VentanasAnalisis, CompararTablaCsvYPdf)
     EXPECT_FALSE(t->item(fila, 2)->text().isEmpty());
     EjesRedondosYLeyendaEntera(ventana, true);
     EsperarCsvYPdf(ventana, 1);
+}
+
+// Texts that look like figures or hold the separator and quotes stay texts
+// and read back whole; the figures are plain numbers, the first column's
+// total among them.
+TEST(VentanasAnalisis, CompararCsvConTextosQueParecenCifras)
+{
+    Documento doc;
+    CargarReferencia(doc);
+    const QString descripcion = QStringLiteral("Camión 1.000 kg; el \"grande\"");
+    doc.calculo.Personal[campos::C::Descripcion] = Valor(descripcion);
+    const QString falta = QStringLiteral("no;existe \"ni\" esto.trv");
+    VentanaComparar ventana(doc, {QStringLiteral(TARVIA_TEST_DATA "/punto_y_coma.trv"), falta}, MostrarMensaje);
+    const QList<QStringList> filas = CsvComoLaTabla(ventana, 1);
+    ASSERT_FALSE(filas.isEmpty());
+    EXPECT_EQ(filas[0].value(0), QStringLiteral("Concepto"));
+    EXPECT_EQ(filas[0].value(1), QStringLiteral("[1] ") + descripcion);
+    EXPECT_EQ(filas[0].value(2), QStringLiteral("[2] Mi;camión 'grande'"));
+    EXPECT_EQ(filas[0].value(4), QStringLiteral("[3] ") + falta);
+    bool total = false;
+    for (const QStringList& f : filas)
+        if (f.value(0) == QStringLiteral("Costes Totales")) {
+            total = true;
+            EXPECT_EQ(f.value(1), QStringLiteral("158060,36"));
+            EXPECT_EQ(f.value(3), QStringLiteral("0,00")); // the same vehicle: no difference
+            EXPECT_FALSE(EsNumeroCsv(f.value(4))) << "the missing file's reason, as a text";
+        }
+    EXPECT_TRUE(total);
 }
 
 TEST(VentanasAnalisis, SensibilidadTablaEquilibrioCsvYPdf)
