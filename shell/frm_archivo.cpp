@@ -1,5 +1,6 @@
 #include "shell/frm_archivo.h"
 
+#include "core/destino_exportacion.h"
 #include "engine/abrir.h"
 #include "sheets/twips.h"
 #include "shell/frm_mensaje.h"
@@ -51,7 +52,7 @@ QString UnidadDe(const QString& ruta)
 } // namespace
 
 FrmArchivo::FrmArchivo(Documento& doc, Modo modo, const QString& directorioPrograma, QWidget* dueno,
-                       const QString& calculos)
+                       const QString& calculos, const QString& ultima)
     : QDialog(dueno), doc_(doc), modo_(modo)
 {
     setObjectName(QStringLiteral("frmArchivo"));
@@ -108,7 +109,9 @@ FrmArchivo::FrmArchivo(Documento& doc, Modo modo, const QString& directorioProgr
     const QString inicial = QFileInfo(calculos).isDir() ? calculos
                             : QFileInfo(junto).isDir()  ? junto
                                                         : programa.absolutePath();
-    MostrarDirectorio(inicial);
+    // Never where nothing can be saved: after picking a reference vehicle
+    // the last folder may be the reference data's, read-only once installed.
+    MostrarDirectorio(modo == Modo::Grabar ? CarpetaInicialExportacion(ultima, inicial) : inicial);
     AplicarModo();
 }
 
@@ -229,8 +232,9 @@ void FrmArchivo::Aceptar()
         MostrarMensaje(MensajeArchivo(FalloArchivo::NombreNoValido), QStringLiteral("Error"));
         return;
     }
-    const QString buscado = texto + QStringLiteral(".trv");
-    ruta += QStringLiteral(".trv");
+    // The extension only when the name has none: "informe.trv" stays so.
+    const QString buscado = ConExtension(texto, kExtension);
+    ruta = directorio_ + u'/' + buscado;
     const FalloArchivo fallo = NombreOcupado(directorio_, buscado)
                                    ? FalloArchivo::YaExiste
                                    : EscribirArchivo(doc_, ruta, QDate::currentDate(), ArchivoSeguro::Modo::Nuevo);

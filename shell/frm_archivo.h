@@ -18,12 +18,13 @@ class FrmArchivo : public QDialog {
 public:
     enum class Modo { Abrir, Grabar };
 
-    // Starts in "Cálculos" beside the program (`directorioPrograma`), or in
-    // the program's directory when there is none.
     // Opens in `calculos` when given and there, else in the Cálculos folder
-    // of the program's directory, else in the program's directory.
+    // of the program's directory, else in the program's directory. To save,
+    // it opens in `ultima` (the folder of the last calculation opened or
+    // saved) or else that calculations folder, either only while it can be
+    // written and holds no reference data; else in the home folder.
     FrmArchivo(Documento& doc, Modo modo, const QString& directorioPrograma, QWidget* dueno = nullptr,
-               const QString& calculos = {});
+               const QString& calculos = {}, const QString& ultima = {});
 
     Modo modo() const { return modo_; }
     const QString& Directorio() const { return directorio_; }

@@ -548,7 +548,7 @@ FrmTipoVeh* FrmMain::MostrarTipoVeh()
 
 bool FrmMain::AbrirArchivo(FrmArchivo::Modo modo)
 {
-    FrmArchivo dialogo(doc_, modo, directorio_, this, calculos_);
+    FrmArchivo dialogo(doc_, modo, directorio_, this, calculos_, ultimaCarpeta_);
     const bool aceptado = dialogo.exec() == QDialog::Accepted;
     if (aceptado && modo == FrmArchivo::Modo::Abrir)
         CargarPatillas();
@@ -582,6 +582,7 @@ void FrmMain::RecordarFichero()
     if (doc_.calculo.RutaArchivo.isEmpty())
         return;
     ListaReciente().Anadir(doc_.calculo.RutaArchivo);
+    ultimaCarpeta_ = QFileInfo(doc_.calculo.RutaArchivo).absolutePath();
 }
 
 void FrmMain::ActualizarRecientes()

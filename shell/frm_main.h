@@ -116,6 +116,7 @@ private:
     Documento& doc_;
     QString directorio_;
     QString calculos_;
+    QString ultimaCarpeta_; // of the last calculation opened or saved: "Guardar como" starts there
     Menus menus_;
     QWidget* cliente_ = nullptr;
     Patillas* patillas_ = nullptr;

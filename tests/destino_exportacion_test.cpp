@@ -24,6 +24,9 @@ TEST(DestinoExportacion, ExtensionDelNombre)
         {"/t/datos.csv", "csv", "/t/datos.csv"},
         {"/t/datos.brm", "csv", "/t/datos.brm.csv"},
         {"/t.pdf/informe", "pdf", "/t.pdf/informe.pdf"},
+        {"prueba.trv", "trv", "prueba.trv"}, // never a second one
+        {"prueba.trv.trv", "trv", "prueba.trv.trv"},
+        {"prueba.brm", "trv", "prueba.brm.trv"},
         {"/t/informe", "", "/t/informe"},
         {"", "pdf", ""},
     };

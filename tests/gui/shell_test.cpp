@@ -332,16 +332,91 @@ TEST_F(Principal, GrabarComoRechazaUnNombreExistente)
     EXPECT_EQ(mensajes.lista[1].texto, QStringLiteral("Este fichero ya existe."));
     EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("MI CAMIÓN.trv"))).size(), 0) << "never overwritten";
 
-    grabar.TextArchivo()->setText(QStringLiteral("informe.trv"));
+    // Typed with its extension, the existing name is still refused.
+    grabar.TextArchivo()->setText(QStringLiteral("Mi Camión.trv"));
     grabar.Aceptar();
-    const QString ruta = dir.filePath(QStringLiteral("informe.trv.trv"));
-    EXPECT_TRUE(QFile::exists(ruta));
-    EXPECT_EQ(doc.calculo.RutaArchivo, ruta);
-    EXPECT_EQ(grabar.result(), QDialog::Accepted);
     ASSERT_EQ(mensajes.lista.size(), 3u);
-    EXPECT_EQ(mensajes.lista[2].titulo, QStringLiteral("Grabar"));
-    EXPECT_TRUE(mensajes.lista[2].texto.startsWith(QStringLiteral("El archivo se ha grabado en: \r\n")));
-    EXPECT_TRUE(mensajes.lista[2].texto.endsWith(QStringLiteral("Con el nombre: \r\ninforme.trv.trv")));
+    EXPECT_EQ(mensajes.lista[2].texto, QStringLiteral("Este fichero ya existe."));
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("MI CAMIÓN.trv"))).size(), 0) << "never overwritten";
+}
+
+// The extension goes on only when the typed name has none: never a second one.
+TEST_F(Principal, GrabarComoAnadeLaExtensionSoloSiFalta)
+{
+    Abrir();
+    Editar();
+    const struct {
+        const char* tecleado;
+        const char* grabado;
+    } casos[] = {
+        {"informe.trv", "informe.trv"}, {"informe", "informe.trv"},     {"Camión 2.5 t", "Camión 2.5 t.trv"},
+        {"copia.", "copia.trv"},        {"MAYÚS.TRV", "MAYÚS.TRV"},     {"datos.brm", "datos.brm.trv"},
+        {"a.trv.trv", "a.trv.trv"},     {"versión.trv.bak", "versión.trv.bak.trv"},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.tecleado);
+        QTemporaryDir dir;
+        mensajes.lista.clear();
+        FrmArchivo grabar(doc, FrmArchivo::Modo::Grabar, DirectorioPrograma(), ventana.get());
+        grabar.MostrarDirectorio(dir.path());
+        grabar.TextArchivo()->setText(QString::fromUtf8(k.tecleado));
+        grabar.Aceptar();
+        const QString ruta = QDir(dir.path()).filePath(QString::fromUtf8(k.grabado));
+        EXPECT_EQ(grabar.result(), QDialog::Accepted);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromUtf8(k.grabado)});
+        EXPECT_EQ(doc.calculo.RutaArchivo, ruta);
+        ASSERT_EQ(mensajes.lista.size(), 1u);
+        EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
+        EXPECT_TRUE(mensajes.lista[0].texto.endsWith(QStringLiteral("Con el nombre: \r\n") +
+                                                      QString::fromUtf8(k.grabado)));
+        Documento leido;
+        PrepararDocumento(leido);
+        EXPECT_EQ(LeerArchivo(leido, ruta), FalloArchivo::Ninguno) << "a calculation that opens again";
+    }
+}
+
+// "Guardar como" opens in the folder of the last calculation opened or saved,
+// or in the calculations folder; never where the reference data are.
+TEST_F(Principal, GrabarComoEmpiezaDondeSePuedeGrabar)
+{
+    QTemporaryDir dir;
+    const QString calculos = dir.filePath(QStringLiteral("Cálculos"));
+    const QString otra = dir.filePath(QStringLiteral("Clientes"));
+    const QString baremario = dir.filePath(QStringLiteral("Baremario"));
+    for (const QString& c : {calculos, otra, baremario})
+        ASSERT_TRUE(QDir().mkpath(c));
+    ASSERT_TRUE(QFile::copy(DirectorioPrograma() + QStringLiteral("/Baremario/Furgoneta.brm"),
+                            baremario + QStringLiteral("/Furgoneta.brm")));
+    const struct {
+        FrmArchivo::Modo modo;
+        QString ultima, esperada;
+    } casos[] = {
+        {FrmArchivo::Modo::Grabar, otra, otra},
+        {FrmArchivo::Modo::Grabar, {}, calculos},
+        {FrmArchivo::Modo::Grabar, baremario, calculos},
+        {FrmArchivo::Modo::Grabar, dir.filePath(QStringLiteral("borrada")), calculos},
+        {FrmArchivo::Modo::Abrir, otra, calculos}, // opening starts where the calculations are
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.ultima.toStdString());
+        FrmArchivo dialogo(doc, k.modo, DirectorioPrograma(), ventana.get(), calculos, k.ultima);
+        EXPECT_EQ(dialogo.Directorio(), QDir(k.esperada).absolutePath());
+    }
+
+    // Through the menu: after opening a calculation kept in another folder,
+    // "Guardar como" starts there.
+    const QString ruta = otra + QStringLiteral("/Mío.trv");
+    ASSERT_TRUE(QFile::copy(DirectorioPrograma() + QStringLiteral("/Cálculos/Mi articulado.trv"), ruta));
+    ASSERT_TRUE(ventana->AbrirCalculo(ruta));
+    QString carpeta;
+    AlAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<FrmArchivo*>(w);
+        ASSERT_NE(dialogo, nullptr);
+        carpeta = dialogo->Directorio();
+        dialogo->reject();
+    });
+    ventana->menus()["mnuFileSaveAs"]->trigger();
+    EXPECT_EQ(carpeta, QDir(otra).absolutePath());
 }
 
 TEST_F(Principal, AbrirDesdeElMenuCargaLasHojas)
