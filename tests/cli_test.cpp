@@ -251,9 +251,7 @@ TEST(Calc, CsvConCifrasQueSeLeenComoNumeros)
         const QJsonArray elementos = comparacion ? documento[QStringLiteral("comparacion")].toArray()
                                                  : json.json("sensibilidad")[QStringLiteral("puntos")].toArray();
         ASSERT_EQ(elementos.size(), c.filas);
-        const auto leer = [&](const QString& campo) {
-            return QString(campo).replace(c.decimal, u'.').toDouble();
-        };
+        const auto leer = [&](const QString& campo) { return QString(campo).replace(c.decimal, u'.').toDouble(); };
         for (int f = 1; f <= c.filas; ++f) {
             const QStringList& fila = (*filas)[f];
             ASSERT_EQ(fila.size(), 2 + resultados) << "fila " << f;

@@ -349,9 +349,10 @@ TEST_F(Principal, GrabarComoAnadeLaExtensionSoloSiFalta)
         const char* tecleado;
         const char* grabado;
     } casos[] = {
-        {"informe.trv", "informe.trv"}, {"informe", "informe.trv"},     {"Camión 2.5 t", "Camión 2.5 t.trv"},
-        {"copia.", "copia.trv"},        {"MAYÚS.TRV", "MAYÚS.TRV"},     {"datos.brm", "datos.brm.trv"},
-        {"a.trv.trv", "a.trv.trv"},     {"versión.trv.bak", "versión.trv.bak.trv"},
+        {"informe.trv", "informe.trv"},       {"informe", "informe.trv"},
+        {"Camión 2.5 t", "Camión 2.5 t.trv"}, {"copia.", "copia.trv"},
+        {"MAYÚS.TRV", "MAYÚS.TRV"},           {"datos.brm", "datos.brm.trv"},
+        {"a.trv.trv", "a.trv.trv"},           {"versión.trv.bak", "versión.trv.bak.trv"},
     };
     for (const auto& k : casos) {
         SCOPED_TRACE(k.tecleado);
@@ -367,8 +368,8 @@ TEST_F(Principal, GrabarComoAnadeLaExtensionSoloSiFalta)
         EXPECT_EQ(doc.calculo.RutaArchivo, ruta);
         ASSERT_EQ(mensajes.lista.size(), 1u);
         EXPECT_EQ(mensajes.lista[0].titulo, QStringLiteral("Grabar"));
-        EXPECT_TRUE(mensajes.lista[0].texto.endsWith(QStringLiteral("Con el nombre: \r\n") +
-                                                      QString::fromUtf8(k.grabado)));
+        EXPECT_TRUE(
+            mensajes.lista[0].texto.endsWith(QStringLiteral("Con el nombre: \r\n") + QString::fromUtf8(k.grabado)));
         Documento leido;
         PrepararDocumento(leido);
         EXPECT_EQ(LeerArchivo(leido, ruta), FalloArchivo::Ninguno) << "a calculation that opens again";
