@@ -36,6 +36,13 @@ SALIDA = DATOS / "Baremario"
 CALCULOS = DATOS / "Cálculos"
 # The data's own date: July 2025 prices, with the 44-tonne rule in force since this day.
 FECHA_REFERENCIA = "2025-10-23"
+# Tankers took 44 t three months later than the rest; their figures are the
+# same July 2025 prices, so only the date moves.
+FECHA_CISTERNAS = "2026-01-23"
+
+
+def fecha_de(tipo):
+    return FECHA_CISTERNAS if tipo.startswith("Cisterna ") else FECHA_REFERENCIA
 
 PROGRAMA = DATOS.parent / "build" / "bin" / "tarvia-calc"
 # Field kinds and groups as the program declares them, read from
@@ -161,9 +168,9 @@ def linea(campo, v):
     return numero(v)
 
 
-def escribir(ruta, campos, personal, referencia, fecha_personal):
+def escribir(ruta, campos, personal, referencia, fecha_personal, fecha_referencia=None):
     lineas = [linea(c, personal[c]) for c in campos] + [f"#{fecha_personal}#"]
-    lineas += [linea(c, referencia[c]) for c in campos] + [f"#{FECHA_REFERENCIA}#"]
+    lineas += [linea(c, referencia[c]) for c in campos] + [f"#{fecha_referencia or fecha_personal}#"]
     assert len(lineas) == 256
     ruta.write_bytes(("\r\n".join(lineas) + "\r\n").encode("cp1252"))
 
@@ -444,7 +451,7 @@ def main():
 def generar(tipos, campos, datos, salida, calculos):
     salida.mkdir(exist_ok=True)
     for tipo in tipos:
-        escribir(salida / f"{tipo}.brm", campos, datos[tipo], datos[tipo], FECHA_REFERENCIA)
+        escribir(salida / f"{tipo}.brm", campos, datos[tipo], datos[tipo], fecha_de(tipo))
     calculos.mkdir(exist_ok=True)
     for nombre, ej in EJEMPLOS.items():
         referencia = datos[ej["tipo"]]
@@ -455,7 +462,7 @@ def generar(tipos, campos, datos, salida, calculos):
             personal[("F3", 8)] = redondear(personal[("F3", 3)] * personal[("F3", 4)], 2) + \
                 redondear(personal[("F3", 6)] * personal[("C", 7)], 2)
         revisar(nombre, personal)
-        escribir(calculos / nombre, campos, personal, referencia, ej["fecha"])
+        escribir(calculos / nombre, campos, personal, referencia, ej["fecha"], fecha_de(ej["tipo"]))
 
 
 if __name__ == "__main__":
