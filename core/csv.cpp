@@ -37,4 +37,33 @@ QByteArray BytesCsv(const QString& csv, bool conMarca)
     return conMarca ? QByteArrayLiteral("\xEF\xBB\xBF") + texto : texto;
 }
 
+QStringList LeerFilaCsv(const QString& linea, QChar separador)
+{
+    QStringList campos;
+    QString campo;
+    bool entreComillas = false;
+    for (qsizetype k = 0; k < linea.size(); ++k) {
+        const QChar c = linea[k];
+        if (entreComillas) {
+            if (c == u'"' && k + 1 < linea.size() && linea[k + 1] == u'"') {
+                campo += u'"';
+                ++k;
+            } else if (c == u'"') {
+                entreComillas = false;
+            } else {
+                campo += c;
+            }
+        } else if (c == u'"') {
+            entreComillas = true;
+        } else if (c == separador) {
+            campos << campo.trimmed();
+            campo.clear();
+        } else {
+            campo += c;
+        }
+    }
+    campos << campo.trimmed();
+    return campos;
+}
+
 } // namespace tarvia

@@ -28,4 +28,9 @@ QString NumeroCsv(double x, int decimales, const Localizacion& loc);
 // reading standard output is better off without it).
 QByteArray BytesCsv(const QString& csv, bool conMarca);
 
+// One line read back: fields split at `separador` outside double quotes, the
+// quotes taken away and doubled ones made single, spaces around a field
+// trimmed. A line break inside quotes is not supported: lines are split first.
+QStringList LeerFilaCsv(const QString& linea, QChar separador = u';');
+
 } // namespace tarvia
