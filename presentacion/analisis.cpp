@@ -110,13 +110,47 @@ std::optional<int> KilometrosDeEquilibrio(const Documento& doc, double precioKm)
 Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, double precio, double gasoleoContrato,
                              double gasoleoServicio, double umbralPct, bool obra, QDate fechaContrato)
 {
+    const DatosDeRevision d = DatosDeRevisionDelCalculo(doc);
+    const double indice = IndiceRepercusion(tabla, d.mma, obra, fechaContrato);
+    return RevisarPrecio(precio, gasoleoContrato, gasoleoServicio, umbralPct, indice, d.cuotaCombustiblePct);
+}
+
+DatosDeRevision DatosDeRevisionDelCalculo(const Documento& doc)
+{
     Documento copia = doc;
     Actualizar(copia);
     const ValoresColumna& p = copia.calculo.Personal;
-    const double indice =
-        IndiceRepercusion(tabla, p[campos::C::MasaMaximaAutorizada].numeroOCero(), obra, fechaContrato);
-    return RevisarPrecio(precio, gasoleoContrato, gasoleoServicio, umbralPct, indice,
-                         p[campos::R::CuotaCombustible].numeroOCero());
+    return {p[campos::C::MasaMaximaAutorizada].numeroOCero(), p[campos::R::CuotaCombustible].numeroOCero()};
+}
+
+RevisionPorFechas RevisarPorFechas(const TablaIndices& indices, const TablaGasoleo& precios, double precio,
+                                   QDate contrato, QDate servicio, double umbralPct, double mma, bool obra,
+                                   double cuotaCombustiblePct)
+{
+    RevisionPorFechas r;
+    if (servicio < contrato) {
+        r.error = QStringLiteral("La fecha del servicio (%1) es anterior a la del contrato (%2).")
+                      .arg(servicio.toString(QStringLiteral("dd/MM/yyyy")), contrato.toString(QStringLiteral("dd/MM/yyyy")));
+        return r;
+    }
+    r.precios = BuscarPrecios(precios, contrato, servicio);
+    if (!r.precios.completos()) {
+        r.error = r.precios.mensaje;
+        return r;
+    }
+    const double indice = IndiceRepercusion(indices, mma, obra, contrato);
+    r.revision = RevisarPrecio(precio, r.precios.contrato->euros, r.precios.servicio->euros, umbralPct, indice,
+                               cuotaCombustiblePct);
+    return r;
+}
+
+RevisionPorFechas RevisarPorFechasConElCalculo(const Documento& doc, const TablaIndices& indices,
+                                               const TablaGasoleo& precios, double precio, QDate contrato,
+                                               QDate servicio, double umbralPct, bool obra)
+{
+    const DatosDeRevision d = DatosDeRevisionDelCalculo(doc);
+    return RevisarPorFechas(indices, precios, precio, contrato, servicio, umbralPct, d.mma, obra,
+                            d.cuotaCombustiblePct);
 }
 
 std::optional<Presupuesto> PresupuestarConElCalculo(const Documento& doc, int servicio, BaseCoste base,

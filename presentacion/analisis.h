@@ -2,6 +2,7 @@
 // Analyses built on a calculation without touching it: the results of
 // several files side by side, how the results move with one input, and the
 // yearly kilometres at which the cost per kilometre meets a price.
+#include "engine/precios_gasoleo.h"
 #include "engine/revision.h"
 #include "presentacion/documento.h"
 
@@ -50,6 +51,30 @@ std::optional<int> KilometrosDeEquilibrio(const Documento& doc, double precioKm)
 // results, as the results sheet shows them, is compared. Worked on a copy.
 Revision RevisarConElCalculo(const Documento& doc, const TablaIndices& tabla, double precio, double gasoleoContrato,
                              double gasoleoServicio, double umbralPct, bool obra, QDate fechaContrato);
+
+// The same with both diesel prices looked up by date in `precios`: the
+// average of the contract's month and of the service's month. The index is
+// the one in force on the contract date. No revision, and the missing months
+// named in `precios.mensaje`, when the table lacks one; `error` when the
+// service is dated before the contract.
+struct RevisionPorFechas {
+    PreciosPorFechas precios;
+    std::optional<Revision> revision;
+    QString error; // Spanish: what stops the revision (a missing month, dates the wrong way round)
+};
+RevisionPorFechas RevisarPorFechas(const TablaIndices& indices, const TablaGasoleo& precios, double precio,
+                                   QDate contrato, QDate servicio, double umbralPct, double mma, bool obra,
+                                   double cuotaCombustiblePct);
+RevisionPorFechas RevisarPorFechasConElCalculo(const Documento& doc, const TablaIndices& indices,
+                                               const TablaGasoleo& precios, double precio, QDate contrato,
+                                               QDate servicio, double umbralPct, bool obra);
+// The figures of the calculation a revision uses: C's mass and the fuel share
+// of the results, as the results sheet shows them.
+struct DatosDeRevision {
+    double mma = 0;
+    double cuotaCombustiblePct = 0;
+};
+DatosDeRevision DatosDeRevisionDelCalculo(const Documento& doc);
 
 // A quotation for service k (1..5) priced with today's unit costs, as the
 // service sheet shows them when opened. Worked on a copy.
