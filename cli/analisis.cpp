@@ -143,10 +143,39 @@ void EquilibrioJson(Json& j, double precio, std::optional<int> km)
     j.cerrarObjeto();
 }
 
-void RevisionJson(Json& j, double precio, const Revision& r, const QString& avisoIndices)
+namespace {
+
+QString Origen(const PrecioGasoleo& p)
+{
+    return p.origen == PrecioGasoleo::Origen::Usuario ? QStringLiteral("usuario") : QStringLiteral("oficial");
+}
+
+void AvisosPrecios(Json& j, const QStringList& avisos)
+{
+    if (avisos.isEmpty())
+        return;
+    j.clave("avisos_precios").abrirLista();
+    for (const QString& a : avisos)
+        j.texto(a);
+    j.cerrarLista();
+}
+
+} // namespace
+
+void RevisionJson(Json& j, double precio, const Revision& r, const QString& avisoIndices,
+                  const PreciosPorFechas* porFechas, const QStringList& avisosPrecios)
 {
     j.clave("revision").abrirObjeto();
     j.clave("precio").numero(precio);
+    if (porFechas) {
+        j.clave("mes_contrato").texto(ClaveMes(porFechas->mesContrato));
+        j.clave("gasoleo_contrato").numero(porFechas->contrato->euros);
+        j.clave("origen_contrato").texto(Origen(*porFechas->contrato));
+        j.clave("mes_servicio").texto(ClaveMes(porFechas->mesServicio));
+        j.clave("gasoleo_servicio").numero(porFechas->servicio->euros);
+        j.clave("origen_servicio").texto(Origen(*porFechas->servicio));
+        AvisosPrecios(j, avisosPrecios);
+    }
     j.clave("variacion_gasoleo_pct").numero(r.variacionPct);
     j.clave("indice_repercusion").numero(r.indice);
     j.clave("aplica").logico(r.aplica);
@@ -156,6 +185,50 @@ void RevisionJson(Json& j, double precio, const Revision& r, const QString& avis
     j.clave("incremento_cuota_propia").numero(r.incrementoCuotaPropia);
     if (!avisoIndices.isEmpty())
         j.clave("aviso_indices").texto(avisoIndices);
+    j.cerrarObjeto();
+}
+
+void RevisionListaJson(Json& j, const RevisionDeLista& r, const QString& avisoIndices,
+                       const QStringList& avisosPrecios)
+{
+    j.clave("revision_lista").abrirObjeto();
+    j.clave("filas").abrirLista();
+    for (const FilaRevisada& f : r.filas) {
+        j.abrirObjeto();
+        j.clave("linea").numero(f.servicio.linea);
+        j.clave("referencia").texto(f.servicio.referencia);
+        j.clave("fecha_contrato").texto(f.servicio.contrato.toString(Qt::ISODate));
+        j.clave("fecha_servicio").texto(f.servicio.servicio.toString(Qt::ISODate));
+        j.clave("precio").numero(f.servicio.precio);
+        j.clave("mma").numero(f.mma);
+        j.clave("obra").logico(f.obra);
+        j.clave("mes_contrato").texto(ClaveMes(f.precios.mesContrato));
+        j.clave("gasoleo_contrato").numero(f.precios.contrato->euros);
+        j.clave("mes_servicio").texto(ClaveMes(f.precios.mesServicio));
+        j.clave("gasoleo_servicio").numero(f.precios.servicio->euros);
+        j.clave("variacion_gasoleo_pct").numero(f.revision.variacionPct);
+        j.clave("indice_repercusion").numero(f.revision.indice);
+        j.clave("aplica").logico(f.revision.aplica);
+        j.clave("incremento").numero(f.revision.incremento);
+        j.clave("precio_revisado").numero(f.revision.precioRevisado);
+        j.cerrarObjeto();
+    }
+    j.cerrarLista();
+    j.clave("errores").abrirLista();
+    for (const ErrorDeFila& e : r.errores) {
+        j.abrirObjeto();
+        j.clave("linea").numero(e.linea);
+        j.clave("campo").texto(e.campo);
+        j.clave("mensaje").texto(e.mensaje);
+        j.cerrarObjeto();
+    }
+    j.cerrarLista();
+    j.clave("total_precio").numero(r.totalPactado);
+    j.clave("total_incremento").numero(r.totalIncremento);
+    j.clave("total_precio_revisado").numero(r.totalRevisado);
+    if (!avisoIndices.isEmpty())
+        j.clave("aviso_indices").texto(avisoIndices);
+    AvisosPrecios(j, avisosPrecios);
     j.cerrarObjeto();
 }
 
@@ -181,7 +254,10 @@ void AnalisisJson(Json& j, const Argumentos& args, const Analisis& a)
     if (a.equilibrio)
         EquilibrioJson(j, *args.equilibrio, *a.equilibrio);
     if (a.revision)
-        RevisionJson(j, args.revision->precio, *a.revision, a.avisoIndices);
+        RevisionJson(j, args.revision->precio, *a.revision, a.avisoIndices,
+                     a.preciosPorFechas ? &*a.preciosPorFechas : nullptr, a.avisosPrecios);
+    if (a.lista)
+        RevisionListaJson(j, *a.lista, a.avisoIndices, a.avisosPrecios);
     if (a.presupuesto)
         PresupuestoJson(j, *a.presupuesto);
 }

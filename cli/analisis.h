@@ -5,6 +5,7 @@
 #include "cli/json.h"
 #include "engine/revision.h"
 #include "presentacion/analisis.h"
+#include "presentacion/revision_lista.h"
 
 namespace tarvia::calc {
 
@@ -24,7 +25,11 @@ QString CifraResultado(const Arreglo& R, int i, const Localizacion& loc);
 // The "sensibilidad" and "equilibrio" members of the document's JSON.
 void SensibilidadJson(Json& j, const Argumentos::Serie& serie, const std::vector<PuntoSensibilidad>& puntos);
 void EquilibrioJson(Json& j, double precio, std::optional<int> km);
-void RevisionJson(Json& j, double precio, const Revision& r, const QString& avisoIndices);
+// `porFechas`: the months used when the prices were looked up by date.
+void RevisionJson(Json& j, double precio, const Revision& r, const QString& avisoIndices,
+                  const PreciosPorFechas* porFechas = nullptr, const QStringList& avisosPrecios = {});
+void RevisionListaJson(Json& j, const RevisionDeLista& r, const QString& avisoIndices,
+                       const QStringList& avisosPrecios);
 void PresupuestoJson(Json& j, const Presupuesto& p);
 // Every analysis of the run, in that order.
 void AnalisisJson(Json& j, const Argumentos& args, const Analisis& a);

@@ -2,6 +2,7 @@
 
 #include "core/catalogo.h"
 #include "core/formato.h"
+#include "engine/precios_gasoleo.h"
 #include "engine/revision.h"
 #include "presentacion/cifras.h"
 
@@ -48,8 +49,19 @@ const char* const kAyuda =
     "                          los resultados con PASOS valores (2 a 1001) de la casilla, cada uno\n"
     "                          redondeado a sus decimales y escrito como con --set\n"
     "  --equilibrio PRECIO     kilómetros anuales a partir de los cuales C1 no pasa de PRECIO (€/km)\n"
-    "  --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] [--fecha-contrato AAAA-MM-DD] [--obra]\n"
+    "  --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] [--fecha-contrato FECHA] [--obra]\n"
     "                          revisión del precio por el gasóleo (UMBRAL de 0 a 5 %; 5 % por omisión)\n"
+    "  --revision PRECIO[:UMBRAL] --fecha-contrato FECHA --fecha-servicio FECHA [--obra]\n"
+    "                          la misma revisión con los dos precios del gasóleo buscados en la tabla:\n"
+    "                          la media del mes del contrato y la del mes del servicio; el índice de\n"
+    "                          repercusión, el vigente en la fecha del contrato. FECHA: dd/mm/aaaa o\n"
+    "                          aaaa-mm-dd\n"
+    "  --revisar-lista SERVICIOS.csv [--obra]\n"
+    "                          revisa por fechas una lista de servicios: referencia; fecha de contrato;\n"
+    "                          fecha de servicio; precio pactado[; MMA en kg[; obra sí/no]] (la MMA y la\n"
+    "                          cuota del combustible, por omisión las del cálculo; obra, --obra)\n"
+    "  --precios-gasoleo RUTA  sus meses del gasóleo desde RUTA en lugar de su carpeta de datos\n"
+    "                          (~/.local/share/TARVIA/precios_gasoleo.tsv); mandan sobre la tabla oficial\n"
     "  --presupuesto K:MARGEN[:km|horas|ambos]\n"
     "                          presupuesto del servicio K (1 a 5) de la hoja S con MARGEN %\n"
     "  --comparar ARCHIVO...   los resultados de varios cálculos, uno al lado del otro\n"
@@ -59,23 +71,27 @@ const char* const kAyuda =
     "  --formato json          todo el documento y cada análisis (lo normal si la salida no es un terminal)\n"
     "  --formato texto         resumen de resultados y servicios y un bloque por análisis; mensajes y\n"
     "                          avisos, a la salida de errores\n"
-    "  --formato csv           sólo la tabla de --comparar o la serie de --sensibilidad, con «;»,\n"
-    "                          una fila de títulos y las cifras sin separador de miles (1234,5);\n"
-    "                          en UTF-8 sin marca de orden de bytes\n"
+    "  --formato csv           sólo la tabla de --comparar, la serie de --sensibilidad o la lista de\n"
+    "                          --revisar-lista, con «;», una fila de títulos y las cifras sin\n"
+    "                          separador de miles (1234,5); en UTF-8 sin marca de orden de bytes\n"
     "  --informe RUTA          además, el informe en PDF (A4) de los análisis pedidos, el mismo que\n"
     "                          «Guardar como PDF…» en sus ventanas; nunca sobre un cálculo ni en un .trv\n"
     "  --pantalla              añade al JSON lo que muestra cada casilla\n"
     "  --estricto              termina con 65 si una entrada se rechazó, se leyó como otra cifra o se cortó\n"
     "\n"
     "Códigos de salida (los mismos en cualquier formato):\n"
-    "  0  bien    2  el archivo no se pudo abrir    64  uso incorrecto\n"
+    "  0  bien    2  el archivo (o la lista de --revisar-lista) no se pudo abrir    64  uso incorrecto\n"
     "  65 algo que el usuario no podría hacer en ese momento (una casilla calculada o desactivada,\n"
-    "     un servicio sin coste) o, con --estricto, una entrada dudosa\n"
+    "     un servicio sin coste, una revisión por fechas sin el precio de un mes, que se nombra) o,\n"
+    "     con --estricto, una entrada dudosa; con --revisar-lista, alguna fila no se pudo revisar\n"
+    "     (las demás se escriben)\n"
     "  73 --guardar, --pdf o --informe no pudieron escribir su fichero\n"
     "\n"
     "Ejemplos:\n"
     "  tarvia-calc --formato texto \"Baremario/Articulado Carga General.brm\" --set C.7=150.000 --ver R\n"
-    "  tarvia-calc Mi.trv --set S.3=250 --presupuesto 1:10 --revision 1260:1,40:1,54 > resultado.json";
+    "  tarvia-calc Mi.trv --set S.3=250 --presupuesto 1:10 --revision 1260:1,40:1,54 > resultado.json\n"
+    "  tarvia-calc Mi.trv --revision 1260 --fecha-contrato 15/01/2026 --fecha-servicio 20/03/2026\n"
+    "  tarvia-calc --formato csv Mi.trv --revisar-lista marzo.csv > marzo_revisado.csv";
 
 namespace {
 
@@ -183,6 +199,16 @@ QString LeerFecha(std::optional<QDate>& destino, const QString& valor)
     return {};
 }
 
+// The revision's dates, as the program writes them or as ISO.
+QString LeerFechaDeRevision(std::optional<QDate>& destino, const QString& opcion, const QString& valor)
+{
+    const auto d = LeerFechaEscrita(valor);
+    if (!d)
+        return QStringLiteral("%1: fecha no válida (dd/mm/aaaa o aaaa-mm-dd): «%2»").arg(opcion, valor);
+    destino = d;
+    return {};
+}
+
 QString LeerSensibilidad(Argumentos&, Pendientes& p, const QString& opcion, const QString& valor)
 {
     auto campo = LeerCampo(valor, opcion);
@@ -206,8 +232,10 @@ QString LeerSensibilidad(Argumentos&, Pendientes& p, const QString& opcion, cons
 QString LeerRevision(Argumentos&, Pendientes& p, const QString&, const QString& valor)
 {
     const QStringList partes = valor.split(u':');
-    if (partes.size() < 3 || partes.size() > 4)
-        return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL]: «%1»").arg(valor);
+    if (partes.size() > 4)
+        return QStringLiteral("--revision espera PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL] o, con "
+                              "--fecha-servicio, PRECIO[:UMBRAL]: «%1»")
+            .arg(valor);
     p.revision = partes;
     return {};
 }
@@ -297,7 +325,23 @@ const std::pair<QStringView, Lector> kConValor[] = {
      }},
     {u"--revision", LeerRevision},
     {u"--fecha-contrato",
-     [](Argumentos& a, Pendientes&, const QString&, const QString& v) { return LeerFecha(a.fechaContrato, v); }},
+     [](Argumentos& a, Pendientes&, const QString& o, const QString& v) {
+         return LeerFechaDeRevision(a.fechaContrato, o, v);
+     }},
+    {u"--fecha-servicio",
+     [](Argumentos& a, Pendientes&, const QString& o, const QString& v) {
+         return LeerFechaDeRevision(a.fechaServicio, o, v);
+     }},
+    {u"--revisar-lista",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.revisarLista = v;
+         return QString();
+     }},
+    {u"--precios-gasoleo",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.preciosGasoleo = v;
+         return QString();
+     }},
     {u"--presupuesto", LeerPresupuesto},
     {u"--informe",
      [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
@@ -375,16 +419,21 @@ QString LeerCifrasDeAnalisis(Argumentos& a, const Pendientes& p, const Localizac
     }
     if (p.revision) {
         const QStringList& r = *p.revision;
+        // PRECIO[:UMBRAL] by dates, or the figures written.
+        const bool porFechas = r.size() <= 2;
+        const qsizetype u = porFechas ? 1 : 3;
         const double precio = leer("--revision", "PRECIO", r[0], kPrecio, kDecimalesLibres);
-        const double contrato = leer("--revision", "GASOLEO_CONTRATO", r[1], kGasoleo, kDecimalesLibres);
-        const double servicio = leer("--revision", "GASOLEO_SERVICIO", r[2], kGasoleo, kDecimalesLibres);
-        if (r.size() == 4 && error.isEmpty())
-            if (const auto x = Cifra(r[3], kDecimalesLibres, loc))
+        const double contrato =
+            porFechas ? 0 : leer("--revision", "GASOLEO_CONTRATO", r[1], kGasoleo, kDecimalesLibres);
+        const double servicio =
+            porFechas ? 0 : leer("--revision", "GASOLEO_SERVICIO", r[2], kGasoleo, kDecimalesLibres);
+        if (r.size() > u && error.isEmpty())
+            if (const auto x = Cifra(r[u], kDecimalesLibres, loc))
                 if (const QString motivo = MotivoUmbralNoValido(*x); !motivo.isEmpty())
-                    error = QStringLiteral("--revision: UMBRAL «%1»: %2").arg(r[3], motivo);
+                    error = QStringLiteral("--revision: UMBRAL «%1»: %2").arg(r[u], motivo);
         const double umbral =
-            r.size() == 4 ? leer("--revision", "UMBRAL", r[3], kUmbral, kDecimalesLibres) : kUmbralLegalPct;
-        a.revision = Argumentos::PedidoRevision{precio, contrato, servicio, umbral};
+            r.size() > u ? leer("--revision", "UMBRAL", r[u], kUmbral, kDecimalesLibres) : kUmbralLegalPct;
+        a.revision = Argumentos::PedidoRevision{precio, contrato, servicio, umbral, porFechas};
     }
     if (p.margen)
         a.presupuesto->margen = leer("--presupuesto", "MARGEN", *p.margen, kMargen, kDecimalesLibres);
@@ -393,17 +442,33 @@ QString LeerCifrasDeAnalisis(Argumentos& a, const Pendientes& p, const Localizac
     return error;
 }
 
-// A table of its own: one row per file, or per point of the series.
+// A table of its own: one row per file, per point of the series or per service.
 QString ComprobarCsv(const Argumentos& a)
 {
     if (a.formato != Formato::Csv || a.comparar || a.ayuda || a.version || a.campos)
         return {};
-    if (!a.sensibilidad)
-        return QStringLiteral("--formato csv sólo sirve para la tabla de --comparar o la serie de "
-                              "--sensibilidad; use json o texto");
+    if (!a.sensibilidad && a.revisarLista.isEmpty())
+        return QStringLiteral("--formato csv sólo sirve para la tabla de --comparar, la serie de "
+                              "--sensibilidad o la lista de --revisar-lista; use json o texto");
+    if (a.sensibilidad && !a.revisarLista.isEmpty())
+        return QStringLiteral("--formato csv escribe una sola tabla: pida --sensibilidad o --revisar-lista");
     if (a.equilibrio || a.revision || a.presupuesto)
-        return QStringLiteral("--formato csv escribe sólo la serie de --sensibilidad; pida --equilibrio, "
-                              "--revision o --presupuesto con json o texto");
+        return QStringLiteral("--formato csv escribe sólo la serie de --sensibilidad o la lista de "
+                              "--revisar-lista; pida --equilibrio, --revision o --presupuesto con json o texto");
+    return {};
+}
+
+// The dates go with a revision by dates, and only with it.
+QString ComprobarFechas(const Argumentos& a)
+{
+    const bool porFechas = a.revision && a.revision->porFechas;
+    if (porFechas && (!a.fechaContrato || !a.fechaServicio))
+        return QStringLiteral("--revision PRECIO busca los precios del gasóleo por fechas: indique "
+                              "--fecha-contrato y --fecha-servicio (o escriba "
+                              "PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO)");
+    if (a.fechaServicio && !porFechas)
+        return QStringLiteral("--fecha-servicio sólo sirve con --revision PRECIO[:UMBRAL], que busca los precios "
+                              "en la tabla");
     return {};
 }
 
@@ -429,6 +494,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const 
     if (!a.informe.isEmpty() && !a.PideAnalisis())
         return QStringLiteral("--informe escribe el informe de un análisis: pida también --comparar, "
                               "--sensibilidad, --equilibrio, --revision o --presupuesto");
+    if (const QString error = ComprobarFechas(a); !error.isEmpty())
+        return error;
     return a;
 }
 

@@ -44,13 +44,20 @@ struct Argumentos {
     std::optional<Serie> sensibilidad;
     std::optional<double> equilibrio; // --equilibrio PRECIO (per km travelled)
 
-    // --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL], --fecha-contrato, --obra
+    // --revision PRECIO:GASOLEO_CONTRATO:GASOLEO_SERVICIO[:UMBRAL], --fecha-contrato, --obra;
+    // or --revision PRECIO[:UMBRAL] --fecha-contrato D1 --fecha-servicio D2, the
+    // diesel prices looked up in the table by month.
     struct PedidoRevision {
         double precio, contrato, servicio, umbral = 5;
+        bool porFechas = false; // contrato and servicio come from the table
     };
     std::optional<PedidoRevision> revision;
-    std::optional<QDate> fechaContrato;
+    std::optional<QDate> fechaContrato, fechaServicio;
     bool obra = false;
+    // --revisar-lista SERVICIOS.csv: a list of services revised by dates.
+    QString revisarLista;
+    // --precios-gasoleo RUTA: the user's months from RUTA, not from the user's data folder.
+    QString preciosGasoleo;
     // --presupuesto K:MARGEN[:BASE]
     struct PedidoPresupuesto {
         int servicio;

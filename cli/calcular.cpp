@@ -1,6 +1,7 @@
 #include "cli/calcular.h"
 
 #include "cli/destinos.h"
+#include "core/lectura.h"
 #include "engine/abrir.h"
 
 #include <QFileInfo>
@@ -9,9 +10,18 @@ namespace tarvia::calc {
 
 namespace {
 
+// A list of services is read whole, bounded: a pipe or a huge file is refused.
+constexpr qint64 kTopeLista = 16 * 1024 * 1024;
+
 // What the user could not have done at that moment stops the run, as an action does.
-QString Analizar(const Argumentos& args, const QString& indices, QDate hoy, const Documento& doc, Analisis& a)
+QString Analizar(const Argumentos& args, const Tablas& tablas, QDate hoy, const Documento& doc, Analisis& a)
 {
+    const QString& indices = tablas.indices;
+    const auto precios = [&] {
+        TablaGasoleo t = CargarPreciosGasoleo(tablas.preciosOficiales, tablas.preciosUsuario);
+        a.avisosPrecios = t.avisos;
+        return t;
+    };
     if (args.sensibilidad) {
         const Argumentos::Serie& s = *args.sensibilidad;
         if (!SePuedeEditar(doc, s.hoja, s.campo))
@@ -24,8 +34,30 @@ QString Analizar(const Argumentos& args, const QString& indices, QDate hoy, cons
         const TablaIndices tabla = LeerIndices(indices);
         a.avisoIndices = tabla.aviso;
         const Argumentos::PedidoRevision& p = *args.revision;
-        a.revision = RevisarConElCalculo(doc, tabla, p.precio, p.contrato, p.servicio, p.umbral, args.obra,
-                                         args.fechaContrato.value_or(hoy));
+        if (p.porFechas) {
+            const RevisionPorFechas r = RevisarPorFechasConElCalculo(
+                doc, tabla, precios(), p.precio, *args.fechaContrato, *args.fechaServicio, p.umbral, args.obra);
+            if (!r.revision)
+                return r.error;
+            a.revision = r.revision;
+            a.preciosPorFechas = r.precios;
+        } else {
+            a.revision = RevisarConElCalculo(doc, tabla, p.precio, p.contrato, p.servicio, p.umbral, args.obra,
+                                             args.fechaContrato.value_or(hoy));
+        }
+    }
+    if (!args.revisarLista.isEmpty()) {
+        const Lectura l = LeerFicheroAcotado(args.revisarLista, kTopeLista);
+        a.listaNoLeida = l.fallo != FalloLectura::Ninguno;
+        if (a.listaNoLeida)
+            return MensajeLectura(l.fallo, QStringLiteral("la lista de servicios %1").arg(args.revisarLista),
+                                  kTopeLista);
+        const TablaIndices tabla = LeerIndices(indices);
+        a.avisoIndices = tabla.aviso;
+        CondicionesDeLista c;
+        c.calculo = DatosDeRevisionDelCalculo(doc);
+        c.obra = args.obra;
+        a.lista = RevisarLista(l.bytes, c, tabla, precios());
     }
     if (args.presupuesto) {
         const Argumentos::PedidoPresupuesto& p = *args.presupuesto;
@@ -40,7 +72,7 @@ QString Analizar(const Argumentos& args, const QString& indices, QDate hoy, cons
 
 } // namespace
 
-Corrida Calcular(const Argumentos& args, const Localizacion& local, const QString& indices, QDate hoy, Documento& doc)
+Corrida Calcular(const Argumentos& args, const Localizacion& local, const Tablas& tablas, QDate hoy, Documento& doc)
 {
     Corrida c;
     InicializarCalculo(doc.calculo);
@@ -78,8 +110,9 @@ Corrida Calcular(const Argumentos& args, const Localizacion& local, const QStrin
         if (r.aviso)
             c.avisos.push_back(*r.aviso);
     }
-    if (const QString motivo = Analizar(args, indices, hoy, doc, c.analisis); !motivo.isEmpty()) {
-        c.codigo = kNoPermitido;
+    if (const QString motivo = Analizar(args, tablas, hoy, doc, c.analisis); !motivo.isEmpty()) {
+        // A list that cannot be read is a file not loaded, as ARCHIVO.
+        c.codigo = c.analisis.listaNoLeida ? kNoCargado : kNoPermitido;
         c.error = QStringLiteral("tarvia-calc: ") + motivo;
         return c;
     }
@@ -92,6 +125,8 @@ int CodigoFinal(const Argumentos& args, const Corrida& c)
 {
     if (c.codigo != kBien)
         return c.codigo;
+    if (c.analisis.lista && !c.analisis.lista->errores.empty())
+        return kNoPermitido;
     return args.estricto && c.dudosa ? kNoPermitido : kBien;
 }
 

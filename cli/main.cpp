@@ -45,12 +45,16 @@ int ErrorDeUso(const QString& motivo)
 
 void Escribir(const QByteArray& b) { std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout); }
 
-// The index table lies with the reference data, beside the program or installed.
-QString RutaDeIndices()
+// The index and diesel price tables lie with the reference data, beside the
+// program or installed; the user's months in the user's data folder.
+Tablas RutasDeTablas(const Argumentos& args)
 {
-    const QString junto = QCoreApplication::applicationDirPath() + QStringLiteral("/Baremario/indices_repercusion.tsv");
-    return QFileInfo::exists(junto) ? junto
-                                    : QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario/indices_repercusion.tsv");
+    const QString junto = QCoreApplication::applicationDirPath();
+    const QString datos = QFileInfo::exists(junto + QStringLiteral("/Baremario/indices_repercusion.tsv"))
+                              ? junto
+                              : QStringLiteral(TARVIA_DATOS_INSTALADOS);
+    return {datos + QStringLiteral("/Baremario/indices_repercusion.tsv"), RutaPreciosOficiales(datos),
+            args.preciosGasoleo.isEmpty() ? RutaPreciosDelUsuario() : args.preciosGasoleo};
 }
 
 // Qt's own notices (a missing runtime directory, fonts) are not the
@@ -171,7 +175,7 @@ int main(int argc, char* argv[])
     ProtegerCarpeta(QCoreApplication::applicationDirPath() + QStringLiteral("/Baremario"));
     ProtegerCarpeta(QStringLiteral(TARVIA_DATOS_INSTALADOS "/Baremario"));
     Documento doc;
-    const Corrida corrida = Calcular(args, local, RutaDeIndices(), hoy, doc);
+    const Corrida corrida = Calcular(args, local, RutasDeTablas(args), hoy, doc);
     if (!corrida.error.isEmpty()) {
         Linea(stderr, corrida.error);
         return corrida.codigo;
@@ -184,7 +188,14 @@ int main(int argc, char* argv[])
         Escribir(QByteArray::fromStdString(DocumentoJson(doc, corrida.avisos, args.pantalla,
                                                          [&](Json& j) { AnalisisJson(j, args, corrida.analisis); })));
     } else {
-        if (formato == Formato::Csv) {
+        if (formato == Formato::Csv && corrida.analisis.lista) {
+            Escribir(BytesCsv(RevisionDeListaCsv(*corrida.analisis.lista), false));
+            // No room for them in the table.
+            const QStringList avisos = QStringList(corrida.analisis.avisosPrecios) << corrida.analisis.avisoIndices;
+            for (const QString& a : avisos)
+                if (!a.isEmpty())
+                    Linea(stderr, a);
+        } else if (formato == Formato::Csv) {
             Escribir(BytesCsv(SensibilidadCsv(*corrida.analisis.sensibilidad, *args.sensibilidad, local), false));
         } else {
             // What the results sheet and the service sheet show when opened,
@@ -198,6 +209,9 @@ int main(int argc, char* argv[])
             Linea(stderr, LineaMensaje(m));
         for (const Aviso& a : corrida.avisos)
             Linea(stderr, LineaAviso(a));
+        if (corrida.analisis.lista)
+            for (const ErrorDeFila& e : corrida.analisis.lista->errores)
+                Linea(stderr, LineaDeError(e));
     }
     const bool informe =
         args.informe.isEmpty() || EscribirInforme(args.informe, InformeDeLaCorrida(args, doc, corrida.analisis, hoy));

@@ -218,16 +218,33 @@ QString EquilibrioTexto(double precio, std::optional<int> km, const Localizacion
     return t;
 }
 
+QString MesUsado(const Mes& m, const PrecioGasoleo& p)
+{
+    return QStringLiteral("%1, %2").arg(NombreMes(m), p.origen == PrecioGasoleo::Origen::Usuario
+                                                         ? QStringLiteral("sus precios")
+                                                         : QStringLiteral("tabla oficial"));
+}
+
 QString RevisionTexto(const Argumentos::PedidoRevision& pedido, const Revision& r, const QString& aviso,
-                      const Localizacion& loc)
+                      const PreciosPorFechas* porFechas, const QStringList& avisosPrecios, const Localizacion& loc)
 {
     const QString euros = QStringLiteral("€"), pct = QStringLiteral("%");
     QString t = QStringLiteral("\nRevisión del precio por el gasóleo\n\n");
     t += Linea(QStringLiteral("Precio pactado"), FormatearNumero(pedido.precio, 2, loc), euros);
-    t += Linea(QStringLiteral("Gasóleo en la fecha del contrato"), FormatearNumero(pedido.contrato, 3, loc),
-               QStringLiteral("€/l"));
-    t += Linea(QStringLiteral("Gasóleo en la fecha del transporte"), FormatearNumero(pedido.servicio, 3, loc),
-               QStringLiteral("€/l"));
+    if (porFechas) {
+        // The figures as published, with all their decimals.
+        t += Linea(QStringLiteral("Gasóleo del mes del contrato"),
+                   FormatearNumero(porFechas->contrato->euros, porFechas->contrato->decimales, loc),
+                   QStringLiteral("€/l (%1)").arg(MesUsado(porFechas->mesContrato, *porFechas->contrato)));
+        t += Linea(QStringLiteral("Gasóleo del mes del transporte"),
+                   FormatearNumero(porFechas->servicio->euros, porFechas->servicio->decimales, loc),
+                   QStringLiteral("€/l (%1)").arg(MesUsado(porFechas->mesServicio, *porFechas->servicio)));
+    } else {
+        t += Linea(QStringLiteral("Gasóleo en la fecha del contrato"), FormatearNumero(pedido.contrato, 3, loc),
+                   QStringLiteral("€/l"));
+        t += Linea(QStringLiteral("Gasóleo en la fecha del transporte"), FormatearNumero(pedido.servicio, 3, loc),
+                   QStringLiteral("€/l"));
+    }
     t += Linea(QStringLiteral("Variación del gasóleo"), FormatearNumero(r.variacionPct, 2, loc), pct);
     t += Linea(QStringLiteral("Índice de repercusión"), FormatearNumero(r.indice, 2, loc));
     t += Linea(QStringLiteral("Se revisa (umbral del %1 %)").arg(FormatearNumero(pedido.umbral, 2, loc)),
@@ -239,6 +256,41 @@ QString RevisionTexto(const Argumentos::PedidoRevision& pedido, const Revision& 
     t += Linea(QStringLiteral("Incremento con esa cuota"), FormatearNumero(r.incrementoCuotaPropia, 2, loc), euros);
     if (!aviso.isEmpty())
         t += QStringLiteral("  ") + aviso + u'\n';
+    if (porFechas)
+        for (const QString& a : avisosPrecios)
+            t += QStringLiteral("  ") + a + u'\n';
+    return t;
+}
+
+QString ListaTexto(const RevisionDeLista& r, const QString& aviso, const QStringList& avisosPrecios,
+                   const Localizacion& loc)
+{
+    QString t = QStringLiteral("\nRevisión de una lista de servicios por el gasóleo\n\n");
+    t += QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
+             .arg(QStringLiteral("Referencia").leftJustified(16), QStringLiteral("Contrato").leftJustified(10),
+                  QStringLiteral("Servicio").leftJustified(10), QStringLiteral("Precio").rightJustified(12),
+                  QStringLiteral("G (%)").rightJustified(8), QStringLiteral("IR").rightJustified(5),
+                  QStringLiteral("ΔP").rightJustified(10), QStringLiteral("Revisado").rightJustified(12));
+    for (const FilaRevisada& f : r.filas)
+        t += QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
+                 .arg(f.servicio.referencia.left(16).leftJustified(16), FormatearFecha(f.servicio.contrato, loc),
+                      FormatearFecha(f.servicio.servicio, loc),
+                      FormatearNumero(f.servicio.precio, 2, loc).rightJustified(12),
+                      FormatearNumero(f.revision.variacionPct, 2, loc).rightJustified(8),
+                      FormatearNumero(f.revision.indice, 2, loc).rightJustified(5),
+                      FormatearNumero(f.revision.incremento, 2, loc).rightJustified(10),
+                      FormatearNumero(f.revision.precioRevisado, 2, loc).rightJustified(12));
+    t += QStringLiteral("\n");
+    t += Linea(QStringLiteral("Servicios revisados"), QString::number(r.filas.size()));
+    t += Linea(QStringLiteral("Filas que no se pudieron revisar"), QString::number(r.errores.size()));
+    t += Linea(QStringLiteral("Total pactado"), FormatearNumero(r.totalPactado, 2, loc), QStringLiteral("€"));
+    t += Linea(QStringLiteral("Total de los incrementos"), FormatearNumero(r.totalIncremento, 2, loc),
+               QStringLiteral("€"));
+    t += Linea(QStringLiteral("Total revisado"), FormatearNumero(r.totalRevisado, 2, loc), QStringLiteral("€"));
+    if (!aviso.isEmpty())
+        t += QStringLiteral("  ") + aviso + u'\n';
+    for (const QString& a : avisosPrecios)
+        t += QStringLiteral("  ") + a + u'\n';
     return t;
 }
 
@@ -268,7 +320,10 @@ QString AnalisisTexto(const Argumentos& args, const Analisis& a, const Localizac
     if (a.equilibrio)
         t += EquilibrioTexto(*args.equilibrio, *a.equilibrio, loc);
     if (a.revision)
-        t += RevisionTexto(*args.revision, *a.revision, a.avisoIndices, loc);
+        t += RevisionTexto(*args.revision, *a.revision, a.avisoIndices,
+                           a.preciosPorFechas ? &*a.preciosPorFechas : nullptr, a.avisosPrecios, loc);
+    if (a.lista)
+        t += ListaTexto(*a.lista, a.avisoIndices, a.avisosPrecios, loc);
     if (a.presupuesto)
         t += PresupuestoTexto(*a.presupuesto, loc);
     return t;
