@@ -3,6 +3,7 @@
 
 #include "core/catalogo.h"
 #include "engine/abrir.h"
+#include "engine/precios_gasoleo.h"
 #include "presentacion/cifras.h"
 #include "presentacion/edicion.h"
 
@@ -349,6 +350,136 @@ TEST(Calc, UnPuntoDeSensibilidadEsLoMismoQueEscribirlo)
             }
         }
     }
+}
+
+// A tarvia-calc whose user data folder is `carpeta`: the user's diesel months
+// are read from carpeta/TARVIA/precios_gasoleo.tsv.
+QProcessEnvironment ConDatosDeUsuario(const QString& carpeta)
+{
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QStringLiteral("XDG_DATA_HOME"), carpeta);
+    return e;
+}
+
+void EscribirFichero(const QString& ruta, const QByteArray& bytes)
+{
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// --revision by dates against the hand computation from the table: the two
+// shipped months, the user's own months (which take the place of the shipped
+// one), the index of the contract's period, and a missing month that stops
+// the run with 65 naming it.
+TEST(Calc, RevisionPorFechasComoLaCuentaAMano)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("TARVIA")));
+    EscribirFichero(dir.filePath(QStringLiteral("TARVIA/precios_gasoleo.tsv")), "2022-09\t2,000\n2026-03\t1,645\n");
+    EscribirFichero(dir.filePath(QStringLiteral("otros.tsv")), "2015-11\t1,0600\n");
+    const QString otros = dir.filePath(QStringLiteral("otros.tsv"));
+    const struct {
+        QStringList fechas;
+        QStringList extra;
+        double g, ir, incremento; // P = 1.000 €, articulated 44 t
+        const char* origenContrato;
+        const char* origenServicio;
+    } casos[] = {
+        // May 2011 (1,2568) → November 2015 (1,0592): −0,1976 / 1,2568 = −15,72 %; × 1000 × 0,30 / 100.
+        {{"05/05/2011", "30/11/2015"}, {}, -15.72, 0.30, -47.16, "oficial", "oficial"},
+        // November 2015 (1,0592) → the user's March 2026 (1,645): 0,5858 / 1,0592 = 55,31 %.
+        {{"2015-11-02", "20/03/2026"}, {}, 55.31, 0.30, 165.93, "oficial", "usuario"},
+        // A contract of September 2022 (2,000) is under 0,40: −0,355 / 2 = −17,75 % → −71,00.
+        {{"15/09/2022", "2026-03-31"}, {}, -17.75, 0.40, -71.00, "usuario", "usuario"},
+        // Another file of the user's months: its November 2015 (1,0600) replaces the shipped one.
+        {{"01/11/2015", "30/11/2015"}, {"--precios-gasoleo", otros}, 0, 0.30, 0, "usuario", "usuario"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.fechas.join(u' ').toStdString());
+        const Ejecucion e = Calc(QStringList{kReferencia, "--revision", "1000", "--fecha-contrato", c.fechas[0],
+                                             "--fecha-servicio", c.fechas[1]} +
+                                     c.extra,
+                                 ConDatosDeUsuario(dir.path()));
+        ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
+        const QJsonObject r = e.json("revision");
+        EXPECT_DOUBLE_EQ(r[QStringLiteral("variacion_gasoleo_pct")].toDouble(), c.g);
+        EXPECT_DOUBLE_EQ(r[QStringLiteral("indice_repercusion")].toDouble(), c.ir);
+        EXPECT_DOUBLE_EQ(r[QStringLiteral("incremento")].toDouble(), c.incremento);
+        EXPECT_DOUBLE_EQ(r[QStringLiteral("precio_revisado")].toDouble(), 1000 + c.incremento);
+        EXPECT_EQ(r[QStringLiteral("origen_contrato")].toString(), QString::fromUtf8(c.origenContrato));
+        EXPECT_EQ(r[QStringLiteral("origen_servicio")].toString(), QString::fromUtf8(c.origenServicio));
+        EXPECT_EQ(r[QStringLiteral("mes_contrato")].toString(),
+                  LeerFechaEscrita(c.fechas[0])->toString(QStringLiteral("yyyy-MM")));
+    }
+    // The user's file lacks March 2026 there: the month is named, nothing else is written.
+    const Ejecucion falta = Calc({kReferencia, "--revision", "1000", "--fecha-contrato", "01/11/2015",
+                                  "--fecha-servicio", "20/03/2026", "--precios-gasoleo", otros},
+                                 ConDatosDeUsuario(dir.path()));
+    EXPECT_EQ(falta.codigo, 65);
+    EXPECT_TRUE(falta.salida.isEmpty());
+    EXPECT_TRUE(falta.errores.contains(QStringLiteral("Falta el precio medio del gasóleo de marzo de 2026")))
+        << falta.errores.toStdString();
+    // Dates without a price to look up, or a lookup without dates, are usage errors.
+    EXPECT_EQ(Calc({kReferencia, "--revision", "1000", "--fecha-contrato", "01/11/2015"}).codigo, 64);
+    EXPECT_EQ(Calc({kReferencia, "--revision", "1000:1,4:1,5", "--fecha-servicio", "01/11/2015"}).codigo, 64);
+    EXPECT_EQ(Calc({kReferencia, "--revision", "1000", "--fecha-contrato", "31/11/2015", "--fecha-servicio",
+                    "01/12/2015"})
+                  .codigo,
+              64);
+}
+
+// A month of invoices: 500 services, five of them bad; the CSV holds the 495
+// others and the total, the five are named on standard error, and the run
+// ends with 65 after writing.
+TEST(Calc, RevisarListaDeQuinientosServicios)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("TARVIA")));
+    EscribirFichero(dir.filePath(QStringLiteral("TARVIA/precios_gasoleo.tsv")), "2026-01\t1,441\n2026-03\t1,645\n");
+    QByteArray lista = "referencia;contrato;servicio;precio\n";
+    const QSet<int> malas = {7, 150, 151, 320, 500};
+    for (int linea = 2; linea <= 501; ++linea) {
+        if (!malas.contains(linea))
+            lista += QStringLiteral("S%1;15/01/2026;%2/03/2026;1250,00\n").arg(linea).arg(1 + linea % 28).toUtf8();
+        else if (linea == 7)
+            lista += "S7;15/01/2026;20/03/2026\n"; // no price
+        else if (linea == 150)
+            lista += "S150;15/01/2026;20/02/2026;1250,00\n"; // February has no price
+        else if (linea == 151)
+            lista += "S151;15/13/2026;20/03/2026;1250,00\n";
+        else if (linea == 320)
+            lista += "S320;15/01/2026;20/03/2026;1.250,00;0\n";
+        else
+            lista += "S500;15/01/2026;20/03/2026;doce\n";
+    }
+    EscribirFichero(dir.filePath(QStringLiteral("servicios.csv")), lista);
+    const Ejecucion e = Calc({"--formato", "csv", kReferencia, "--revisar-lista", dir.filePath(QStringLiteral("servicios.csv"))},
+                             ConDatosDeUsuario(dir.path()));
+    EXPECT_EQ(e.codigo, 65);
+    const QStringList filas = QString::fromUtf8(e.salida).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(filas.size(), 1 + 495 + 1);
+    // 14,16 % × 1.250 × 0,30 / 100 = 53,10 each.
+    EXPECT_TRUE(filas[1].endsWith(QStringLiteral(";14,16;0,30;53,10;1303,10"))) << filas[1].toStdString();
+    EXPECT_EQ(filas.back(), QStringLiteral("Total;;;618750,00;;;;;;;;;26284,50;645034,50"));
+    const QStringList errores = e.errores.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(errores.size(), 5) << e.errores.toStdString();
+    const char* const esperados[] = {"línea 7, línea:", "línea 150, fecha de servicio: Falta el precio medio del "
+                                                        "gasóleo de febrero de 2026",
+                                     "línea 151, fecha de contrato:", "línea 320, MMA:", "línea 500, precio pactado:"};
+    for (int k = 0; k < 5; ++k)
+        EXPECT_TRUE(errores[k].startsWith(QString::fromUtf8(esperados[k]))) << errores[k].toStdString();
+
+    // The same list in JSON: the rows, the errors and the totals.
+    const Ejecucion j = Calc({kReferencia, "--revisar-lista", dir.filePath(QStringLiteral("servicios.csv"))},
+                             ConDatosDeUsuario(dir.path()));
+    EXPECT_EQ(j.codigo, 65);
+    const QJsonObject r = j.json("revision_lista");
+    EXPECT_EQ(r[QStringLiteral("filas")].toArray().size(), 495);
+    EXPECT_EQ(r[QStringLiteral("errores")].toArray().size(), 5);
+    EXPECT_DOUBLE_EQ(r[QStringLiteral("total_incremento")].toDouble(), 26284.50);
+    // A list that cannot be read is a file not loaded.
+    EXPECT_EQ(Calc({kReferencia, "--revisar-lista", dir.filePath(QStringLiteral("no_existe.csv"))}).codigo, 2);
 }
 
 // --help and the manual page describe the same options: one added to either
