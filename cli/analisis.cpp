@@ -188,8 +188,7 @@ void RevisionJson(Json& j, double precio, const Revision& r, const QString& avis
     j.cerrarObjeto();
 }
 
-void RevisionListaJson(Json& j, const RevisionDeLista& r, const QString& avisoIndices,
-                       const QStringList& avisosPrecios)
+void RevisionListaJson(Json& j, const RevisionDeLista& r, const QString& avisoIndices, const QStringList& avisosPrecios)
 {
     j.clave("revision_lista").abrirObjeto();
     j.clave("filas").abrirLista();

@@ -324,14 +324,10 @@ const std::pair<QStringView, Lector> kConValor[] = {
          return QString();
      }},
     {u"--revision", LeerRevision},
-    {u"--fecha-contrato",
-     [](Argumentos& a, Pendientes&, const QString& o, const QString& v) {
-         return LeerFechaDeRevision(a.fechaContrato, o, v);
-     }},
-    {u"--fecha-servicio",
-     [](Argumentos& a, Pendientes&, const QString& o, const QString& v) {
-         return LeerFechaDeRevision(a.fechaServicio, o, v);
-     }},
+    {u"--fecha-contrato", [](Argumentos& a, Pendientes&, const QString& o,
+                             const QString& v) { return LeerFechaDeRevision(a.fechaContrato, o, v); }},
+    {u"--fecha-servicio", [](Argumentos& a, Pendientes&, const QString& o,
+                             const QString& v) { return LeerFechaDeRevision(a.fechaServicio, o, v); }},
     {u"--revisar-lista",
      [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
          a.revisarLista = v;

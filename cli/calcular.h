@@ -19,10 +19,10 @@ struct Analisis {
     std::optional<std::optional<int>> equilibrio; // the km, or none within C.7's limits
     std::optional<Revision> revision;
     std::optional<PreciosPorFechas> preciosPorFechas; // --revision by dates: the months used
-    std::optional<RevisionDeLista> lista;              // --revisar-lista
-    bool listaNoLeida = false;                         // its file could not be read
-    QString avisoIndices;  // why the built-in index table is in use
-    QStringList avisosPrecios; // a damaged diesel price table
+    std::optional<RevisionDeLista> lista;             // --revisar-lista
+    bool listaNoLeida = false;                        // its file could not be read
+    QString avisoIndices;                             // why the built-in index table is in use
+    QStringList avisosPrecios;                        // a damaged diesel price table
     std::optional<Presupuesto> presupuesto;
 };
 

@@ -221,8 +221,8 @@ QString EquilibrioTexto(double precio, std::optional<int> km, const Localizacion
 QString MesUsado(const Mes& m, const PrecioGasoleo& p)
 {
     return QStringLiteral("%1, %2").arg(NombreMes(m), p.origen == PrecioGasoleo::Origen::Usuario
-                                                         ? QStringLiteral("sus precios")
-                                                         : QStringLiteral("tabla oficial"));
+                                                          ? QStringLiteral("sus precios")
+                                                          : QStringLiteral("tabla oficial"));
 }
 
 QString RevisionTexto(const Argumentos::PedidoRevision& pedido, const Revision& r, const QString& aviso,

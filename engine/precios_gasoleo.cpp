@@ -113,10 +113,9 @@ LecturaPrecio LeerPrecioGasoleo(const QString& texto)
         return {std::nullopt, QStringLiteral("«%1» no es un precio en euros por litro (por ejemplo 1,459).").arg(t)};
     const int decimales = static_cast<int>(m.captured(2).size());
     if (decimales > kDecimalesMaximosGasoleo)
-        return {std::nullopt,
-                QStringLiteral("«%1» tiene más de %2 decimales: escriba el precio como se publica.")
-                    .arg(t)
-                    .arg(kDecimalesMaximosGasoleo)};
+        return {std::nullopt, QStringLiteral("«%1» tiene más de %2 decimales: escriba el precio como se publica.")
+                                  .arg(t)
+                                  .arg(kDecimalesMaximosGasoleo)};
     QString punto = t;
     const double x = punto.replace(u',', u'.').toDouble();
     if (!(x > 0))
@@ -128,18 +127,15 @@ LecturaPrecio LeerPrecioGasoleo(const QString& texto)
     return {PrecioGasoleo{x, decimales, PrecioGasoleo::Origen::Usuario}, {}};
 }
 
-QString TextoPrecio(const PrecioGasoleo& p)
-{
-    return QString::number(p.euros, 'f', p.decimales).replace(u'.', u',');
-}
+QString TextoPrecio(const PrecioGasoleo& p) { return QString::number(p.euros, 'f', p.decimales).replace(u'.', u','); }
 
 LecturaPrecios LeerPreciosGasoleo(const QString& ruta, PrecioGasoleo::Origen origen)
 {
     LecturaPrecios r;
-    const QString sujeto = origen == PrecioGasoleo::Origen::Usuario
-                               ? QStringLiteral("el fichero de sus precios del gasóleo %1")
-                                     .arg(QDir::toNativeSeparators(ruta))
-                               : QStringLiteral("la tabla de precios oficiales del gasóleo");
+    const QString sujeto =
+        origen == PrecioGasoleo::Origen::Usuario
+            ? QStringLiteral("el fichero de sus precios del gasóleo %1").arg(QDir::toNativeSeparators(ruta))
+            : QStringLiteral("la tabla de precios oficiales del gasóleo");
     const Lectura lectura = LeerFicheroAcotado(ruta, kTopePrecios);
     if (lectura.fallo == FalloLectura::NoEncontrado || lectura.fallo == FalloLectura::DirectorioNoExiste)
         return r;
@@ -310,9 +306,9 @@ ImportacionPrecios ImportarPreciosCsv(const QByteArray& bytes)
             continue;
         }
         if (!mes) {
-            r.errores.push_back({numero, QStringLiteral("mes"),
-                                 QStringLiteral("«%1» no es un mes (2026-03, 03/2026 o marzo de 2026)")
-                                     .arg(campos.value(0))});
+            r.errores.push_back(
+                {numero, QStringLiteral("mes"),
+                 QStringLiteral("«%1» no es un mes (2026-03, 03/2026 o marzo de 2026)").arg(campos.value(0))});
             continue;
         }
         const LecturaPrecio p = LeerPrecioGasoleo(campos.value(1));

@@ -129,8 +129,9 @@ RevisionPorFechas RevisarPorFechas(const TablaIndices& indices, const TablaGasol
 {
     RevisionPorFechas r;
     if (servicio < contrato) {
-        r.error = QStringLiteral("La fecha del servicio (%1) es anterior a la del contrato (%2).")
-                      .arg(servicio.toString(QStringLiteral("dd/MM/yyyy")), contrato.toString(QStringLiteral("dd/MM/yyyy")));
+        r.error =
+            QStringLiteral("La fecha del servicio (%1) es anterior a la del contrato (%2).")
+                .arg(servicio.toString(QStringLiteral("dd/MM/yyyy")), contrato.toString(QStringLiteral("dd/MM/yyyy")));
         return r;
     }
     r.precios = BuscarPrecios(precios, contrato, servicio);

@@ -1,8 +1,8 @@
 #include "presentacion/revision_lista.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
 #include "core/csv.h"
-#include "core/campos.h"
 #include "core/redondear.h"
 
 #include <QRegularExpression>
@@ -93,8 +93,8 @@ std::optional<ServicioARevisar> LeerServicio(const QStringList& c, int linea, st
 
 } // namespace
 
-RevisionDeLista RevisarLista(const QByteArray& csv, const CondicionesDeLista& condiciones,
-                             const TablaIndices& indices, const TablaGasoleo& precios)
+RevisionDeLista RevisarLista(const QByteArray& csv, const CondicionesDeLista& condiciones, const TablaIndices& indices,
+                             const TablaGasoleo& precios)
 {
     RevisionDeLista r;
     QString texto = QString::fromUtf8(csv);
@@ -124,7 +124,8 @@ RevisionDeLista RevisarLista(const QByteArray& csv, const CondicionesDeLista& co
                              f.obra, condiciones.calculo.cuotaCombustiblePct);
         if (!rf.revision) {
             // The month asked for is the field to fill in; dates the wrong way round are the service's.
-            const bool faltaContrato = !rf.precios.faltan.empty() && rf.precios.faltan.front() == rf.precios.mesContrato;
+            const bool faltaContrato =
+                !rf.precios.faltan.empty() && rf.precios.faltan.front() == rf.precios.mesContrato;
             r.errores.push_back({numero, faltaContrato ? kContrato : kServicio, rf.error});
             continue;
         }
@@ -154,12 +155,23 @@ QString RevisionDeListaCsv(const RevisionDeLista& r)
                       s.servicio.toString(QStringLiteral("dd/MM/yyyy")), Cifra(s.precio, 2), Cifra(f.mma, 0),
                       f.obra ? QStringLiteral("sí") : QStringLiteral("no"), ClaveMes(f.precios.mesContrato),
                       TextoPrecio(*f.precios.contrato), ClaveMes(f.precios.mesServicio),
-                      TextoPrecio(*f.precios.servicio), Cifra(f.revision.variacionPct, 2),
-                      Cifra(f.revision.indice, 2), Cifra(f.revision.incremento, 2),
-                      Cifra(f.revision.precioRevisado, 2)});
+                      TextoPrecio(*f.precios.servicio), Cifra(f.revision.variacionPct, 2), Cifra(f.revision.indice, 2),
+                      Cifra(f.revision.incremento, 2), Cifra(f.revision.precioRevisado, 2)});
     }
-    t += FilaCsv({QStringLiteral("Total"), {}, {}, Cifra(r.totalPactado, 2), {}, {}, {}, {}, {}, {}, {}, {},
-                  Cifra(r.totalIncremento, 2), Cifra(r.totalRevisado, 2)});
+    t += FilaCsv({QStringLiteral("Total"),
+                  {},
+                  {},
+                  Cifra(r.totalPactado, 2),
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  Cifra(r.totalIncremento, 2),
+                  Cifra(r.totalRevisado, 2)});
     return t;
 }
 

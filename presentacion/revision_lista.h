@@ -52,8 +52,8 @@ struct CondicionesDeLista {
 // The list as CSV: ";" (or a tab) between fields, decimal comma or point,
 // dates dd/mm/aaaa or aaaa-mm-dd; a first line whose contract date is not a
 // date is a header.
-RevisionDeLista RevisarLista(const QByteArray& csv, const CondicionesDeLista& condiciones,
-                             const TablaIndices& indices, const TablaGasoleo& precios);
+RevisionDeLista RevisarLista(const QByteArray& csv, const CondicionesDeLista& condiciones, const TablaIndices& indices,
+                             const TablaGasoleo& precios);
 
 // The result as CSV: ";" separators, decimal comma, plain figures without
 // thousands points, one row per service revised and a last "Total" row.

@@ -423,10 +423,10 @@ TEST(Calc, RevisionPorFechasComoLaCuentaAMano)
     // Dates without a price to look up, or a lookup without dates, are usage errors.
     EXPECT_EQ(Calc({kReferencia, "--revision", "1000", "--fecha-contrato", "01/11/2015"}).codigo, 64);
     EXPECT_EQ(Calc({kReferencia, "--revision", "1000:1,4:1,5", "--fecha-servicio", "01/11/2015"}).codigo, 64);
-    EXPECT_EQ(Calc({kReferencia, "--revision", "1000", "--fecha-contrato", "31/11/2015", "--fecha-servicio",
-                    "01/12/2015"})
-                  .codigo,
-              64);
+    EXPECT_EQ(
+        Calc({kReferencia, "--revision", "1000", "--fecha-contrato", "31/11/2015", "--fecha-servicio", "01/12/2015"})
+            .codigo,
+        64);
 }
 
 // A month of invoices: 500 services, five of them bad; the CSV holds the 495
@@ -454,8 +454,9 @@ TEST(Calc, RevisarListaDeQuinientosServicios)
             lista += "S500;15/01/2026;20/03/2026;doce\n";
     }
     EscribirFichero(dir.filePath(QStringLiteral("servicios.csv")), lista);
-    const Ejecucion e = Calc({"--formato", "csv", kReferencia, "--revisar-lista", dir.filePath(QStringLiteral("servicios.csv"))},
-                             ConDatosDeUsuario(dir.path()));
+    const Ejecucion e =
+        Calc({"--formato", "csv", kReferencia, "--revisar-lista", dir.filePath(QStringLiteral("servicios.csv"))},
+             ConDatosDeUsuario(dir.path()));
     EXPECT_EQ(e.codigo, 65);
     const QStringList filas = QString::fromUtf8(e.salida).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(filas.size(), 1 + 495 + 1);
@@ -464,8 +465,9 @@ TEST(Calc, RevisarListaDeQuinientosServicios)
     EXPECT_EQ(filas.back(), QStringLiteral("Total;;;618750,00;;;;;;;;;26284,50;645034,50"));
     const QStringList errores = e.errores.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(errores.size(), 5) << e.errores.toStdString();
-    const char* const esperados[] = {"línea 7, línea:", "línea 150, fecha de servicio: Falta el precio medio del "
-                                                        "gasóleo de febrero de 2026",
+    const char* const esperados[] = {"línea 7, línea:",
+                                     "línea 150, fecha de servicio: Falta el precio medio del "
+                                     "gasóleo de febrero de 2026",
                                      "línea 151, fecha de contrato:", "línea 320, MMA:", "línea 500, precio pactado:"};
     for (int k = 0; k < 5; ++k)
         EXPECT_TRUE(errores[k].startsWith(QString::fromUtf8(esperados[k]))) << errores[k].toStdString();

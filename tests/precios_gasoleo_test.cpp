@@ -55,9 +55,8 @@ TEST(PreciosGasoleo, PeriodosDeIndicesEnSusLimites)
             bool obra;
             double indice;
         } masas[] = {
-            {3500, false, p.ligero}, {3501, false, p.medio},  {19999, false, p.medio},
-            {20000, false, p.pesado}, {44000, false, p.pesado}, {44000, true, p.medio},
-            {3500, true, p.ligero},
+            {3500, false, p.ligero},  {3501, false, p.medio}, {19999, false, p.medio}, {20000, false, p.pesado},
+            {44000, false, p.pesado}, {44000, true, p.medio}, {3500, true, p.ligero},
         };
         for (const auto& m : masas)
             EXPECT_EQ(IndiceRepercusion(t, m.mma, m.obra, p.fecha), m.indice) << m.mma << (m.obra ? " obra" : "");
@@ -70,11 +69,20 @@ TEST(PreciosGasoleo, MesesYFechasComoSeEscriben)
         const char* texto;
         int anio, mes; // 0: not a month
     } meses[] = {
-        {"2026-03", 2026, 3},    {"03/2026", 2026, 3},        {"3/2026", 2026, 3},
-        {"marzo 2026", 2026, 3}, {"Marzo de 2026", 2026, 3},  {"mar-2026", 2026, 3},
-        {"setiembre 2025", 2025, 9}, {"Febrero/2024", 2024, 2}, {"2026-13", 0, 0},
-        {"13/2026", 0, 0},       {"marzos 2026", 0, 0},       {"1999-12", 0, 0},
-        {"2026", 0, 0},          {"", 0, 0},
+        {"2026-03", 2026, 3},
+        {"03/2026", 2026, 3},
+        {"3/2026", 2026, 3},
+        {"marzo 2026", 2026, 3},
+        {"Marzo de 2026", 2026, 3},
+        {"mar-2026", 2026, 3},
+        {"setiembre 2025", 2025, 9},
+        {"Febrero/2024", 2024, 2},
+        {"2026-13", 0, 0},
+        {"13/2026", 0, 0},
+        {"marzos 2026", 0, 0},
+        {"1999-12", 0, 0},
+        {"2026", 0, 0},
+        {"", 0, 0},
     };
     for (const auto& m : meses) {
         const auto leido = LeerMes(QString::fromUtf8(m.texto));
@@ -87,8 +95,12 @@ TEST(PreciosGasoleo, MesesYFechasComoSeEscriben)
         const char* texto;
         QDate fecha; // invalid: refused
     } fechas[] = {
-        {"20/03/2026", QDate(2026, 3, 20)}, {"2026-03-20", QDate(2026, 3, 20)}, {"1/7/2022", QDate(2022, 7, 1)},
-        {"31/02/2026", QDate()},            {"2026-3-20", QDate()},             {"20-03-2026", QDate()},
+        {"20/03/2026", QDate(2026, 3, 20)},
+        {"2026-03-20", QDate(2026, 3, 20)},
+        {"1/7/2022", QDate(2022, 7, 1)},
+        {"31/02/2026", QDate()},
+        {"2026-3-20", QDate()},
+        {"20-03-2026", QDate()},
         {"20/03/26", QDate()},
     };
     for (const auto& f : fechas) {

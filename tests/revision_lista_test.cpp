@@ -41,7 +41,8 @@ TEST(RevisionLista, QuinientasLineasConCincoMalas)
     // from February (1,500): 0,145 / 1,5 = 9,6667 % → 9,67 %.
     double pactado = 0, incremento = 0;
     for (int linea = 2; linea <= 501; ++linea) {
-        const auto mala = std::find_if(std::begin(malas), std::end(malas), [&](const auto& m) { return m.linea == linea; });
+        const auto mala =
+            std::find_if(std::begin(malas), std::end(malas), [&](const auto& m) { return m.linea == linea; });
         if (mala != std::end(malas)) {
             csv += mala->texto + QStringLiteral("\r\n");
             continue;
@@ -80,7 +81,8 @@ TEST(RevisionLista, QuinientasLineasConCincoMalas)
     EXPECT_NEAR(r.totalRevisado, pactado + incremento, 1e-6);
 
     // One row by hand: line 14, a van contracted in January: 14,16 × 914,50 × 0,10 / 100 = 12,949 → 12,95.
-    const auto f14 = std::find_if(r.filas.begin(), r.filas.end(), [](const FilaRevisada& f) { return f.servicio.linea == 14; });
+    const auto f14 =
+        std::find_if(r.filas.begin(), r.filas.end(), [](const FilaRevisada& f) { return f.servicio.linea == 14; });
     ASSERT_NE(f14, r.filas.end());
     EXPECT_EQ(f14->servicio.referencia, QStringLiteral("F-14"));
     EXPECT_EQ(f14->mma, 3500);
