@@ -49,11 +49,13 @@ Informe InformeDeLaCorrida(const Argumentos& args, const Documento& doc, const A
     }
     if (a.revision) {
         const Argumentos::PedidoRevision& p = *args.revision;
+        // By dates, the prices are those looked up in the table.
+        const PreciosPorFechas* f = a.preciosPorFechas ? &*a.preciosPorFechas : nullptr;
         PedidoRevisionInforme pedido{Descripcion(doc),
                                      doc.calculo.RutaArchivo,
                                      p.precio,
-                                     p.contrato,
-                                     p.servicio,
+                                     f ? f->contrato->euros : p.contrato,
+                                     f ? f->servicio->euros : p.servicio,
                                      p.umbral,
                                      args.fechaContrato.value_or(hoy),
                                      doc.calculo.Personal[C::MasaMaximaAutorizada].numeroOCero(),
