@@ -14,6 +14,7 @@
 #include "sheets/medidas.h"
 #include "sheets/twips.h"
 #include "shell/ayuda.h"
+#include "shell/ayuda_contexto.h"
 #include "shell/frm_about.h"
 #include "shell/frm_mensaje.h"
 #include "shell/frm_nueva.h"
@@ -143,6 +144,7 @@ FrmMain::FrmMain(Documento& doc, const QString& directorio, QWidget* padre, cons
     InicializarCalculo(doc_.calculo);
     doc_.pantalla.Restablecer();
     ConectarMenus();
+    qApp->installEventFilter(new TeclaAyuda(MostrarMensaje, directorio_, this));
     FijarDuenoMensajes(this);
     Situar();
 }
@@ -187,7 +189,7 @@ void FrmMain::ConectarMenus()
         VentanaPresupuesto(doc_, Ajustes(), MostrarMensaje, this).exec();
     });
     connect(menus_.mnuHelpContents, &QAction::triggered, this,
-            [this] { AbrirAyuda(this, MostrarMensaje, directorio_); });
+            [this] { AbrirAyudaEn(this, MostrarMensaje, directorio_, TemaDelFrente()); });
     connect(menus_.mnuAcuerdos, &QAction::triggered, this,
             [this] { AbrirAcuerdos(this, MostrarMensaje, directorio_); });
     connect(menus_.mnuHelpAbout, &QAction::triggered, this, [this] { MostrarAcercaDe(this, MostrarMensaje); });
