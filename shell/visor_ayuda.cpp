@@ -5,6 +5,12 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -21,7 +27,7 @@ namespace tarvia {
 namespace {
 
 // Records of the file's /#SYSTEM object that the window uses.
-enum CodigoSistema : quint16 { kContenido = 0, kTemaInicial = 2, kTitulo = 3 };
+enum CodigoSistema : quint16 { kContenido = 0, kIndice = 1, kTemaInicial = 2, kTitulo = 3 };
 
 QString NormalizarRuta(QString ruta)
 {
@@ -84,7 +90,7 @@ std::unique_ptr<ArchivoChm> ArchivoChm::Abrir(const QString& ruta)
     if (!chm)
         return nullptr;
     std::unique_ptr<ArchivoChm> archivo(new ArchivoChm(chm));
-    if (!archivo->LeerSistema() || !archivo->Leer(archivo->temaInicial_))
+    if (!archivo->LeerSistema(ruta) || !archivo->Leer(archivo->temaInicial_))
         return nullptr;
     return archivo;
 }
@@ -111,7 +117,7 @@ std::optional<QByteArray> ArchivoChm::Leer(const QString& ruta) const
 
 // /#SYSTEM: a 32-bit version, then records of a 16-bit code, a 16-bit length
 // and that many bytes (strings end in a NUL), all little-endian.
-bool ArchivoChm::LeerSistema()
+bool ArchivoChm::LeerSistema(const QString& ruta)
 {
     const std::optional<QByteArray> sistema = Leer(QStringLiteral("/#SYSTEM"));
     if (!sistema || sistema->size() < 4)
@@ -129,6 +135,7 @@ bool ArchivoChm::LeerSistema()
             dato.truncate(fin);
         switch (codigo) {
         case kContenido: contenido_ = NormalizarRuta(Windows1252(dato)); break;
+        case kIndice: indice_ = NormalizarRuta(Windows1252(dato)); break;
         case kTemaInicial: temaInicial_ = NormalizarRuta(Windows1252(dato)); break;
         case kTitulo: titulo_ = Windows1252(dato).trimmed(); break;
         default: break;
@@ -137,7 +144,28 @@ bool ArchivoChm::LeerSistema()
     }
     if (temaInicial_.isEmpty())
         temaInicial_ = QStringLiteral("/index.htm");
+    // Compilers that do not name the index leave it under the file's own name.
+    if (indice_.isEmpty() || indice_ == QLatin1String("/"))
+        indice_ = QLatin1Char('/') + QFileInfo(ruta).completeBaseName() + QStringLiteral(".hhk");
     return true;
+}
+
+namespace {
+int AnotarPagina(chmFile*, chmUnitInfo* info, void* contexto)
+{
+    const QString nombre = QString::fromUtf8(info->path);
+    if (nombre.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) ||
+        nombre.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
+        static_cast<QStringList*>(contexto)->append(nombre);
+    return CHM_ENUMERATOR_CONTINUE;
+}
+} // namespace
+
+QStringList ArchivoChm::Paginas() const
+{
+    QStringList paginas;
+    chm_enumerate(chm_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, AnotarPagina, &paginas);
+    return paginas;
 }
 
 // ---- Text and contents --------------------------------------------------------
@@ -207,6 +235,71 @@ std::vector<EntradaContenido> LeerSitemap(const QString& html)
     return raiz;
 }
 
+namespace {
+void Aplanar(const std::vector<EntradaContenido>& entradas, const QString& prefijo, std::vector<EntradaContenido>& lista)
+{
+    for (const EntradaContenido& e : entradas) {
+        const QString nombre = prefijo.isEmpty() ? e.nombre : prefijo + QStringLiteral(", ") + e.nombre;
+        if (!e.local.isEmpty())
+            lista.push_back({nombre, e.local, {}});
+        Aplanar(e.hijos, nombre, lista);
+    }
+}
+} // namespace
+
+std::vector<EntradaContenido> LeerIndice(const ArchivoChm& archivo)
+{
+    std::vector<EntradaContenido> lista;
+    if (const std::optional<QByteArray> hhk = archivo.Leer(archivo.Indice()))
+        Aplanar(LeerSitemap(DecodificarPagina(*hhk)), {}, lista);
+    return lista;
+}
+
+QString Plegar(const QString& texto)
+{
+    const QString descompuesto = texto.normalized(QString::NormalizationForm_KD);
+    QString plegado;
+    plegado.reserve(descompuesto.size());
+    for (const QChar c : descompuesto)
+        if (c.category() != QChar::Mark_NonSpacing)
+            plegado.append(c);
+    return plegado.toCaseFolded();
+}
+
+std::vector<PaginaEncontrada> Buscar(const ArchivoChm& archivo, const QString& texto)
+{
+    static const QRegularExpression separador(QStringLiteral("\\W+"));
+    const QStringList palabras = Plegar(texto).split(separador, Qt::SkipEmptyParts);
+    std::vector<PaginaEncontrada> encontradas;
+    if (palabras.isEmpty())
+        return encontradas;
+    static const QRegularExpression titulo(QStringLiteral("<title>([^<]*)</title>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    for (const QString& pagina : archivo.Paginas()) {
+        const std::optional<QByteArray> bytes = archivo.Leer(pagina);
+        if (!bytes)
+            continue;
+        const QString html = DecodificarPagina(*bytes);
+        const QString plano = Plegar(QTextDocumentFragment::fromHtml(html).toPlainText());
+        int apariciones = 0;
+        for (const QString& p : palabras) {
+            const int n = static_cast<int>(plano.count(p));
+            if (n == 0) {
+                apariciones = 0;
+                break;
+            }
+            apariciones += n;
+        }
+        if (apariciones == 0)
+            continue;
+        QString nombre = TextoDeAtributo(titulo.match(html).captured(1).trimmed());
+        encontradas.push_back({pagina, nombre.isEmpty() ? pagina : nombre, apariciones});
+    }
+    std::stable_sort(encontradas.begin(), encontradas.end(),
+                     [](const PaginaEncontrada& a, const PaginaEncontrada& b) { return a.apariciones > b.apariciones; });
+    return encontradas;
+}
+
 // ---- NavegadorChm ---------------------------------------------------------------
 
 NavegadorChm::NavegadorChm(QWidget* padre) : QTextBrowser(padre)
@@ -263,8 +356,56 @@ VisorAyuda::VisorAyuda(std::unique_ptr<ArchivoChm> archivo, const QString& ruta,
     navegador_ = new NavegadorChm;
     navegador_->setObjectName(QStringLiteral("Pagina"));
 
+    // Index: the keywords, narrowed as the user types.
+    auto* paginaIndice = new QWidget;
+    auto* capaIndice = new QVBoxLayout(paginaIndice);
+    filtro_ = new QLineEdit;
+    filtro_->setObjectName(QStringLiteral("FiltroIndice"));
+    filtro_->setPlaceholderText(QStringLiteral("Escriba la palabra que busca"));
+    listaIndice_ = new QListWidget;
+    listaIndice_->setObjectName(QStringLiteral("Indice"));
+    capaIndice->addWidget(filtro_);
+    capaIndice->addWidget(listaIndice_);
+    connect(filtro_, &QLineEdit::textChanged, this, &VisorAyuda::FiltrarIndice);
+    connect(filtro_, &QLineEdit::returnPressed, this, [this] {
+        for (int k = 0; k < listaIndice_->count(); ++k)
+            if (!listaIndice_->item(k)->isHidden()) {
+                listaIndice_->setCurrentRow(k);
+                MostrarTema(listaIndice_->item(k)->data(Qt::UserRole).toString());
+                return;
+            }
+    });
+
+    // Search: every page holding all the words.
+    auto* paginaBuscar = new QWidget;
+    auto* capaBuscar = new QVBoxLayout(paginaBuscar);
+    buscado_ = new QLineEdit;
+    buscado_->setObjectName(QStringLiteral("TextoBuscado"));
+    buscado_->setPlaceholderText(QStringLiteral("Palabras que busca"));
+    auto* botonBuscar = new QPushButton(QStringLiteral("Buscar"));
+    encontradas_ = new QListWidget;
+    encontradas_->setObjectName(QStringLiteral("Encontradas"));
+    capaBuscar->addWidget(buscado_);
+    capaBuscar->addWidget(botonBuscar);
+    capaBuscar->addWidget(encontradas_);
+    connect(buscado_, &QLineEdit::returnPressed, this, &VisorAyuda::BuscarTexto);
+    connect(botonBuscar, &QPushButton::clicked, this, &VisorAyuda::BuscarTexto);
+
+    for (QListWidget* lista : {listaIndice_, encontradas_}) {
+        connect(lista, &QListWidget::itemActivated, this,
+                [this](QListWidgetItem* item) { MostrarTema(item->data(Qt::UserRole).toString()); });
+        connect(lista, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem* item) { MostrarTema(item->data(Qt::UserRole).toString()); });
+    }
+
+    pestanas_ = new QTabWidget;
+    pestanas_->setObjectName(QStringLiteral("Pestanas"));
+    pestanas_->addTab(arbol_, QStringLiteral("Contenido"));
+    pestanas_->addTab(paginaIndice, QStringLiteral("Índice"));
+    pestanas_->addTab(paginaBuscar, QStringLiteral("Buscar"));
+
     auto* division = new QSplitter;
-    division->addWidget(arbol_);
+    division->addWidget(pestanas_);
     division->addWidget(navegador_);
     division->setStretchFactor(1, 1);
     division->setSizes({280, 720});
@@ -304,6 +445,8 @@ void VisorAyuda::Cargar(std::unique_ptr<ArchivoChm> archivo)
     navegador_->clearHistory();
     setWindowTitle(archivo_->Titulo().isEmpty() ? QStringLiteral("Ayuda") : archivo_->Titulo());
     LlenarContenido();
+    LlenarIndice();
+    encontradas_->clear();
     MostrarInicio();
 }
 
@@ -345,7 +488,6 @@ void VisorAyuda::LlenarContenido()
         archivo_->Contenido().isEmpty() ? std::nullopt : archivo_->Leer(archivo_->Contenido());
     if (hhc)
         AnadirEntradas(nullptr, LeerSitemap(DecodificarPagina(*hhc)));
-    arbol_->setVisible(arbol_->topLevelItemCount() > 0);
     arbol_->expandAll();
 }
 
@@ -358,6 +500,43 @@ void VisorAyuda::AnadirEntradas(QTreeWidgetItem* padre, const std::vector<Entrad
         item->setData(0, Qt::UserRole, e.local);
         AnadirEntradas(item, e.hijos);
     }
+}
+
+} // namespace tarvia
+
+namespace tarvia {
+
+void VisorAyuda::LlenarIndice()
+{
+    listaIndice_->clear();
+    for (const EntradaContenido& e : LeerIndice(*archivo_)) {
+        auto* item = new QListWidgetItem(e.nombre, listaIndice_);
+        item->setData(Qt::UserRole, e.local);
+    }
+    pestanas_->setTabEnabled(1, listaIndice_->count() > 0);
+    FiltrarIndice(filtro_->text());
+}
+
+void VisorAyuda::FiltrarIndice(const QString& texto)
+{
+    const QString buscado = Plegar(texto.trimmed());
+    for (int k = 0; k < listaIndice_->count(); ++k) {
+        QListWidgetItem* item = listaIndice_->item(k);
+        item->setHidden(!buscado.isEmpty() && !Plegar(item->text()).contains(buscado));
+    }
+}
+
+void VisorAyuda::BuscarTexto()
+{
+    encontradas_->clear();
+    const std::vector<PaginaEncontrada> paginas = Buscar(*archivo_, buscado_->text());
+    for (const PaginaEncontrada& p : paginas) {
+        auto* item = new QListWidgetItem(p.titulo, encontradas_);
+        item->setData(Qt::UserRole, p.local);
+        item->setToolTip(QStringLiteral("%1 coincidencias").arg(p.apariciones));
+    }
+    if (paginas.empty() && !buscado_->text().trimmed().isEmpty())
+        encontradas_->addItem(QStringLiteral("Ninguna página contiene lo que busca."));
 }
 
 } // namespace tarvia

@@ -8,6 +8,9 @@
 #include <optional>
 #include <vector>
 
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -29,13 +32,16 @@ public:
     const QString& TemaInicial() const { return temaInicial_; }
     const QString& Titulo() const { return titulo_; }
     const QString& Contenido() const { return contenido_; } // the .hhc, may be empty
+    const QString& Indice() const { return indice_; }       // the .hhk, may not exist
+    // Every page of the file, in the order the file keeps them.
+    QStringList Paginas() const;
 
 private:
     explicit ArchivoChm(chmFile* chm) : chm_(chm) {}
-    bool LeerSistema();
+    bool LeerSistema(const QString& ruta);
 
     chmFile* chm_;
-    QString temaInicial_, titulo_, contenido_;
+    QString temaInicial_, titulo_, contenido_, indice_;
 };
 
 // Pages are bytes: their charset meta tag says how to read them; without one,
@@ -49,6 +55,19 @@ struct EntradaContenido {
     std::vector<EntradaContenido> hijos;
 };
 std::vector<EntradaContenido> LeerSitemap(const QString& html);
+
+// The keyword index, flattened: a keyword under another reads "Otra, palabra".
+std::vector<EntradaContenido> LeerIndice(const ArchivoChm& archivo);
+
+// Text compared without case or accents: "Gasóleo" and "GASOLEO" are the same.
+QString Plegar(const QString& texto);
+
+// The pages holding every word of `texto`, the most hits first.
+struct PaginaEncontrada {
+    QString local, titulo;
+    int apariciones = 0;
+};
+std::vector<PaginaEncontrada> Buscar(const ArchivoChm& archivo, const QString& texto);
 
 // A text browser whose "chm:" links, pictures and style sheets come from the file.
 class NavegadorChm : public QTextBrowser {
@@ -79,17 +98,30 @@ public:
     const QString& Ruta() const { return ruta_; }
     NavegadorChm* navegador() const { return navegador_; }
     QTreeWidget* contenido() const { return arbol_; }
+    QTabWidget* pestanas() const { return pestanas_; }
+    QLineEdit* filtroIndice() const { return filtro_; }
+    QListWidget* indice() const { return listaIndice_; }
+    QLineEdit* textoBuscado() const { return buscado_; }
+    QListWidget* encontradas() const { return encontradas_; }
 
 private:
     void LlenarContenido();
     // Selects the tree's entry of the page shown, if it has one.
     void MarcarEnContenido(const QUrl& url);
     void AnadirEntradas(QTreeWidgetItem* padre, const std::vector<EntradaContenido>& entradas);
+    void LlenarIndice();
+    void FiltrarIndice(const QString& texto);
+    void BuscarTexto();
 
     std::unique_ptr<ArchivoChm> archivo_;
     QString ruta_;
     NavegadorChm* navegador_;
     QTreeWidget* arbol_;
+    QTabWidget* pestanas_;
+    QLineEdit* filtro_;
+    QListWidget* listaIndice_;
+    QLineEdit* buscado_;
+    QListWidget* encontradas_;
 };
 
 } // namespace tarvia

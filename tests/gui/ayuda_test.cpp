@@ -1,5 +1,6 @@
 #include "core/version.h"
 #include "shell/ayuda.h"
+#include "shell/ayuda_contexto.h"
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/visor_ayuda.h"
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -242,6 +246,33 @@ TEST(AyudaCompilada, EnlacesImagenesEIndice)
             claves << e.nombre;
             pendientes << u'/' + e.local;
         }
+        const auto contenido = chm->Leer(chm->Contenido());
+        ASSERT_TRUE(contenido.has_value());
+        std::function<void(const std::vector<EntradaContenido>&)> anotar = [&](const auto& entradas) {
+            for (const EntradaContenido& e : entradas) {
+                if (!e.local.isEmpty())
+                    pendientes << e.local;
+                anotar(e.hijos);
+            }
+        };
+        anotar(LeerSitemap(DecodificarPagina(*contenido)));
+        // The window and field help: each page exists, each anchor is in its page.
+        if (QLatin1String(nombre) == QLatin1String("Tarvia")) {
+            QStringList temas;
+            for (const TemaVentana& t : TemasDeVentanas())
+                temas << QString::fromLatin1(t.pagina);
+            for (const TemaCampo& t : TemasDeCampos())
+                temas << QString::fromLatin1(t.tema);
+            for (const QString& tema : temas) {
+                const QUrl url = NavegadorChm::Url(tema);
+                const auto pagina = chm->Leer(url.path());
+                ASSERT_TRUE(pagina.has_value()) << tema.toStdString();
+                if (url.hasFragment())
+                    EXPECT_TRUE(DecodificarPagina(*pagina).contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())))
+                        << tema.toStdString();
+                pendientes << url.path();
+            }
+        }
         QCollator orden{QLocale(QLocale::Spanish, QLocale::Spain)};
         orden.setCaseSensitivity(Qt::CaseInsensitive);
         for (qsizetype k = 1; k < claves.size(); ++k)
@@ -353,6 +384,89 @@ TEST(FrmAboutTest, ControlOEscapeEnAceptarMuestranElAutorSinCerrar)
     QTest::mouseClick(caja.cmbAceptar(), Qt::LeftButton);
     EXPECT_FALSE(caja.isVisible());
     EXPECT_EQ(caja.result(), QDialog::Accepted);
+}
+
+// The index named by the file, and a search that ignores case and accents,
+// on the compiled help itself.
+TEST(AyudaCompilada, IndiceYBusquedaSinMayusculasNiAcentos)
+{
+    SIN_AYUDA_COMPILADA();
+    const auto chm = ArchivoChm::Abrir(QStringLiteral(TARVIA_BIN_DIR "/Tarvia.chm"));
+    ASSERT_NE(chm, nullptr);
+    EXPECT_EQ(chm->Indice(), QStringLiteral("/Tarvia.hhk"));
+    const std::vector<EntradaContenido> indice = LeerIndice(*chm);
+    EXPECT_GT(indice.size(), 60u);
+    const auto sensibilidad = std::find_if(indice.begin(), indice.end(),
+                                           [](const auto& e) { return e.nombre == QStringLiteral("Sensibilidad"); });
+    ASSERT_NE(sensibilidad, indice.end());
+    EXPECT_EQ(sensibilidad->local, QStringLiteral("/analisis_sensibilidad.htm"));
+
+    const auto paginas = [&](const QString& texto) {
+        QStringList encontradas;
+        for (const PaginaEncontrada& p : Buscar(*chm, texto))
+            encontradas << p.local;
+        return encontradas;
+    };
+    const QStringList gasoleo = paginas(QStringLiteral("gasóleo"));
+    EXPECT_TRUE(gasoleo.contains(QStringLiteral("/analisis_revision.htm")));
+    EXPECT_TRUE(gasoleo.contains(QStringLiteral("/calculo_carburante.htm")));
+    struct Caso {
+        const char* buscado;
+        const char* debeEstar; // nullptr: no page
+    };
+    const Caso casos[] = {
+        {"gasoleo", "/analisis_revision.htm"},
+        {"GASOLEO", "/calculo_carburante.htm"},
+        {"Gasóleo", "/analisis_revision.htm"},
+        {"punto   EQUILIBRIO", "/analisis_sensibilidad.htm"}, // every word, anywhere in the page
+        {"623,88", "/analisis_presupuesto.htm"},
+        {"zzqx", nullptr},
+        {"  ", nullptr},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.buscado);
+        const QStringList encontradas = paginas(QString::fromUtf8(c.buscado));
+        if (!c.debeEstar) {
+            EXPECT_TRUE(encontradas.isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(encontradas.contains(QString::fromLatin1(c.debeEstar))) << encontradas.join(u' ').toStdString();
+        if (QString::fromUtf8(c.buscado).compare(QStringLiteral("gasoleo"), Qt::CaseInsensitive) == 0)
+            EXPECT_EQ(encontradas, gasoleo) << "the same pages with or without accents";
+    }
+}
+
+TEST_F(VisorTest, ElIndiceFiltraSinAcentosYLaBusquedaAbreLaPagina)
+{
+    QListWidget* lista = visor->indice();
+    ASSERT_TRUE(visor->pestanas()->isTabEnabled(1));
+    QTest::keyClicks(visor->filtroIndice(), QStringLiteral("revision por gas"));
+    QStringList visibles;
+    for (int k = 0; k < lista->count(); ++k)
+        if (!lista->item(k)->isHidden())
+            visibles << lista->item(k)->text();
+    EXPECT_EQ(visibles, QStringList{QStringLiteral("Revisión por gasóleo")});
+    QTest::keyClick(visor->filtroIndice(), Qt::Key_Return);
+    EXPECT_EQ(visor->navegador()->source().path(), QStringLiteral("/analisis_revision.htm"));
+
+    visor->filtroIndice()->clear();
+    for (int k = 0; k < lista->count(); ++k)
+        EXPECT_FALSE(lista->item(k)->isHidden());
+
+    QTest::keyClicks(visor->textoBuscado(), QStringLiteral("presupuesto margen"));
+    QTest::keyClick(visor->textoBuscado(), Qt::Key_Return);
+    QListWidgetItem* presupuesto = nullptr;
+    for (int k = 0; k < visor->encontradas()->count(); ++k)
+        if (visor->encontradas()->item(k)->data(Qt::UserRole).toString() == QStringLiteral("/analisis_presupuesto.htm"))
+            presupuesto = visor->encontradas()->item(k);
+    ASSERT_NE(presupuesto, nullptr);
+    emit visor->encontradas()->itemActivated(presupuesto);
+    EXPECT_EQ(visor->navegador()->source().path(), QStringLiteral("/analisis_presupuesto.htm"));
+
+    visor->textoBuscado()->setText(QStringLiteral("zzqx"));
+    QTest::keyClick(visor->textoBuscado(), Qt::Key_Return);
+    ASSERT_EQ(visor->encontradas()->count(), 1);
+    EXPECT_EQ(visor->encontradas()->item(0)->text(), QStringLiteral("Ninguna página contiene lo que busca."));
 }
 
 } // namespace

@@ -1,6 +1,14 @@
 // The main window and the lifecycle dialogs on the offscreen platform.
 #include "ventana_principal.h"
 
+#include "engine/revision.h"
+#include "results/ventana_comparar.h"
+#include "results/ventana_presupuesto.h"
+#include "results/ventana_revision.h"
+#include "results/ventana_sensibilidad.h"
+#include "shell/ayuda_contexto.h"
+#include "shell/visor_ayuda.h"
+
 #include "sheets/marco_hoja.h"
 #include "sheets/twips.h"
 #include "shell/ajustes.h"
@@ -30,6 +38,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -1022,4 +1031,142 @@ TEST_F(Principal, NadaSeGrabaEntreLosDatosDeReferencia)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), bytes);
     EXPECT_EQ(QDir(baremario).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), antes);
+}
+
+// ---- F1 and Ayuda > Contenido: the help of what is in front ----
+
+#ifndef TARVIA_AYUDA_COMPILADA
+#define TARVIA_AYUDA_COMPILADA 0
+#endif
+
+namespace {
+
+VisorAyuda* AyudaVisible()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* visor = qobject_cast<VisorAyuda*>(w); visor && visor->isVisible())
+            return visor;
+    return nullptr;
+}
+
+// The page (and anchor) shown by the help window that the key or command opened.
+QString TemaAbierto()
+{
+    const VisorAyuda* visor = AyudaVisible();
+    if (!visor)
+        return {};
+    const QUrl url = visor->navegador()->source();
+    return url.path() + (url.hasFragment() ? u'#' + url.fragment() : QString());
+}
+
+void CerrarAyudas()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<VisorAyuda*>(w))
+            w->close();
+}
+
+// F1 on the widget with the focus, or on the window when nothing in it has the focus.
+QString PulsarF1(QWidget* ventana)
+{
+    CerrarAyudas();
+    QWidget* foco = QApplication::focusWidget();
+    QTest::keyClick(foco && ventana->isAncestorOf(foco) ? foco : ventana, Qt::Key_F1);
+    return TemaAbierto();
+}
+
+class AyudaDelFrenteTest : public VentanaPrincipal {
+protected:
+    void Reactivar()
+    {
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    }
+    void TearDown() override { CerrarAyudas(); }
+};
+
+} // namespace
+
+TEST_F(AyudaDelFrenteTest, F1EnCadaHojaAbreSuPaginaYEnUnCampoSuExplicacion)
+{
+    if (!TARVIA_AYUDA_COMPILADA)
+        GTEST_SKIP() << "Sin Tarvia.chm compilado";
+    MostrarVentana();
+    EXPECT_EQ(PulsarF1(ventana.get()), QStringLiteral("/index.htm")) << "no calculation open: the main page";
+    Reactivar();
+    Abrir();
+    struct Caso {
+        Hoja hoja;
+        const char* pagina;
+    };
+    const Caso casos[] = {
+        {Hoja::C, "/caracteristicas.htm"}, {Hoja::F1, "/traccion.htm"}, {Hoja::F2, "/semirremolque.htm"},
+        {Hoja::F3, "/personal.htm"},       {Hoja::V, "/variables.htm"}, {Hoja::I, "/indirectos.htm"},
+        {Hoja::R, "/resultados.htm"},      {Hoja::S, "/servicio.htm"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.pagina);
+        ventana->MostrarFormulario(c.hoja);
+        EXPECT_EQ(PulsarF1(ventana->FormularioActual()).section(u'#', 0, 0), QString::fromLatin1(c.pagina));
+        Reactivar();
+    }
+
+    // A field with its own entry: the page opens scrolled down to it, from the
+    // key and from the menu alike; a calculated figure gets its sheet's page.
+    ventana->MostrarFormulario(Hoja::C);
+    auto* km = Hoja_(Hoja::C)->findChild<QLineEdit*>(QStringLiteral("TextSC(7)"));
+    ASSERT_NE(km, nullptr);
+    Enfocar(km);
+    EXPECT_EQ(PulsarF1(ventana->FormularioActual()), QStringLiteral("/caracteristicas.htm#km_anuales"));
+    Reactivar();
+    CerrarAyudas();
+    Enfocar(km);
+    ventana->menus().mnuHelpContents->trigger();
+    EXPECT_EQ(TemaAbierto(), QStringLiteral("/caracteristicas.htm#km_anuales"));
+    VisorAyuda* visor = AyudaVisible();
+    ASSERT_NE(visor, nullptr);
+    EXPECT_GT(visor->navegador()->verticalScrollBar()->value(), 0) << "scrolled to the field's entry";
+    auto* calculada = Hoja_(Hoja::C)->findChild<QLineEdit*>(QStringLiteral("TextSC(20)"));
+    ASSERT_NE(calculada, nullptr);
+    EXPECT_EQ(TemaDeAyuda(calculada), QStringLiteral("caracteristicas.htm"));
+}
+
+TEST_F(AyudaDelFrenteTest, F1EnCadaVentanaDeAnalisisAbreSuPaginaSinQuedarBloqueada)
+{
+    if (!TARVIA_AYUDA_COMPILADA)
+        GTEST_SKIP() << "Sin Tarvia.chm compilado";
+    MostrarVentana();
+    Abrir();
+    QTemporaryDir dir;
+    QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
+    const QString referencia = DirectorioPrograma() + QStringLiteral("/Baremario/Articulado Carga General.brm");
+    struct Caso {
+        const char* pagina;
+        std::function<std::unique_ptr<QDialog>()> crear;
+    };
+    const Caso casos[] = {
+        {"/analisis_comparar.htm",
+         [&] { return std::make_unique<VentanaComparar>(doc, QStringList{referencia}, MostrarMensaje, ventana.get()); }},
+        {"/analisis_sensibilidad.htm",
+         [&] { return std::make_unique<VentanaSensibilidad>(doc, MostrarMensaje, ventana.get()); }},
+        {"/analisis_revision.htm",
+         [&] {
+             return std::make_unique<VentanaRevision>(doc, IndicesPorDefecto(), ajustes, MostrarMensaje, ventana.get());
+         }},
+        {"/analisis_presupuesto.htm",
+         [&] { return std::make_unique<VentanaPresupuesto>(doc, ajustes, MostrarMensaje, ventana.get()); }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.pagina);
+        const std::unique_ptr<QDialog> analisis = c.crear();
+        analisis->setWindowModality(Qt::ApplicationModal); // as exec() shows it
+        analisis->show();
+        analisis->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(analisis.get()));
+        EXPECT_EQ(PulsarF1(analisis.get()), QString::fromLatin1(c.pagina));
+        // Owned by the modal dialog, so that the dialog does not block it.
+        const VisorAyuda* visor = AyudaVisible();
+        ASSERT_NE(visor, nullptr);
+        EXPECT_EQ(visor->parentWidget(), analisis.get());
+    }
 }
