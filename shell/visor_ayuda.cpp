@@ -22,6 +22,8 @@
 
 #include <chm_lib.h>
 
+#include <algorithm>
+
 namespace tarvia {
 
 namespace {
