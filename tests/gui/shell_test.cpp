@@ -1093,7 +1093,12 @@ TEST_F(AyudaDelFrenteTest, F1EnCadaHojaAbreSuPaginaYEnUnCampoSuExplicacion)
         GTEST_SKIP() << "Sin Tarvia.chm compilado";
     MostrarVentana();
     EXPECT_EQ(PulsarF1(ventana.get()), QStringLiteral("/index.htm")) << "no calculation open: the main page";
-    Reactivar();
+    FrmTipoVeh* tipo = ventana->MostrarTipoVeh();
+    tipo->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tipo));
+    EXPECT_EQ(PulsarF1(tipo), QStringLiteral("/primeros_pasos.htm")) << "a dialog of the main window: its own page";
+    tipo->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tipo));
     Abrir();
     struct Caso {
         Hoja hoja;
