@@ -267,9 +267,10 @@ TEST(AyudaCompilada, EnlacesImagenesEIndice)
                 const QUrl url = NavegadorChm::Url(tema);
                 const auto pagina = chm->Leer(url.path());
                 ASSERT_TRUE(pagina.has_value()) << tema.toStdString();
-                if (url.hasFragment())
+                if (url.hasFragment()) {
                     EXPECT_TRUE(DecodificarPagina(*pagina).contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())))
                         << tema.toStdString();
+                }
                 pendientes << url.path();
             }
         }
@@ -431,8 +432,9 @@ TEST(AyudaCompilada, IndiceYBusquedaSinMayusculasNiAcentos)
             continue;
         }
         EXPECT_TRUE(encontradas.contains(QString::fromLatin1(c.debeEstar))) << encontradas.join(u' ').toStdString();
-        if (QString::fromUtf8(c.buscado).compare(QStringLiteral("gasoleo"), Qt::CaseInsensitive) == 0)
+        if (QString::fromUtf8(c.buscado).compare(QStringLiteral("gasoleo"), Qt::CaseInsensitive) == 0) {
             EXPECT_EQ(encontradas, gasoleo) << "the same pages with or without accents";
+        }
     }
 }
 
