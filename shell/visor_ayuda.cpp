@@ -6,19 +6,19 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QVBoxLayout>
-#include <QImage>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStringDecoder>
+#include <QTabWidget>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
 
 #include <chm_lib.h>
 
@@ -238,7 +238,8 @@ std::vector<EntradaContenido> LeerSitemap(const QString& html)
 }
 
 namespace {
-void Aplanar(const std::vector<EntradaContenido>& entradas, const QString& prefijo, std::vector<EntradaContenido>& lista)
+void Aplanar(const std::vector<EntradaContenido>& entradas, const QString& prefijo,
+             std::vector<EntradaContenido>& lista)
 {
     for (const EntradaContenido& e : entradas) {
         const QString nombre = prefijo.isEmpty() ? e.nombre : prefijo + QStringLiteral(", ") + e.nombre;
@@ -297,8 +298,9 @@ std::vector<PaginaEncontrada> Buscar(const ArchivoChm& archivo, const QString& t
         QString nombre = TextoDeAtributo(titulo.match(html).captured(1).trimmed());
         encontradas.push_back({pagina, nombre.isEmpty() ? pagina : nombre, apariciones});
     }
-    std::stable_sort(encontradas.begin(), encontradas.end(),
-                     [](const PaginaEncontrada& a, const PaginaEncontrada& b) { return a.apariciones > b.apariciones; });
+    std::stable_sort(encontradas.begin(), encontradas.end(), [](const PaginaEncontrada& a, const PaginaEncontrada& b) {
+        return a.apariciones > b.apariciones;
+    });
     return encontradas;
 }
 

@@ -12,10 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTabWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -268,7 +268,8 @@ TEST(AyudaCompilada, EnlacesImagenesEIndice)
                 const auto pagina = chm->Leer(url.path());
                 ASSERT_TRUE(pagina.has_value()) << tema.toStdString();
                 if (url.hasFragment()) {
-                    EXPECT_TRUE(DecodificarPagina(*pagina).contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())))
+                    EXPECT_TRUE(
+                        DecodificarPagina(*pagina).contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())))
                         << tema.toStdString();
                 }
                 pendientes << url.path();

@@ -1151,7 +1151,9 @@ TEST_F(AyudaDelFrenteTest, F1EnCadaVentanaDeAnalisisAbreSuPaginaSinQuedarBloquea
     };
     const Caso casos[] = {
         {"/analisis_comparar.htm",
-         [&] { return std::make_unique<VentanaComparar>(doc, QStringList{referencia}, MostrarMensaje, ventana.get()); }},
+         [&] {
+             return std::make_unique<VentanaComparar>(doc, QStringList{referencia}, MostrarMensaje, ventana.get());
+         }},
         {"/analisis_sensibilidad.htm",
          [&] { return std::make_unique<VentanaSensibilidad>(doc, MostrarMensaje, ventana.get()); }},
         {"/analisis_revision.htm",
