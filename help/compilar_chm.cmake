@@ -1,7 +1,9 @@
 # Compiles one help project in a scratch folder of the build and checks the
 # result: chmcmd reports a missing page only through its exit code and leaves
 # an empty file behind, so both are checked here.
-# In: CHMCMD ICONV DIBUJOS CAPTURAS REFERENCIA ORIGEN ESTILO OBRA PROYECTO DESTINO
+# In: CHMCMD ICONV DIBUJOS CAPTURAS REFERENCIA HORA FECHA ORIGEN ESTILO OBRA PROYECTO DESTINO
+# (FECHA, the sources' date in seconds since 1970, may be empty: chmcmd's own
+# time stays then).
 
 file(REMOVE_RECURSE ${OBRA})
 file(MAKE_DIRECTORY ${OBRA})
@@ -50,5 +52,11 @@ endif()
 file(SIZE ${_chm} _tamano)
 if(_tamano EQUAL 0)
   message(FATAL_ERROR "chmcmd dejó vacío ${_chm}:\n${_salida}")
+endif()
+if(NOT FECHA STREQUAL "")
+  execute_process(COMMAND ${HORA} ${_chm} ${FECHA} RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+  if(NOT _rc EQUAL 0)
+    message(FATAL_ERROR "No se pudo fijar la fecha de ${PROYECTO}.chm: ${_err}")
+  endif()
 endif()
 file(COPY_FILE ${_chm} ${DESTINO})

@@ -70,6 +70,10 @@ if ! command -v chmcmd >/dev/null 2>&1 && ! compgen -G "/usr/bin/chmcmd-*" >/dev
 fi
 
 # scripts/probar sets opciones_cmake (warnings as errors); scripts/ejecutar does not.
+# scripts/empaquetar adds the distribution's flags, known once dpkg-dev is in.
+if declare -F opciones_del_paquete >/dev/null; then
+  opciones_del_paquete
+fi
 etapa "Configurando" cmake -S "$raiz" -B "$compilacion" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   ${opciones_cmake[@]+"${opciones_cmake[@]}"}
 etapa "Compilando" cmake --build "$compilacion"
