@@ -94,7 +94,7 @@ TEST_F(HoraChm, DosCompilacionesConLaMismaFechaSonIguales)
     ASSERT_EQ(FijarHoraChm(dos_, fecha), QString());
     EXPECT_EQ(uno_, dos_);
     EXPECT_EQ(Numero(uno_, 0x10, true), 3723000u);
-    EXPECT_EQ(uno_.count(QByteArray("\x0a\x00\x04\x00\x78\xcf\x38\x00", 8)), 1) << "la entrada 10 de /#SYSTEM";
+    EXPECT_EQ(uno_.count(QByteArray("\x0a\x00\x04\x00\xf8\xce\x38\x00", 8)), 1) << "la entrada 10 de /#SYSTEM";
 
     const QString ruta = dir_.filePath(QStringLiteral("fijado.chm"));
     QFile f(ruta);
