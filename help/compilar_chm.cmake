@@ -40,9 +40,26 @@ endif()
 
 set(_chm ${OBRA}/${PROYECTO}.chm)
 file(REMOVE ${_chm})
-execute_process(COMMAND ${CHMCMD} ${PROYECTO}.hhp
+# chmcmd also writes the low bits of an address into the keyword index's map,
+# inside the compressed part where it cannot be put right afterwards. With
+# address randomisation off and an empty environment that address is the same
+# in every build, whatever the folder.
+find_program(_setarch setarch)
+find_program(_env env)
+set(_fijo)
+if(_setarch AND _env)
+  set(_fijo ${_env} -i ${_setarch} -R)
+endif()
+execute_process(COMMAND ${_fijo} ${CHMCMD} ${PROYECTO}.hhp
   WORKING_DIRECTORY ${OBRA}
   RESULT_VARIABLE _rc OUTPUT_VARIABLE _salida ERROR_VARIABLE _salida)
+if(_fijo AND NOT _rc EQUAL 0 AND _salida MATCHES "setarch")
+  # Where the system does not let a process turn randomisation off.
+  message(WARNING "setarch -R no funciona aquí: ${PROYECTO}.chm puede variar de una compilación a otra")
+  execute_process(COMMAND ${CHMCMD} ${PROYECTO}.hhp
+    WORKING_DIRECTORY ${OBRA}
+    RESULT_VARIABLE _rc OUTPUT_VARIABLE _salida ERROR_VARIABLE _salida)
+endif()
 if(NOT _rc EQUAL 0)
   message(FATAL_ERROR "chmcmd terminó con el código ${_rc} al compilar ${PROYECTO}.hhp:\n${_salida}")
 endif()
