@@ -76,6 +76,8 @@ const char* const kAyuda =
     "                          separador de miles (1234,5); en UTF-8 sin marca de orden de bytes\n"
     "  --informe RUTA          además, el informe en PDF (A4) de los análisis pedidos, el mismo que\n"
     "                          «Guardar como PDF…» en sus ventanas; nunca sobre un cálculo ni en un .trv\n"
+    "  --resumen RUTA          además, el resumen de costes en un PDF de una página, con el cálculo como\n"
+    "                          lo dejan las acciones; nunca sobre un cálculo ni en un .trv\n"
     "  --pantalla              añade al JSON lo que muestra cada casilla\n"
     "  --estricto              termina con 65 si una entrada se rechazó, se leyó como otra cifra o se cortó\n"
     "\n"
@@ -85,7 +87,7 @@ const char* const kAyuda =
     "     un servicio sin coste, una revisión por fechas sin el precio de un mes, que se nombra) o,\n"
     "     con --estricto, una entrada dudosa; con --revisar-lista, alguna fila no se pudo revisar\n"
     "     (las demás se escriben)\n"
-    "  73 --guardar, --pdf o --informe no pudieron escribir su fichero\n"
+    "  73 --guardar, --pdf, --informe o --resumen no pudieron escribir su fichero\n"
     "\n"
     "Ejemplos:\n"
     "  tarvia-calc --formato texto \"Baremario/Articulado Carga General.brm\" --set C.7=150.000 --ver R\n"
@@ -344,6 +346,11 @@ const std::pair<QStringView, Lector> kConValor[] = {
          a.informe = v;
          return QString();
      }},
+    {u"--resumen",
+     [](Argumentos& a, Pendientes&, const QString&, const QString& v) {
+         a.resumen = v;
+         return QString();
+     }},
 };
 
 const std::pair<QStringView, bool Argumentos::*> kSinValor[] = {
@@ -478,6 +485,8 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const 
         return error;
     if (!a.archivos.isEmpty())
         a.archivo = a.archivos.front();
+    if (a.comparar && !a.resumen.isEmpty())
+        return QStringLiteral("--resumen resume un cálculo; no sirve con --comparar");
     if (!a.comparar && a.archivos.size() > 1)
         return QStringLiteral("sobra el argumento «%1»").arg(a.archivos[1]);
     if (a.archivo.isEmpty() && !a.ayuda && !a.version && !a.campos)

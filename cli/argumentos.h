@@ -68,6 +68,7 @@ struct Argumentos {
     QString archivo;
     std::vector<Accion> acciones;
     QString informe; // --informe: the analyses' report, a PDF
+    QString resumen; // --resumen: the one-page cost summary, a PDF
 
     // Whether an analysis is asked for: what --informe reports.
     bool PideAnalisis() const { return comparar || sensibilidad || equilibrio || revision || presupuesto; }

@@ -15,6 +15,7 @@
 #include "engine/abrir.h"
 #include "engine/resultados.h"
 #include "engine/servicio.h"
+#include "presentacion/resumen.h"
 #include "results/pintar_informe.h"
 
 #include <QApplication>
@@ -82,14 +83,15 @@ QLocale LocaleDelEntorno()
     return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
 }
 
-// --pdf draws the sheets as windows, --informe lays text out: a widget
+// --pdf draws the sheets as windows, --informe and --resumen lay text out: a widget
 // application on the offscreen platform, which needs no display. Otherwise
 // Qt Core is enough.
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char* argv[])
 {
     bool pdf = false;
     for (int k = 1; k < argc; ++k)
-        pdf = pdf || std::strcmp(argv[k], "--pdf") == 0 || std::strcmp(argv[k], "--informe") == 0;
+        pdf = pdf || std::strcmp(argv[k], "--pdf") == 0 || std::strcmp(argv[k], "--informe") == 0 ||
+              std::strcmp(argv[k], "--resumen") == 0;
     if (!pdf)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -97,28 +99,31 @@ std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char* argv[])
     return std::make_unique<QApplication>(argc, argv);
 }
 
-// Writes the report asked for with --informe; false, and why on standard
-// error, when it could not be written.
-bool EscribirInforme(const QString& ruta, const Informe& informe)
+// Writes the report asked for with `opcion` (--informe, --resumen); false,
+// and why on standard error, when it could not be written.
+bool EscribirInforme(const QString& ruta, const Informe& informe, const char* opcion = "--informe")
 {
     const FalloArchivo fallo = InformeAPdf(informe, ruta);
     if (fallo == FalloArchivo::Ninguno)
         return true;
-    Linea(stderr, QStringLiteral("tarvia-calc: --informe: ") +
+    Linea(stderr, QStringLiteral("tarvia-calc: %1: ").arg(QLatin1String(opcion)) +
                       MensajeEscritura(fallo, ruta).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
     return false;
 }
 
-// The report never replaces a calculation.
+// The reports never replace a calculation.
 std::optional<int> DestinoDeInformeProhibido(const Argumentos& args, const QStringList& calculos)
 {
-    if (args.informe.isEmpty())
-        return std::nullopt;
-    const QString motivo = DestinoProhibido(QStringLiteral("--informe"), args.informe, calculos);
-    if (motivo.isEmpty())
-        return std::nullopt;
-    Linea(stderr, QStringLiteral("tarvia-calc: ") + motivo);
-    return kNoPermitido;
+    for (const auto& [opcion, ruta] : {std::pair{"--informe", args.informe}, std::pair{"--resumen", args.resumen}}) {
+        if (ruta.isEmpty())
+            continue;
+        const QString motivo = DestinoProhibido(QString::fromLatin1(opcion), ruta, calculos);
+        if (motivo.isEmpty())
+            continue;
+        Linea(stderr, QStringLiteral("tarvia-calc: ") + motivo);
+        return kNoPermitido;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -215,8 +220,10 @@ int main(int argc, char* argv[])
     }
     const bool informe =
         args.informe.isEmpty() || EscribirInforme(args.informe, InformeDeLaCorrida(args, doc, corrida.analisis, hoy));
+    const bool resumen =
+        args.resumen.isEmpty() || EscribirInforme(args.resumen, ResumenDeCostes(doc, hoy, args.archivo), "--resumen");
     if (std::fflush(stdout) != 0)
         return 1;
     const int codigo = CodigoFinal(args, corrida);
-    return codigo == kBien && !informe ? kSinSalida : codigo;
+    return codigo == kBien && !(informe && resumen) ? kSinSalida : codigo;
 }

@@ -156,7 +156,9 @@ void Composicion::Poner(const TablaInforme& t)
     double rotulo = palabraMasLarga(t.esquina);
     for (const auto& f : t.filas)
         rotulo = std::max(rotulo, ancho(f.rotulo, f.negrita));
-    rotulo = std::min(rotulo + 2 * pad, kAncho / 2);
+    // A point to spare: wrapped text laid out in a box exactly its width may
+    // still break its last word onto a second line.
+    rotulo = std::min(rotulo + 2 * pad + 20 * estilo_.escala, kAncho / 2);
     const int n = static_cast<int>(t.columnas.size());
     std::vector<double> anchos(size_t(n), 0.0);
     for (int c = 0; c < n; ++c) {

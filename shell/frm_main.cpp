@@ -4,9 +4,11 @@
 #include "core/campos.h"
 #include "engine/abrir.h"
 #include "presentacion/edicion.h"
+#include "presentacion/resumen.h"
 #include "results/fabrica_hojas.h"
 #include "results/ventana_comparar.h"
 #include "results/ventana_presupuesto.h"
+#include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 #include "sheets/colores.h"
@@ -45,6 +47,15 @@
 namespace tarvia {
 
 namespace {
+
+// The description as the name a save dialog proposes: the characters a file
+// name cannot hold become "-".
+QString NombreDeDescripcion(const Documento& doc)
+{
+    QString nombre = doc.calculo.Personal[campos::C::Descripcion].comoTexto().trimmed();
+    nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    return nombre;
+}
 
 // The window manager's frame around the window (none before it is decorated).
 QMargins MarcoDe(const QWidget& w)
@@ -167,6 +178,7 @@ void FrmMain::ConectarMenus()
         connect(menus_.*item.menu, &QAction::triggered, this, [this, h = item.hoja] { MostrarFormulario(h); });
     ConectarImpresion(*this);
     connect(menus_.mnuPrintPdf, &QAction::triggered, this, &FrmMain::GuardarComoPdf);
+    connect(menus_.mnuPrintResumen, &QAction::triggered, this, &FrmMain::MostrarResumen);
     connect(menus_.mnuComparar, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
         const QStringList archivos = QFileDialog::getOpenFileNames(this, QStringLiteral("Comparar cálculos"), calculos_,
@@ -654,13 +666,23 @@ void FrmMain::GuardarComoPdf()
 {
     ConfirmarEdicion(); // the name proposed is the description as it stands
     MostrarMensajesPendientes();
-    QString nombre = doc_.calculo.Personal[campos::C::Descripcion].comoTexto().trimmed();
-    nombre.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    const QString nombre = NombreDeDescripcion(doc_);
     const QString ruta = PedirRutaExportacion(
         this, QStringLiteral("Guardar como PDF"), QStringLiteral("Documentos PDF (*.pdf)"), MostrarMensaje,
         (nombre.isEmpty() ? QStringLiteral("TARVIA") : nombre) + QStringLiteral(".pdf"));
     if (!ruta.isEmpty())
         GuardarPdfEn(ruta);
+    EnfocarControlActivo();
+}
+
+void FrmMain::MostrarResumen()
+{
+    ConfirmarEdicion(); // the summary shows the field being typed in
+    MostrarMensajesPendientes();
+    const QString nombre = NombreDeDescripcion(doc_);
+    const QString pdf = nombre.isEmpty() ? QStringLiteral("Resumen de costes.pdf")
+                                         : QStringLiteral("Resumen de costes - %1.pdf").arg(nombre);
+    VentanaResumen(ResumenDeCostes(doc_, QDate::currentDate()), MostrarMensaje, pdf, this).exec();
     EnfocarControlActivo();
 }
 

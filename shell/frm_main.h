@@ -78,6 +78,8 @@ public:
     void CerrarCalculo();
     // "Guardar como PDF…": asks where, then writes the eight sheets there.
     void GuardarComoPdf();
+    // "Resumen de costes…": the one-page summary, to print or save as a PDF.
+    void MostrarResumen();
     // Writes them to `ruta` and says how it went; whether it was written.
     bool GuardarPdfEn(const QString& ruta);
     // The title's modified mark follows HayCambios.

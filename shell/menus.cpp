@@ -71,6 +71,7 @@ const std::vector<MenuDiseno>& Diseno()
              {"mnuPrintTodo", "Todos los formularios", H::ConCalculo, &Menus::mnuPrintTodo},
              {"mnuPrintServicio", "Costes de un servicio concreto", H::ConCalculo, &Menus::mnuPrintServicio},
              {"mnuPrintBar1", "-", H::Siempre},
+             {"mnuPrintResumen", "Resumen de costes…", H::ConCalculo, &Menus::mnuPrintResumen},
              {"mnuPrintPdf", "Guardar como PDF…", H::ConCalculo, &Menus::mnuPrintPdf},
          }},
         {"mnuEdit",

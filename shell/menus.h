@@ -49,6 +49,7 @@ struct Menus {
     QAction* mnuPrintIndirectos = nullptr;
     QAction* mnuPrintTodo = nullptr;
     QAction* mnuPrintServicio = nullptr;
+    QAction* mnuPrintResumen = nullptr;
     QAction* mnuPrintPdf = nullptr;
     QAction* mnuEditCut = nullptr;
     QAction* mnuEditCopy = nullptr;
