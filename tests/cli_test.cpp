@@ -1,7 +1,10 @@
 // tarvia-calc run as a user scripts it: the built program on a reference file.
 #include "csv_prueba.h"
 
+#include "core/campos.h"
 #include "core/catalogo.h"
+#include "core/formato.h"
+#include "core/grupos.h"
 #include "engine/abrir.h"
 #include "engine/precios_gasoleo.h"
 #include "presentacion/cifras.h"
@@ -107,9 +110,9 @@ TEST(Calc, GuardarYVolverAAbrir)
     EXPECT_EQ(Calc({"--locale", "es_ES", ruta}).json("personal"), p);
 }
 
-// --pdf never replaces the calculation it reads, however its path is written
-// (another spelling, a symbolic link, a hard link), nor a file ending in .trv:
-// the run ends with 65 and the file keeps every byte.
+// --pdf and --resumen never replace the calculation read, however its path is
+// written (another spelling, a symbolic link, a hard link), nor a file ending
+// in .trv: the run ends with 65 and the file keeps every byte.
 TEST(Calc, PdfNoSustituyeUnCalculo)
 {
     QTemporaryDir dir;
@@ -136,18 +139,93 @@ TEST(Calc, PdfNoSustituyeUnCalculo)
         {copia, dir.filePath(QStringLiteral("duro.pdf")), "no escribe sobre el cálculo abierto"},
         {copia, dir.filePath(QStringLiteral("otro.TRV")), "no escribe en un archivo .trv, que es un cálculo"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.pdf.toStdString());
-        const Ejecucion e = Calc({"--locale", "es_ES", c.leido, "--pdf", c.pdf});
-        EXPECT_EQ(e.codigo, 65);
-        EXPECT_TRUE(e.salida.isEmpty());
-        EXPECT_EQ(
-            e.errores.toStdString(),
-            QStringLiteral("tarvia-calc: --pdf %1: «%2»\n").arg(QString::fromUtf8(c.motivo), c.pdf).toStdString());
-    }
+    for (const QString opcion : {"--pdf", "--resumen"})
+        for (const auto& c : casos) {
+            SCOPED_TRACE((opcion + u' ' + c.pdf).toStdString());
+            const Ejecucion e = Calc({"--locale", "es_ES", c.leido, opcion, c.pdf});
+            EXPECT_EQ(e.codigo, 65);
+            EXPECT_TRUE(e.salida.isEmpty());
+            EXPECT_EQ(e.errores.toStdString(), QStringLiteral("tarvia-calc: %1 %2: «%3»\n")
+                                                   .arg(opcion, QString::fromUtf8(c.motivo), c.pdf)
+                                                   .toStdString());
+        }
+    // Nor the calculation saved on the way, which the run then reads as its own.
+    const QString guardado = dir.filePath(QStringLiteral("guardado.pdf"));
+    const Ejecucion e = Calc({"--locale", "es_ES", copia, "--guardar", guardado, "--resumen", guardado});
+    EXPECT_EQ(e.codigo, 65);
+    EXPECT_EQ(e.errores.toStdString(),
+              QStringLiteral("tarvia-calc: --resumen no escribe sobre el cálculo abierto: «%1»\n")
+                  .arg(guardado)
+                  .toStdString());
+    EXPECT_EQ(Calc({"--locale", "es_ES", guardado}).codigo, 0); // still the calculation, not a PDF
     EXPECT_EQ(bytes(calculo), antesTrv);
     EXPECT_EQ(bytes(copia), antesBrm);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("otro.TRV"))));
+}
+
+// A PDF's pages and text as poppler reads them back; -1 and "" when it cannot.
+int PaginasPdf(const QString& ruta)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {ruta});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return -1;
+    const auto m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
+                       .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+QString TextoPdf(const QString& ruta)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
+    return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// --resumen writes one page for every reference vehicle and for the longest
+// descriptions its fields take, with the calculation's C1 and total cost as
+// the JSON gives them, in the locale's figures, after the actions' changes.
+TEST(Calc, ResumenEnUnaPagina)
+{
+    QTemporaryDir dir;
+    const Localizacion es = Localizacion::Desde(QLocale(QLocale::Spanish, QLocale::Spain));
+    struct Caso {
+        QString archivo;
+        QStringList acciones;
+        QString texto; // on the page besides the figures
+    };
+    std::vector<Caso> casos;
+    for (const QFileInfo& f : QDir(QStringLiteral(TARVIA_BIN_DIR "/Baremario"))
+                                  .entryInfoList({QStringLiteral("*.brm")}, QDir::Files, QDir::Name))
+        casos.push_back({f.filePath(), {}, f.fileName()});
+    ASSERT_EQ(casos.size(), 20u);
+    const QString frigorifico = QStringLiteral(TARVIA_BIN_DIR "/Baremario/Frigorifico Articulado.brm");
+    // 55 and 45 characters, the most C.1 and C.6 hold: real words, and letters as wide as they come.
+    casos.push_back({frigorifico,
+                     {"--set", "C.1=Tráiler frigorífico de Transportes García e Hijos, S.L.", "--set",
+                      "C.6=Reparto nocturno Zaragoza–Sevilla–Algeciras.", "--set", "C.7=150000"},
+                     "Tráiler frigorífico de Transportes García e Hijos, S.L."});
+    casos.push_back({kReferencia,
+                     {"--set", "C.1=" + QString(55, u'W'), "--set", "C.6=" + QString(45, u'M'), "--opcion", "F1.1=2"},
+                     QString(20, u'W')});
+    for (const Caso& c : casos) {
+        SCOPED_TRACE((c.archivo + u' ' + c.acciones.join(u' ')).toStdString());
+        const QString pdf = dir.filePath(QStringLiteral("resumen.pdf"));
+        QFile::remove(pdf);
+        const Ejecucion e =
+            Calc(QStringList{"--locale", "es_ES", c.archivo} + c.acciones + QStringList{"--resumen", pdf});
+        ASSERT_EQ(e.codigo, 0) << e.errores.toStdString();
+        EXPECT_EQ(PaginasPdf(pdf), 1);
+        const QJsonObject r = e.json("personal")[QStringLiteral("R")].toObject();
+        const QString texto = TextoPdf(pdf);
+        for (CampoDeHoja campo : {campos::R::C1, campos::R::Totales}) {
+            const QString cifra = FormatearNumero(r[QString::number(campo.i)].toDouble(), Decimales(campo), es);
+            EXPECT_TRUE(texto.contains(cifra)) << cifra.toStdString();
+        }
+        EXPECT_TRUE(texto.contains(c.texto)) << texto.toStdString();
+        // Each heading of the pie whole on its line in the table and in the legend.
+        for (CampoDeHoja porcion : campos::kPorcionesDelGrafico)
+            EXPECT_GE(texto.count(RotuloDeResultado(porcion)), 2) << RotuloDeResultado(porcion).toStdString();
+    }
 }
 
 // A reference data file is never written, whatever way --guardar names it:

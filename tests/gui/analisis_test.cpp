@@ -10,9 +10,11 @@
 #include "core/formato.h"
 #include "core/redondear.h"
 #include "presentacion/edicion.h"
+#include "presentacion/resumen.h"
 
 #include "results/ventana_comparar.h"
 #include "results/ventana_presupuesto.h"
+#include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 
@@ -30,6 +32,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -286,10 +289,12 @@ TEST(VentanasAnalisis, ImprimirSinImpresoraOfreceElPdf)
     VentanaComparar comparar(doc, {}, MostrarMensaje);
     VentanaRevision revision(doc, IndicesPorDefecto(), ajustes);
     VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
+    VentanaResumen resumen(ResumenDeCostes(doc, QDate(2026, 12, 7)), MostrarMensaje);
     const struct {
         const char* nombre;
         QWidget* ventana;
-    } otras[] = {{"comparar", &comparar}, {"revisión", &revision}, {"presupuesto", &presupuesto}};
+    } otras[] = {
+        {"comparar", &comparar}, {"revisión", &revision}, {"presupuesto", &presupuesto}, {"resumen", &resumen}};
     for (const auto& o : otras) {
         QPushButton* boton = Boton(*o.ventana, QStringLiteral("Imprimir"));
         ASSERT_NE(boton, nullptr) << o.nombre;
@@ -318,6 +323,37 @@ TEST(VentanasAnalisis, ImprimirSinImpresoraOfreceElPdf)
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+    ASSERT_EQ(mensajes.lista.size(), 1u);
+    EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(pdf)));
+}
+
+// The summary's window shows one page and saves that page: the name it
+// proposes is the calculation's, the file gets its extension, and the user
+// is told where it went.
+TEST(VentanasAnalisis, ResumenGuardaLaPaginaQueMuestra)
+{
+    GuardiaModal guardia;
+    Documento doc;
+    CargarReferencia(doc, "Furgoneta");
+    MensajesCapturados mensajes;
+    QTemporaryDir dir;
+    VentanaResumen ventana(ResumenDeCostes(doc, QDate(2026, 12, 7)), MostrarMensaje,
+                           QStringLiteral("Resumen de costes - Furgoneta.pdf"));
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    EXPECT_EQ(ventana.vista()->pageCount(), 1);
+    QString propuesto;
+    AlAbrirModal([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialogo, nullptr) << modal->metaObject()->className();
+        propuesto = QFileInfo(dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text()).fileName();
+        Teclear(dialogo, dir.filePath(QStringLiteral("furgoneta")));
+        static_cast<QDialog*>(dialogo)->accept();
+    });
+    ventana.botonPdf()->click();
+    EXPECT_EQ(propuesto, QStringLiteral("Resumen de costes - Furgoneta.pdf"));
+    const QString pdf = dir.filePath(QStringLiteral("furgoneta.pdf"));
+    EXPECT_EQ(PaginasPdf(pdf), 1);
     ASSERT_EQ(mensajes.lista.size(), 1u);
     EXPECT_EQ(mensajes.lista[0].texto, QStringLiteral("Se ha guardado «%1».").arg(QDir::toNativeSeparators(pdf)));
 }

@@ -4,8 +4,10 @@
 #include "ayuda_ventanas.h"
 
 #include "engine/revision.h"
+#include "presentacion/resumen.h"
 #include "results/ventana_comparar.h"
 #include "results/ventana_presupuesto.h"
+#include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 #include "shell/ayuda.h"
@@ -140,6 +142,11 @@ const std::vector<Caso>& Casos()
         {"Presupuesto", "Presupuesto",
          [](Documento& doc, QSettings& ajustes) {
              return std::unique_ptr<QWidget>(new VentanaPresupuesto(doc, ajustes, MostrarMensaje));
+         }},
+        {"Resumen", "Resumen de costes",
+         [](Documento& doc, QSettings&) {
+             return std::unique_ptr<QWidget>(
+                 new VentanaResumen(ResumenDeCostes(doc, QDate(2026, 12, 7)), MostrarMensaje));
          }},
     };
     return casos;

@@ -4,6 +4,7 @@
 #include "engine/revision.h"
 #include "results/ventana_comparar.h"
 #include "results/ventana_presupuesto.h"
+#include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
 #include "results/ventana_sensibilidad.h"
 #include "shell/ayuda_contexto.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -99,7 +101,7 @@ TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
 
     Abrir();
     QStringList abierto = Habilitados(ventana->menus());
-    EXPECT_EQ(abierto.size(), 4 + 23 + 1 + 4); // and "Guardar como PDF…", the four analyses
+    EXPECT_EQ(abierto.size(), 4 + 23 + 2 + 4); // "Resumen de costes…", "Guardar como PDF…", the four analyses
     EXPECT_FALSE(abierto.contains("mnuNuevo"));
     EXPECT_FALSE(abierto.contains("mnuFileOpen"));
     EXPECT_TRUE(abierto.contains("mnuCerrar"));
@@ -319,6 +321,28 @@ TEST_F(Principal, GuardarComoPdfEscribeLasOchoHojas)
     EXPECT_GE(PaginasPdf(ruta), 8);
     EXPECT_FALSE(ventana->GuardarPdfEn(dir.filePath(QStringLiteral("no/hay/x.pdf"))));
     EXPECT_EQ(mensajes.lista.back().texto, MensajeArchivo(FalloArchivo::DirectorioNoExiste));
+}
+
+// "Resumen de costes…" takes the figure still being typed and shows the
+// summary of the open calculation as it will print: one page.
+TEST_F(Principal, ResumenDeCostesConLoQueSeEstaEscribiendo)
+{
+    Abrir();
+    Teclear(C()->Caja(Columna::S, 7), QStringLiteral("150000")); // not left yet
+    QStringList kilometros;
+    int paginas = -1;
+    AlAbrirModal([&](QWidget* modal) {
+        auto* resumen = qobject_cast<VentanaResumen*>(modal);
+        ASSERT_NE(resumen, nullptr) << modal->metaObject()->className();
+        paginas = resumen->vista()->pageCount();
+        const auto& datos = std::get<TablaInforme>(resumen->informe().bloques.front());
+        kilometros = datos.filas.front().celdas;
+        resumen->reject();
+    });
+    ventana->menus().mnuPrintResumen->trigger();
+    EXPECT_EQ(paginas, 1);
+    EXPECT_EQ(kilometros, QStringList({QStringLiteral("150.000"), QStringLiteral("120.000")}));
+    EXPECT_TRUE(HayCambios(doc.calculo));
 }
 
 TEST_F(Principal, GrabarComoRechazaUnNombreExistente)
