@@ -242,9 +242,12 @@ TEST(AyudaCompilada, EnlacesImagenesEIndice)
         const QString hhk = DecodificarPagina(*indice);
         QStringList pendientes{chm->TemaInicial()};
         QStringList claves;
+        QStringList anclas; // "/page.htm#name": each must be a name in its page
         for (const EntradaContenido& e : LeerSitemap(hhk)) {
             claves << e.nombre;
             pendientes << e.local; // already "/page.htm": one more slash would read as a host
+            if (e.local.contains(u'#'))
+                anclas << e.local;
         }
         const auto contenido = chm->Leer(chm->Contenido());
         ASSERT_TRUE(contenido.has_value());
@@ -291,13 +294,23 @@ TEST(AyudaCompilada, EnlacesImagenesEIndice)
             ASSERT_TRUE(bytes.has_value()) << pagina.toStdString();
             auto it = enlace.globalMatch(DecodificarPagina(*bytes));
             while (it.hasNext()) {
-                const QString destino = QStringLiteral("/") + it.next().captured(2);
+                const QRegularExpressionMatch m = it.next();
+                const QString destino = QStringLiteral("/") + m.captured(2);
                 EXPECT_TRUE(chm->Leer(destino).has_value()) << pagina.toStdString() << " -> " << destino.toStdString();
+                if (m.capturedLength(3) > 1)
+                    anclas << destino + m.captured(3);
                 if (destino.endsWith(QStringLiteral(".htm")))
                     pendientes << destino;
             }
         }
         EXPECT_GT(vistas.size(), 4);
+        for (const QString& ancla : anclas) {
+            const QUrl url(ancla);
+            const auto pagina = chm->Leer(url.path());
+            ASSERT_TRUE(pagina.has_value()) << ancla.toStdString();
+            EXPECT_TRUE(DecodificarPagina(*pagina).contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())))
+                << ancla.toStdString();
+        }
     }
 }
 
@@ -422,6 +435,12 @@ TEST(AyudaCompilada, IndiceYBusquedaSinMayusculasNiAcentos)
         {"Gasóleo", "/analisis_revision.htm"},
         {"punto   EQUILIBRIO", "/analisis_sensibilidad.htm"}, // every word, anywhere in the page
         {"623,88", "/analisis_presupuesto.htm"},
+        // What a haulier would type when stuck.
+        {"no hay ninguna impresora instalada", "/imprimir.htm"},
+        {"intermodal 46", "/caracteristicas.htm"},
+        {"Documentos TARVIA copia de seguridad", "/primeros_pasos.htm"},
+        {"que es el baremario", "/baremario.htm"},
+        {"precio gasoleo conductor grabar", "/actualizar.htm"},
         {"zzqx", nullptr},
         {"  ", nullptr},
     };
