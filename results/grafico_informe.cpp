@@ -165,31 +165,32 @@ void TextoGirado(QPainter& p, QPointF centro, double grados, const QString& t, c
     p.restore();
 }
 
-void PintarEjes(QPainter& p, const QRectF& rect, const GraficoInforme& g, const EstiloInforme& e,
-                const Localizacion& loc)
+// The plot area and its scales: where a value falls.
+struct Plano {
+    QRectF area;
+    Ejes ejes;
+    double Y(const EscalaDeEje& s, double v) const
+    {
+        return area.bottom() - (v - s.minimo) / (s.maximo - s.minimo) * area.height();
+    }
+    double X(double v) const
+    {
+        return area.left() + (v - ejes.x.minimo) / (ejes.x.maximo - ejes.x.minimo) * area.width();
+    }
+    double Categoria(qsizetype n) const { return area.width() / std::max<qsizetype>(1, n); }
+};
+
+// Grid lines, tick labels on both sides and below, the frame and the axes' titles.
+void PintarMarcas(QPainter& p, const QRectF& rect, const Plano& plano, const GraficoInforme& g, const EstiloInforme& e,
+                  const Localizacion& loc)
 {
     const QFontMetricsF& m = e.Medida(Letra::Pequena);
-    const Ejes ejes = EscalasDe(g);
-    const bool barras = g.tipo == GraficoInforme::Tipo::BarrasApiladas;
+    const QRectF& area = plano.area;
+    const Ejes& ejes = plano.ejes;
     const double hueco = 80 * e.escala;
-    const double izquierda = (g.ejeY.isEmpty() ? 0 : m.height() + hueco) + AnchoMarcas(ejes.izquierdo, m, loc) + hueco;
-    const double derecha =
-        ejes.hayDerecho ? (g.ejeYDerecho.isEmpty() ? 0 : m.height() + hueco) + AnchoMarcas(ejes.derecho, m, loc) + hueco
-                        : 300 * e.escala;
-    const QRectF area(rect.left() + izquierda, rect.top() + AltoTitulo(g, e), rect.width() - izquierda - derecha,
-                      kAltoTrazado * e.escala);
-
-    const auto enY = [&](const EscalaDeEje& s, double v) {
-        return area.bottom() - (v - s.minimo) / (s.maximo - s.minimo) * area.height();
-    };
-    const auto enX = [&](double v) {
-        return area.left() + (v - ejes.x.minimo) / (ejes.x.maximo - ejes.x.minimo) * area.width();
-    };
-
     p.setFont(e.Fuente(Letra::Pequena));
-    // Grid and ticks of the left axis, then the right one's labels.
     for (int i = 0; i <= ejes.izquierdo.intervalos; ++i) {
-        const double v = ejes.izquierdo.minimo + i * ejes.izquierdo.paso, y = enY(ejes.izquierdo, v);
+        const double v = ejes.izquierdo.minimo + i * ejes.izquierdo.paso, y = plano.Y(ejes.izquierdo, v);
         p.setPen(QPen(QColor(215, 215, 215), 0));
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         p.setPen(Qt::black);
@@ -198,19 +199,19 @@ void PintarEjes(QPainter& p, const QRectF& rect, const GraficoInforme& g, const 
     }
     if (ejes.hayDerecho)
         for (int i = 0; i <= ejes.derecho.intervalos; ++i) {
-            const double v = ejes.derecho.minimo + i * ejes.derecho.paso, y = enY(ejes.derecho, v);
+            const double v = ejes.derecho.minimo + i * ejes.derecho.paso, y = plano.Y(ejes.derecho, v);
             PintarTexto(p, QRectF(area.right() + hueco, y - m.height() / 2, 4000, m.height()),
                         Qt::AlignLeft | Qt::AlignVCenter, Marca(v, ejes.derecho, loc));
         }
     const double bajoMarcas = area.bottom() + hueco / 2;
-    if (barras) {
-        const double paso = area.width() / std::max<qsizetype>(1, g.categorias.size());
+    if (g.tipo == GraficoInforme::Tipo::BarrasApiladas) {
+        const double paso = plano.Categoria(g.categorias.size());
         for (qsizetype k = 0; k < g.categorias.size(); ++k)
             PintarTexto(p, QRectF(area.left() + k * paso, bajoMarcas, paso, m.height()), Qt::AlignCenter,
                         g.categorias[k]);
     } else {
         for (int i = 0; i <= ejes.x.intervalos; ++i) {
-            const double v = ejes.x.minimo + i * ejes.x.paso, x = enX(v);
+            const double v = ejes.x.minimo + i * ejes.x.paso, x = plano.X(v);
             p.setPen(QPen(QColor(215, 215, 215), 0));
             p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
             p.setPen(Qt::black);
@@ -220,53 +221,75 @@ void PintarEjes(QPainter& p, const QRectF& rect, const GraficoInforme& g, const 
     p.setPen(QPen(Qt::black, 10 * e.escala));
     p.setBrush(Qt::NoBrush);
     p.drawRect(area);
-    // Axis titles.
     if (!g.ejeX.isEmpty())
         PintarTexto(p, QRectF(area.left(), bajoMarcas + m.height(), area.width(), m.height()), Qt::AlignCenter, g.ejeX);
     if (!g.ejeY.isEmpty())
         TextoGirado(p, QPointF(rect.left() + m.height() / 2, area.center().y()), -90, g.ejeY, m);
     if (ejes.hayDerecho && !g.ejeYDerecho.isEmpty())
         TextoGirado(p, QPointF(rect.right() - m.height() / 2, area.center().y()), 90, g.ejeYDerecho, m);
+}
 
-    // The data.
+// The bars stacked one heading on another, or the lines and their marks.
+void PintarDatos(QPainter& p, const Plano& plano, const GraficoInforme& g, const EstiloInforme& e)
+{
+    const Ejes& ejes = plano.ejes;
     p.save();
-    p.setClipRect(area.adjusted(-200, -200, 200, 200));
-    if (barras) {
-        const double paso = area.width() / std::max<qsizetype>(1, g.categorias.size());
+    p.setClipRect(plano.area.adjusted(-200, -200, 200, 200));
+    if (g.tipo == GraficoInforme::Tipo::BarrasApiladas) {
+        const double paso = plano.Categoria(g.categorias.size());
         std::vector<double> base(size_t(g.categorias.size()), 0.0);
         for (size_t k = 0; k < g.series.size(); ++k)
             for (const QPointF& punto : g.series[k].puntos) {
                 const auto c = static_cast<size_t>(punto.x());
                 if (c >= base.size() || punto.y() <= 0)
                     continue;
-                const double y0 = enY(ejes.izquierdo, base[c]), y1 = enY(ejes.izquierdo, base[c] + punto.y());
+                const double y0 = plano.Y(ejes.izquierdo, base[c]), y1 = plano.Y(ejes.izquierdo, base[c] + punto.y());
                 p.setPen(QPen(Qt::black, 0));
                 p.setBrush(ColorDe(g.series[k], k));
-                p.drawRect(QRectF(area.left() + (double(c) + 0.2) * paso, y1, 0.6 * paso, y0 - y1));
+                p.drawRect(QRectF(plano.area.left() + (double(c) + 0.2) * paso, y1, 0.6 * paso, y0 - y1));
                 base[c] += punto.y();
             }
-    } else {
-        for (size_t k = 0; k < g.series.size(); ++k) {
-            const SerieInforme& s = g.series[k];
-            const EscalaDeEje& eje = s.ejeDerecho ? ejes.derecho : ejes.izquierdo;
-            if (s.soloMarcas) {
-                p.setPen(QPen(Qt::black, 0));
-                p.setBrush(ColorDe(s, k));
-                for (const QPointF& q : s.puntos)
-                    p.drawEllipse(QPointF(enX(q.x()), enY(eje, q.y())), 70 * e.escala, 70 * e.escala);
-                continue;
-            }
-            QPainterPath linea;
-            for (size_t i = 0; i < s.puntos.size(); ++i) {
-                const QPointF q(enX(s.puntos[i].x()), enY(eje, s.puntos[i].y()));
-                i == 0 ? linea.moveTo(q) : linea.lineTo(q);
-            }
-            p.setPen(QPen(ColorDe(s, k), 25 * e.escala));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(linea);
+        p.restore();
+        return;
+    }
+    for (size_t k = 0; k < g.series.size(); ++k) {
+        const SerieInforme& s = g.series[k];
+        const EscalaDeEje& eje = s.ejeDerecho ? ejes.derecho : ejes.izquierdo;
+        if (s.soloMarcas) {
+            p.setPen(QPen(Qt::black, 0));
+            p.setBrush(ColorDe(s, k));
+            for (const QPointF& q : s.puntos)
+                p.drawEllipse(QPointF(plano.X(q.x()), plano.Y(eje, q.y())), 70 * e.escala, 70 * e.escala);
+            continue;
         }
+        QPainterPath linea;
+        for (size_t i = 0; i < s.puntos.size(); ++i) {
+            const QPointF q(plano.X(s.puntos[i].x()), plano.Y(eje, s.puntos[i].y()));
+            i == 0 ? linea.moveTo(q) : linea.lineTo(q);
+        }
+        p.setPen(QPen(ColorDe(s, k), 25 * e.escala));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(linea);
     }
     p.restore();
+}
+
+void PintarEjes(QPainter& p, const QRectF& rect, const GraficoInforme& g, const EstiloInforme& e,
+                const Localizacion& loc)
+{
+    // Room beside the plot for the tick labels and the rotated axis titles.
+    const QFontMetricsF& m = e.Medida(Letra::Pequena);
+    const Ejes ejes = EscalasDe(g);
+    const double hueco = 80 * e.escala;
+    const double izquierda = (g.ejeY.isEmpty() ? 0 : m.height() + hueco) + AnchoMarcas(ejes.izquierdo, m, loc) + hueco;
+    const double derecha =
+        ejes.hayDerecho ? (g.ejeYDerecho.isEmpty() ? 0 : m.height() + hueco) + AnchoMarcas(ejes.derecho, m, loc) + hueco
+                        : 300 * e.escala;
+    const Plano plano{QRectF(rect.left() + izquierda, rect.top() + AltoTitulo(g, e), rect.width() - izquierda - derecha,
+                             kAltoTrazado * e.escala),
+                      ejes};
+    PintarMarcas(p, rect, plano, g, e, loc);
+    PintarDatos(p, plano, g, e);
 }
 
 double AltoEjes(const EstiloInforme& e)

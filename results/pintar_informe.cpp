@@ -133,23 +133,45 @@ private:
 
     void Poner(const TablaInforme& t);
 
+    // A table's caption column and figure columns, and its paddings.
+    struct MedidasTabla {
+        double rotulo = 0;
+        std::vector<double> anchos;
+        double pad = 0, vpad = 0;
+    };
+    MedidasTabla Medir(const TablaInforme& t) const;
+    // One group of columns of a table, laid out over as many pages as it needs.
+    struct Tramo {
+        const TablaInforme& t;
+        const MedidasTabla& m;
+        int desde, hasta; // figure columns [desde, hasta)
+        QString titulo;
+        std::vector<double> x; // left edge of each column, then the right edge
+        double altoCabecera;
+    };
+    void PonerTramo(const Tramo& tramo);
+    void PonerCabecera(const Tramo& tramo, bool continuacion);
+    double AltoFila(const Tramo& tramo, const TablaInforme::Fila& f) const;
+
     const Informe& inf_;
     EstiloInforme estilo_;
     double y_ = 0;
 };
 
-void Composicion::Poner(const TablaInforme& t)
+Composicion::MedidasTabla Composicion::Medir(const TablaInforme& t) const
 {
-    const double pad = 70 * estilo_.escala, vpad = 35 * estilo_.escala;
-    const QFontMetricsF& normal = estilo_.Medida(Letra::Tabla);
-    const QFontMetricsF& negrita = estilo_.Medida(Letra::TablaNegrita);
-    const auto ancho = [&](const QString& s, bool grueso) { return (grueso ? negrita : normal).horizontalAdvance(s); };
+    MedidasTabla m;
+    m.pad = 70 * estilo_.escala;
+    m.vpad = 35 * estilo_.escala;
+    const auto ancho = [&](const QString& s, bool grueso) {
+        return estilo_.Medida(grueso ? Letra::TablaNegrita : Letra::Tabla).horizontalAdvance(s);
+    };
     // A heading keeps to one line up to a width; longer ones wrap between words.
     const auto palabraMasLarga = [&](const QString& s) {
-        double m = 0;
+        double w = 0;
         for (const QString& p : s.split(u' ', Qt::SkipEmptyParts))
-            m = std::max(m, ancho(p, true));
-        return std::max(m, std::min(ancho(s, true), 1500 * estilo_.escala));
+            w = std::max(w, ancho(p, true));
+        return std::max(w, std::min(ancho(s, true), 1500 * estilo_.escala));
     };
 
     // The caption column as wide as its longest caption, up to half the page.
@@ -158,20 +180,25 @@ void Composicion::Poner(const TablaInforme& t)
         rotulo = std::max(rotulo, ancho(f.rotulo, f.negrita));
     // A point to spare: wrapped text laid out in a box exactly its width may
     // still break its last word onto a second line.
-    rotulo = std::min(rotulo + 2 * pad + 20 * estilo_.escala, kAncho / 2);
-    const int n = static_cast<int>(t.columnas.size());
-    std::vector<double> anchos(size_t(n), 0.0);
-    for (int c = 0; c < n; ++c) {
+    m.rotulo = std::min(rotulo + 2 * m.pad + 20 * estilo_.escala, kAncho / 2);
+    for (qsizetype c = 0; c < t.columnas.size(); ++c) {
         double a = palabraMasLarga(t.columnas[c]);
         for (const auto& f : t.filas)
             if (c < f.celdas.size())
                 a = std::max(a, ancho(f.celdas[c], f.negrita));
-        anchos[size_t(c)] = std::min(a + 2 * pad, kAncho - rotulo);
+        m.anchos.push_back(std::min(a + 2 * m.pad, kAncho - m.rotulo));
     }
-    if (t.pares && n == 1) // a list of figures reads best at half the page
-        anchos[0] = std::max(anchos[0], kAncho / 2 - rotulo);
+    if (t.pares && m.anchos.size() == 1) // a list of figures reads best at half the page
+        m.anchos[0] = std::max(m.anchos[0], kAncho / 2 - m.rotulo);
+    return m;
+}
 
-    // Column groups that fit the page's width, the captions repeated in each.
+namespace {
+// Column groups that fit the page's width beside the captions, which each
+// group repeats: [desde, hasta) of the figure columns.
+std::vector<std::pair<int, int>> GruposDeColumnas(double rotulo, const std::vector<double>& anchos)
+{
+    const int n = static_cast<int>(anchos.size());
     std::vector<std::pair<int, int>> grupos;
     for (int c = 0; c < n;) {
         int fin = c;
@@ -183,73 +210,90 @@ void Composicion::Poner(const TablaInforme& t)
     }
     if (grupos.empty())
         grupos.emplace_back(0, 0);
+    return grupos;
+}
+} // namespace
 
-    for (size_t g = 0; g < grupos.size(); ++g) {
-        const auto [desde, hasta] = grupos[g];
-        QString titulo = t.titulo;
+void Composicion::Poner(const TablaInforme& t)
+{
+    const MedidasTabla m = Medir(t);
+    const auto grupos = GruposDeColumnas(m.rotulo, m.anchos);
+    for (const auto& [desde, hasta] : grupos) {
+        Tramo tramo{t, m, desde, hasta, t.titulo, {kMargen, kMargen + m.rotulo}, 0};
         if (grupos.size() > 1)
-            titulo = QStringLiteral("%1 (columnas %2 a %3 de %4)")
-                         .arg(t.titulo.isEmpty() ? QStringLiteral("Tabla") : t.titulo)
-                         .arg(desde + 1)
-                         .arg(hasta)
-                         .arg(n);
-        std::vector<double> x = {kMargen, kMargen + rotulo};
+            tramo.titulo = QStringLiteral("%1 (columnas %2 a %3 de %4)")
+                               .arg(t.titulo.isEmpty() ? QStringLiteral("Tabla") : t.titulo)
+                               .arg(desde + 1)
+                               .arg(hasta)
+                               .arg(t.columnas.size());
         for (int c = desde; c < hasta; ++c)
-            x.push_back(x.back() + anchos[size_t(c)]);
-        double altoCabecera = AltoTexto(t.esquina, Letra::TablaNegrita, rotulo - 2 * pad);
+            tramo.x.push_back(tramo.x.back() + m.anchos[size_t(c)]);
+        tramo.altoCabecera = AltoTexto(t.esquina, Letra::TablaNegrita, m.rotulo - 2 * m.pad);
         for (int c = desde; c < hasta; ++c)
-            altoCabecera =
-                std::max(altoCabecera, AltoTexto(t.columnas[c], Letra::TablaNegrita, anchos[size_t(c)] - 2 * pad));
-        altoCabecera += 2 * vpad;
-        const auto altoFila = [&](const TablaInforme::Fila& f) {
-            return std::max(normal.height(),
-                            AltoTexto(f.rotulo, f.negrita ? Letra::TablaNegrita : Letra::Tabla, rotulo - 2 * pad)) +
-                   2 * vpad;
-        };
-        const double altoTitulo = titulo.isEmpty() ? 0 : AltoTexto(titulo, Letra::Negrita, kAncho) + vpad;
-
-        const auto cabecera = [&](bool continuacion) {
-            if (!titulo.isEmpty()) {
-                const QString tt = continuacion ? titulo + QStringLiteral(" (continuación)") : titulo;
-                const double a = AltoTexto(tt, Letra::Negrita, kAncho);
-                Escribir({kMargen, y_, kAncho, a}, tt, Letra::Negrita, kIzquierda);
-                y_ += a + vpad;
-            }
-            Actual().rellenos.push_back({{x.front(), y_, x.back() - x.front(), altoCabecera}, QColor(225, 225, 225)});
-            Escribir({x[0] + pad, y_, rotulo - 2 * pad, altoCabecera}, t.esquina, Letra::TablaNegrita, kIzquierda);
-            for (int c = desde; c < hasta; ++c) {
-                const size_t k = size_t(c - desde + 1);
-                Escribir({x[k] + pad, y_, x[k + 1] - x[k] - 2 * pad, altoCabecera}, t.columnas[c], Letra::TablaNegrita,
-                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap);
-            }
-            y_ += altoCabecera;
-            Actual().rayas.push_back({{x.front(), y_, x.back(), y_}, Qt::black});
-        };
-
-        // The title and headings never end a page alone.
-        Reservar(altoTitulo + altoCabecera + (t.filas.empty() ? 0 : altoFila(t.filas.front())));
-        cabecera(false);
-        for (size_t f = 0; f < t.filas.size(); ++f) {
-            const auto& fila = t.filas[f];
-            const double alto = altoFila(fila);
-            if (y_ + alto > kFondoUtil) {
-                NuevaPagina();
-                cabecera(true);
-            }
-            if (fila.negrita)
-                Actual().rellenos.push_back({{x.front(), y_, x.back() - x.front(), alto}, QColor(245, 245, 225)});
-            const Letra l = fila.negrita ? Letra::TablaNegrita : Letra::Tabla;
-            Escribir({x[0] + pad, y_, rotulo - 2 * pad, alto}, fila.rotulo, l, kIzquierda);
-            for (int c = desde; c < hasta; ++c) {
-                const size_t k = size_t(c - desde + 1);
-                if (c < fila.celdas.size())
-                    Escribir({x[k] + pad, y_, x[k + 1] - x[k] - 2 * pad, alto}, fila.celdas[c], l, kDerecha);
-            }
-            y_ += alto;
-            Actual().rayas.push_back({{x.front(), y_, x.back(), y_}, QColor(200, 200, 200)});
-        }
-        y_ += Hueco();
+            tramo.altoCabecera = std::max(
+                tramo.altoCabecera, AltoTexto(t.columnas[c], Letra::TablaNegrita, m.anchos[size_t(c)] - 2 * m.pad));
+        tramo.altoCabecera += 2 * m.vpad;
+        PonerTramo(tramo);
     }
+}
+
+double Composicion::AltoFila(const Tramo& tramo, const TablaInforme::Fila& f) const
+{
+    const Letra l = f.negrita ? Letra::TablaNegrita : Letra::Tabla;
+    const MedidasTabla& m = tramo.m;
+    return std::max(estilo_.Medida(Letra::Tabla).height(), AltoTexto(f.rotulo, l, m.rotulo - 2 * m.pad)) + 2 * m.vpad;
+}
+
+void Composicion::PonerCabecera(const Tramo& tramo, bool continuacion)
+{
+    const MedidasTabla& m = tramo.m;
+    const std::vector<double>& x = tramo.x;
+    if (!tramo.titulo.isEmpty()) {
+        const QString titulo = continuacion ? tramo.titulo + QStringLiteral(" (continuación)") : tramo.titulo;
+        const double a = AltoTexto(titulo, Letra::Negrita, kAncho);
+        Escribir({kMargen, y_, kAncho, a}, titulo, Letra::Negrita, kIzquierda);
+        y_ += a + m.vpad;
+    }
+    Actual().rellenos.push_back({{x.front(), y_, x.back() - x.front(), tramo.altoCabecera}, QColor(225, 225, 225)});
+    Escribir({x[0] + m.pad, y_, m.rotulo - 2 * m.pad, tramo.altoCabecera}, tramo.t.esquina, Letra::TablaNegrita,
+             kIzquierda);
+    for (int c = tramo.desde; c < tramo.hasta; ++c) {
+        const size_t k = size_t(c - tramo.desde + 1);
+        Escribir({x[k] + m.pad, y_, x[k + 1] - x[k] - 2 * m.pad, tramo.altoCabecera}, tramo.t.columnas[c],
+                 Letra::TablaNegrita, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap);
+    }
+    y_ += tramo.altoCabecera;
+    Actual().rayas.push_back({{x.front(), y_, x.back(), y_}, Qt::black});
+}
+
+void Composicion::PonerTramo(const Tramo& tramo)
+{
+    const MedidasTabla& m = tramo.m;
+    const std::vector<double>& x = tramo.x;
+    const auto& filas = tramo.t.filas;
+    // The title and headings never end a page alone.
+    const double altoTitulo = tramo.titulo.isEmpty() ? 0 : AltoTexto(tramo.titulo, Letra::Negrita, kAncho) + m.vpad;
+    Reservar(altoTitulo + tramo.altoCabecera + (filas.empty() ? 0 : AltoFila(tramo, filas.front())));
+    PonerCabecera(tramo, false);
+    for (const auto& fila : filas) {
+        const double alto = AltoFila(tramo, fila);
+        if (y_ + alto > kFondoUtil) {
+            NuevaPagina();
+            PonerCabecera(tramo, true);
+        }
+        if (fila.negrita)
+            Actual().rellenos.push_back({{x.front(), y_, x.back() - x.front(), alto}, QColor(245, 245, 225)});
+        const Letra l = fila.negrita ? Letra::TablaNegrita : Letra::Tabla;
+        Escribir({x[0] + m.pad, y_, m.rotulo - 2 * m.pad, alto}, fila.rotulo, l, kIzquierda);
+        for (int c = tramo.desde; c < tramo.hasta; ++c) {
+            const size_t k = size_t(c - tramo.desde + 1);
+            if (c < fila.celdas.size())
+                Escribir({x[k] + m.pad, y_, x[k + 1] - x[k] - 2 * m.pad, alto}, fila.celdas[c], l, kDerecha);
+        }
+        y_ += alto;
+        Actual().rayas.push_back({{x.front(), y_, x.back(), y_}, QColor(200, 200, 200)});
+    }
+    y_ += Hueco();
 }
 
 void PintarPagina(QPainter& p, const Pagina& pagina, const EstiloInforme& estilo, const Informe& informe, int numero,
