@@ -501,7 +501,7 @@ std::variant<Argumentos, QString> LeerArgumentos(const QStringList& args, const 
         return error;
     if (!a.informe.isEmpty() && !a.PideAnalisis())
         return QStringLiteral("--informe escribe el informe de un análisis: pida también --comparar, "
-                              "--sensibilidad, --equilibrio, --revision o --presupuesto");
+                              "--sensibilidad, --equilibrio, --revision, --revisar-lista o --presupuesto");
     if (const QString error = ComprobarFechas(a); !error.isEmpty())
         return error;
     return a;

@@ -71,7 +71,10 @@ struct Argumentos {
     QString resumen; // --resumen: the one-page cost summary, a PDF
 
     // Whether an analysis is asked for: what --informe reports.
-    bool PideAnalisis() const { return comparar || sensibilidad || equilibrio || revision || presupuesto; }
+    bool PideAnalisis() const
+    {
+        return comparar || sensibilidad || equilibrio || revision || presupuesto || !revisarLista.isEmpty();
+    }
 
     // --pdf draws the sheets: the program then needs the windows' platform.
     bool ConPdf() const

@@ -60,9 +60,18 @@ Informe InformeDeLaCorrida(const Argumentos& args, const Documento& doc, const A
                                      args.fechaContrato.value_or(hoy),
                                      doc.calculo.Personal[C::MasaMaximaAutorizada].numeroOCero(),
                                      args.obra,
-                                     a.avisoIndices};
+                                     a.avisoIndices,
+                                     {},
+                                     {}};
+        if (f) {
+            pedido.porFechas = *f;
+            pedido.fechaServicio = *args.fechaServicio;
+        }
         Anadir(total, InformeRevision(pedido, *a.revision, hoy, loc));
     }
+    if (a.lista)
+        Anadir(total, InformeRevisionLista({Descripcion(doc), doc.calculo.RutaArchivo, a.avisoIndices}, *a.lista, hoy,
+                                           loc));
     if (a.presupuesto) {
         // What the quotation window starts with: no company or client, the
         // fuel clause on the calculation's own diesel price.

@@ -261,7 +261,21 @@ Informe InformeRevision(const PedidoRevisionInforme& pedido, const Revision& r, 
         {QStringLiteral("Masa máxima autorizada (kg)"), {num(pedido.mma, 0)}},
         {QStringLiteral("Vehículo de obras"), {pedido.obra ? QStringLiteral("Sí") : QStringLiteral("No")}},
     };
+    const PreciosPorFechas* f = pedido.porFechas ? &*pedido.porFechas : nullptr;
+    if (f && f->completos()) {
+        // The prices as published: a fourth decimal is part of the figure the law refers to.
+        datos.filas[1].celdas = {PrecioGasoleoInforme(*f->contrato, loc)};
+        datos.filas[2].celdas = {PrecioGasoleoInforme(*f->servicio, loc)};
+        datos.filas.insert(datos.filas.begin() + 5,
+                           {QStringLiteral("Fecha del transporte"), {FormatearFecha(pedido.fechaServicio, loc)}});
+    }
     inf.bloques.emplace_back(std::move(datos));
+    if (f && f->completos())
+        inf.bloques.emplace_back(ParrafoInforme{
+            QStringLiteral("Precios medios mensuales del gasóleo publicados: al contratar, el de %1; al realizar el "
+                           "transporte, el de %2.")
+                .arg(MesConOrigen(f->mesContrato, *f->contrato), MesConOrigen(f->mesServicio, *f->servicio)),
+            false});
 
     TablaInforme res;
     res.titulo = QStringLiteral("Revisión");
@@ -285,6 +299,84 @@ Informe InformeRevision(const PedidoRevisionInforme& pedido, const Revision& r, 
         QStringLiteral("El peso propio del combustible es el de este cálculo; sirve de comparación y no sustituye "
                        "al índice de repercusión que fija la norma."),
         false});
+    if (!pedido.avisoIndices.isEmpty())
+        inf.bloques.emplace_back(ParrafoInforme{pedido.avisoIndices, true});
+    return inf;
+}
+
+QString PrecioGasoleoInforme(const PrecioGasoleo& p, const Localizacion& loc)
+{
+    return FormatearNumero(p.euros, std::max(3, p.decimales), loc);
+}
+
+QString MesConOrigen(Mes m, const PrecioGasoleo& p)
+{
+    return NombreMes(m) + (p.origen == PrecioGasoleo::Origen::Oficial ? QStringLiteral(" (tabla oficial)")
+                                                                       : QStringLiteral(" (sus precios)"));
+}
+
+Informe InformeRevisionLista(const PedidoListaInforme& pedido, const RevisionDeLista& r, QDate hoy,
+                             const Localizacion& loc)
+{
+    Informe inf = Nuevo(QStringLiteral("Revisión por gasóleo de una lista de servicios"), hoy, loc);
+    inf.cabecera.prepend(QStringLiteral("Cálculo: %1").arg(NombreDeCalculo(pedido.descripcion, pedido.archivo)));
+    inf.bloques.emplace_back(ParrafoInforme{
+        QStringLiteral("Artículo 38 de la Ley 15/2009: ΔP = G × P × IR / 100, con los precios medios mensuales del "
+                       "gasóleo del mes del contrato y del mes del transporte, y el índice de repercusión vigente en "
+                       "la fecha del contrato."),
+        false});
+    const auto num = [&](double x, int d) { return FormatearNumero(x, d, loc); };
+    const auto mes = [](Mes m) { return QStringLiteral("%1/%2").arg(m.mes, 2, 10, QChar(u'0')).arg(m.anio); };
+    TablaInforme t;
+    t.titulo = QStringLiteral("Servicios revisados");
+    t.esquina = QStringLiteral("Referencia");
+    // Short headings: a heading sets its column's width, and the whole row fits the page.
+    t.columnas = {QStringLiteral("Contrato"),    QStringLiteral("Servicio"), QStringLiteral("Meses"),
+                  QStringLiteral("G (%)"),       QStringLiteral("IR"),       QStringLiteral("Pactado (€)"),
+                  QStringLiteral("ΔP (€)"),      QStringLiteral("Revisado (€)")};
+    SeriePrecios usados;
+    for (const FilaRevisada& f : r.filas) {
+        const ServicioARevisar& s = f.servicio;
+        t.filas.push_back({s.referencia,
+                           {FormatearFecha(s.contrato, loc), FormatearFecha(s.servicio, loc),
+                            mes(f.precios.mesContrato) + QStringLiteral(" → ") + mes(f.precios.mesServicio),
+                            num(f.revision.variacionPct, 2),
+                            num(f.revision.indice, 2), num(s.precio, 2), num(f.revision.incremento, 2),
+                            num(f.revision.precioRevisado, 2)}});
+        usados[f.precios.mesContrato] = *f.precios.contrato;
+        usados[f.precios.mesServicio] = *f.precios.servicio;
+    }
+    t.filas.push_back({QStringLiteral("Total"),
+                       {{}, {}, {}, {}, {}, num(r.totalPactado, 2), num(r.totalIncremento, 2),
+                        num(r.totalRevisado, 2)},
+                       true});
+    inf.bloques.emplace_back(std::move(t));
+    inf.bloques.emplace_back(ParrafoInforme{
+        (r.filas.size() == 1 ? QStringLiteral("1 servicio revisado")
+                             : QStringLiteral("%1 servicios revisados").arg(r.filas.size())) +
+            (r.errores.empty()          ? QStringLiteral(".")
+             : r.errores.size() == 1 ? QStringLiteral("; 1 línea no revisada.")
+                                     : QStringLiteral("; %1 líneas no revisadas.").arg(r.errores.size())),
+        false});
+
+    if (!usados.empty()) {
+        TablaInforme p;
+        p.titulo = QStringLiteral("Precios medios del gasóleo usados");
+        p.esquina = QStringLiteral("Mes");
+        p.columnas = {QStringLiteral("€/l"), QStringLiteral("Origen")};
+        for (const auto& [m, precio] : usados)
+            p.filas.push_back({NombreMes(m),
+                               {PrecioGasoleoInforme(precio, loc), precio.origen == PrecioGasoleo::Origen::Oficial
+                                                                       ? QStringLiteral("Tabla oficial")
+                                                                       : QStringLiteral("Sus precios")}});
+        inf.bloques.emplace_back(std::move(p));
+    }
+    if (!r.errores.empty()) {
+        inf.bloques.emplace_back(
+            ParrafoInforme{QStringLiteral("Líneas no revisadas (%1)").arg(r.errores.size()), true});
+        for (const ErrorDeFila& e : r.errores)
+            inf.bloques.emplace_back(ParrafoInforme{LineaDeError(e), false});
+    }
     if (!pedido.avisoIndices.isEmpty())
         inf.bloques.emplace_back(ParrafoInforme{pedido.avisoIndices, true});
     return inf;

@@ -3,6 +3,7 @@
 // and tarvia-calc hand the same results in and get the same report out.
 #include "presentacion/analisis.h"
 #include "presentacion/informe.h"
+#include "presentacion/revision_lista.h"
 
 #include <optional>
 
@@ -36,8 +37,26 @@ struct PedidoRevisionInforme {
     double mma = 0;
     bool obra = false;
     QString avisoIndices;
+    // By dates: the months looked up, whose prices replace the two above,
+    // and the service's date.
+    std::optional<PreciosPorFechas> porFechas;
+    QDate fechaServicio;
 };
 Informe InformeRevision(const PedidoRevisionInforme& pedido, const Revision& r, QDate hoy, const Localizacion& loc);
+
+// "1,2568": a diesel price with the decimals it was published with, at least 3.
+QString PrecioGasoleoInforme(const PrecioGasoleo& p, const Localizacion& loc);
+// "marzo de 2026 (tabla oficial)" or "… (sus precios)".
+QString MesConOrigen(Mes m, const PrecioGasoleo& p);
+
+// A list of services revised at once: a row per service and a total, the
+// diesel prices used, then the lines that could not be revised.
+struct PedidoListaInforme {
+    QString descripcion, archivo; // the calculation giving the default mass and fuel share
+    QString avisoIndices;
+};
+Informe InformeRevisionLista(const PedidoListaInforme& pedido, const RevisionDeLista& r, QDate hoy,
+                             const Localizacion& loc);
 
 // What the client reads on a quotation besides the price.
 struct DatosPresupuesto {

@@ -8,9 +8,11 @@
 #include "results/disposicion.h"
 #include "results/exportar.h"
 #include "results/pintar_informe.h"
+#include "results/ventana_revision_lista.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -20,13 +22,29 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tarvia {
 
-VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSettings& ajustes,
-                                 AvisoExportacion avisar, QWidget* dueno)
-    : QDialog(dueno), doc_(doc), indices_(std::move(indices)), ajustes_(ajustes), avisar_(std::move(avisar))
+namespace {
+
+// "Falta el precio de marzo de 2026: añádalo en Análisis → Precios oficiales del gasóleo…"
+QString MesesQueFaltan(const std::vector<Mes>& faltan)
+{
+    const QString donde = QStringLiteral("Análisis → Precios oficiales del gasóleo…");
+    if (faltan.size() == 1)
+        return QStringLiteral("Falta el precio de %1: añádalo en %2").arg(NombreMes(faltan[0]), donde);
+    return QStringLiteral("Faltan los precios de %1 y de %2: añádalos en %3")
+        .arg(NombreMes(faltan[0]), NombreMes(faltan[1]), donde);
+}
+
+} // namespace
+
+VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, TablaGasoleo precios,
+                                 QSettings& ajustes, AvisoExportacion avisar, QWidget* dueno)
+    : QDialog(dueno), doc_(doc), indices_(std::move(indices)), precios_(std::move(precios)), ajustes_(ajustes),
+      avisar_(std::move(avisar))
 {
     setObjectName(QStringLiteral("frmRevision"));
     setWindowTitle(QStringLiteral("Revisión por gasóleo"));
@@ -48,6 +66,18 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
     fecha_->setCalendarPopup(true);
     fecha_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     connect(fecha_, &QDateEdit::dateChanged, this, &VentanaRevision::Calcular);
+    fechaServicio_ = new QDateEdit(QDate::currentDate());
+    fechaServicio_->setObjectName(QStringLiteral("fechaTransporte"));
+    fechaServicio_->setCalendarPopup(true);
+    fechaServicio_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    connect(fechaServicio_, &QDateEdit::dateChanged, this, &VentanaRevision::Calcular);
+    origen_ = new QComboBox;
+    origen_->setObjectName(QStringLiteral("cmbPreciosGasoleo"));
+    origen_->addItems({QStringLiteral("de la tabla oficial"), QStringLiteral("escritos a mano")});
+    connect(origen_, &QComboBox::currentIndexChanged, this, &VentanaRevision::Calcular);
+    meses_ = new QLabel;
+    meses_->setObjectName(QStringLiteral("lblMeses"));
+    meses_->setWordWrap(true);
     obra_ = new QCheckBox(QStringLiteral("Vehículo de obra"));
     connect(obra_, &QCheckBox::toggled, this, &VentanaRevision::Calcular);
     texto_ = new QLabel;
@@ -60,10 +90,13 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
 
     auto* datos = new QFormLayout;
     datos->addRow(QStringLiteral("Precio pactado del transporte (€)"), precio_);
+    datos->addRow(QStringLiteral("Fecha del contrato"), fecha_);
+    datos->addRow(QStringLiteral("Fecha del transporte"), fechaServicio_);
+    datos->addRow(QStringLiteral("Precios del gasóleo"), origen_);
     datos->addRow(QStringLiteral("Gasóleo en la fecha del contrato (€/l)"), contrato_);
     datos->addRow(QStringLiteral("Gasóleo en la fecha del transporte (€/l)"), servicio_);
+    datos->addRow(QString(), meses_);
     datos->addRow(QStringLiteral("Umbral (%)"), umbral_);
-    datos->addRow(QStringLiteral("Fecha del contrato"), fecha_);
     datos->addRow(QString(), obra_);
 
     auto* botones = new QDialogButtonBox;
@@ -71,6 +104,10 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
     QPushButton* copiar = botones->addButton(QStringLiteral("Copiar"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
+    QPushButton* lista = botones->addButton(QStringLiteral("Revisar una lista…"), QDialogButtonBox::ActionRole);
+    connect(lista, &QPushButton::clicked, this, [this] {
+        VentanaRevisionLista(doc_, indices_, precios_, obra_->isChecked(), avisar_, this).exec();
+    });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(guardar, &QPushButton::clicked, this, &VentanaRevision::Guardar);
@@ -87,7 +124,7 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, QSe
     capa->addWidget(new QLabel(QStringLiteral("Historial de este vehículo")));
     capa->addWidget(historial_);
     capa->addWidget(botones);
-    resize(620, 560);
+    resize(640, 640);
     Calcular();
 }
 
@@ -102,6 +139,7 @@ QString VentanaRevision::Clave() const
 
 void VentanaRevision::FijarDatos(double precio, double contrato, double servicio, double umbral)
 {
+    origen_->setCurrentIndex(1);
     umbral_->setValue(umbral);
     precio_->setValue(precio);
     contrato_->setValue(contrato);
@@ -109,10 +147,70 @@ void VentanaRevision::FijarDatos(double precio, double contrato, double servicio
     Calcular();
 }
 
+void VentanaRevision::FijarFechas(double precio, QDate contrato, QDate servicio, double umbral)
+{
+    {
+        const QSignalBlocker b1(origen_), b2(umbral_), b3(precio_), b4(fecha_), b5(fechaServicio_);
+        origen_->setCurrentIndex(0);
+        umbral_->setValue(umbral);
+        precio_->setValue(precio);
+        fecha_->setDate(contrato);
+        fechaServicio_->setDate(servicio);
+    }
+    Calcular();
+}
+
+bool VentanaRevision::PorFechas() const { return origen_->currentIndex() == 0; }
+
+QString VentanaRevision::Meses() const { return PorFechas() ? meses_->text() : QString(); }
+
+bool VentanaRevision::BuscarPorFechas()
+{
+    const RevisionPorFechas r =
+        RevisarPorFechasConElCalculo(doc_, indices_, precios_, precio_->value(), fecha_->date(),
+                                     fechaServicio_->date(), umbral_->value(), obra_->isChecked());
+    porFechas_ = r.precios;
+    const PreciosPorFechas& p = r.precios;
+    {
+        // The boxes show the prices found, with the decimals they were published with.
+        const QSignalBlocker b1(contrato_), b2(servicio_);
+        for (const auto& [caja, precio] : {std::pair{contrato_, p.contrato}, std::pair{servicio_, p.servicio}}) {
+            caja->setDecimals(precio ? std::max(3, precio->decimales) : 3);
+            caja->setValue(precio ? precio->euros : 0);
+        }
+    }
+    QStringList meses;
+    if (p.contrato && p.servicio)
+        meses << QStringLiteral("Precios medios del gasóleo: al contratar, el de %1; al transportar, el de %2.")
+                     .arg(MesConOrigen(p.mesContrato, *p.contrato), MesConOrigen(p.mesServicio, *p.servicio));
+    meses << precios_.avisos;
+    meses_->setText(meses.join(u'\n'));
+    if (!r.revision) {
+        explicacion_ = p.faltan.empty() ? r.error : MesesQueFaltan(p.faltan);
+        return false;
+    }
+    revision_ = *r.revision;
+    return true;
+}
+
 void VentanaRevision::Calcular()
 {
     if (!texto_)
         return; // still being built
+    const bool porFechas = PorFechas();
+    for (QDoubleSpinBox* caja : {contrato_, servicio_}) {
+        caja->setReadOnly(porFechas);
+        caja->setButtonSymbols(porFechas ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
+    }
+    fechaServicio_->setEnabled(porFechas);
+    meses_->setVisible(porFechas);
+    if (!porFechas) {
+        porFechas_.reset();
+        const QSignalBlocker b1(contrato_), b2(servicio_);
+        contrato_->setDecimals(3);
+        servicio_->setDecimals(3);
+    }
+    hayResultado_ = false;
     umbralValido_ = MotivoUmbralNoValido(umbral_->value()).isEmpty();
     if (!umbralValido_) {
         // Said in place of the result: a threshold above the law's would hide a compulsory revision.
@@ -121,8 +219,18 @@ void VentanaRevision::Calcular()
         comparacion_->clear();
         return;
     }
-    revision_ = RevisarConElCalculo(doc_, indices_, precio_->value(), contrato_->value(), servicio_->value(),
-                                    umbral_->value(), obra_->isChecked(), fecha_->date());
+    if (porFechas) {
+        if (!BuscarPorFechas()) {
+            // No figures from a month that is not in the table.
+            texto_->setText(explicacion_);
+            comparacion_->clear();
+            return;
+        }
+    } else {
+        revision_ = RevisarConElCalculo(doc_, indices_, precio_->value(), contrato_->value(), servicio_->value(),
+                                        umbral_->value(), obra_->isChecked(), fecha_->date());
+    }
+    hayResultado_ = true;
     const double mma = doc_.calculo.Personal[campos::C::MasaMaximaAutorizada].numeroOCero();
     const double indice = revision_.indice;
     const double cuota = revision_.cuotaCombustiblePct;
@@ -131,7 +239,9 @@ void VentanaRevision::Calcular()
     const auto euros = [&](double x) { return FormatearNumero(std::abs(x), 2, loc) + QStringLiteral(" €"); };
     const QString pct = FormatearNumero(precio > 0 ? std::abs(revision_.incremento) / precio * 100 : 0, 2, loc);
     const QString g = FormatearNumero(revision_.variacionPct, 2, loc);
-    if (contrato_->value() <= 0 || precio <= 0)
+    if (porFechas && precio <= 0)
+        explicacion_ = QStringLiteral("Escriba el precio pactado.");
+    else if (contrato_->value() <= 0 || precio <= 0)
         explicacion_ = QStringLiteral("Escriba el precio pactado y los dos precios del gasóleo.");
     else if (!revision_.aplica)
         explicacion_ = QStringLiteral("El gasóleo ha variado un %1 %, menos del %2 %: el precio no se revisa y "
@@ -155,7 +265,7 @@ void VentanaRevision::Calcular()
 
 void VentanaRevision::Guardar()
 {
-    if (!umbralValido_)
+    if (!umbralValido_ || !hayResultado_)
         return;
     const QString linea =
         FormatearFecha(QDate::currentDate(), doc_.calculo.Local) + QStringLiteral(": ") + explicacion_;
@@ -176,9 +286,17 @@ Informe VentanaRevision::InformeActual() const
                                  fecha_->date(),
                                  doc_.calculo.Personal[campos::C::MasaMaximaAutorizada].numeroOCero(),
                                  obra_->isChecked(),
-                                 indices_.aviso};
+                                 indices_.aviso,
+                                 {},
+                                 {}};
+    if (porFechas_ && porFechas_->completos()) {
+        pedido.gasoleoContrato = porFechas_->contrato->euros;
+        pedido.gasoleoServicio = porFechas_->servicio->euros;
+        pedido.porFechas = porFechas_;
+        pedido.fechaServicio = fechaServicio_->date();
+    }
     Informe informe = InformeRevision(pedido, revision_, QDate::currentDate(), doc_.calculo.Local);
-    if (!umbralValido_) // no figures from a threshold the law does not allow
+    if (!hayResultado_) // no figures from a threshold the law does not allow, nor from a missing month
         informe.bloques = {ParrafoInforme{explicacion_, true}};
     return informe;
 }

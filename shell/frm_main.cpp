@@ -7,6 +7,7 @@
 #include "presentacion/resumen.h"
 #include "results/fabrica_hojas.h"
 #include "results/ventana_comparar.h"
+#include "results/ventana_precios_gasoleo.h"
 #include "results/ventana_presupuesto.h"
 #include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
@@ -193,7 +194,14 @@ void FrmMain::ConectarMenus()
     connect(menus_.mnuRevision, &QAction::triggered, this, [this] {
         ConfirmarEdicion();
         VentanaRevision(doc_, LeerIndices(directorio_ + QStringLiteral("/Baremario/indices_repercusion.tsv")),
-                        Ajustes(), MostrarMensaje, this)
+                        CargarPreciosGasoleo(RutaPreciosOficiales(directorio_), RutaPreciosDelUsuario()), Ajustes(),
+                        MostrarMensaje, this)
+            .exec();
+    });
+    connect(menus_.mnuPreciosGasoleo, &QAction::triggered, this, [this] {
+        ConfirmarEdicion();
+        VentanaPreciosGasoleo(CargarPreciosGasoleo(RutaPreciosOficiales(directorio_), RutaPreciosDelUsuario()),
+                              MostrarMensaje, this)
             .exec();
     });
     connect(menus_.mnuPresupuesto, &QAction::triggered, this, [this] {

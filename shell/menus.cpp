@@ -99,6 +99,7 @@ const std::vector<MenuDiseno>& Diseno()
              {"mnuComparar", "Comparar cálculos…", H::ConCalculo, &Menus::mnuComparar},
              {"mnuSensibilidad", "Sensibilidad…", H::ConCalculo, &Menus::mnuSensibilidad},
              {"mnuRevision", "Revisión por gasóleo…", H::ConCalculo, &Menus::mnuRevision},
+             {"mnuPreciosGasoleo", "Precios oficiales del gasóleo…", H::Siempre, &Menus::mnuPreciosGasoleo},
              {"mnuPresupuesto", "Presupuesto…", H::ConCalculo, &Menus::mnuPresupuesto},
          }},
     };

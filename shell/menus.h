@@ -60,6 +60,7 @@ struct Menus {
     QAction* mnuComparar = nullptr;
     QAction* mnuSensibilidad = nullptr;
     QAction* mnuRevision = nullptr;
+    QAction* mnuPreciosGasoleo = nullptr;
     QAction* mnuPresupuesto = nullptr;
 
     std::vector<QMenu*> menus;         // in bar order

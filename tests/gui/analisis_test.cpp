@@ -287,7 +287,7 @@ TEST(VentanasAnalisis, ImprimirSinImpresoraOfreceElPdf)
     // Every analysis window says so, none prints into the void.
     QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
     VentanaComparar comparar(doc, {}, MostrarMensaje);
-    VentanaRevision revision(doc, IndicesPorDefecto(), ajustes);
+    VentanaRevision revision(doc, IndicesPorDefecto(), {}, ajustes);
     VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
     VentanaResumen resumen(ResumenDeCostes(doc, QDate(2026, 12, 7)), MostrarMensaje);
     const struct {
@@ -433,11 +433,11 @@ TEST(VentanasAnalisis, RevisionPorGasoleo)
     CargarReferencia(doc); // 44.000 kg: index 0,30; fuel 30,9 % of the costs
     QTemporaryDir dir;
     QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
-    VentanaRevision ventana(doc, IndicesPorDefecto(), ajustes);
+    VentanaRevision ventana(doc, IndicesPorDefecto(), {}, ajustes);
     ventana.FijarDatos(1260, 1.40, 1.54);
     EXPECT_EQ(ventana.Explicacion().left(33), QStringLiteral("El precio sube 37,80 € (3,00 %): "));
     ventana.Guardar();
-    VentanaRevision otra(doc, IndicesPorDefecto(), ajustes);
+    VentanaRevision otra(doc, IndicesPorDefecto(), {}, ajustes);
     ASSERT_EQ(otra.historial()->count(), 1);
     EXPECT_TRUE(otra.historial()->item(0)->text().contains(QStringLiteral("37,80")));
     ventana.FijarDatos(1260, 1.40, 1.45); // 3,57 %: below the threshold
@@ -515,7 +515,7 @@ TEST(VentanasAnalisis, RevisionYPresupuestoComoElGuionSinTocarElCalculo)
     const Calculo antes = doc.calculo;
     QTemporaryDir dir;
     QSettings ajustes(dir.filePath(QStringLiteral("ajustes.ini")), QSettings::IniFormat);
-    VentanaRevision revision(doc, IndicesPorDefecto(), ajustes);
+    VentanaRevision revision(doc, IndicesPorDefecto(), {}, ajustes);
     revision.FijarDatos(1000, 1.40, 1.54);
     VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
     presupuesto.Elegir(1, BaseCoste::Ambos, 10);

@@ -250,7 +250,7 @@ TEST(Informe, LasVentanasEscribenLoMismoQueTarviaCalc)
     comparar("sensibilidad", [&](const QString& r) { return sensibilidad.GuardarPdf(r); },
              {kMiArticulado, "--sensibilidad", serie});
 
-    VentanaRevision revision(doc, LeerIndices(kBaremario + QStringLiteral("indices_repercusion.tsv")), ajustes);
+    VentanaRevision revision(doc, LeerIndices(kBaremario + QStringLiteral("indices_repercusion.tsv")), {}, ajustes);
     revision.FijarDatos(1260, 1.40, 1.54);
     comparar("revision", [&](const QString& r) { return revision.GuardarPdf(r); },
              {kMiArticulado, "--revision", "1260:1,40:1,54"});

@@ -137,7 +137,7 @@ const std::vector<Caso>& Casos()
          }},
         {"Revision", "Revisión",
          [](Documento& doc, QSettings& ajustes) {
-             return std::unique_ptr<QWidget>(new VentanaRevision(doc, IndicesPorDefecto(), ajustes));
+             return std::unique_ptr<QWidget>(new VentanaRevision(doc, IndicesPorDefecto(), {}, ajustes));
          }},
         {"Presupuesto", "Presupuesto",
          [](Documento& doc, QSettings& ajustes) {
