@@ -3,6 +3,7 @@
 #include "presentacion/revision_lista.h"
 
 #include "core/csv.h"
+#include "presentacion/informes.h"
 
 #include <QStringList>
 #include <cmath>
@@ -127,6 +128,119 @@ TEST(RevisionLista, FilasIncompletasOSobrantes)
     EXPECT_EQ(r.filas[1].servicio.referencia, QStringLiteral("D; con punto y coma"));
     EXPECT_FALSE(r.filas[1].obra);
     EXPECT_DOUBLE_EQ(r.filas[1].revision.indice, 0.30);
+}
+
+// The cells of the report's table titled `titulo`, row by row, the caption first.
+std::vector<QStringList> Tabla(const Informe& inf, const QString& titulo)
+{
+    std::vector<QStringList> filas;
+    for (const BloqueInforme& b : inf.bloques)
+        if (const auto* t = std::get_if<TablaInforme>(&b); t && t->titulo == titulo)
+            for (const TablaInforme::Fila& f : t->filas)
+                filas.push_back(QStringList{f.rotulo} + f.celdas);
+    return filas;
+}
+
+QStringList Parrafos(const Informe& inf)
+{
+    QStringList p;
+    for (const BloqueInforme& b : inf.bloques)
+        if (const auto* t = std::get_if<ParrafoInforme>(&b))
+            p << t->texto;
+    return p;
+}
+
+// By dates the report shows the prices as published (a fourth decimal is not
+// rounded away), the transport's date and the months with their origin; typed
+// by hand it stays as it was, three decimals and no months.
+TEST(RevisionLista, InformeDeUnaRevisionPorFechas)
+{
+    PreciosPorFechas f;
+    f.mesContrato = {2011, 5};
+    f.mesServicio = {2026, 3};
+    f.contrato = PrecioGasoleo{1.2568, 4, PrecioGasoleo::Origen::Oficial};
+    f.servicio = PrecioGasoleo{1.645, 3, PrecioGasoleo::Origen::Usuario};
+    PreciosPorFechas incompleto = f;
+    incompleto.servicio.reset();
+    const struct {
+        const char* caso;
+        std::optional<PreciosPorFechas> porFechas;
+        QString contrato, servicio;
+        bool conMeses;
+    } casos[] = {
+        {"a mano", std::nullopt, QStringLiteral("1,257"), QStringLiteral("1,645"), false},
+        {"por fechas", f, QStringLiteral("1,2568"), QStringLiteral("1,645"), true},
+        // Never reaches a report with figures, but must not show half a lookup.
+        {"mes que falta", incompleto, QStringLiteral("1,257"), QStringLiteral("1,645"), false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        PedidoRevisionInforme pedido;
+        pedido.descripcion = QStringLiteral("Articulado");
+        pedido.precio = 1260;
+        pedido.gasoleoContrato = 1.2568;
+        pedido.gasoleoServicio = 1.645;
+        pedido.fechaContrato = QDate(2011, 5, 20);
+        pedido.fechaServicio = QDate(2026, 3, 10);
+        pedido.mma = 44000;
+        pedido.porFechas = c.porFechas;
+        const Informe inf = InformeRevision(pedido, Revision{}, QDate(2026, 12, 7), Localizacion{});
+        const auto datos = Tabla(inf, QStringLiteral("Datos"));
+        ASSERT_GE(datos.size(), 3u);
+        EXPECT_EQ(datos[1].value(1), c.contrato);
+        EXPECT_EQ(datos[2].value(1), c.servicio);
+        const bool conFecha = std::any_of(datos.begin(), datos.end(), [](const QStringList& fila) {
+            return fila == QStringList{QStringLiteral("Fecha del transporte"), QStringLiteral("10/03/2026")};
+        });
+        EXPECT_EQ(conFecha, c.conMeses);
+        const QString meses = Parrafos(inf).filter(QStringLiteral("mayo de 2011")).join(u' ');
+        EXPECT_EQ(meses.contains(QStringLiteral("mayo de 2011 (tabla oficial)")) &&
+                      meses.contains(QStringLiteral("marzo de 2026 (sus precios)")),
+                  c.conMeses)
+            << meses.toStdString();
+    }
+}
+
+// The list's report: a row per service revised and the total, each month's
+// price once with its decimals, and every bad line named after them.
+TEST(RevisionLista, InformeDeLaLista)
+{
+    TablaGasoleo precios = Precios();
+    precios.usuario[{2026, 3}] = {1.6452, 4, PrecioGasoleo::Origen::Usuario};
+    CondicionesDeLista c;
+    c.calculo = {44000, 30};
+    const QByteArray csv = "Referencia;Contrato;Servicio;Precio\n"
+                           "F-1;15/01/2026;20/03/2026;1000\n"
+                           "F-2;31/02/2026;20/03/2026;1000\n"
+                           "F-3;03/02/2026;02/03/2026;1.250,50\n"
+                           "F-4;15/01/2026;02/04/2026;900\n"
+                           "F-5;15/01/2026;20/02/2026;800;3500\n";
+    const RevisionDeLista r = RevisarLista(csv, c, LeerIndices(kIndices), precios);
+    ASSERT_EQ(r.filas.size(), 3u);
+    ASSERT_EQ(r.errores.size(), 2u);
+    const Informe inf = InformeRevisionLista({QStringLiteral("Articulado"), {}, {}}, r, QDate(2026, 12, 7), {});
+    const auto filas = Tabla(inf, QStringLiteral("Servicios revisados"));
+    ASSERT_EQ(filas.size(), 4u);
+    // G from 1,441 to 1,6452: 0,2042 / 1,441 = 14,17 %; IR 0,30: 1000 × 14,17 % × 0,30 = 42,51.
+    EXPECT_EQ(filas[0], (QStringList{"F-1", "15/01/2026", "20/03/2026", "01/2026 → 03/2026", "14,17", "0,30",
+                                     "1.000,00", "42,51", "1.042,51"}));
+    // From February (1,500) to March: 9,68 %; 1.250,50 × 9,68 % × 0,30 = 36,31.
+    EXPECT_EQ(filas[1], (QStringList{"F-3", "03/02/2026", "02/03/2026", "02/2026 → 03/2026", "9,68", "0,30",
+                                     "1.250,50", "36,31", "1.286,81"}));
+    // A van from January to February: 4,09 %, below the threshold.
+    EXPECT_EQ(filas[2].mid(0, 5), (QStringList{"F-5", "15/01/2026", "20/02/2026", "01/2026 → 02/2026", "4,09"}));
+    EXPECT_EQ(filas[2].value(8), QStringLiteral("800,00"));
+    EXPECT_EQ(filas[3], (QStringList{"Total", "", "", "", "", "", "3.050,50", "78,82", "3.129,32"}));
+    EXPECT_EQ(Tabla(inf, QStringLiteral("Precios medios del gasóleo usados")),
+              (std::vector<QStringList>{{"enero de 2026", "1,441", "Tabla oficial"},
+                                        {"febrero de 2026", "1,500", "Tabla oficial"},
+                                        {"marzo de 2026", "1,6452", "Sus precios"}}));
+    const QStringList parrafos = Parrafos(inf);
+    EXPECT_TRUE(parrafos.contains(QStringLiteral("3 servicios revisados; 2 líneas no revisadas.")));
+    const auto errores = parrafos.indexOf(QStringLiteral("Líneas no revisadas (2)"));
+    ASSERT_GE(errores, 0);
+    EXPECT_TRUE(parrafos.value(errores + 1).startsWith(QStringLiteral("línea 3, fecha de contrato: ")));
+    EXPECT_TRUE(parrafos.value(errores + 2).startsWith(QStringLiteral("línea 5, fecha de servicio: Falta")));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "results/ventana_presupuesto.h"
 #include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
+#include "results/ventana_revision_lista.h"
 #include "results/ventana_sensibilidad.h"
 
 #include <QChartView>
@@ -563,6 +564,7 @@ TEST(VentanasAnalisis, ExportacionFallidaDaUnMensaje)
     VentanaComparar comparar(doc, {}, MostrarMensaje);
     VentanaSensibilidad sensibilidad(doc, MostrarMensaje);
     VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
+    VentanaRevisionLista lista(doc, IndicesPorDefecto(), {}, false, MostrarMensaje);
     const struct {
         const char* exportacion;
         std::function<FalloArchivo()> exportar;
@@ -573,6 +575,8 @@ TEST(VentanasAnalisis, ExportacionFallidaDaUnMensaje)
         {"sensibilidad, CSV", [&] { return sensibilidad.ExportarCsv(csv); }, csv},
         {"sensibilidad, PDF", [&] { return sensibilidad.GuardarPdf(pdf); }, pdf},
         {"presupuesto, PDF", [&] { return presupuesto.GuardarPdf(pdf); }, pdf},
+        {"lista de servicios, CSV", [&] { return lista.ExportarCsv(csv); }, csv},
+        {"lista de servicios, PDF", [&] { return lista.GuardarPdf(pdf); }, pdf},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.exportacion);

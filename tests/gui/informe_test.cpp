@@ -10,6 +10,7 @@
 #include "results/ventana_comparar.h"
 #include "results/ventana_presupuesto.h"
 #include "results/ventana_revision.h"
+#include "results/ventana_revision_lista.h"
 #include "results/ventana_sensibilidad.h"
 
 #include <QDoubleSpinBox>
@@ -254,6 +255,50 @@ TEST(Informe, LasVentanasEscribenLoMismoQueTarviaCalc)
     revision.FijarDatos(1260, 1.40, 1.54);
     comparar("revision", [&](const QString& r) { return revision.GuardarPdf(r); },
              {kMiArticulado, "--revision", "1260:1,40:1,54"});
+
+    // By dates, with the user's months (one with four decimals) and a shipped one.
+    const QString suyos = dir.filePath(QStringLiteral("precios_gasoleo.tsv"));
+    {
+        QFile f(suyos);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("2025-09\t1,389\n2026-03\t1,6452\n");
+    }
+    const TablaGasoleo precios = CargarPreciosGasoleo(RutaPreciosOficiales(DirectorioPrograma()), suyos);
+    const TablaIndices indices = LeerIndices(kBaremario + QStringLiteral("indices_repercusion.tsv"));
+    VentanaRevision porFechas(doc, indices, precios, ajustes);
+    porFechas.FijarFechas(1260, QDate(2011, 5, 20), QDate(2026, 3, 10));
+    ASSERT_TRUE(porFechas.HayResultado());
+    comparar("revision por fechas", [&](const QString& r) { return porFechas.GuardarPdf(r); },
+             {kMiArticulado, "--revision", "1260", "--fecha-contrato", "2011-05-20", "--fecha-servicio", "2026-03-10",
+              "--precios-gasoleo", suyos});
+    EXPECT_TRUE(ContieneCifra(TextoPdf(dir.filePath(QStringLiteral("revision por fechas-calc.pdf"))),
+                              QStringLiteral("1,2568")));
+
+    // A list with a bad line and a missing month.
+    const QString servicios = dir.filePath(QStringLiteral("servicios.csv"));
+    const QByteArray lista = "A-1;15/09/2025;10/03/2026;1250,00\nA-2;20/05/2011;12/03/2026;980\n"
+                             "A-3;15/09/2025;32/03/2026;900\nA-4;15/09/2025;10/04/2026;900\n";
+    {
+        QFile f(servicios);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(lista);
+    }
+    VentanaRevisionLista revisionLista(doc, indices, precios, false, {});
+    ASSERT_TRUE(revisionLista.Importar(servicios));
+    ASSERT_EQ(revisionLista.Resultado().filas.size(), 2u);
+    // tarvia-calc names the bad lines with exit code 65, and still writes the report.
+    {
+        SCOPED_TRACE("lista");
+        const QString ventana = dir.filePath(QStringLiteral("lista-ventana.pdf"));
+        const QString calc = dir.filePath(QStringLiteral("lista-calc.pdf"));
+        ASSERT_EQ(revisionLista.GuardarPdf(ventana), FalloArchivo::Ninguno);
+        const Corrida c = Calc({kMiArticulado, "--revisar-lista", servicios, "--precios-gasoleo", suyos, "--informe",
+                                calc});
+        EXPECT_EQ(c.codigo, 65) << c.errores.toStdString();
+        const QString texto = TextoPdf(ventana);
+        EXPECT_TRUE(texto.contains(QStringLiteral("línea 3, fecha de servicio"))) << texto.toStdString();
+        EXPECT_EQ(texto.toStdString(), TextoPdf(calc).toStdString());
+    }
 
     VentanaPresupuesto presupuesto(doc, ajustes, {});
     presupuesto.Elegir(1, BaseCoste::Ambos, 10);

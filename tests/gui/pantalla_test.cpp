@@ -6,9 +6,11 @@
 #include "engine/revision.h"
 #include "presentacion/resumen.h"
 #include "results/ventana_comparar.h"
+#include "results/ventana_precios_gasoleo.h"
 #include "results/ventana_presupuesto.h"
 #include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
+#include "results/ventana_revision_lista.h"
 #include "results/ventana_sensibilidad.h"
 #include "shell/ayuda.h"
 #include "shell/frm_about.h"
@@ -137,7 +139,20 @@ const std::vector<Caso>& Casos()
          }},
         {"Revision", "Revisión",
          [](Documento& doc, QSettings& ajustes) {
-             return std::unique_ptr<QWidget>(new VentanaRevision(doc, IndicesPorDefecto(), {}, ajustes));
+             // Today's month in the table: the months used are named under the prices.
+             TablaGasoleo precios;
+             precios.oficiales[Mes::De(QDate::currentDate())] = {1.6452, 4};
+             return std::unique_ptr<QWidget>(new VentanaRevision(doc, IndicesPorDefecto(), precios, ajustes));
+         }},
+        {"RevisionLista", "Revisión de una lista",
+         [](Documento& doc, QSettings&) {
+             return std::unique_ptr<QWidget>(
+                 new VentanaRevisionLista(doc, IndicesPorDefecto(), {}, false, MostrarMensaje));
+         }},
+        {"PreciosGasoleo", "Precios oficiales del gasóleo",
+         [](Documento&, QSettings&) {
+             return std::unique_ptr<QWidget>(new VentanaPreciosGasoleo(
+                 CargarPreciosGasoleo(RutaPreciosOficiales(DirectorioPrograma()), {}), MostrarMensaje));
          }},
         {"Presupuesto", "Presupuesto",
          [](Documento& doc, QSettings& ajustes) {
