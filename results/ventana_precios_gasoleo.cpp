@@ -47,7 +47,8 @@ VentanaPreciosGasoleo::VentanaPreciosGasoleo(TablaGasoleo tabla, AvisoExportacio
     precio_->setPlaceholderText(QStringLiteral("1,645"));
     auto* guardar = new QPushButton(QStringLiteral("Guardar"));
     connect(guardar, &QPushButton::clicked, this, &VentanaPreciosGasoleo::GuardarMes);
-    connect(precio_, &QLineEdit::returnPressed, this, &VentanaPreciosGasoleo::GuardarMes);
+    // Enter in a box saves the month, once: the dialog presses its default button.
+    guardar->setDefault(true);
     auto* fila = new QHBoxLayout;
     fila->addWidget(new QLabel(QStringLiteral("Mes")));
     fila->addWidget(mes_);

@@ -185,6 +185,7 @@ bool VentanaRevision::BuscarPorFechas()
                      .arg(MesConOrigen(p.mesContrato, *p.contrato), MesConOrigen(p.mesServicio, *p.servicio));
     meses << precios_.avisos;
     meses_->setText(meses.join(u'\n'));
+    meses_->setVisible(!meses_->text().isEmpty());
     if (!r.revision) {
         explicacion_ = p.faltan.empty() ? r.error : MesesQueFaltan(p.faltan);
         return false;
@@ -203,7 +204,7 @@ void VentanaRevision::Calcular()
         caja->setButtonSymbols(porFechas ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
     }
     fechaServicio_->setEnabled(porFechas);
-    meses_->setVisible(porFechas);
+    meses_->setVisible(porFechas && !meses_->text().isEmpty());
     if (!porFechas) {
         porFechas_.reset();
         const QSignalBlocker b1(contrato_), b2(servicio_);

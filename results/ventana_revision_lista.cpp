@@ -42,11 +42,12 @@ VentanaRevisionLista::VentanaRevisionLista(const Documento& doc, TablaIndices in
     lista_->setPlaceholderText(QStringLiteral("A-101;15/09/2025;10/03/2026;1250,00"));
     lista_->setMaximumHeight(130);
 
-    tabla_ = new QTableWidget(0, 11);
-    tabla_->setHorizontalHeaderLabels(
-        {QStringLiteral("Línea"), QStringLiteral("Referencia"), QStringLiteral("Contrato"), QStringLiteral("Servicio"),
-         QStringLiteral("Meses"), QStringLiteral("€/l contrato"), QStringLiteral("€/l servicio"),
-         QStringLiteral("G (%)"), QStringLiteral("IR"), QStringLiteral("ΔP (€)"), QStringLiteral("Revisado (€)")});
+    tabla_ = new QTableWidget(0, 12);
+    tabla_->setHorizontalHeaderLabels({QStringLiteral("Línea"), QStringLiteral("Referencia"),
+                                       QStringLiteral("Contrato"), QStringLiteral("Servicio"), QStringLiteral("Meses"),
+                                       QStringLiteral("€/l contrato"), QStringLiteral("€/l servicio"),
+                                       QStringLiteral("G (%)"), QStringLiteral("IR"), QStringLiteral("Pactado (€)"),
+                                       QStringLiteral("ΔP (€)"), QStringLiteral("Revisado (€)")});
     tabla_->verticalHeader()->hide();
     tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     totales_ = new QLabel;
@@ -112,8 +113,9 @@ void VentanaRevisionLista::Revisar()
         tabla_->setItem(f, 6, Texto(PrecioGasoleoInforme(*r.precios.servicio, loc)));
         tabla_->setItem(f, 7, CeldaNumero(r.revision.variacionPct, 2, loc));
         tabla_->setItem(f, 8, CeldaNumero(r.revision.indice, 2, loc));
-        tabla_->setItem(f, 9, CeldaNumero(r.revision.incremento, 2, loc));
-        tabla_->setItem(f, 10, CeldaNumero(r.revision.precioRevisado, 2, loc));
+        tabla_->setItem(f, 9, CeldaNumero(s.precio, 2, loc));
+        tabla_->setItem(f, 10, CeldaNumero(r.revision.incremento, 2, loc));
+        tabla_->setItem(f, 11, CeldaNumero(r.revision.precioRevisado, 2, loc));
         for (int columna : {5, 6})
             tabla_->item(f, columna)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ++f;

@@ -117,6 +117,16 @@ TEST(PreciosGasoleo, VentanaAnadeCorrigeQuitaEImporta)
     }
     EXPECT_EQ(ventana.tabla()->rowCount(), oficiales + 2);
 
+    // Typed, with Enter at the end: saved once, nothing said.
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    mensajes.lista.clear();
+    Teclear(ventana.mes(), QStringLiteral("02/2026"));
+    Teclear(ventana.precio(), QStringLiteral("1,5"), Qt::Key_Return);
+    EXPECT_TRUE(mensajes.lista.empty()) << mensajes.lista[0].texto.toStdString();
+    EXPECT_TRUE(meses().count({2026, 2}));
+    ventana.hide();
+
     // A shipped month cannot be removed; one of the user's can.
     ventana.tabla()->selectRow(FilaDe(*ventana.tabla(), QStringLiteral("mayo de 2011")));
     EXPECT_FALSE(quitar->isEnabled());
@@ -270,10 +280,15 @@ TEST(PreciosGasoleo, ListaDeServiciosEnLaVentana)
     BotonDe(ventana, QStringLiteral("Revisar"))->click();
     const RevisionDeLista& r = ventana.Resultado();
     ASSERT_EQ(ventana.tabla()->rowCount(), 3);
-    double revisado = 0;
-    for (int f = 0; f < 3; ++f)
-        revisado += ventana.tabla()->item(f, 10)->data(Qt::UserRole + 1).toDouble();
-    EXPECT_NEAR(revisado, r.totalRevisado, 0.005);
+    // The rows add up to the totals shown: agreed, change, revised.
+    const double totales[] = {r.totalPactado, r.totalIncremento, r.totalRevisado};
+    for (int c = 0; c < 3; ++c) {
+        double suma = 0;
+        for (int f = 0; f < 3; ++f)
+            suma += ventana.tabla()->item(f, 9 + c)->data(Qt::UserRole + 1).toDouble();
+        EXPECT_NEAR(suma, totales[c], 0.005) << c;
+    }
+    EXPECT_DOUBLE_EQ(r.totalPactado, 3330.5);
     EXPECT_EQ(ventana.tabla()->item(0, 4)->text(), QStringLiteral("09/2025 → 03/2026"));
     EXPECT_EQ(ventana.tabla()->item(0, 6)->text(), QStringLiteral("1,6452"));
     const Localizacion& loc = doc.calculo.Local;
