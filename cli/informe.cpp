@@ -70,8 +70,8 @@ Informe InformeDeLaCorrida(const Argumentos& args, const Documento& doc, const A
         Anadir(total, InformeRevision(pedido, *a.revision, hoy, loc));
     }
     if (a.lista)
-        Anadir(total, InformeRevisionLista({Descripcion(doc), doc.calculo.RutaArchivo, a.avisoIndices}, *a.lista, hoy,
-                                           loc));
+        Anadir(total,
+               InformeRevisionLista({Descripcion(doc), doc.calculo.RutaArchivo, a.avisoIndices}, *a.lista, hoy, loc));
     if (a.presupuesto) {
         // What the quotation window starts with: no company or client, the
         // fuel clause on the calculation's own diesel price.

@@ -312,7 +312,7 @@ QString PrecioGasoleoInforme(const PrecioGasoleo& p, const Localizacion& loc)
 QString MesConOrigen(Mes m, const PrecioGasoleo& p)
 {
     return NombreMes(m) + (p.origen == PrecioGasoleo::Origen::Oficial ? QStringLiteral(" (tabla oficial)")
-                                                                       : QStringLiteral(" (sus precios)"));
+                                                                      : QStringLiteral(" (sus precios)"));
 }
 
 Informe InformeRevisionLista(const PedidoListaInforme& pedido, const RevisionDeLista& r, QDate hoy,
@@ -331,30 +331,28 @@ Informe InformeRevisionLista(const PedidoListaInforme& pedido, const RevisionDeL
     t.titulo = QStringLiteral("Servicios revisados");
     t.esquina = QStringLiteral("Referencia");
     // Short headings: a heading sets its column's width, and the whole row fits the page.
-    t.columnas = {QStringLiteral("Contrato"),    QStringLiteral("Servicio"), QStringLiteral("Meses"),
-                  QStringLiteral("G (%)"),       QStringLiteral("IR"),       QStringLiteral("Pactado (€)"),
-                  QStringLiteral("ΔP (€)"),      QStringLiteral("Revisado (€)")};
+    t.columnas = {QStringLiteral("Contrato"), QStringLiteral("Servicio"),    QStringLiteral("Meses"),
+                  QStringLiteral("G (%)"),    QStringLiteral("IR"),          QStringLiteral("Pactado (€)"),
+                  QStringLiteral("ΔP (€)"),   QStringLiteral("Revisado (€)")};
     SeriePrecios usados;
     for (const FilaRevisada& f : r.filas) {
         const ServicioARevisar& s = f.servicio;
         t.filas.push_back({s.referencia,
                            {FormatearFecha(s.contrato, loc), FormatearFecha(s.servicio, loc),
                             mes(f.precios.mesContrato) + QStringLiteral(" → ") + mes(f.precios.mesServicio),
-                            num(f.revision.variacionPct, 2),
-                            num(f.revision.indice, 2), num(s.precio, 2), num(f.revision.incremento, 2),
-                            num(f.revision.precioRevisado, 2)}});
+                            num(f.revision.variacionPct, 2), num(f.revision.indice, 2), num(s.precio, 2),
+                            num(f.revision.incremento, 2), num(f.revision.precioRevisado, 2)}});
         usados[f.precios.mesContrato] = *f.precios.contrato;
         usados[f.precios.mesServicio] = *f.precios.servicio;
     }
     t.filas.push_back({QStringLiteral("Total"),
-                       {{}, {}, {}, {}, {}, num(r.totalPactado, 2), num(r.totalIncremento, 2),
-                        num(r.totalRevisado, 2)},
+                       {{}, {}, {}, {}, {}, num(r.totalPactado, 2), num(r.totalIncremento, 2), num(r.totalRevisado, 2)},
                        true});
     inf.bloques.emplace_back(std::move(t));
     inf.bloques.emplace_back(ParrafoInforme{
         (r.filas.size() == 1 ? QStringLiteral("1 servicio revisado")
                              : QStringLiteral("%1 servicios revisados").arg(r.filas.size())) +
-            (r.errores.empty()          ? QStringLiteral(".")
+            (r.errores.empty()       ? QStringLiteral(".")
              : r.errores.size() == 1 ? QStringLiteral("; 1 línea no revisada.")
                                      : QStringLiteral("; %1 líneas no revisadas.").arg(r.errores.size())),
         false});

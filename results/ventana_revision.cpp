@@ -41,8 +41,8 @@ QString MesesQueFaltan(const std::vector<Mes>& faltan)
 
 } // namespace
 
-VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, TablaGasoleo precios,
-                                 QSettings& ajustes, AvisoExportacion avisar, QWidget* dueno)
+VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, TablaGasoleo precios, QSettings& ajustes,
+                                 AvisoExportacion avisar, QWidget* dueno)
     : QDialog(dueno), doc_(doc), indices_(std::move(indices)), precios_(std::move(precios)), ajustes_(ajustes),
       avisar_(std::move(avisar))
 {
@@ -105,9 +105,8 @@ VentanaRevision::VentanaRevision(const Documento& doc, TablaIndices indices, Tab
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     QPushButton* lista = botones->addButton(QStringLiteral("Revisar una lista…"), QDialogButtonBox::ActionRole);
-    connect(lista, &QPushButton::clicked, this, [this] {
-        VentanaRevisionLista(doc_, indices_, precios_, obra_->isChecked(), avisar_, this).exec();
-    });
+    connect(lista, &QPushButton::clicked, this,
+            [this] { VentanaRevisionLista(doc_, indices_, precios_, obra_->isChecked(), avisar_, this).exec(); });
     botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(guardar, &QPushButton::clicked, this, &VentanaRevision::Guardar);
@@ -167,8 +166,8 @@ QString VentanaRevision::Meses() const { return PorFechas() ? meses_->text() : Q
 bool VentanaRevision::BuscarPorFechas()
 {
     const RevisionPorFechas r =
-        RevisarPorFechasConElCalculo(doc_, indices_, precios_, precio_->value(), fecha_->date(),
-                                     fechaServicio_->date(), umbral_->value(), obra_->isChecked());
+        RevisarPorFechasConElCalculo(doc_, indices_, precios_, precio_->value(), fecha_->date(), fechaServicio_->date(),
+                                     umbral_->value(), obra_->isChecked());
     porFechas_ = r.precios;
     const PreciosPorFechas& p = r.precios;
     {

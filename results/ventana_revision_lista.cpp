@@ -166,9 +166,9 @@ FalloArchivo VentanaRevisionLista::ExportarCsv(const QString& ruta) const
 
 Informe VentanaRevisionLista::InformeActual() const
 {
-    return InformeRevisionLista({doc_.calculo.Personal[campos::C::Descripcion].comoTexto(), doc_.calculo.RutaArchivo,
-                                 indices_.aviso},
-                                revision_, QDate::currentDate(), doc_.calculo.Local);
+    return InformeRevisionLista(
+        {doc_.calculo.Personal[campos::C::Descripcion].comoTexto(), doc_.calculo.RutaArchivo, indices_.aviso},
+        revision_, QDate::currentDate(), doc_.calculo.Local);
 }
 
 FalloArchivo VentanaRevisionLista::GuardarPdf(const QString& ruta) const

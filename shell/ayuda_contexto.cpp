@@ -24,6 +24,8 @@ const std::vector<TemaVentana>& TemasDeVentanas()
         {"frmComparar", "analisis_comparar.htm"},
         {"frmSensibilidad", "analisis_sensibilidad.htm"},
         {"frmRevision", "analisis_revision.htm"},
+        {"frmRevisionLista", "analisis_revision.htm"},
+        {"frmPreciosGasoleo", "analisis_revision.htm"},
         {"frmPresupuesto", "analisis_presupuesto.htm"},
         {"frmTipoVeh", "primeros_pasos.htm"},
         {"frmNueva", "primeros_pasos.htm"},

@@ -225,8 +225,8 @@ TEST(RevisionLista, InformeDeLaLista)
     EXPECT_EQ(filas[0], (QStringList{"F-1", "15/01/2026", "20/03/2026", "01/2026 → 03/2026", "14,17", "0,30",
                                      "1.000,00", "42,51", "1.042,51"}));
     // From February (1,500) to March: 9,68 %; 1.250,50 × 9,68 % × 0,30 = 36,31.
-    EXPECT_EQ(filas[1], (QStringList{"F-3", "03/02/2026", "02/03/2026", "02/2026 → 03/2026", "9,68", "0,30",
-                                     "1.250,50", "36,31", "1.286,81"}));
+    EXPECT_EQ(filas[1], (QStringList{"F-3", "03/02/2026", "02/03/2026", "02/2026 → 03/2026", "9,68", "0,30", "1.250,50",
+                                     "36,31", "1.286,81"}));
     // A van from January to February: 4,09 %, below the threshold.
     EXPECT_EQ(filas[2].mid(0, 5), (QStringList{"F-5", "15/01/2026", "20/02/2026", "01/2026 → 02/2026", "4,09"}));
     EXPECT_EQ(filas[2].value(8), QStringLiteral("800,00"));

@@ -178,7 +178,8 @@ TEST(PreciosGasoleo, FicheroDanadoSeAvisaYSeCopia)
     MensajesCapturados mensajes;
     VentanaPreciosGasoleo ventana(CargarPreciosGasoleo(kOficiales, suyo), MostrarMensaje);
     ASSERT_EQ(mensajes.lista.size(), 1u);
-    EXPECT_TRUE(mensajes.lista[0].texto.contains(QDir::toNativeSeparators(suyo))) << mensajes.lista[0].texto.toStdString();
+    EXPECT_TRUE(mensajes.lista[0].texto.contains(QDir::toNativeSeparators(suyo)))
+        << mensajes.lista[0].texto.toStdString();
     EXPECT_EQ(FilaDe(*ventana.tabla(), QStringLiteral("marzo de 2026")), -1); // none of its months is used
     ventana.mes()->setText(QStringLiteral("04/2026"));
     ventana.precio()->setText(QStringLiteral("1,62"));

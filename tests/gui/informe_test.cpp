@@ -292,8 +292,8 @@ TEST(Informe, LasVentanasEscribenLoMismoQueTarviaCalc)
         const QString ventana = dir.filePath(QStringLiteral("lista-ventana.pdf"));
         const QString calc = dir.filePath(QStringLiteral("lista-calc.pdf"));
         ASSERT_EQ(revisionLista.GuardarPdf(ventana), FalloArchivo::Ninguno);
-        const Corrida c = Calc({kMiArticulado, "--revisar-lista", servicios, "--precios-gasoleo", suyos, "--informe",
-                                calc});
+        const Corrida c =
+            Calc({kMiArticulado, "--revisar-lista", servicios, "--precios-gasoleo", suyos, "--informe", calc});
         EXPECT_EQ(c.codigo, 65) << c.errores.toStdString();
         const QString texto = TextoPdf(ventana);
         EXPECT_TRUE(texto.contains(QStringLiteral("línea 3, fecha de servicio"))) << texto.toStdString();

@@ -3,9 +3,11 @@
 
 #include "engine/revision.h"
 #include "results/ventana_comparar.h"
+#include "results/ventana_precios_gasoleo.h"
 #include "results/ventana_presupuesto.h"
 #include "results/ventana_resumen.h"
 #include "results/ventana_revision.h"
+#include "results/ventana_revision_lista.h"
 #include "results/ventana_sensibilidad.h"
 #include "shell/ayuda_contexto.h"
 #include "shell/visor_ayuda.h"
@@ -1182,8 +1184,16 @@ TEST_F(AyudaDelFrenteTest, F1EnCadaVentanaDeAnalisisAbreSuPaginaSinQuedarBloquea
          [&] { return std::make_unique<VentanaSensibilidad>(doc, MostrarMensaje, ventana.get()); }},
         {"/analisis_revision.htm",
          [&] {
-             return std::make_unique<VentanaRevision>(doc, IndicesPorDefecto(), ajustes, MostrarMensaje, ventana.get());
+             return std::make_unique<VentanaRevision>(doc, IndicesPorDefecto(), TablaGasoleo{}, ajustes, MostrarMensaje,
+                                                      ventana.get());
          }},
+        {"/analisis_revision.htm",
+         [&] {
+             return std::make_unique<VentanaRevisionLista>(doc, IndicesPorDefecto(), TablaGasoleo{}, false,
+                                                           MostrarMensaje, ventana.get());
+         }},
+        {"/analisis_revision.htm",
+         [&] { return std::make_unique<VentanaPreciosGasoleo>(TablaGasoleo{}, MostrarMensaje, ventana.get()); }},
         {"/analisis_presupuesto.htm",
          [&] { return std::make_unique<VentanaPresupuesto>(doc, ajustes, MostrarMensaje, ventana.get()); }},
     };
