@@ -24,6 +24,14 @@ constexpr qint64 kTopeLista = 16 * 1024 * 1024;
 
 QTableWidgetItem* Texto(const QString& t) { return new QTableWidgetItem(t); }
 
+// A figure kept as text: a diesel price with its published decimals.
+QTableWidgetItem* ADerecha(const QString& t)
+{
+    auto* item = new QTableWidgetItem(t);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
 } // namespace
 
 VentanaRevisionLista::VentanaRevisionLista(const Documento& doc, TablaIndices indices, TablaGasoleo precios, bool obra,
@@ -102,22 +110,18 @@ void VentanaRevisionLista::Revisar()
     int f = 0;
     for (const FilaRevisada& r : revision_.filas) {
         const ServicioARevisar& s = r.servicio;
-        auto* linea = Texto(QString::number(s.linea));
-        linea->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        tabla_->setItem(f, 0, linea);
+        tabla_->setItem(f, 0, ADerecha(QString::number(s.linea)));
         tabla_->setItem(f, 1, Texto(s.referencia));
         tabla_->setItem(f, 2, Texto(FormatearFecha(s.contrato, loc)));
         tabla_->setItem(f, 3, Texto(FormatearFecha(s.servicio, loc)));
         tabla_->setItem(f, 4, Texto(mes(r.precios.mesContrato) + QStringLiteral(" → ") + mes(r.precios.mesServicio)));
-        tabla_->setItem(f, 5, Texto(PrecioGasoleoInforme(*r.precios.contrato, loc)));
-        tabla_->setItem(f, 6, Texto(PrecioGasoleoInforme(*r.precios.servicio, loc)));
+        tabla_->setItem(f, 5, ADerecha(PrecioGasoleoInforme(*r.precios.contrato, loc)));
+        tabla_->setItem(f, 6, ADerecha(PrecioGasoleoInforme(*r.precios.servicio, loc)));
         tabla_->setItem(f, 7, CeldaNumero(r.revision.variacionPct, 2, loc));
         tabla_->setItem(f, 8, CeldaNumero(r.revision.indice, 2, loc));
         tabla_->setItem(f, 9, CeldaNumero(s.precio, 2, loc));
         tabla_->setItem(f, 10, CeldaNumero(r.revision.incremento, 2, loc));
         tabla_->setItem(f, 11, CeldaNumero(r.revision.precioRevisado, 2, loc));
-        for (int columna : {5, 6})
-            tabla_->item(f, columna)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ++f;
     }
     tabla_->resizeColumnsToContents();

@@ -291,11 +291,15 @@ TEST(VentanasAnalisis, ImprimirSinImpresoraOfreceElPdf)
     VentanaRevision revision(doc, IndicesPorDefecto(), {}, ajustes);
     VentanaPresupuesto presupuesto(doc, ajustes, MostrarMensaje);
     VentanaResumen resumen(ResumenDeCostes(doc, QDate(2026, 12, 7)), MostrarMensaje);
+    VentanaRevisionLista lista(doc, IndicesPorDefecto(), {}, false, MostrarMensaje);
     const struct {
         const char* nombre;
         QWidget* ventana;
-    } otras[] = {
-        {"comparar", &comparar}, {"revisión", &revision}, {"presupuesto", &presupuesto}, {"resumen", &resumen}};
+    } otras[] = {{"comparar", &comparar},
+                 {"revisión", &revision},
+                 {"presupuesto", &presupuesto},
+                 {"resumen", &resumen},
+                 {"lista de servicios", &lista}};
     for (const auto& o : otras) {
         QPushButton* boton = Boton(*o.ventana, QStringLiteral("Imprimir"));
         ASSERT_NE(boton, nullptr) << o.nombre;

@@ -61,9 +61,9 @@ QStringList Habilitados(const Menus& m)
     return on;
 }
 
-const QStringList kSiempre = {"mnuAcuerdos", "mnuFileExit", "mnuHelpAbout", "mnuHelpContents"};
-const QStringList kSinCalculo = {"mnuAcuerdos",  "mnuFileExit",     "mnuFileOpen",
-                                 "mnuHelpAbout", "mnuHelpContents", "mnuNuevo"};
+const QStringList kSiempre = {"mnuAcuerdos", "mnuFileExit", "mnuHelpAbout", "mnuHelpContents", "mnuPreciosGasoleo"};
+const QStringList kSinCalculo = {"mnuAcuerdos",     "mnuFileExit", "mnuFileOpen",      "mnuHelpAbout",
+                                 "mnuHelpContents", "mnuNuevo",    "mnuPreciosGasoleo"};
 
 class Principal : public VentanaPrincipal {
 protected:
@@ -103,7 +103,8 @@ TEST_F(Principal, MenusSinCalculoConCalculoYConLosDialogosAbiertos)
 
     Abrir();
     QStringList abierto = Habilitados(ventana->menus());
-    EXPECT_EQ(abierto.size(), 4 + 23 + 2 + 4); // "Resumen de costes…", "Guardar como PDF…", the four analyses
+    // "Resumen de costes…", "Guardar como PDF…", the four analyses, the diesel prices
+    EXPECT_EQ(abierto.size(), 4 + 23 + 2 + 4 + 1);
     EXPECT_FALSE(abierto.contains("mnuNuevo"));
     EXPECT_FALSE(abierto.contains("mnuFileOpen"));
     EXPECT_TRUE(abierto.contains("mnuCerrar"));
