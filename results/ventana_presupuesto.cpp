@@ -40,8 +40,25 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
 {
     setObjectName(QStringLiteral("frmPresupuesto"));
     setWindowTitle(QStringLiteral("Presupuesto"));
-    const QLocale local = resultados::LocaleDeLosEjes(doc.calculo.Local);
+    CrearCasillas();
+    QFormLayout* datos = Formulario();
+    vista_ = new QTextBrowser;
+    vista_->setObjectName(QStringLiteral("Vista"));
+    Conectar();
 
+    auto* columnas = new QHBoxLayout;
+    columnas->addLayout(datos);
+    columnas->addWidget(vista_, 1);
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(columnas);
+    capa->addWidget(Botones());
+    resize(1100, 700);
+    Calcular();
+}
+
+void VentanaPresupuesto::CrearCasillas()
+{
+    const QLocale local = resultados::LocaleDeLosEjes(doc_.calculo.Local);
     servicio_ = new QComboBox;
     for (int k = 1; k <= 5; ++k)
         servicio_->addItem(QStringLiteral("Servicio %1").arg(k));
@@ -72,7 +89,10 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
     clausula_->setChecked(true);
     fechaGasoleo_ = new QDateEdit(QDate::currentDate());
     fechaGasoleo_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+}
 
+QFormLayout* VentanaPresupuesto::Formulario()
+{
     auto* datos = new QFormLayout;
     datos->addRow(QStringLiteral("Servicio"), servicio_);
     datos->addRow(QStringLiteral("Coste"), base_);
@@ -91,9 +111,11 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
         connect(empresa_[k], &QLineEdit::editingFinished, this, &VentanaPresupuesto::GuardarEmpresa);
         connect(empresa_[k], &QLineEdit::textChanged, this, &VentanaPresupuesto::Calcular);
     }
-    vista_ = new QTextBrowser;
-    vista_->setObjectName(QStringLiteral("Vista"));
+    return datos;
+}
 
+void VentanaPresupuesto::Conectar()
+{
     for (QComboBox* c : {servicio_, base_})
         connect(c, &QComboBox::currentIndexChanged, this, &VentanaPresupuesto::Calcular);
     connect(gasoleo_, &QDoubleSpinBox::valueChanged, this, &VentanaPresupuesto::Calcular);
@@ -116,7 +138,10 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
         connect(l, &QLineEdit::textChanged, this, &VentanaPresupuesto::Calcular);
     connect(validez_, &QSpinBox::valueChanged, this, &VentanaPresupuesto::Calcular);
     connect(fechaGasoleo_, &QDateEdit::dateChanged, this, &VentanaPresupuesto::Calcular);
+}
 
+QDialogButtonBox* VentanaPresupuesto::Botones()
+{
     auto* botones = new QDialogButtonBox;
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = botones->addButton(QStringLiteral("Guardar como PDF…"), QDialogButtonBox::ActionRole);
@@ -132,15 +157,7 @@ VentanaPresupuesto::VentanaPresupuesto(const Documento& doc, QSettings& ajustes,
     });
     AlPulsarGuardarComo(pdf, this, QStringLiteral("Guardar como PDF"), QStringLiteral("PDF (*.pdf)"), avisar_,
                         [this](const QString& ruta) { return GuardarPdf(ruta); });
-
-    auto* columnas = new QHBoxLayout;
-    columnas->addLayout(datos);
-    columnas->addWidget(vista_, 1);
-    auto* capa = new QVBoxLayout(this);
-    capa->addLayout(columnas);
-    capa->addWidget(botones);
-    resize(1100, 700);
-    Calcular();
+    return botones;
 }
 
 void VentanaPresupuesto::Elegir(int servicio, BaseCoste base, double margenPct)

@@ -12,6 +12,8 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QDialogButtonBox;
+class QFormLayout;
 class QDoubleSpinBox;
 class QLineEdit;
 class QSettings;
@@ -40,6 +42,11 @@ public:
     QCheckBox* clausula() const { return clausula_; }
 
 private:
+    // The constructor's steps: the boxes, their form, what each change does, the buttons.
+    void CrearCasillas();
+    QFormLayout* Formulario();
+    void Conectar();
+    QDialogButtonBox* Botones();
     void Calcular();
     void GuardarEmpresa();
     void SinPrecioObjetivo();
