@@ -66,4 +66,19 @@ QStringList LeerFilaCsv(const QString& linea, QChar separador)
     return campos;
 }
 
+std::vector<LineaCsv> LineasCsv(const QByteArray& bytes)
+{
+    QString texto = QString::fromUtf8(bytes);
+    if (texto.startsWith(QChar(0xFEFF)))
+        texto.remove(0, 1);
+    const QStringList lineas = texto.split(u'\n');
+    std::vector<LineaCsv> r;
+    for (qsizetype k = 0; k < lineas.size(); ++k) {
+        const QString linea = QString(lineas[k]).remove(u'\r');
+        if (!linea.trimmed().isEmpty())
+            r.push_back({static_cast<int>(k + 1), linea});
+    }
+    return r;
+}
+
 } // namespace tarvia

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace tarvia {
 
 // The field as written: within double quotes, its own quotes doubled, when it
@@ -32,5 +34,13 @@ QByteArray BytesCsv(const QString& csv, bool conMarca);
 // quotes taken away and doubled ones made single, spaces around a field
 // trimmed. A line break inside quotes is not supported: lines are split first.
 QStringList LeerFilaCsv(const QString& linea, QChar separador = u';');
+
+// The lines of CSV bytes that hold something, numbered from 1 as an editor
+// counts them: UTF-8 without its byte-order mark and carriage returns.
+struct LineaCsv {
+    int numero = 0;
+    QString texto;
+};
+std::vector<LineaCsv> LineasCsv(const QByteArray& bytes);
 
 } // namespace tarvia

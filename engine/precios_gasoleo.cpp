@@ -276,15 +276,9 @@ GuardadoPrecios GuardarPreciosDelUsuario(const TablaGasoleo& tabla, const QDateT
 ImportacionPrecios ImportarPreciosCsv(const QByteArray& bytes)
 {
     ImportacionPrecios r;
-    QString texto = QString::fromUtf8(bytes);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
-    const QStringList lineas = texto.split(u'\n');
     bool primera = true;
-    for (qsizetype k = 0; k < lineas.size(); ++k) {
-        const int numero = static_cast<int>(k + 1);
-        const QString linea = QString(lineas[k]).remove(u'\r');
-        if (linea.trimmed().isEmpty() || linea.trimmed().startsWith(u'#'))
+    for (const auto& [numero, linea] : LineasCsv(bytes)) {
+        if (linea.trimmed().startsWith(u'#'))
             continue;
         const QChar separador = linea.contains(u';') ? u';' : linea.contains(u'\t') ? u'\t' : u',';
         const QStringList campos = LeerFilaCsv(linea, separador);

@@ -97,16 +97,8 @@ RevisionDeLista RevisarLista(const QByteArray& csv, const CondicionesDeLista& co
                              const TablaGasoleo& precios)
 {
     RevisionDeLista r;
-    QString texto = QString::fromUtf8(csv);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
-    const QStringList lineas = texto.split(u'\n');
     bool primera = true;
-    for (qsizetype k = 0; k < lineas.size(); ++k) {
-        const int numero = static_cast<int>(k + 1);
-        const QString linea = QString(lineas[k]).remove(u'\r');
-        if (linea.trimmed().isEmpty())
-            continue;
+    for (const auto& [numero, linea] : LineasCsv(csv)) {
         const QStringList c = LeerFilaCsv(linea, linea.contains(u';') ? u';' : u'\t');
         const bool cabecera = primera && !LeerFechaEscrita(c.value(1));
         primera = false;
