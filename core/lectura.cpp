@@ -1,5 +1,6 @@
 #include "core/lectura.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -137,6 +138,20 @@ QString MensajeLectura(FalloLectura fallo, const QString& sujeto, qint64 tope)
     case FalloLectura::ErrorDeLectura: break;
     }
     return QStringLiteral("No se ha podido leer %1.").arg(sujeto);
+}
+
+std::vector<LineaDeDatos> LineasDeDatos(const QByteArray& bytes)
+{
+    static const QRegularExpression espacios(QStringLiteral("\\s+"));
+    std::vector<LineaDeDatos> r;
+    int numero = 0;
+    for (const QByteArray& bruta : bytes.split('\n')) {
+        ++numero;
+        const QString linea = QString::fromUtf8(bruta).section(u'#', 0, 0).trimmed();
+        if (!linea.isEmpty())
+            r.push_back({numero, linea.split(espacios)});
+    }
+    return r;
 }
 
 } // namespace tarvia

@@ -8,7 +8,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <vector>
 
 namespace tarvia {
 
@@ -42,6 +44,14 @@ enum class Exceso : std::uint8_t {
 
 // The whole file at `ruta` if it is a regular file of at most `tope` bytes.
 Lectura LeerFicheroAcotado(const QString& ruta, qint64 tope, Exceso exceso = Exceso::Rechazar);
+
+// The lines of a data table (the program's .tsv files) that hold data: the
+// part before "#", split at spaces and tabs, with its line number from 1.
+struct LineaDeDatos {
+    int numero = 0;
+    QStringList campos;
+};
+std::vector<LineaDeDatos> LineasDeDatos(const QByteArray& bytes);
 
 // For a file that a library opens itself: whether it is a regular file of at
 // most `tope` bytes, without opening it. NoEncontrado when there is none.

@@ -155,13 +155,7 @@ LecturaPrecios LeerPreciosGasoleo(const QString& ruta, PrecioGasoleo::Origen ori
         s[0] = s[0].toUpper();
         return danado(QStringLiteral("%1 está en mal estado (línea %2).").arg(s).arg(numero));
     };
-    int numero = 0;
-    for (const QByteArray& bruta : lectura.bytes.split('\n')) {
-        ++numero;
-        const QString linea = QString::fromUtf8(bruta).section(u'#', 0, 0).trimmed();
-        if (linea.isEmpty())
-            continue;
-        const QStringList c = linea.split(QRegularExpression(QStringLiteral("\\s+")));
+    for (const auto& [numero, c] : LineasDeDatos(lectura.bytes)) {
         static const QRegularExpression clave(QStringLiteral("^\\d{4}-\\d{2}$"));
         const auto mes = c.value(0).contains(clave) ? LeerMes(c.value(0)) : std::nullopt;
         const LecturaPrecio p = LeerPrecioGasoleo(c.value(1));

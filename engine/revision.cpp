@@ -4,7 +4,6 @@
 #include "core/lectura.h"
 #include "core/redondear.h"
 
-#include <QRegularExpression>
 #include <cmath>
 #include <cstdint>
 
@@ -44,13 +43,7 @@ TablaIndices LeerIndices(const QString& ruta)
         return fallo(
             MensajeLectura(lectura.fallo, QStringLiteral("el fichero de índices de repercusión"), kTopeIndices));
     TablaIndices t;
-    int numero = 0;
-    for (const QByteArray& bruta : lectura.bytes.split('\n')) {
-        ++numero;
-        const QString linea = QString::fromUtf8(bruta).section(u'#', 0, 0).trimmed();
-        if (linea.isEmpty())
-            continue;
-        const QStringList c = linea.split(QRegularExpression(QStringLiteral("\\s+")));
+    for (const auto& [numero, c] : LineasDeDatos(lectura.bytes)) {
         const QDate desde = QDate::fromString(c.value(0), Qt::ISODate);
         const QDate hasta = QDate::fromString(c.value(1), Qt::ISODate);
         const auto ligero = Indice(c.value(2)), medio = Indice(c.value(3)), pesado = Indice(c.value(4));
